@@ -1,0 +1,11 @@
+// 大会にモキモキ: the game in a real window.
+#include "platform/platform.h"
+#include "shell/form1.h"
+
+int main() {
+  static moki::Form1 form;  // the window object lives for the program's life
+  plat::CreateMainWindow(U"大会にモキモキ");
+  moki::ConnectWindow(form);
+  moki::Form_Load(form);
+  for (;;) plat::WaitEvents(-1);
+}

@@ -1,0 +1,13 @@
+// The 26 items and the computer opponents' item schedules.
+#pragma once
+
+#include "shell/game_state.h"
+
+namespace moki {
+
+// ComputerItemSchedule: entries 4..21 filled, 0..3 empty.
+void initComputerItemSchedules(GameState& gs);
+// itemName, itemPrice and itemDescription for items 0..25.
+void initItemCatalogue(GameState& gs);
+
+}  // namespace moki

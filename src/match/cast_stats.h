@@ -1,0 +1,12 @@
+// CastStats: the match strengths of every cast member.
+#pragma once
+
+#include "shell/game_state.h"
+
+namespace moki {
+
+// Sets castMaxSpeed, castAccel, castTurnStep, castShotPower and castAimCone
+// to their new-game values.
+void ResetCastStats(GameState& gs);
+
+}  // namespace moki

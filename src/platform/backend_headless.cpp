@@ -1,0 +1,402 @@
+// The headless backend: the same interface as the real window, on a virtual
+// clock. Input comes from a scenario (or from tests), frames are captured
+// instead of shown, message boxes are answered with OK, and the random seed
+// is fixed. The scenario is consumed by the event pump itself, so it drives
+// the game also inside the game's own waits (a dialogue, an animation).
+#include <cmath>
+#include <cstdio>
+#include <deque>
+#include <iostream>
+#include <limits>
+
+#include "platform/headless.h"
+#include "platform/internal.h"
+#include "platform/png_io.h"
+#include "platform/scenario.h"
+#include "platform/text.h"
+
+namespace plat {
+
+namespace {
+
+constexpr double kRefresh = 1000.0 / 60.0;
+constexpr double kBoxAnswerMs = 500.0;
+constexpr double kNever = std::numeric_limits<double>::infinity();
+
+enum class EvKind { KeyDown, KeyUp, Menu };
+struct Event {
+  double at;
+  EvKind kind;
+  int value;
+};
+
+struct Engine {
+  double now = 0;
+  double lastPresent = -kNever;
+  bool timerEnabled = false;
+  double nextTimer = 0;
+  bool inTick = false;
+  std::deque<Event> events;  // ordered by time
+
+  std::vector<scenario::Command> commands;
+  size_t cursor = 0;
+  bool haveScenario = false;
+  double blockedUntil = -kNever;  // a wait or press in progress
+  bool untilActive = false;
+  scenario::Command until;
+  double untilDeadline = 0;
+
+  Surface window{kPlayW, kPlayH, kBlack};
+  Surface frame{kPlayW, kPlayH, kBlack};
+  uint64_t frames = 0;
+  std::function<void(const Surface&)> frameHook;
+
+  std::vector<std::string> dumps;
+  std::function<void(const std::string&)> dumpSink;
+  int boxCount = 0;
+  std::u32string boxText, boxCaption;
+};
+
+Engine g;
+
+void Insert(const Event& e) {
+  auto it = g.events.begin();
+  while (it != g.events.end() && it->at <= e.at) ++it;
+  g.events.insert(it, e);
+}
+
+std::string JsonEscape(const std::string& s) {
+  std::string out = "\"";
+  for (unsigned char c : s) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += char(c);
+    } else if (c < 0x20) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\u%04x", c);
+      out += buf;
+    } else {
+      out += char(c);
+    }
+  }
+  return out + "\"";
+}
+
+bool PlatformField(const std::string& field, std::string& json) {
+  const auto& c = internal::GetControls();
+  if (field == "tick") json = std::to_string(uint32_t(g.now));
+  else if (field == "timerEnabled") json = g.timerEnabled ? "true" : "false";
+  else if (field == "label1Visible") json = c.labelVisible ? "true" : "false";
+  else if (field == "menuStartEnabled") json = c.menuEnabled[0] ? "true" : "false";
+  else if (field == "yesNoVisible")
+    json = std::string("[") + (c.yesNoVisible[0] ? "true" : "false") + "," +
+           (c.yesNoVisible[1] ? "true" : "false") + "]";
+  else if (field == "frames") json = std::to_string(g.frames);
+  else if (field == "lastMessageBox")
+    json = g.boxCount == 0 ? "null"
+                           : "{\"text\":" + JsonEscape(ToUtf8(g.boxText)) +
+                                 ",\"caption\":" + JsonEscape(ToUtf8(g.boxCaption)) + "}";
+  else return false;
+  return true;
+}
+
+std::string FieldJson(const std::string& field) {
+  std::string json;
+  if (PlatformField(field, json)) return json;
+  auto& h = internal::GetHandlers();
+  if (h.fieldJson && h.fieldJson(field, json)) return json;
+  return "";
+}
+
+void EmitDump() {
+  std::string line = headless::DumpJson();
+  g.dumps.push_back(line);
+  if (g.dumpSink) g.dumpSink(line);
+}
+
+[[noreturn]] void EndRun(int code) { throw headless::RunEnded{code}; }
+
+void ShowFrame() {
+  // Showing is paced like the real window: at most one frame per refresh.
+  g.now = std::max(g.now, g.lastPresent + kRefresh);
+  g.lastPresent = g.now;
+  internal::ComposePlayArea(g.window, g.frame);
+  internal::PresentedNow();
+  ++g.frames;
+  if (g.frameHook) g.frameHook(g.frame);
+}
+
+void Dispatch(const Event& e) {
+  auto& h = internal::GetHandlers();
+  auto& c = internal::GetControls();
+  if (c.boxUp) return;  // keys go to the message box, which is answered by itself
+  switch (e.kind) {
+    case EvKind::KeyDown:
+      if (h.keyDown) h.keyDown(e.value);
+      break;
+    case EvKind::KeyUp:
+      if (h.keyUp) h.keyUp(e.value);
+      break;
+    case EvKind::Menu:
+      if (c.menuEnabled[e.value] && h.menu) h.menu(e.value);
+      break;
+  }
+}
+
+// Runs the scenario's commands that are due now. Returns when the scenario
+// waits for time to pass (or is finished).
+void AdvanceScenario() {
+  for (;;) {
+    if (g.untilActive) {
+      if (FieldJson(g.until.field) == g.until.value) {
+        g.untilActive = false;
+        continue;
+      }
+      if (g.now >= g.untilDeadline) {
+        std::cerr << "scenario line " << g.until.line << ": until " << g.until.field << " "
+                  << g.until.value << ": not reached within " << g.until.ms << " ms (it is "
+                  << FieldJson(g.until.field) << ")\n";
+        EndRun(3);
+      }
+      return;
+    }
+    if (g.now < g.blockedUntil) return;
+    if (g.cursor >= g.commands.size()) return;
+    const scenario::Command& c = g.commands[g.cursor++];
+    switch (c.op) {
+      case scenario::Op::Seed:
+        internal::SeedRandom(c.seed);
+        break;
+      case scenario::Op::Wait:
+        g.blockedUntil = g.now + double(c.ms);
+        break;
+      case scenario::Op::Down:
+        Insert({g.now, EvKind::KeyDown, c.key});
+        break;
+      case scenario::Op::Up:
+        Insert({g.now, EvKind::KeyUp, c.key});
+        break;
+      case scenario::Op::Press:
+        Insert({g.now, EvKind::KeyDown, c.key});
+        Insert({g.now + double(c.ms), EvKind::KeyUp, c.key});
+        g.blockedUntil = g.now + double(c.ms);
+        break;
+      case scenario::Op::Menu:
+        Insert({g.now, EvKind::Menu, c.menu});
+        break;
+      case scenario::Op::Until:
+        g.untilActive = true;
+        g.until = c;
+        g.untilDeadline = g.now + double(c.ms);
+        break;
+      case scenario::Op::Shot: {
+        Surface shot;
+        internal::ComposePlayArea(g.window, shot);
+        std::string err;
+        if (!SavePng(c.file, shot, err)) std::cerr << "scenario line " << c.line << ": " << err << "\n";
+        break;
+      }
+      case scenario::Op::Dump:
+        EmitDump();
+        break;
+    }
+  }
+}
+
+bool ScenarioFinished() {
+  return g.haveScenario && g.cursor >= g.commands.size() && !g.untilActive &&
+         g.now >= g.blockedUntil;
+}
+
+bool TimerDue() {
+  return g.timerEnabled && !g.inTick && !internal::GetControls().boxUp && g.now >= g.nextTimer;
+}
+
+void FireTimer() {
+  g.inTick = true;
+  auto& h = internal::GetHandlers();
+  if (h.timer) h.timer();
+  g.inTick = false;
+  // A late tick is not made up for: the next one comes one interval after the
+  // scheduled one, or at once if that has already passed.
+  g.nextTimer = std::max(g.nextTimer + kTimerInterval, g.now);
+}
+
+// One round of the pump. Returns true when something was handled.
+bool PumpOnce() {
+  AdvanceScenario();
+  bool handled = false;
+  while (!g.events.empty() && g.events.front().at <= g.now) {
+    Event e = g.events.front();
+    g.events.pop_front();
+    Dispatch(e);
+    handled = true;
+    AdvanceScenario();
+  }
+  if (!handled && TimerDue()) {
+    FireTimer();
+    handled = true;
+    AdvanceScenario();
+  }
+  if (internal::NeedsPresent()) ShowFrame();
+  return handled;
+}
+
+double NextWakeUp(int64_t deadline) {
+  double next = deadline >= 0 ? double(deadline) : kNever;
+  if (g.timerEnabled && !g.inTick && !internal::GetControls().boxUp)
+    next = std::min(next, g.nextTimer);
+  if (!g.events.empty()) next = std::min(next, g.events.front().at);
+  if (g.untilActive) next = std::min(next, g.untilDeadline);
+  if (g.now < g.blockedUntil) next = std::min(next, g.blockedUntil);
+  return next;
+}
+
+}  // namespace
+
+// --- The window and its controls ------------------------------------------------
+
+void CreateMainWindow(const std::u32string&) {}
+
+Surface& Window() {
+  internal::MarkDirty();
+  return g.window;
+}
+
+void Present() { ShowFrame(); }
+
+void Refresh() {
+  auto& h = internal::GetHandlers();
+  if (h.paint) h.paint();
+  ShowFrame();
+}
+
+void MessageBox(const std::u32string& text, const std::u32string& caption) {
+  auto& c = internal::GetControls();
+  ++g.boxCount;
+  g.boxText = text;
+  g.boxCaption = caption;
+  c.boxUp = true;
+  c.boxText = text;
+  c.boxCaption = caption;
+  internal::MarkDirty();
+  double until = g.now + kBoxAnswerMs;
+  while (g.now < until) WaitEvents(int64_t(std::ceil(until)));
+  c.boxUp = false;
+  internal::MarkDirty();
+}
+
+// --- Timer, clock, events ----------------------------------------------------------
+
+void SetTimerEnabled(bool enabled) {
+  if (enabled && !g.timerEnabled) g.nextTimer = g.now + kTimerInterval;
+  g.timerEnabled = enabled;
+}
+bool TimerEnabled() { return g.timerEnabled; }
+
+uint32_t GetTickCount() { return uint32_t(g.now); }
+
+void DoEvents() {
+  if (PumpOnce()) return;
+  if (ScenarioFinished()) EndRun(0);
+  // Nothing to handle: time still passes, as it would for a program that
+  // loops on its events, so a loop of DoEvents always comes to an end.
+  g.now += 1.0;
+}
+
+void WaitEvents(int64_t deadline) {
+  for (;;) {
+    if (PumpOnce()) return;
+    if (deadline >= 0 && g.now >= double(deadline)) return;
+    if (ScenarioFinished()) EndRun(0);
+    double next = NextWakeUp(deadline);
+    if (next == kNever) {
+      // Waiting for input that no scenario will send.
+      EndRun(0);
+    }
+    g.now = std::max(g.now, next);
+  }
+}
+
+void Quit() { EndRun(0); }
+
+[[noreturn]] void FatalError(const std::string& msg) {
+  std::cerr << "mokimoki: " << msg << "\n";
+  std::exit(1);
+}
+
+// --- Test and runner controls ----------------------------------------------------------
+
+namespace headless {
+
+void Reset(uint64_t seed) {
+  auto dumpSink = g.dumpSink;
+  g = Engine{};
+  g.dumpSink = dumpSink;
+  internal::GetControls() = internal::Controls{};
+  internal::SeedRandom(seed);
+  internal::MarkDirty();
+}
+
+bool LoadScenario(const std::string& text, std::string& err) {
+  std::vector<scenario::Command> cmds;
+  if (!scenario::Parse(text, cmds, err)) return false;
+  g.commands = std::move(cmds);
+  g.cursor = 0;
+  g.haveScenario = true;
+  return true;
+}
+
+int Run(const std::function<void()>& body) {
+  int code = 0;
+  try {
+    body();
+  } catch (const RunEnded& e) {
+    code = e.code;
+  }
+  // The final dump is part of every run, however it ended.
+  EmitDump();
+  return code;
+}
+
+void MainLoop() {
+  for (;;) WaitEvents(-1);
+}
+
+const std::vector<std::string>& Dumps() { return g.dumps; }
+void SetDumpSink(std::function<void(const std::string&)> sink) { g.dumpSink = std::move(sink); }
+
+std::string DumpJson() {
+  auto& h = internal::GetHandlers();
+  std::string game = h.dumpJson ? h.dumpJson() : "{}";
+  std::string extra;
+  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled",
+                        "yesNoVisible", "frames", "lastMessageBox"}) {
+    std::string v;
+    PlatformField(f, v);
+    extra += std::string(extra.empty() ? "" : ",") + "\"" + f + "\":" + v;
+  }
+  if (game.size() >= 2 && game.back() == '}') {
+    game.pop_back();
+    return game + (game.size() > 1 ? "," : "") + extra + "}";
+  }
+  return "{" + extra + "}";
+}
+
+uint64_t FrameCount() { return g.frames; }
+const Surface& LastFrame() { return g.frame; }
+void SetFrameHook(std::function<void(const Surface&)> hook) { g.frameHook = std::move(hook); }
+
+int MessageBoxCount() { return g.boxCount; }
+std::u32string LastMessageBoxText() { return g.boxText; }
+std::u32string LastMessageBoxCaption() { return g.boxCaption; }
+
+void QueueKeyDown(int vk) { Insert({g.now, EvKind::KeyDown, vk}); }
+void QueueKeyUp(int vk) { Insert({g.now, EvKind::KeyUp, vk}); }
+void QueueMenu(int index) { Insert({g.now, EvKind::Menu, index}); }
+
+double Now() { return g.now; }
+
+}  // namespace headless
+
+}  // namespace plat

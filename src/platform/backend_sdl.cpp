@@ -1,0 +1,353 @@
+// The players' backend: a real window on SDL2. The play area is drawn at
+// 608 x 448 under a menu bar we draw ourselves, and the whole picture is
+// scaled by whole multiples when it is shown. Keys reach the game as the
+// virtual-key codes it knows.
+#include <SDL.h>
+
+#include <algorithm>
+#include <clocale>
+#include <cstdlib>
+#include <iostream>
+
+#include "platform/internal.h"
+#include "platform/text.h"
+
+namespace plat {
+
+namespace {
+
+constexpr int kMenuBarH = 20;
+constexpr int kFullH = kMenuBarH + kPlayH;
+constexpr int kDropX = 0, kDropY = kMenuBarH, kDropW = 150, kItemH = 24;
+constexpr double kRefreshMs = 1000.0 / 60.0;
+
+const std::u32string kMenuTitle = U"ファイル(F)";
+const std::u32string kMenuItems[2] = {U"スタート(S)", U"終了(X)"};
+
+struct Sdl {
+  SDL_Window* window = nullptr;
+  SDL_Renderer* renderer = nullptr;
+  SDL_Texture* texture = nullptr;
+  Surface play{kPlayW, kPlayH, kBlack};
+  Surface full{kPlayW, kFullH, kBlack};
+  Surface composed{kPlayW, kPlayH, kBlack};
+  Uint64 lastPresent = 0;
+  bool timerEnabled = false;
+  Uint32 nextTimer = 0;
+  bool inTick = false;
+  bool menuOpen = false;
+  int menuCursor = 0;
+  bool fullscreen = false;
+};
+
+Sdl s;
+
+double MsSince(Uint64 then) {
+  return double(SDL_GetPerformanceCounter() - then) * 1000.0 /
+         double(SDL_GetPerformanceFrequency());
+}
+
+void DrawMenu(Surface& out) {
+  const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
+  FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
+  DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
+  int titleW = TextWidth(kMenuTitle, FontKind::Regular);
+  if (s.menuOpen) FillBox(out, 2, 1, 10 + titleW + 6, kMenuBarH - 2, RGB(60, 90, 170));
+  Color titleColor = s.menuOpen ? kWhite : text;
+  PrintText(out, 10, 2, kMenuTitle, titleColor, FontKind::Regular);
+  // The access key F is underlined.
+  int fx = 10 + TextWidth(U"ファイル(", FontKind::Regular);
+  DrawLine(out, fx, 17, fx + TextWidth(U"F", FontKind::Regular) - 1, 17, titleColor);
+  if (!s.menuOpen) return;
+  FillBox(out, kDropX + 3, kDropY + 3, kDropX + kDropW + 2, kDropY + 2 * kItemH + 6,
+          RGB(30, 30, 40));
+  FillBox(out, kDropX, kDropY, kDropX + kDropW - 1, kDropY + 2 * kItemH + 3, bar);
+  DrawRect(out, kDropX, kDropY, kDropX + kDropW - 1, kDropY + 2 * kItemH + 3, RGB(120, 120, 130));
+  for (int i = 0; i < 2; ++i) {
+    bool enabled = internal::GetControls().menuEnabled[i];
+    int y = kDropY + 2 + i * kItemH;
+    Color c = enabled ? text : grey;
+    if (i == s.menuCursor) {
+      FillBox(out, kDropX + 2, y, kDropX + kDropW - 3, y + kItemH - 1, RGB(60, 90, 170));
+      if (enabled) c = kWhite;
+    }
+    PrintText(out, kDropX + 24, y + 4, kMenuItems[i], c, FontKind::Regular);
+    std::u32string before = kMenuItems[i].substr(0, kMenuItems[i].find(U'(') + 1);
+    int ux = kDropX + 24 + TextWidth(before, FontKind::Regular);
+    DrawLine(out, ux, y + 20, ux + TextWidth(kMenuItems[i].substr(before.size(), 1),
+                                             FontKind::Regular) - 1,
+             y + 20, c);
+  }
+}
+
+void Show() {
+  if (!s.renderer) return;
+  double since = MsSince(s.lastPresent);
+  if (s.lastPresent != 0 && since < kRefreshMs) SDL_Delay(Uint32(kRefreshMs - since + 0.5));
+  s.lastPresent = SDL_GetPerformanceCounter();
+  internal::ComposePlayArea(s.play, s.composed);
+  BitBlt(s.full, 0, kMenuBarH, kPlayW, kPlayH, s.composed, 0, 0, Rop::Copy);
+  DrawMenu(s.full);
+  internal::PresentedNow();
+  SDL_UpdateTexture(s.texture, nullptr, s.full.px.data(), kPlayW * 4);
+  SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
+  SDL_RenderClear(s.renderer);
+  SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
+  SDL_RenderPresent(s.renderer);
+}
+
+int ToVirtualKey(SDL_Keycode k) {
+  switch (k) {
+    case SDLK_LEFT: return VK_LEFT;
+    case SDLK_UP: return VK_UP;
+    case SDLK_RIGHT: return VK_RIGHT;
+    case SDLK_DOWN: return VK_DOWN;
+    case SDLK_LSHIFT: case SDLK_RSHIFT: return VK_SHIFT;
+    case SDLK_LCTRL: case SDLK_RCTRL: return VK_CONTROL;
+    case SDLK_SPACE: return VK_SPACE;
+    case SDLK_RETURN: return VK_RETURN;
+    case SDLK_ESCAPE: return VK_ESCAPE;
+    case SDLK_KP_1: return VK_NUMPAD1;
+    case SDLK_KP_2: return VK_NUMPAD2;
+    case SDLK_KP_3: return VK_NUMPAD3;
+    default: break;
+  }
+  if (k >= SDLK_0 && k <= SDLK_9) return 48 + int(k - SDLK_0);
+  if (k >= SDLK_a && k <= SDLK_z) return 65 + int(k - SDLK_a);
+  return 0;
+}
+
+void ChooseMenu(int index) {
+  s.menuOpen = false;
+  internal::MarkDirty();
+  if (!internal::GetControls().menuEnabled[index]) return;
+  auto& h = internal::GetHandlers();
+  if (h.menu) h.menu(index);
+}
+
+void ToggleFullscreen() {
+  s.fullscreen = !s.fullscreen;
+  SDL_SetWindowFullscreen(s.window, s.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  internal::MarkDirty();
+}
+
+// Keys while the menu is open: arrows and Enter move and choose, S or X
+// choose directly, Esc (or Alt) closes.
+void MenuKey(SDL_Keycode k) {
+  switch (k) {
+    case SDLK_UP: case SDLK_DOWN: s.menuCursor = 1 - s.menuCursor; break;
+    case SDLK_RETURN: case SDLK_KP_ENTER: case SDLK_SPACE: ChooseMenu(s.menuCursor); return;
+    case SDLK_s: ChooseMenu(0); return;
+    case SDLK_x: ChooseMenu(1); return;
+    case SDLK_ESCAPE: case SDLK_LALT: case SDLK_RALT: s.menuOpen = false; break;
+    default: break;
+  }
+  internal::MarkDirty();
+}
+
+void Handle(const SDL_Event& e) {
+  auto& h = internal::GetHandlers();
+  auto& c = internal::GetControls();
+  switch (e.type) {
+    case SDL_QUIT:
+      Quit();
+    case SDL_WINDOWEVENT:
+      internal::MarkDirty();
+      break;
+    case SDL_KEYDOWN: {
+      SDL_Keycode k = e.key.keysym.sym;
+      if (k == SDLK_F11) { ToggleFullscreen(); break; }
+      if (c.boxUp) {
+        if (k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE) c.boxUp = false;
+        internal::MarkDirty();
+        break;
+      }
+      if (s.menuOpen) { MenuKey(k); break; }
+      if ((e.key.keysym.mod & KMOD_ALT) && k == SDLK_f) {
+        s.menuOpen = true;
+        s.menuCursor = internal::GetControls().menuEnabled[0] ? 0 : 1;
+        internal::MarkDirty();
+        break;
+      }
+      if (e.key.keysym.mod & KMOD_ALT) break;  // Alt combinations are the window's, not the game's
+      int vk = ToVirtualKey(k);
+      if (vk && h.keyDown) h.keyDown(vk);
+      break;
+    }
+    case SDL_KEYUP: {
+      if (c.boxUp) break;
+      int vk = ToVirtualKey(e.key.keysym.sym);
+      if (vk && h.keyUp) h.keyUp(vk);
+      break;
+    }
+    case SDL_MOUSEMOTION:
+      if (s.menuOpen) {
+        int x = e.motion.x, y = e.motion.y;
+        if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH) {
+          int item = (y - kDropY - 2) / kItemH;
+          if (item != s.menuCursor) { s.menuCursor = item; internal::MarkDirty(); }
+        }
+      }
+      break;
+    case SDL_MOUSEBUTTONDOWN: {
+      if (e.button.button != SDL_BUTTON_LEFT) break;
+      int x = e.button.x, y = e.button.y;
+      if (c.boxUp) {
+        if (internal::MessageBoxOkRect().Contains(x, y - kMenuBarH)) {
+          c.boxUp = false;
+          internal::MarkDirty();
+        }
+        break;
+      }
+      int titleW = TextWidth(kMenuTitle, FontKind::Regular) + 16;
+      if (y < kMenuBarH && x < titleW) {
+        s.menuOpen = !s.menuOpen;
+        s.menuCursor = 0;
+        internal::MarkDirty();
+      } else if (s.menuOpen) {
+        if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH)
+          ChooseMenu((y - kDropY - 2) / kItemH);
+        else { s.menuOpen = false; internal::MarkDirty(); }
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+bool TimerDue() {
+  return s.timerEnabled && !s.inTick && !internal::GetControls().boxUp &&
+         SDL_TICKS_PASSED(SDL_GetTicks(), s.nextTimer);
+}
+
+void FireTimer() {
+  s.inTick = true;
+  auto& h = internal::GetHandlers();
+  if (h.timer) h.timer();
+  s.inTick = false;
+  Uint32 now = SDL_GetTicks();
+  s.nextTimer += kTimerInterval;
+  if (SDL_TICKS_PASSED(now, s.nextTimer)) s.nextTimer = now;
+}
+
+// Handles what is pending; true when an event or a tick was handled.
+bool PumpOnce() {
+  bool handled = false;
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    Handle(e);
+    handled = true;
+  }
+  if (!handled && TimerDue()) {
+    FireTimer();
+    handled = true;
+  }
+  if (internal::NeedsPresent()) Show();
+  return handled;
+}
+
+}  // namespace
+
+void CreateMainWindow(const std::u32string& caption) {
+  // The locale first, so the Japanese caption reaches the window manager intact.
+  std::setlocale(LC_ALL, "");
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+  SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
+    FatalError(std::string("cannot open a window: ") + SDL_GetError());
+  std::string err;
+  if (!InitFonts(err)) FatalError(err);
+
+  // Open at the largest whole multiple that fits comfortably on the screen.
+  int scale = 1;
+  SDL_Rect usable;
+  if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+    int sx = int(usable.w * 0.9) / kPlayW, sy = int(usable.h * 0.9) / kFullH;
+    scale = std::max(1, std::min(sx, sy));
+  }
+  s.window = SDL_CreateWindow(ToUtf8(caption).c_str(), SDL_WINDOWPOS_CENTERED,
+                              SDL_WINDOWPOS_CENTERED, kPlayW * scale, kFullH * scale,
+                              SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+  if (!s.window) FatalError(std::string("cannot open a window: ") + SDL_GetError());
+  s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
+  if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+  if (!s.renderer) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
+  SDL_RenderSetLogicalSize(s.renderer, kPlayW, kFullH);
+  SDL_RenderSetIntegerScale(s.renderer, SDL_TRUE);
+  s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                kPlayW, kFullH);
+  if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
+  internal::MarkDirty();
+  Show();
+}
+
+Surface& Window() {
+  internal::MarkDirty();
+  return s.play;
+}
+
+void Present() { Show(); }
+
+void Refresh() {
+  auto& h = internal::GetHandlers();
+  if (h.paint) h.paint();
+  Show();
+}
+
+void MessageBox(const std::u32string& text, const std::u32string& caption) {
+  auto& c = internal::GetControls();
+  c.boxUp = true;
+  c.boxText = text;
+  c.boxCaption = caption;
+  s.menuOpen = false;
+  internal::MarkDirty();
+  while (c.boxUp) WaitEvents(-1);
+  internal::MarkDirty();
+}
+
+void SetTimerEnabled(bool enabled) {
+  if (enabled && !s.timerEnabled) s.nextTimer = SDL_GetTicks() + kTimerInterval;
+  s.timerEnabled = enabled;
+}
+bool TimerEnabled() { return s.timerEnabled; }
+
+uint32_t GetTickCount() { return SDL_GetTicks(); }
+
+void DoEvents() { PumpOnce(); }
+
+void WaitEvents(int64_t deadline) {
+  for (;;) {
+    if (PumpOnce()) return;
+    Uint32 now = SDL_GetTicks();
+    if (deadline >= 0 && int64_t(now) >= deadline) return;
+    // Sleep until the next event, the next tick or the deadline: a waiting
+    // game costs no CPU.
+    int64_t timeout = deadline >= 0 ? deadline - int64_t(now) : 1000;
+    if (s.timerEnabled && !s.inTick && !internal::GetControls().boxUp)
+      timeout = std::min<int64_t>(timeout, int64_t(Sint32(s.nextTimer - now)));
+    if (internal::NeedsPresent()) timeout = std::min<int64_t>(timeout, int64_t(kRefreshMs));
+    timeout = std::max<int64_t>(timeout, 0);
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, int(timeout))) {
+      Handle(e);
+      if (internal::NeedsPresent()) Show();
+      return;
+    }
+  }
+}
+
+[[noreturn]] void Quit() {
+  if (s.window) SDL_DestroyWindow(s.window);
+  SDL_Quit();
+  std::exit(0);
+}
+
+[[noreturn]] void FatalError(const std::string& msg) {
+  std::cerr << "mokimoki: " << msg << "\n";
+  if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_Init(SDL_INIT_VIDEO) == 0)
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "大会にモキモキ", msg.c_str(), s.window);
+  std::exit(1);
+}
+
+}  // namespace plat

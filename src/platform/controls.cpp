@@ -1,0 +1,129 @@
+#include <algorithm>
+
+#include "platform/internal.h"
+#include "platform/text.h"
+
+namespace plat::internal {
+
+namespace {
+Handlers g_handlers;
+Controls g_controls;
+
+constexpr int kLabelLeft = 64, kLabelTop = 304;
+constexpr int kYesNoLeft = 384, kYesNoTop = 96;
+constexpr int kBoxW = 280, kBoxH = 128;
+constexpr Color kFrame = RGB(40, 44, 70);
+constexpr Color kCaptionBar = RGB(48, 72, 140);
+constexpr Color kButtonFace = RGB(224, 224, 228);
+
+void DrawLabel(Surface& out, const std::u32string& text) {
+  FillBox(out, kLabelLeft, kLabelTop, kLabelLeft + kLabelWidth - 1,
+          kLabelTop + kLabelHeight - 1, kWhite);
+  // A thin frame just outside the box, so the white label reads as a window.
+  DrawRect(out, kLabelLeft - 1, kLabelTop - 1, kLabelLeft + kLabelWidth, kLabelTop + kLabelHeight,
+           kFrame);
+  DrawRect(out, kLabelLeft - 2, kLabelTop - 2, kLabelLeft + kLabelWidth + 1,
+           kLabelTop + kLabelHeight + 1, kFrame);
+  // The label never scrolls or widens: lines past its height are cut off.
+  Surface box(kLabelWidth, kLabelHeight, kWhite);
+  auto lines = LayoutLabel(text);
+  for (size_t i = 0; i < lines.size() && int(i) < kLabelMaxLines; ++i)
+    PrintText(box, 0, int(i) * kLabelLineHeight, lines[i], kBlack, FontKind::Regular);
+  BitBlt(out, kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight, box, 0, 0, Rop::Copy);
+}
+
+void DrawMessageBox(Surface& out, const Controls& c) {
+  Rect ok = MessageBoxOkRect();
+  int x = (kPlayW - kBoxW) / 2, y = (kPlayH - kBoxH) / 2;
+  FillBox(out, x + 4, y + 4, x + kBoxW + 3, y + kBoxH + 3, RGB(20, 20, 30));  // shadow
+  FillBox(out, x, y, x + kBoxW - 1, y + kBoxH - 1, RGB(240, 240, 244));
+  DrawRect(out, x, y, x + kBoxW - 1, y + kBoxH - 1, kFrame);
+  FillBox(out, x + 1, y + 1, x + kBoxW - 2, y + 22, kCaptionBar);
+  PrintText(out, x + 8, y + 4, c.boxCaption, kWhite, FontKind::Bold);
+  auto lines = LayoutLabel(c.boxText, kBoxW - 32, FontKind::Regular);
+  for (size_t i = 0; i < lines.size() && i < 3; ++i)
+    PrintText(out, x + 24, y + 36 + int(i) * 18, lines[i], kBlack, FontKind::Regular);
+  FillBox(out, ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, kButtonFace);
+  DrawRect(out, ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, kFrame);
+  DrawRect(out, ok.x + 2, ok.y + 2, ok.x + ok.w - 3, ok.y + ok.h - 3, RGB(150, 150, 160));
+  std::u32string okText = U"OK";
+  PrintText(out, ok.x + (ok.w - TextWidth(okText, FontKind::Bold)) / 2, ok.y + 4, okText, kBlack,
+            FontKind::Bold);
+}
+}  // namespace
+
+Handlers& GetHandlers() { return g_handlers; }
+Controls& GetControls() { return g_controls; }
+
+Rect MessageBoxOkRect() {
+  int x = (kPlayW - kBoxW) / 2, y = (kPlayH - kBoxH) / 2;
+  return Rect{x + (kBoxW - 80) / 2, y + kBoxH - 36, 80, 26};
+}
+
+void ComposePlayArea(const Surface& window, Surface& out) {
+  out = window;
+  const Controls& c = g_controls;
+  if (c.labelVisible) {
+    static const std::u32string kEmpty;
+    DrawLabel(out, g_handlers.labelText ? g_handlers.labelText() : kEmpty);
+  }
+  for (int k = 0; k < 2; ++k) {
+    if (c.yesNoVisible[k] && c.yesNo[k])
+      BitBlt(out, kYesNoLeft, kYesNoTop, c.yesNo[k]->w, c.yesNo[k]->h, *c.yesNo[k], 0, 0,
+             Rop::Copy);
+  }
+  if (c.boxUp) DrawMessageBox(out, c);
+}
+
+}  // namespace plat::internal
+
+namespace plat {
+
+void SetHandlers(Handlers h) { internal::GetHandlers() = std::move(h); }
+
+void SetLabelVisible(bool visible) { internal::GetControls().labelVisible = visible; }
+
+bool LabelVisible() { return internal::GetControls().labelVisible; }
+void SetYesNoPictures(const Surface* yes, const Surface* no) {
+  internal::GetControls().yesNo[0] = yes;
+  internal::GetControls().yesNo[1] = no;
+}
+void SetYesNoVisible(int index, bool visible) {
+  if (index == 0 || index == 1) internal::GetControls().yesNoVisible[index] = visible;
+  internal::MarkDirty();
+}
+bool YesNoVisible(int index) {
+  return (index == 0 || index == 1) && internal::GetControls().yesNoVisible[index];
+}
+void SetMenuEnabled(int index, bool enabled) {
+  if (index == 0 || index == 1) internal::GetControls().menuEnabled[index] = enabled;
+  internal::MarkDirty();
+}
+bool MenuEnabled(int index) {
+  return (index == 0 || index == 1) && internal::GetControls().menuEnabled[index];
+}
+
+}  // namespace plat
+
+namespace plat::internal {
+namespace {
+bool g_dirty = true;
+std::u32string g_shownLabel;
+bool g_shownLabelVisible = false;
+}  // namespace
+
+void MarkDirty() { g_dirty = true; }
+
+bool NeedsPresent() {
+  if (g_dirty) return true;
+  const Controls& c = g_controls;
+  if (c.labelVisible != g_shownLabelVisible) return true;
+  return c.labelVisible && g_handlers.labelText && g_handlers.labelText() != g_shownLabel;
+}
+
+void PresentedNow() {
+  g_dirty = false;
+  g_shownLabelVisible = g_controls.labelVisible;
+  if (g_handlers.labelText) g_shownLabel = g_handlers.labelText();
+}
+}  // namespace plat::internal

@@ -1,0 +1,60 @@
+// The headless backend's controls for tests and the scenario runner: a
+// virtual clock, scripted input, captured frames and a fixed random seed.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace plat::headless {
+
+// Thrown out of the event pump when the run is over (scenario finished, the
+// game quit, an `until` timed out). Only the harness catches it.
+struct RunEnded {
+  int code;
+};
+
+// A fresh run: virtual clock at 0, timer off, controls reset, no scenario,
+// random seed `seed`.
+void Reset(uint64_t seed = 1);
+
+// Parses a scenario; on a line it cannot read returns false with err naming
+// the line (the run has not started). A leading `seed N` reseeds.
+bool LoadScenario(const std::string& text, std::string& err);
+
+// Runs body (typically Form_Load and the main loop) until the run ends;
+// returns the exit status: 0 finished or quit, 3 an `until` timed out.
+int Run(const std::function<void()>& body);
+// The main loop: handles events for ever (until the run ends).
+void MainLoop();
+
+// Every line printed by `dump` (and the final dump of Run), in order.
+const std::vector<std::string>& Dumps();
+// Where `dump` lines go besides Dumps() (the runner prints them); may be empty.
+void SetDumpSink(std::function<void(const std::string&)> sink);
+// The state JSON with the platform's own fields added (tick, controls, last box).
+std::string DumpJson();
+
+// Frames shown so far, the last one (play area with the controls over it),
+// and an optional hook called with every frame shown.
+uint64_t FrameCount();
+const Surface& LastFrame();
+void SetFrameHook(std::function<void(const Surface&)> hook);
+
+// Message boxes shown (each answered with OK after 500 virtual ms).
+int MessageBoxCount();
+std::u32string LastMessageBoxText();
+std::u32string LastMessageBoxCaption();
+
+// Events for tests that drive the game without a scenario file: queued now.
+void QueueKeyDown(int vk);
+void QueueKeyUp(int vk);
+void QueueMenu(int index);
+
+// Virtual milliseconds (with the fraction the refresh pacing leaves).
+double Now();
+
+}  // namespace plat::headless

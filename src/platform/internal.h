@@ -1,0 +1,49 @@
+// Pieces shared by the two backends; not for the game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/surface.h"
+
+namespace plat::internal {
+
+// The handlers the window object registered.
+Handlers& GetHandlers();
+
+// Random generator state (both backends draw from the same generator).
+void SeedRandom(uint64_t seed);
+
+// Control state shared by both backends' compositions.
+struct Controls {
+  bool labelVisible = false;
+  bool yesNoVisible[2] = {false, false};
+  const Surface* yesNo[2] = {nullptr, nullptr};
+  bool menuEnabled[2] = {true, true};
+  bool boxUp = false;
+  std::u32string boxText, boxCaption;
+};
+Controls& GetControls();
+
+// Composes what the player sees of the play area: the window's picture with
+// Label1, the yes/no picture and the message box over it.
+void ComposePlayArea(const Surface& window, Surface& out);
+
+// The message box as drawn over the play area; the OK button's rectangle is
+// returned so the SDL backend can hit-test clicks.
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+  bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
+};
+Rect MessageBoxOkRect();
+
+}  // namespace plat::internal
+
+namespace plat::internal {
+// Something drawn on the window or a control changed since the last frame shown.
+void MarkDirty();
+bool NeedsPresent();
+// Call after a frame was shown.
+void PresentedNow();
+}  // namespace plat::internal

@@ -1,0 +1,110 @@
+// What the game asks of its platform: the window with its controls, the frame
+// timer, the tick counter, the event pump, random numbers, and ending the
+// program. Two backends implement it: SDL2 for players, headless for tests.
+// Only src/platform knows how.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/surface.h"
+
+namespace plat {
+
+constexpr int kPlayW = 608;
+constexpr int kPlayH = 448;
+
+// Virtual-key codes the game receives.
+enum VKey : int {
+  VK_SHIFT = 16,
+  VK_CONTROL = 17,
+  VK_RETURN = 13,
+  VK_ESCAPE = 27,
+  VK_SPACE = 32,
+  VK_LEFT = 37,
+  VK_UP = 38,
+  VK_RIGHT = 39,
+  VK_DOWN = 40,
+  VK_1 = 49,
+  VK_2 = 50,
+  VK_3 = 51,
+  VK_C = 67,
+  VK_X = 88,
+  VK_Z = 90,
+  VK_NUMPAD1 = 97,
+  VK_NUMPAD2 = 98,
+  VK_NUMPAD3 = 99,
+};
+
+// The window's event handlers, set once by the window object.
+struct Handlers {
+  std::function<void(int)> keyDown;
+  std::function<void(int)> keyUp;
+  std::function<void()> paint;
+  std::function<void()> timer;
+  std::function<void(int)> menu;                    // index of the chosen menu item
+  std::function<const std::u32string&()> labelText;  // the current text of Label1
+  std::function<std::string()> dumpJson;             // the game state as a JSON object
+  std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
+};
+void SetHandlers(Handlers h);
+
+// --- The window -------------------------------------------------------------
+// Opens the main window with its caption and menu bar (the headless backend
+// has nothing to open). On failure the program stops with a clear message.
+void CreateMainWindow(const std::u32string& caption);
+// The 608 x 448 play area. The game draws on it; Present shows it.
+Surface& Window();
+// Shows the window's picture now, with the controls over it. Paced to at most
+// one frame per display refresh (1/60 s).
+void Present();
+// Repaints at once: runs the paint handler, then shows the result.
+void Refresh();
+
+// Label1, the message label (left 64, top 304, 480 x 128).
+void SetLabelVisible(bool visible);
+bool LabelVisible();
+// The two yes/no pictures at (384, 96); the game hands their images over once.
+void SetYesNoPictures(const Surface* yes, const Surface* no);
+void SetYesNoVisible(int index, bool visible);
+bool YesNoVisible(int index);
+
+// The menu ファイル: item 0 スタート, item 1 終了.
+void SetMenuEnabled(int index, bool enabled);
+bool MenuEnabled(int index);
+
+// Modal message box with an OK button; returns when it is closed. While it is
+// up no key handler runs and no timer tick starts.
+void MessageBox(const std::u32string& text, const std::u32string& caption);
+
+// --- Timer1, clock and events ------------------------------------------------
+constexpr uint32_t kTimerInterval = 30;
+void SetTimerEnabled(bool enabled);
+bool TimerEnabled();
+// Milliseconds since start-up.
+uint32_t GetTickCount();
+// Handles every pending event (keys, repaints, menu, a due timer tick) and
+// returns without waiting.
+void DoEvents();
+// Handles pending events; when there are none, sleeps until an event arrives
+// or the tick count reaches deadline (deadline < 0: no deadline).
+void WaitEvents(int64_t deadline);
+// Ends the program at once with exit status 0.
+[[noreturn]] void Quit();
+
+// --- Random numbers ------------------------------------------------------------
+// Uniform real in [0, 1).
+double Rnd();
+// Reseeds from the clock, mixing the clock into the generator's state so that
+// two reseeds within one millisecond still give different draws.
+void Randomize();
+
+// --- Files and errors -------------------------------------------------------------
+// The folder of the running executable (no trailing slash).
+std::string ProgramDir();
+// Shows msg in a message box (when there is a window), prints it on standard
+// error, and ends the program with a non-zero status.
+[[noreturn]] void FatalError(const std::string& msg);
+
+}  // namespace plat

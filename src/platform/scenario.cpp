@@ -1,0 +1,114 @@
+#include "platform/scenario.h"
+
+#include <cctype>
+#include <sstream>
+
+#include "platform/platform.h"
+
+namespace plat::scenario {
+
+int KeyCode(const std::string& name) {
+  static const struct {
+    const char* name;
+    int vk;
+  } kKeys[] = {{"left", VK_LEFT},    {"up", VK_UP},       {"right", VK_RIGHT},
+               {"down", VK_DOWN},    {"shift", VK_SHIFT}, {"ctrl", VK_CONTROL},
+               {"space", VK_SPACE},  {"z", VK_Z},         {"x", VK_X},
+               {"c", VK_C},          {"1", VK_1},         {"2", VK_2},
+               {"3", VK_3},          {"kp1", VK_NUMPAD1}, {"kp2", VK_NUMPAD2},
+               {"kp3", VK_NUMPAD3},  {"f11", 122},        {"enter", VK_RETURN},
+               {"esc", VK_ESCAPE},   {"alt", 18}};
+  for (const auto& k : kKeys)
+    if (name == k.name) return k.vk;
+  return -1;
+}
+
+namespace {
+
+bool ParseInt(const std::string& s, int64_t& out) {
+  if (s.empty() || s.size() > 12) return false;
+  size_t i = (s[0] == '-') ? 1 : 0;
+  if (i == s.size()) return false;
+  for (size_t k = i; k < s.size(); ++k)
+    if (!std::isdigit(static_cast<unsigned char>(s[k]))) return false;
+  out = std::stoll(s);
+  return true;
+}
+
+}  // namespace
+
+bool Parse(const std::string& text, std::vector<Command>& out, std::string& err) {
+  std::istringstream in(text);
+  std::string raw;
+  int lineNo = 0;
+  bool sawCommand = false;
+  out.clear();
+  auto fail = [&](const std::string& why) {
+    err = "line " + std::to_string(lineNo) + ": " + why + ": " + raw;
+    return false;
+  };
+  while (std::getline(in, raw)) {
+    ++lineNo;
+    std::string line = raw.substr(0, raw.find('#'));
+    std::istringstream words(line);
+    std::vector<std::string> w;
+    for (std::string t; words >> t;) w.push_back(t);
+    if (w.empty()) continue;
+    Command c;
+    c.line = lineNo;
+    const std::string& op = w[0];
+    int64_t n = 0;
+    if (op == "seed") {
+      if (sawCommand) return fail("seed must come before any other command");
+      if (w.size() != 2 || !ParseInt(w[1], n) || n < 0) return fail("expected: seed N");
+      c.op = Op::Seed;
+      c.seed = uint64_t(n);
+    } else if (op == "wait") {
+      if (w.size() != 2 || !ParseInt(w[1], n) || n < 0) return fail("expected: wait MS");
+      c.op = Op::Wait;
+      c.ms = n;
+    } else if (op == "down" || op == "up" || op == "press") {
+      if (w.size() < 2 || w.size() > (op == "press" ? 3u : 2u))
+        return fail("expected: " + op + " KEY" + (op == "press" ? " [MS]" : ""));
+      c.key = KeyCode(w[1]);
+      if (c.key < 0) return fail("unknown key '" + w[1] + "'");
+      c.op = op == "down" ? Op::Down : op == "up" ? Op::Up : Op::Press;
+      c.ms = 50;
+      if (w.size() == 3) {
+        if (!ParseInt(w[2], n) || n < 0) return fail("expected a time in ms");
+        c.ms = n;
+      }
+    } else if (op == "menu") {
+      if (w.size() != 2 || (w[1] != "start" && w[1] != "quit"))
+        return fail("expected: menu start | menu quit");
+      c.op = Op::Menu;
+      c.menu = w[1] == "start" ? 0 : 1;
+    } else if (op == "until") {
+      if (w.size() < 3) return fail("expected: until FIELD VALUE [MS]");
+      c.op = Op::Until;
+      c.field = w[1];
+      c.ms = 60000;
+      size_t valueEnd = w.size();
+      if (w.size() >= 4 && ParseInt(w.back(), n)) {
+        if (n < 0) return fail("expected a time in ms");
+        c.ms = n;
+        valueEnd = w.size() - 1;
+      }
+      for (size_t k = 2; k < valueEnd; ++k) c.value += (k > 2 ? " " : "") + w[k];
+    } else if (op == "shot") {
+      if (w.size() != 2) return fail("expected: shot FILE.png");
+      c.op = Op::Shot;
+      c.file = w[1];
+    } else if (op == "dump") {
+      if (w.size() != 1) return fail("expected: dump");
+      c.op = Op::Dump;
+    } else {
+      return fail("unknown command '" + op + "'");
+    }
+    sawCommand = true;
+    out.push_back(c);
+  }
+  return true;
+}
+
+}  // namespace plat::scenario

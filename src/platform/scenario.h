@@ -1,0 +1,30 @@
+// Scenario files for the headless runner: one command a line, `#` starts a
+// comment.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plat::scenario {
+
+enum class Op { Seed, Wait, Down, Up, Press, Menu, Until, Shot, Dump };
+
+struct Command {
+  Op op = Op::Wait;
+  int line = 0;
+  int64_t ms = 0;     // wait, press (held time), until (time limit)
+  int key = 0;        // down, up, press: virtual-key code
+  int menu = 0;       // menu: item index
+  uint64_t seed = 1;  // seed
+  std::string field, value, file;
+};
+
+// Key names of scenario files: left up right down shift ctrl space z x c 1 2 3
+// kp1 kp2 kp3 f11 enter esc alt. Returns -1 for an unknown name.
+int KeyCode(const std::string& name);
+
+// Parses the whole file; on a bad line returns false and err says which.
+bool Parse(const std::string& text, std::vector<Command>& out, std::string& err);
+
+}  // namespace plat::scenario

@@ -1,0 +1,55 @@
+// Off-screen pictures and the drawing operations the game composes frames
+// with: BitBlt with the copy, AND and OR raster operations (masked sprites are
+// an OR of the silhouette followed by an AND of the picture), lines, boxes,
+// circles. Pure pixel code: no SDL here.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace plat {
+
+using Color = uint32_t;  // 0x00RRGGBB
+
+constexpr Color RGB(int r, int g, int b) {
+  return (uint32_t(r & 255) << 16) | (uint32_t(g & 255) << 8) | uint32_t(b & 255);
+}
+constexpr Color kBlack = 0x000000;
+constexpr Color kWhite = 0xFFFFFF;
+
+// The standard 16-colour palette (QBColor 0..15); indices outside wrap.
+Color QBColor(int index);
+
+struct Surface {
+  int w = 0, h = 0;
+  std::vector<uint32_t> px;  // row-major, 0x00RRGGBB
+
+  Surface() = default;
+  Surface(int width, int height, Color fill = kWhite) { Resize(width, height, fill); }
+  void Resize(int width, int height, Color fill = kWhite);
+  uint32_t At(int x, int y) const { return px[size_t(y) * size_t(w) + size_t(x)]; }
+  void Set(int x, int y, Color c) {
+    if (x >= 0 && y >= 0 && x < w && y < h) px[size_t(y) * size_t(w) + size_t(x)] = c;
+  }
+  void Fill(Color c);
+};
+
+enum class Rop { Copy, And, Or };
+
+// Copies the w x h area of src at (sx, sy) to dst at (dx, dy) combining the
+// pixels by rop. Clipped against both surfaces; any part outside either one
+// is simply not drawn.
+void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy,
+            Rop rop);
+
+// One-pixel line from (x1, y1) to (x2, y2), both ends included.
+void DrawLine(Surface& s, int x1, int y1, int x2, int y2, Color c);
+// Rectangle outline with corners (x1, y1) and (x2, y2), both included.
+void DrawRect(Surface& s, int x1, int y1, int x2, int y2, Color c);
+// Filled box with corners (x1, y1) and (x2, y2), both included.
+void FillBox(Surface& s, int x1, int y1, int x2, int y2, Color c);
+// Circle of radius r around (cx, cy), filled with fill and outlined with outline.
+void FillCircle(Surface& s, int cx, int cy, int r, Color outline, Color fill);
+
+}  // namespace plat

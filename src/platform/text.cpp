@@ -1,0 +1,196 @@
+#include "platform/text.h"
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+
+namespace plat {
+
+namespace {
+
+constexpr int kFontPixels = 16;  // 12 point at 96 dpi
+
+TTF_Font* g_fonts[2] = {nullptr, nullptr};
+std::string g_fontPath;
+
+// Asks fontconfig for pattern; returns the file only when the font found
+// really covers Japanese (fontconfig always answers with something).
+std::string FindFont(const char* pattern) {
+  std::string result;
+  FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
+  if (!pat) return result;
+  FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+  FcDefaultSubstitute(pat);
+  FcResult res;
+  FcPattern* match = FcFontMatch(nullptr, pat, &res);
+  if (match) {
+    FcChar8* file = nullptr;
+    FcCharSet* cs = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+        FcPatternGetCharSet(match, FC_CHARSET, 0, &cs) == FcResultMatch &&
+        FcCharSetHasChar(cs, 0x3042) && FcCharSetHasChar(cs, 0x5927) &&
+        FcCharSetHasChar(cs, 0x30E2)) {  // あ, 大, モ
+      result = reinterpret_cast<const char*>(file);
+    }
+    FcPatternDestroy(match);
+  }
+  FcPatternDestroy(pat);
+  return result;
+}
+
+TTF_Font* Font(FontKind kind) { return g_fonts[kind == FontKind::Bold ? 1 : 0]; }
+
+}  // namespace
+
+bool InitFonts(std::string& err) {
+  if (g_fonts[0] && g_fonts[1]) return true;
+  if (!TTF_WasInit() && TTF_Init() != 0) {
+    err = std::string("cannot start the font renderer: ") + TTF_GetError();
+    return false;
+  }
+  if (!FcInit()) {
+    err = "cannot start fontconfig";
+    return false;
+  }
+  g_fontPath = FindFont("IPAPGothic");
+  if (g_fontPath.empty()) g_fontPath = FindFont(":lang=ja");
+  if (g_fontPath.empty()) {
+    err =
+        "no Japanese font found: install the IPA gothic fonts "
+        "(Debian package fonts-ipafont-gothic)";
+    return false;
+  }
+  for (int i = 0; i < 2; ++i) {
+    g_fonts[i] = TTF_OpenFont(g_fontPath.c_str(), kFontPixels);
+    if (!g_fonts[i]) {
+      err = "cannot open the font " + g_fontPath + ": " + TTF_GetError();
+      return false;
+    }
+    TTF_SetFontHinting(g_fonts[i], TTF_HINTING_NORMAL);
+  }
+  TTF_SetFontStyle(g_fonts[1], TTF_STYLE_BOLD);
+  return true;
+}
+
+std::string ToUtf8(const std::u32string& s) {
+  std::string out;
+  out.reserve(s.size() * 3);
+  for (char32_t c : s) {
+    uint32_t u = uint32_t(c);
+    if (u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) u = 0xFFFD;
+    if (u < 0x80) {
+      out += char(u);
+    } else if (u < 0x800) {
+      out += char(0xC0 | (u >> 6));
+      out += char(0x80 | (u & 0x3F));
+    } else if (u < 0x10000) {
+      out += char(0xE0 | (u >> 12));
+      out += char(0x80 | ((u >> 6) & 0x3F));
+      out += char(0x80 | (u & 0x3F));
+    } else {
+      out += char(0xF0 | (u >> 18));
+      out += char(0x80 | ((u >> 12) & 0x3F));
+      out += char(0x80 | ((u >> 6) & 0x3F));
+      out += char(0x80 | (u & 0x3F));
+    }
+  }
+  return out;
+}
+
+std::u32string FromUtf8(const std::string& s) {
+  std::u32string out;
+  size_t i = 0;
+  while (i < s.size()) {
+    unsigned char c = static_cast<unsigned char>(s[i]);
+    int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+    if (len == 0 || i + size_t(len) > s.size()) {
+      out += U'\uFFFD';
+      ++i;
+      continue;
+    }
+    uint32_t u = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+    bool ok = true;
+    for (int k = 1; k < len; ++k) {
+      unsigned char cc = static_cast<unsigned char>(s[i + size_t(k)]);
+      if ((cc & 0xC0) != 0x80) ok = false;
+      u = (u << 6) | (cc & 0x3F);
+    }
+    out += ok ? char32_t(u) : U'\uFFFD';
+    i += ok ? size_t(len) : 1;
+  }
+  return out;
+}
+
+int TextWidth(const std::u32string& text, FontKind font) {
+  TTF_Font* f = Font(font);
+  if (!f || text.empty()) return 0;
+  int w = 0, h = 0;
+  if (TTF_SizeUTF8(f, ToUtf8(text).c_str(), &w, &h) != 0) return 0;
+  return w;
+}
+
+void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, FontKind font) {
+  TTF_Font* f = Font(font);
+  if (!f || text.empty()) return;
+  SDL_Color white{255, 255, 255, 255};
+  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(f, ToUtf8(text).c_str(), white);
+  if (!glyphs) return;
+  SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
+  SDL_FreeSurface(glyphs);
+  if (!argb) return;
+  SDL_LockSurface(argb);
+  const int cr = int((c >> 16) & 255), cg = int((c >> 8) & 255), cb = int(c & 255);
+  for (int row = 0; row < argb->h; ++row) {
+    int dy = y + row;
+    if (dy < 0 || dy >= s.h) continue;
+    const uint32_t* src =
+        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
+    for (int col = 0; col < argb->w; ++col) {
+      int dx = x + col;
+      if (dx < 0 || dx >= s.w) continue;
+      int a = int(src[col] >> 24);
+      if (a == 0) continue;
+      uint32_t& d = s.px[size_t(dy) * size_t(s.w) + size_t(dx)];
+      int dr = int((d >> 16) & 255), dg = int((d >> 8) & 255), db = int(d & 255);
+      dr += (cr - dr) * a / 255;
+      dg += (cg - dg) * a / 255;
+      db += (cb - db) * a / 255;
+      d = RGB(dr, dg, db);
+    }
+  }
+  SDL_UnlockSurface(argb);
+  SDL_FreeSurface(argb);
+}
+
+std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, FontKind font) {
+  // Breaks at CR LF (a lone CR or LF also breaks), and wraps a line that is
+  // wider than the box between two characters, as the label does with
+  // Japanese text that has no spaces to break at.
+  std::vector<std::u32string> lines;
+  std::u32string line;
+  auto flush = [&] {
+    lines.push_back(line);
+    line.clear();
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c == U'\r' || c == U'\n') {
+      if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
+      flush();
+      continue;
+    }
+    std::u32string wider = line + c;
+    if (!line.empty() && TextWidth(wider, font) > width) {
+      flush();
+      line = c;
+    } else {
+      line = std::move(wider);
+    }
+  }
+  if (!line.empty() || lines.empty()) flush();
+  return lines;
+}
+
+}  // namespace plat

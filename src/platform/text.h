@@ -1,0 +1,36 @@
+// Japanese text: the game's gothic font at 16 px, printing onto surfaces,
+// measuring, and the message label's line layout.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace plat {
+
+enum class FontKind { Regular, Bold };  // the label's font; the window's font
+
+constexpr int kLabelWidth = 480;
+constexpr int kLabelHeight = 128;
+constexpr int kLabelLineHeight = 16;
+constexpr int kLabelMaxLines = kLabelHeight / kLabelLineHeight;
+
+// Finds and opens the font (IPAPGothic, or any font covering Japanese).
+// Safe to call more than once. On failure returns false with a clear message.
+bool InitFonts(std::string& err);
+
+// Prints one line with its top-left corner at (x, y).
+void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c,
+               FontKind font = FontKind::Bold);
+int TextWidth(const std::u32string& text, FontKind font);
+
+// Lays out label text: CR LF starts a new line, and a line wider than width
+// wraps between characters. Returns the lines in order (possibly more than fit).
+std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width = kLabelWidth,
+                                        FontKind font = FontKind::Regular);
+
+std::string ToUtf8(const std::u32string& s);
+std::u32string FromUtf8(const std::string& s);
+
+}  // namespace plat

@@ -1,0 +1,83 @@
+// Start-up, the menu and the dispatch of each timer tick on GameMode.
+#include "shell/form1.h"
+
+#include "items/item_catalogue.h"
+#include "items/item_use.h"
+#include "match/league.h"
+#include "match/match_tick.h"
+#include "minigame/bear_game.h"
+#include "platform/platform.h"
+#include "shell/state_json.h"
+#include "story/cast_tables.h"
+#include "world/hall_walk.h"
+#include "world/rooms.h"
+
+namespace moki {
+
+void InitControls(Form1& f) {
+  plat::SetTimerEnabled(false);
+  Pictures& p = f.pics;
+  p.Picback1.Resize(608, 448);
+  p.Picback2.Resize(672, 512);
+  p.Picture1.Resize(608, 448);
+  plat::SetYesNoPictures(&p.Picyesno[0], &p.Picyesno[1]);
+  plat::SetYesNoVisible(0, false);
+  plat::SetYesNoVisible(1, false);
+  plat::SetLabelVisible(false);
+}
+
+void InitTables(GameState& gs) {
+  initComputerItemSchedules(gs);
+  InitMapCast(gs);
+  InitCastNames(gs);
+  InitScripts(gs);
+  initItemCatalogue(gs);
+  InitMatchDayPairings(gs);
+  gs.frontDX = {-1, 0, 1, 0};
+  gs.frontDY = {0, -1, 0, 1};
+  gs.sideDX = {1, 0, -1, 0, 0};
+  gs.sideDY = {0, 1, 0, -1, 0};
+}
+
+void Form_Load(Form1& f) {
+  LoadPictures(f.pics);
+  InitControls(f);
+  InitTables(f.gs);
+  f.gs.GameMode = kModeTitle;
+  plat::Refresh();
+}
+
+void f1_Click(Form1& f, int index) {
+  if (index == 0) {
+    StartNewGame(f);
+  } else if (index == 1) {
+    plat::Quit();  // nothing to save: the game never writes files
+  }
+}
+
+void Timer1_Timer(Form1& f) {
+  switch (f.gs.GameMode) {
+    case kModeHall: HallTick(f); break;
+    case kModeRoom: RoomTick(f); break;
+    case kModeBear: BearTick(f); break;
+    case kModeMatch: MatchTimerTick(f); break;
+    default: break;  // the title screen, or any other value: nothing
+  }
+}
+
+void ConnectWindow(Form1& f) {
+  plat::Handlers h;
+  h.keyDown = [&f](int vk) { Form_KeyDown(f, vk); };
+  h.keyUp = [&f](int vk) { Form_KeyUp(f, vk); };
+  h.paint = [&f] { Form_Paint(f); };
+  h.timer = [&f] { Timer1_Timer(f); };
+  h.menu = [&f](int index) { f1_Click(f, index); };
+  h.labelText = [&f]() -> const std::u32string& { return f.gs.messageText; };
+  h.dumpJson = [&f] { return StateJson(f.gs); };
+  h.fieldJson = [&f](const std::string& name, std::string& out) {
+    return FieldJson(f.gs, name, out);
+  };
+  plat::SetHandlers(std::move(h));
+}
+
+}  // namespace moki

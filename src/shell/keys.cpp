@@ -1,0 +1,69 @@
+// Keyboard input. Held keys become flags that the next tick reads; single
+// presses (Space, the item keys, Ctrl, the yes/no keys) act at once.
+#include "items/item_use.h"
+#include "platform/platform.h"
+#include "shell/form1.h"
+#include "story/dialogue.h"
+#include "story/screens.h"
+
+namespace moki {
+
+void ResetKeys(GameState& gs) {
+  gs.arrowHeld = {0, 0, 0, 0};
+  gs.shiftHeld = 0;
+}
+
+void SetChoice(GameState& gs, int k) {
+  plat::SetYesNoVisible(k, true);
+  plat::SetYesNoVisible(1 - k, false);
+  gs.choiceCursor = static_cast<i16>(k);
+}
+
+void Form_KeyDown(Form1& f, int keyCode) {
+  GameState& gs = f.gs;
+  using namespace plat;
+  if (keyCode == VK_SPACE) {
+    if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
+    if (gs.choicePending == 1) {
+      gs.choicePending = 0;  // confirms the highlighted answer
+    } else {
+      SpaceAction(f);
+    }
+  } else if (keyCode >= VK_LEFT && keyCode <= VK_DOWN) {
+    if (gs.dialogueState == 0) {
+      gs.arrowHeld[size_t(keyCode - VK_LEFT)] = 1;
+    } else if (gs.choicePending == 1) {
+      // A key pressed while a message is up is never recorded as held.
+      if (keyCode == VK_UP) SetChoice(gs, 0);
+      if (keyCode == VK_DOWN) SetChoice(gs, 1);
+    }
+  } else if (keyCode == VK_SHIFT) {
+    gs.shiftHeld = 1;
+  } else if (keyCode == VK_Z || keyCode == VK_1 || keyCode == VK_X || keyCode == VK_2 ||
+             keyCode == VK_C || keyCode == VK_3) {
+    if (gs.GameMode != kModeMatch) return;
+    int slot = (keyCode == VK_Z || keyCode == VK_1) ? 0 : (keyCode == VK_X || keyCode == VK_2) ? 1 : 2;
+    onItemKey(f, slot);
+  } else if (keyCode == VK_CONTROL) {
+    // The status screen doubles as the pause; not while a message is up.
+    if (gs.dialogueState != 0) return;
+    if (gs.statusShown == 1) {
+      gs.statusShown = 0;
+      gs.drawStatus = 0;
+      SetTimerEnabled(true);
+    } else {
+      SetTimerEnabled(false);
+      gs.statusShown = 1;
+      gs.drawStatus = 1;
+      DrawStatus(f);
+    }
+  }
+}
+
+void Form_KeyUp(Form1& f, int keyCode) {
+  GameState& gs = f.gs;
+  if (keyCode >= plat::VK_LEFT && keyCode <= plat::VK_DOWN) gs.arrowHeld[size_t(keyCode - plat::VK_LEFT)] = 0;
+  if (keyCode == plat::VK_SHIFT) gs.shiftHeld = 0;
+}
+
+}  // namespace moki

@@ -1,0 +1,43 @@
+// The repaint: the whole play area for the current GameMode, with the status
+// screen over it while it is switched on.
+#include "match/match_tick.h"
+#include "minigame/bear_game.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "shell/draw.h"
+#include "shell/form1.h"
+#include "shell/screen_colors.h"
+#include "story/screens.h"
+#include "world/hall_view.h"
+
+namespace moki {
+
+void DrawTitle(Form1& f) {
+  plat::Surface& w = plat::Window();
+  w.Fill(kWindowBackground);
+  const Pictures& p = f.pics;
+  DrawMasked(w, p.Picopening, 0, 0, 0, 48, 48, 48, 64, 192);
+  DrawMasked(w, p.Picdaiji, 0, 0, 0, 120, 560, 120, 24, 32);
+  plat::PrintText(w, 64, 288, U"カーソルキーで「キャラクター移動」", kWindowText);
+  plat::PrintText(w, 64, 320, U"スペースキーで「話す」・「決定」", kWindowText);
+  plat::PrintText(w, 64, 352, U"コントロールキーで「ステータス表示」", kWindowText);
+  plat::PrintText(w, 64, 384, U"シフトキーを押しながらカーソルキーで速く移動", kWindowText);
+}
+
+void Form_Paint(Form1& f) {
+  GameState& gs = f.gs;
+  switch (gs.GameMode) {
+    case kModeTitle: DrawTitle(f); break;
+    case kModeHall:
+      if (gs.drawRanking == 1) DrawRanking(f);
+      else DrawHallView(f);
+      break;
+    case kModeRoom: DrawRoomView(f); break;
+    case kModeBear: DrawBearGame(f); break;
+    case kModeMatch: DrawMatch(f); break;
+    default: break;
+  }
+  if (gs.drawStatus == 1) DrawStatus(f);
+}
+
+}  // namespace moki

@@ -1,0 +1,35 @@
+// A new game: from the menu's スタート to walking in the hall.
+#include "platform/platform.h"
+#include "shell/form1.h"
+#include "shell/waits.h"
+#include "story/dialogue.h"
+#include "world/hall_walk.h"
+#include "world/new_game.h"
+
+namespace moki {
+
+void StartNewGame(Form1& f) {
+  GameState& gs = f.gs;
+  plat::SetMenuEnabled(0, false);  // no second game while this one runs
+  ResetKeys(gs);
+  plat::SetTimerEnabled(false);
+  SetupNewGame(gs);
+  gs.GameMode = kModeHall;
+  plat::Refresh();
+
+  // The opening conversation with the partner.
+  OpenDialogue(f, 1);
+  WaitWhile([&] { return gs.dialogueState != 0; });
+  if (gs.GameMode != kModeHall) return;  // the opening ended the game
+
+  // Walk two cells into the hall, then close the entrance behind the party.
+  gs.arrowHeld[1] = 1;
+  HallTick(f);
+  HallTick(f);
+  gs.arrowHeld[1] = 0;
+  gs.hallMap[33][19] = 19;
+  gs.hallMap[33][20] = 19;
+  plat::SetTimerEnabled(true);
+}
+
+}  // namespace moki

@@ -1,0 +1,129 @@
+// The script interpreter: types text into the message window one character
+// at a time and follows the control codes. It waits inside itself, handling
+// events meanwhile, so the player's Space presses and choices reach it.
+#include "platform/platform.h"
+#include "story/actions.h"
+#include "story/dialogue.h"
+#include "story/script_text.h"
+#include "shell/waits.h"
+
+namespace moki {
+
+namespace {
+
+constexpr uint32_t kTypingMs = 30;
+constexpr uint32_t kLineBreakMs = 300;
+
+void SyncPos(GameState& gs, int pos) { gs.scriptPos = static_cast<i16>(pos > 32767 ? 32767 : pos); }
+
+// The conversation states that move on by themselves at the end of a talk.
+void AdvanceTalkState(GameState& gs, int speaker) {
+  if (speaker < 0 || speaker >= kCastCount) return;
+  i16& t = gs.talkEntry[size_t(speaker)];
+  switch (speaker) {
+    case 4: if (t == 0) t = 1; else if (t == 2) t = 3; break;  // 優雅
+    case 5: t = 1; break;                                       // ベッカー
+    case 6: case 9: case 11: if (t == 0) t = 1; break;          // トゥーミー, 信念, 本質
+    case 10:                                                    // エリー
+      if (t == 0) t = 1;
+      else if (t >= 2 && t <= 4) t = static_cast<i16>(t + 1);
+      else if (t == 5) t = 3;
+      break;
+    case 12: t = 1; break;  // ジディー
+    case 15:                // インビ
+      if (t >= 0 && t <= 2) t = static_cast<i16>(t + 1);
+      else if (t == 3) t = 1;
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+int FindLabel(const GameState& gs, char32_t label) {
+  const WString& s = gs.scriptText;
+  for (size_t i = 0; i + 1 < s.size(); ++i)
+    if (s[i] == U'#' && s[i + 1] == label) return int(i) + 3;
+  return int(s.size()) + 1;
+}
+
+WString NumberText(long long n) {
+  std::string d = std::to_string(n);
+  return WString(d.begin(), d.end());
+}
+
+void RunScript(Form1& f, int speaker) {
+  GameState& gs = f.gs;
+  int pos = 1;
+  SyncPos(gs, pos);
+  for (;;) {
+    SyncPos(gs, pos);
+    if (size_t(pos) > gs.scriptText.size()) {
+      AdvanceTalkState(gs, speaker);
+      gs.scriptText.clear();
+      gs.dialogueState = -1;
+      return;
+    }
+    char32_t c = ScriptChar(gs, pos);
+    if (c != U'#') {
+      gs.messageText += c;
+      WaitMs(kTypingMs);
+      ++pos;
+      continue;
+    }
+    ++pos;  // onto the code character
+    char32_t k = ScriptChar(gs, pos);
+    switch (k) {
+      case U',': {  // line break
+        gs.messageText += gs.lineBreak;
+        if (speaker != 2 && speaker != 3 && speaker != 19 && speaker != 22)
+          gs.messageText += U"\u3000\u3000\u3000\u3000\u3000";
+        ++pos;
+        WaitMs(kLineBreakMs);
+        break;
+      }
+      case U'.': {  // page end: one Space made after the page is complete
+        i16 seen = gs.dialogueState;
+        WaitWhile([&] { return gs.dialogueState == seen; });
+        gs.messageText.clear();
+        ++pos;
+        break;
+      }
+      case U'?': {  // yes/no question
+        gs.choiceLabels = WString{ScriptChar(gs, pos + 1), ScriptChar(gs, pos + 2)};
+        gs.choicePending = 1;
+        gs.choiceCursor = 0;
+        plat::SetYesNoVisible(0, true);
+        plat::SetYesNoVisible(1, false);
+        WaitWhile([&] { return gs.choicePending == 1; });
+        plat::SetYesNoVisible(0, false);
+        plat::SetYesNoVisible(1, false);
+        gs.messageText.clear();
+        pos = FindLabel(gs, gs.choiceLabels[gs.choiceCursor == 1 ? 1 : 0]);
+        break;
+      }
+      case U'G':  // jump; the page is not cleared
+        pos = FindLabel(gs, ScriptChar(gs, pos + 1));
+        break;
+      case U'A': {  // entry dispatch by the speaker's conversation state
+        int n = DigitValue(ScriptChar(gs, pos + 1));
+        pos += 2;
+        int entry = (speaker >= 0 && speaker < kCastCount) ? gs.talkEntry[size_t(speaker)] : -1;
+        for (int j = 0; j <= n; ++j) {
+          if (j == entry) {
+            gs.messageText.clear();
+            pos = FindLabel(gs, char32_t(U'0' + j));
+            break;
+          }
+        }
+        break;
+      }
+      default:
+        // Anything else is an action code or, if not one, a label to skip.
+        if (!RunActionCode(f, speaker, pos)) ++pos;
+        break;
+    }
+  }
+}
+
+}  // namespace moki

@@ -1,0 +1,69 @@
+// The ranking screen and the status screen (the Ctrl pause), printed
+// straight onto the window in the window's bold font.
+#include "story/screens.h"
+
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "shell/draw.h"
+#include "shell/screen_colors.h"
+#include "story/script_text.h"
+
+namespace moki {
+
+namespace {
+
+int Wins(const GameState& gs, int c) { return (c >= 0 && c < kTeamCastCount) ? gs.winsByCast[size_t(c)] : 0; }
+// Every match-day before the current one counts as played.
+int Losses(const GameState& gs, int c) { return gs.roundNumber - 1 - Wins(gs, c); }
+
+// White text with a dark shadow, so it reads over any floor or field.
+void PrintStatus(plat::Surface& w, int x, int y, const WString& text) {
+  plat::PrintText(w, x + 1, y + 1, text, plat::RGB(24, 20, 40));
+  plat::PrintText(w, x, y, text, plat::kWhite);
+}
+
+}  // namespace
+
+void DrawRanking(Form1& f) {
+  const GameState& gs = f.gs;
+  static const char32_t* kLabels[11] = {U"",          U"１位　　　", U"２位　　　", U"３位　　　",
+                                        U"４位　　　", U"５位　　　", U"６位　　　", U"７位　　　",
+                                        U"８位　　　", U"９位　　　", U"１０位　　"};
+  plat::Surface& w = plat::Window();
+  w.Fill(kWindowBackground);
+  for (int k = 1; k <= 10; ++k) {
+    int c = gs.rankOrder[size_t(k)];
+    int y = 32 * k;
+    WString name = (c >= 0 && c < kCastCount) ? gs.castNames[size_t(c)] : U"";
+    plat::PrintText(w, 96, y, kLabels[k] + name, kWindowText);
+    plat::PrintText(w, 320, y, NumberText(Wins(gs, c)) + U"勝" + NumberText(Losses(gs, c)) + U"敗",
+                    kWindowText);
+    if (c >= 0 && c < kCastCount) DrawCharacter(w, f.pics.Picfcha[size_t(c)], 3, 48, y);
+  }
+}
+
+void DrawStatus(Form1& f) {
+  const GameState& gs = f.gs;
+  plat::Surface& w = plat::Window();
+  plat::BitBlt(w, 32, 128, 32, 32, f.pics.Picfcha[0], 96, 0, plat::Rop::Copy);
+  plat::BitBlt(w, 32, 192, 32, 32, f.pics.Picfcha[1], 96, 0, plat::Rop::Copy);
+  PrintStatus(w, 32, 32, U"第" + NumberText(gs.roundNumber) + U"節");
+  PrintStatus(w, 128, 32, gs.motivated == 1 ? U"やる気ありモード" : U"やる気なしモード");
+  PrintStatus(w, 32, 64, NumberText(Wins(gs, 0)) + U"勝" + NumberText(Losses(gs, 0)) + U"敗");
+  PrintStatus(w, 96, 128, U"くあ");
+  PrintStatus(w, 96, 192, U"モキモキ");
+  PrintStatus(w, 384, 32, NumberText(gs.money) + U" ドール");
+  static const char32_t* kKeys[3] = {U"Ｚ　", U"Ｘ　", U"Ｃ　"};
+  for (int s = 0; s < 3; ++s) {
+    int item = gs.slotItem[size_t(s)];
+    bool valid = item >= 0 && item < kItemCount;
+    WString name = valid ? gs.itemName[size_t(item)] : U"";
+    int count = valid ? gs.slotCount[size_t(item)][size_t(s)] : 0;
+    PrintStatus(w, 320, 96 + 32 * s, kKeys[s] + name + U"　　" + NumberText(count) + U"個");
+  }
+  if (gs.specialAbilities[0] == 1) PrintStatus(w, 320, 224, U"ダッシュ");
+  if (gs.specialAbilities[1] == 1) PrintStatus(w, 320, 256, U"ナイスパス");
+  if (gs.specialAbilities[2] == 1) PrintStatus(w, 320, 288, U"自爆");
+}
+
+}  // namespace moki

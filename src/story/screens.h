@@ -1,0 +1,11 @@
+// The status screen and the ranking screen, drawn straight onto the window.
+#pragma once
+
+#include "shell/form1.h"
+
+namespace moki {
+
+void DrawStatus(Form1& f);
+void DrawRanking(Form1& f);
+
+}  // namespace moki

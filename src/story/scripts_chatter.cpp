@@ -1,0 +1,254 @@
+// What the other league players say when the heroes talk to them. Each
+// script is a list of short speeches, one per conversation state: "#An"
+// picks the speech, "#GE" ends it. The states move on as the tournament goes
+// (after certain match-days, after the final) and, for some players, after
+// each talk.
+#include "story/scripts.h"
+
+namespace moki {
+
+namespace {
+
+// 優雅, the queen of the hall, and her devoted teammate ウィー団子. After the
+// tournament she has taken up cooking.
+constexpr const char32_t kYuugaLeague[] =
+    U"#A3"
+    U"#0優雅「オーホッホ、オホホホホ#,"
+    U"わたくしこそ、この大会でいちばん#,"
+    U"美しく、そして優雅な選手ですわ#."
+    U"あなたがたのような方とお話しできるなんて#,"
+    U"光栄に思いなさい、オホホホホ#GE"
+    U"#1優雅「オホホホホ、話しかけずにはいられないのね#,"
+    U"無理もありませんわ#,"
+    U"わたくしのこの気品ですもの#."
+    U"でも試合では、手加減いたしませんことよ#GE";
+
+constexpr const char32_t kYuugaAfter[] =
+    U"#2優雅「オホホホホ、わたくしの魅力にとりつかれたのですね#,"
+    U"大会は終わってしまいましたけれど#,"
+    U"わたくしの輝きは終わりませんわ#GE"
+    U"#3優雅「トリのくちばしをきつね色になるまで・・・ #,"
+    U"じっくり焼いたら、お塩をひとつまみ・・・#."
+    U"あら、見られてしまいましたわね#,"
+    U"これはウィー団子へのお仕置き料理ですのよ#,"
+    U"オーホッホッホ#E";
+
+constexpr const char32_t kBecker[] =
+    U"#A2"
+    U"#0ベッカー「いやいやいやいやぁー#,"
+    U"まさかこんなところでお会いできるとは！#."
+    U"その身のこなし、そのまなざし・・・#,"
+    U"あなたこそ、わたしの心の師匠です！#GE"
+    U"#1ベッカー「心の師匠・・・#,"
+    U"わたしはあなたの背中を見て学びます#,"
+    U"試合ではどうかお手やわらかに#GE"
+    U"#2ベッカー「さすが心の師匠！#,"
+    U"あのふたりに勝ってしまうとは！#."
+    U"わたしも師匠を見習って#,"
+    U"一からきたえなおします#E";
+
+// トゥーミー is never seen without his coat and bandages, and neither he nor
+// his partner インビ can be seen without them.
+constexpr const char32_t kTwoMe[] =
+    U"#A2"
+    U"#0トゥーミー「今日のために、自分の国から相棒をつれてきました#,"
+    U"インビっていうんですが、はずかしがりやでね#."
+    U"え、わたしの顔ですか？#,"
+    U"この包帯の下は・・・見ないほうがいいですよ#GE"
+    U"#1トゥーミー「試合のときは脱ぎますよ#,"
+    U"コートも帽子も包帯も全部ね#."
+    U"そうすれば、だれにもわたしの姿は#,"
+    U"見えなくなるというわけです#GE"
+    U"#2トゥーミー「まだダメだ、まだダメだ#,"
+    U"もっと練習して、いつかはあなたがたに#,"
+    U"勝ってみせます#E";
+
+constexpr const char32_t kTake[] =
+    U"#A2"
+    U"#0タケ「あのね、あのね、ぼくね、この大会で優勝してね#,"
+    U"お母さんにほめてもらうんだ#."
+    U"だからね、お兄ちゃんたちには#,"
+    U"負けないよ#GE"
+    U"#1タケ「あのね、あのね、さっきの相手はね、すごく強かった#,"
+    U"でもね、ぼく泣かなかったよ#GE"
+    U"#2タケ「あのね、あのね、優勝するまでね、ボク帰れない#,"
+    U"お母さんと約束したんだもん#."
+    U"だからね、来年もまた来るよ#E";
+
+// 先輩 and 後輩 play together; each worries about the other as the league
+// goes on, and after the final the two have sorted it out.
+constexpr const char32_t kSenpai[] =
+    U"#A5"
+    U"#0先輩「あいつ・・・、オレのことどう思ってるのかな・・・#,"
+    U"・・・ん？なんだ、おまえたちか#,"
+    U"べ、別になんでもないぞ#GE"
+    U"#1先輩「どうしよう、今の関係のままのがいいのかな・・・#,"
+    U"・・・いや、こっちの話だ#GE"
+    U"#2先輩「ちょっと１回、話し合いの場を持つか・・・#,"
+    U"いや、でもなあ・・・#GE"
+    U"#3先輩「ああ・・・考えてても、らちがあかねえ#,"
+    U"こうなったら、試合で気持ちを伝えるしかねえ！#GE"
+    U"#4先輩「ああ・・・緊張する、酒の力を借りて・・・#,"
+    U"いや、試合の前に酒はまずいか#."
+    U"よし、今日こそ言うぞ#GE"
+    U"#5先輩「フフフ、そんなに悩むことなかったんだ#,"
+    U"あいつも同じ気持ちだったらしい#."
+    U"これからも最高のコンビでやっていくぜ#E";
+
+constexpr const char32_t kShinnen[] =
+    U"#A2"
+    U"#0信念「オッス、よろしくお願いします#,"
+    U"自分の信念はただひとつ、速さです#GE"
+    U"#1信念「速さを追求するために髪の毛も切りました#,"
+    U"空気の抵抗がへって、０．１秒は速くなったはずです#GE"
+    U"#2信念「これからももっともっと速さを追求するつもりです#,"
+    U"次はまゆ毛もそろうかと思っています#E";
+
+// エリー, heir of an old house, reads his fortune of the day from entry 3 on,
+// over and over.
+constexpr const char32_t kEllyLeague[] =
+    U"#A6"
+    U"#0エリー「おや、庶民の方々、これはどうも#,"
+    U"わたしは由緒ある家の出でしてね#,"
+    U"このような大会も、ほんのたしなみですよ#GE"
+    U"#1エリー「はああ・・・ネコがうらやましい#,"
+    U"一日中ねていても、だれにも怒られない#."
+    U"名家の跡取りというのも#,"
+    U"楽じゃないのですよ#GE"
+    U"#2エリー「・・・だ・・・・・#,"
+    U"・・・最悪だ、今日の占いは最下位だ・・・#."
+    U"いや、庶民の占いなど#,"
+    U"わたしは気にしませんけどね#GE"
+    U"#3エリー「眼病や口内炎に注意、ばい菌に特に注意#,"
+    U"・・・今日の占いです#,"
+    U"手洗いとうがいは、かかさないようにしています#GE";
+
+constexpr const char32_t kEllyAfter[] =
+    U"#4エリー「恋のライバルが出現#,"
+    U"・・・今日の占いです#,"
+    U"ライバル？このわたしに？まさか#GE"
+    U"#5エリー「タダほど高いものはないと、思い知らされる#,"
+    U"・・・今日の占いです#,"
+    U"タダのものなど、名家には用がありません#GE"
+    U"#6エリー「このオレ様がチャンピオンになれないなんて・・・#,"
+    U"・・・おっと、失礼#,"
+    U"取り乱してしまいました#E";
+
+constexpr const char32_t kHonshitsu[] =
+    U"#A2"
+    U"#0本質「フォッフォッフォ、おぬしらも出場者か#,"
+    U"わしは長年、ボールの本質を追い求めてきた#."
+    U"若い者には、まだまだ負けんぞ#GE"
+    U"#1本質「フォッフォッフォッ、ボールが壊れてしまうかもしれんのう#,"
+    U"わしが本気で打ったらの#GE"
+    U"#2本質「ボールを強く打つことよりも#,"
+    U"大切なことがあると、おぬしらに教わったわい#."
+    U"それが何かは・・・自分で考えるのじゃ#,"
+    U"フォッフォッフォ#E";
+
+constexpr const char32_t kJiddy[] =
+    U"#A2"
+    U"#0ジディー「・・・・・#,"
+    U"・・・・・・・・#GE"
+    U"#1ジディー「プッ#,"
+    U"弱そう#GE"
+    U"#2ジディー「チッ・・・#,"
+    U"おまえらなんかが#,"
+    U"チャンピオンとはな#E";
+
+constexpr const char32_t kWeeDango[] =
+    U"#A1"
+    U"#0ウィー団子「ああ、優雅さまにもっとお仕置きされたい#,"
+    U"あの冷たいまなざし、たまらない・・・#GE"
+    U"#1ウィー団子「もうだれでもいい・・・#,"
+    U"だれか、わたしをしかってください・・・#E";
+
+// 犬ラ only barks.
+constexpr const char32_t kInura[] =
+    U"#A1"
+    U"#0犬ラ「ワン！ギャルルル・・・#GE"
+    U"#1犬ラ「ブラン！ココココ・・・#E";
+
+// インビ speaks only in katakana.
+constexpr const char32_t kInvi[] =
+    U"#A4"
+    U"#0インビ「コンニチワ、ホントニスミマセン#,"
+    U"トゥーミーサンノ、アイボウデス#GE"
+    U"#1インビ「ミナイデクダサイ#,"
+    U"ハズカシイデス・・・#GE"
+    U"#2インビ「ヤサシクシテクダサイ#,"
+    U"ボク、トオイクニカラキマシタ#GE"
+    U"#3インビ「カエラセテクダサイ#,"
+    U"クニニカエリタイデス・・・#GE"
+    U"#4インビ「ミテミヌフリシテクダサイ#,"
+    U"オネガイシマス#E";
+
+constexpr const char32_t kKouhai[] =
+    U"#A5"
+    U"#0後輩「今回も先輩にナイスパスをおーくろ#,"
+    U"先輩、オレのパスをいつもほめてくれるんすよ#GE"
+    U"#1後輩「なんか最近、先輩元気ないな#,"
+    U"どうしたんだろう・・・#GE"
+    U"#2後輩「悩み事でもあんのかな#,"
+    U"オレでよかったら、相談にのるのにな#GE"
+    U"#3後輩「なんか先輩に無視されてる気が・・・#,"
+    U"オレ、なんかしたっけ・・・#GE"
+    U"#4後輩「なんか今日はいいことがありそう#,"
+    U"朝の星占いも１位だったし#GE"
+    U"#5後輩「ドキドキ・・・、まさか・・・#,"
+    U"先輩があんなことを言うなんて・・・#."
+    U"いや、なんでもないっす！#E";
+
+constexpr const char32_t kKatsuodori[] =
+    U"#A1"
+    U"#0カツオドリ「ふみゃー！(鳴き声)#,"
+    U"ふみゃ、ふみゃー！(鳴き声)#GE"
+    U"#1カツオドリ「ひゃっほい！ひゃっほい！(鳴き声)#,"
+    U"ひゃっほーい！(うれしそうな鳴き声)#E";
+
+constexpr const char32_t kZatsugame[] =
+    U"#A3"
+    U"#0雑亀「どうでもいいっすよ#,"
+    U"試合とか、勝ち負けとか#,"
+    U"ぜんぶどうでもいいっす#GE"
+    U"#1雑亀「そのへんに置いといてくれればいいっすよ・・・#,"
+    U"ぼくのことは、ほっといてください#GE"
+    U"#2雑亀「待たしときゃあいいんだよ#,"
+    U"受付なんて、いくらでも待たしときゃあ#,"
+    U"・・・あ、いまのはひとりごとっす#GE"
+    U"#3雑亀「ぼくなんか祭りの露店で売られてましたから・・・#,"
+    U"大会に出られただけで、じゅうぶんっす#E";
+
+constexpr const char32_t kDokuro[] =
+    U"#A1"
+    U"#0どくろ「ジディーさんは（性格はイヤなやつだが）実力はあるぜぇ#,"
+    U"オレたちのチームは強いぜぇ#GE"
+    U"#1どくろ「下克上だ#,"
+    U"いつかジディーさんもチャンピオンも#,"
+    U"オレがたおしてやるぜぇ#E";
+
+}  // namespace
+
+ScriptPieces ChatterScriptPieces(int speaker) {
+  switch (speaker) {
+    case 4: return {kYuugaLeague, kYuugaAfter};
+    case 5: return {kBecker};
+    case 6: return {kTwoMe};
+    case 7: return {kTake};
+    case 8: return {kSenpai};
+    case 9: return {kShinnen};
+    case 10: return {kEllyLeague, kEllyAfter};
+    case 11: return {kHonshitsu};
+    case 12: return {kJiddy};
+    case 13: return {kWeeDango};
+    case 14: return {kInura};
+    case 15: return {kInvi};
+    case 17: return {kKouhai};
+    case 18: return {kKatsuodori};
+    case 20: return {kZatsugame};
+    case 21: return {kDokuro};
+    default: return {};
+  }
+}
+
+}  // namespace moki

@@ -1,0 +1,24 @@
+// The data files: the hall map, the rooms and the match fields. All are text
+// files of decimal integers separated by commas or line ends.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/game_state.h"
+
+namespace moki {
+
+// Reads exactly `count` numbers, each 0..19, from path. On any fault (missing
+// file, too few numbers, not a number, out of range) returns false and sets
+// err to a message naming the file, what is wrong and where.
+bool ReadNumberFile(const std::string& path, int count, std::vector<int16_t>& out,
+                    std::string& err);
+
+// The game's readers. A fault stops the program with a clear message.
+void LoadHallMap(GameState& gs);                // data/rftmap.dat into hallMap rows/cols 0..39
+void LoadRoomFile(GameState& gs, int room);     // data/chkN.dat into roomMap x 0..18, y 0..13
+void LoadBattleFile(GameState& gs, int field);  // data/btlN.dat into roomMap (terrainGrid)
+
+}  // namespace moki

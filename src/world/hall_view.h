@@ -1,0 +1,13 @@
+// The still pictures of the hall and of a room (the repaint).
+#pragma once
+
+#include "shell/form1.h"
+
+namespace moki {
+
+void DrawHallView(Form1& f);
+void DrawRoomView(Form1& f);
+// Rebuilds Picback2, the tiles around the hero.
+void BuildHallBackground(Form1& f);
+
+}  // namespace moki

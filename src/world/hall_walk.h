@@ -1,0 +1,11 @@
+// Walking on the hall map: the hero, the partner following, the wanderers.
+#pragma once
+
+#include "shell/form1.h"
+
+namespace moki {
+
+void HallTick(Form1& f);
+void WanderStep(GameState& gs);
+
+}  // namespace moki

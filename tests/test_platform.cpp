@@ -1,0 +1,255 @@
+// The platform layer: raster operations and clipping, text layout, and the
+// headless backend's clock, timer, pump and scenarios.
+#include <gtest/gtest.h>
+
+#include "platform/headless.h"
+#include "platform/platform.h"
+#include "platform/scenario.h"
+#include "platform/text.h"
+
+namespace {
+
+using plat::Rop;
+using plat::Surface;
+
+// A 4 x 8 sheet: a figure on white above its silhouette (white on black).
+Surface SpriteSheet() {
+  Surface s(4, 8, plat::kWhite);
+  const char* shape[4] = {".##.", "####", "#..#", ".##."};
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) {
+      bool in = shape[y][x] == '#';
+      s.Set(x, y, in ? plat::RGB(10 * x + 1, 20 * y + 2, 77) : plat::kWhite);
+      s.Set(x, y + 4, in ? plat::kWhite : plat::kBlack);
+    }
+  return s;
+}
+
+TEST(PlatformBlit, MaskedSpriteLeavesBackgroundAndPaintsFigureExactly) {
+  Surface sheet = SpriteSheet();
+  Surface bg(8, 8);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) bg.Set(x, y, plat::RGB(x * 30, y * 30, 123));
+  Surface out = bg;
+  plat::BitBlt(out, 2, 3, 4, 4, sheet, 0, 4, Rop::Or);
+  plat::BitBlt(out, 2, 3, 4, 4, sheet, 0, 0, Rop::And);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) {
+      int sx = x - 2, sy = y - 3;
+      bool inCell = sx >= 0 && sx < 4 && sy >= 0 && sy < 4;
+      bool inFigure = inCell && sheet.At(sx, sy + 4) == plat::kWhite;
+      uint32_t want = inFigure ? sheet.At(sx, sy) : bg.At(x, y);
+      EXPECT_EQ(out.At(x, y), want) << "at " << x << "," << y;
+    }
+}
+
+TEST(PlatformBlit, ClipsAtEveryEdgeAndWithNegativeCoordinates) {
+  Surface src(4, 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x) src.Set(x, y, plat::RGB(x + 1, y + 1, 9));
+  struct Case {
+    int dx, dy;
+  } cases[] = {{-2, -1}, {4, 5}, {-3, 5}, {5, -3}, {-4, 0}, {6, 6}, {100, 100}, {-100, 2}};
+  for (const Case& c : cases) {
+    Surface dst(6, 6, plat::kBlack);
+    plat::BitBlt(dst, c.dx, c.dy, 4, 4, src, 0, 0, Rop::Copy);
+    for (int y = 0; y < 6; ++y)
+      for (int x = 0; x < 6; ++x) {
+        int sx = x - c.dx, sy = y - c.dy;
+        bool covered = sx >= 0 && sx < 4 && sy >= 0 && sy < 4;
+        EXPECT_EQ(dst.At(x, y), covered ? src.At(sx, sy) : plat::kBlack)
+            << "blit at " << c.dx << "," << c.dy << " pixel " << x << "," << y;
+      }
+  }
+  // A source area partly outside its own surface copies only what exists.
+  Surface dst(6, 6, plat::kBlack);
+  plat::BitBlt(dst, 0, 0, 6, 6, src, -1, 2, Rop::Copy);
+  EXPECT_EQ(dst.At(1, 0), src.At(0, 2));
+  EXPECT_EQ(dst.At(0, 0), plat::kBlack);
+  EXPECT_EQ(dst.At(1, 2), plat::kBlack);  // below the source's last row
+}
+
+TEST(PlatformBlit, CopyWithinOneSurfaceUsesTheOriginalPixels) {
+  Surface s(6, 1);
+  for (int x = 0; x < 6; ++x) s.Set(x, 0, plat::RGB(0, 0, x));
+  plat::BitBlt(s, 1, 0, 5, 1, s, 0, 0, Rop::Copy);
+  for (int x = 1; x < 6; ++x) EXPECT_EQ(s.At(x, 0), plat::RGB(0, 0, x - 1));
+}
+
+TEST(PlatformDraw, LinesBoxesAndCirclesStayInsideAndHitTheirEnds) {
+  Surface s(20, 20, plat::kBlack);
+  plat::DrawLine(s, -5, 3, 30, 3, plat::kWhite);  // crosses the whole surface
+  for (int x = 0; x < 20; ++x) EXPECT_EQ(s.At(x, 3), plat::kWhite);
+  plat::DrawLine(s, 2, 5, 9, 12, plat::QBColor(12));
+  EXPECT_EQ(s.At(2, 5), plat::RGB(255, 0, 0));
+  EXPECT_EQ(s.At(9, 12), plat::RGB(255, 0, 0));
+  plat::FillBox(s, 15, 15, 40, 40, plat::QBColor(14));
+  EXPECT_EQ(s.At(19, 19), plat::RGB(255, 255, 0));
+  EXPECT_EQ(s.At(14, 15), plat::kBlack);
+  Surface c(21, 21, plat::kBlack);
+  plat::FillCircle(c, 10, 10, 5, plat::QBColor(12), plat::QBColor(15));
+  EXPECT_EQ(c.At(10, 10), plat::kWhite);
+  EXPECT_EQ(c.At(15, 10), plat::RGB(255, 0, 0));  // the outline
+  EXPECT_EQ(c.At(16, 10), plat::kBlack);
+  EXPECT_EQ(c.At(14, 14), plat::kBlack);  // outside the circle
+}
+
+class PlatformText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string err;
+    ASSERT_TRUE(plat::InitFonts(err)) << err;
+  }
+};
+
+TEST_F(PlatformText, LongJapaneseLineWrapsInsideTheLabel) {
+  std::u32string line(35, U'あ');
+  auto lines = plat::LayoutLabel(U"\u3000\u3000\u3000\u3000\u3000" + line);
+  ASSERT_EQ(lines.size(), 2u);
+  for (const auto& l : lines) EXPECT_LE(plat::TextWidth(l, plat::FontKind::Regular), plat::kLabelWidth);
+  EXPECT_EQ(lines[0].size() + lines[1].size(), 40u);  // no character lost or doubled
+}
+
+TEST_F(PlatformText, CrLfStartsALineAndTextIsPrinted) {
+  auto lines = plat::LayoutLabel(U"受付「こちらは\r\nはい\r\n");
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[1], U"はい");
+  Surface s(100, 20, plat::kWhite);
+  plat::PrintText(s, 2, 2, U"大会", plat::kBlack);
+  int dark = 0;
+  for (uint32_t p : s.px) dark += (p & 0xFF) < 128;
+  EXPECT_GT(dark, 20);
+  EXPECT_EQ(plat::FromUtf8(plat::ToUtf8(U"モキモキ「がんばろう、くあ！")), U"モキモキ「がんばろう、くあ！");
+}
+
+TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {
+  std::vector<plat::scenario::Command> cmds;
+  std::string err;
+  ASSERT_TRUE(plat::scenario::Parse(
+      "seed 7\n# comment\nwait 100\npress space\npress kp1 200\nuntil GameMode 4\n"
+      "until messageText \"a b\" 500\nmenu start\nshot /tmp/x.png\ndump\n",
+      cmds, err))
+      << err;
+  ASSERT_EQ(cmds.size(), 9u);
+  EXPECT_EQ(cmds[2].ms, 50);
+  EXPECT_EQ(cmds[3].key, plat::VK_NUMPAD1);
+  EXPECT_EQ(cmds[4].value, "4");
+  EXPECT_EQ(cmds[4].ms, 60000);
+  EXPECT_EQ(cmds[5].value, "\"a b\"");
+  EXPECT_EQ(cmds[5].ms, 500);
+  EXPECT_FALSE(plat::scenario::Parse("wait 10\npress banana\n", cmds, err));
+  EXPECT_NE(err.find("line 2"), std::string::npos) << err;
+  EXPECT_FALSE(plat::scenario::Parse("wait 10\nseed 3\n", cmds, err));
+  EXPECT_NE(err.find("line 2"), std::string::npos) << err;
+}
+
+TEST(PlatformHeadless, TimerTicksEvery30MsAndNeverReentersATick) {
+  plat::headless::Reset(1);
+  std::string err;
+  ASSERT_TRUE(plat::headless::LoadScenario("wait 300\n", err));
+  int ticks = 0, depth = 0, maxDepth = 0;
+  plat::Handlers h;
+  h.timer = [&] {
+    ++ticks;
+    maxDepth = std::max(maxDepth, ++depth);
+    if (ticks == 3) {
+      // A tick that waits inside itself: no other tick may start meanwhile.
+      uint32_t start = plat::GetTickCount();
+      while (plat::GetTickCount() - start < 100) plat::WaitEvents(start + 101);
+    }
+    --depth;
+  };
+  plat::SetHandlers(h);
+  int code = plat::headless::Run([] {
+    plat::SetTimerEnabled(true);
+    plat::headless::MainLoop();
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(maxDepth, 1);
+  // 300 ms at one tick per 30 ms, less the 100 ms spent inside the third tick
+  // (the late tick is not made up for).
+  EXPECT_GE(ticks, 6);
+  EXPECT_LE(ticks, 8);
+  plat::SetHandlers({});
+}
+
+TEST(PlatformHeadless, UntilTimesOutWithStatus3AndPressSendsDownThenUp) {
+  plat::headless::Reset(1);
+  std::string err;
+  std::vector<std::pair<int, double>> seen;
+  plat::Handlers h;
+  h.keyDown = [&](int vk) { seen.push_back({vk, plat::headless::Now()}); };
+  h.keyUp = [&](int vk) { seen.push_back({-vk, plat::headless::Now()}); };
+  h.fieldJson = [](const std::string& f, std::string& out) {
+    if (f != "GameMode") return false;
+    out = "0";
+    return true;
+  };
+  plat::SetHandlers(h);
+  ASSERT_TRUE(plat::headless::LoadScenario("press space 80\nuntil GameMode 4 1000\n", err));
+  int code = plat::headless::Run([] { plat::headless::MainLoop(); });
+  EXPECT_EQ(code, 3);
+  ASSERT_EQ(seen.size(), 2u);
+  EXPECT_EQ(seen[0].first, plat::VK_SPACE);
+  EXPECT_EQ(seen[1].first, -plat::VK_SPACE);
+  EXPECT_NEAR(seen[1].second - seen[0].second, 80.0, 1.0);
+  EXPECT_GE(plat::headless::Now(), 1080.0);
+  plat::SetHandlers({});
+}
+
+TEST(PlatformHeadless, FramesArePacedAndRandomDrawsAreReproducible) {
+  plat::headless::Reset(5);
+  double t0 = plat::headless::Now();
+  for (int i = 0; i < 16; ++i) plat::Present();
+  // Sixteen frames drawn back to back are seen over about a quarter second.
+  EXPECT_NEAR(plat::headless::Now() - t0, 15 * 1000.0 / 60.0, 1.0);
+  EXPECT_EQ(plat::headless::FrameCount(), 16u);
+
+  plat::headless::Reset(5);
+  double a = plat::Rnd();
+  plat::Randomize();
+  double b = plat::Rnd();
+  plat::Randomize();  // same virtual millisecond: still a different draw
+  double c = plat::Rnd();
+  plat::headless::Reset(5);
+  EXPECT_EQ(plat::Rnd(), a);
+  plat::Randomize();
+  EXPECT_EQ(plat::Rnd(), b);
+  EXPECT_NE(b, c);
+  for (int i = 0; i < 1000; ++i) {
+    double r = plat::Rnd();
+    ASSERT_GE(r, 0.0);
+    ASSERT_LT(r, 1.0);
+  }
+}
+
+TEST(PlatformHeadless, MessageBoxIsAnsweredAfterHalfASecondAndBlocksKeysAndTicks) {
+  plat::headless::Reset(1);
+  std::string err;
+  int keys = 0, ticks = 0;
+  plat::Handlers h;
+  h.keyDown = [&](int) { ++keys; };
+  h.timer = [&] { ++ticks; };
+  plat::SetHandlers(h);
+  ASSERT_TRUE(plat::headless::LoadScenario("wait 100\npress space\nwait 1000\n", err));
+  double shownAt = 0, closedAt = 0;
+  int ticksDuringBox = -1;
+  plat::headless::Run([&] {
+    shownAt = plat::headless::Now();
+    int before = ticks;
+    plat::SetTimerEnabled(true);
+    plat::MessageBox(U"3-1", U"　勝ち");
+    ticksDuringBox = ticks - before;
+    closedAt = plat::headless::Now();
+    plat::headless::MainLoop();
+  });
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
+  EXPECT_EQ(plat::headless::LastMessageBoxCaption(), U"　勝ち");
+  EXPECT_NEAR(closedAt - shownAt, 500.0, 17.0);
+  EXPECT_EQ(ticksDuringBox, 0);
+  EXPECT_EQ(keys, 0);  // the Space went to the box
+  EXPECT_GT(ticks, 0);
+  plat::SetHandlers({});
+}
+
+}  // namespace

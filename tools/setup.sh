@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what building, playing and testing the game need on Debian 12,
+# and nothing when everything is already there.
+set -euo pipefail
+
+packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
+  fonts-ipafont-gothic libpng-dev googletest libgtest-dev libbenchmark-dev
+  xvfb xauth xdotool)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi

@@ -1,0 +1,355 @@
+"""The 32x32 map tiles.
+
+Terrain tiles (grass, water, sand, ice) are kept calm so a ball and the
+players stay easy to see on them; every pattern is placed with wrap-around so
+a tile repeats without seams.  Hall tiles share the plank floor and the brick
+courses so floor, walls and furniture line up with each other.
+"""
+from canvas import Img, parse_grid
+from palette import COLORS as P
+
+N = 32
+
+
+class Tile(Img):
+    def __init__(self, fill):
+        super().__init__(N, N)
+        self.px = [P[fill]] * (N * N)
+
+    def put(self, x, y, name):
+        self.px[(y % N) * N + (x % N)] = P[name]
+
+    def rect(self, x0, y0, w, h, name):
+        for y in range(y0, y0 + h):
+            for x in range(x0, x0 + w):
+                self.put(x, y, name)
+
+    def stamp(self, grid, x0, y0, cmap):
+        """Draws a small text grid with wrap-around."""
+        g = parse_grid(grid, cmap)
+        for y in range(g.h):
+            for x in range(g.w):
+                p = g.px[y * g.w + x]
+                if p is not None:
+                    self.px[((y0 + y) % N) * N + (x0 + x) % N] = p
+
+
+def dark():
+    """Codes without a picture: a plain dark tile."""
+    return Tile("ink")
+
+
+# ---------------------------------------------------------------- terrain
+
+GRASS_TUFT = """
+l...l
+d.l.d
+.d.d.
+"""
+GRASS_BLADE = """
+d.d
+.d.
+"""
+
+
+def grass():
+    t = Tile("green")
+    cm = {"l": "lime", "d": "forest"}
+    for x, y in ((6, 2), (22, 8), (12, 15), (27, 20), (2, 26), (17, 27)):
+        t.stamp(GRASS_TUFT, x, y, cm)
+    for x, y in ((16, 4), (3, 11), (28, 13), (9, 21), (23, 1), (22, 15)):
+        t.stamp(GRASS_BLADE, x, y, cm)
+    for x, y in ((1, 5), (13, 9), (30, 28), (7, 30), (19, 21), (26, 4)):
+        t.put(x, y, "lime")
+    return t
+
+
+WAVE = """
+.ww.
+w..w
+"""
+
+
+def water():
+    t = Tile("sky")
+    # darker swell bands
+    for y in (5, 21):
+        for x in range(N):
+            if (x // 4) % 4 != 3:
+                t.put(x, y + (1 if (x // 8) % 2 else 0), "blue")
+    cm = {"w": "ice"}
+    for x, y in ((3, 1), (19, 3), (11, 9), (27, 11), (4, 16), (20, 18), (12, 25), (28, 27)):
+        t.stamp(WAVE, x, y, cm)
+    for x, y in ((9, 13), (25, 30), (1, 23), (17, 7)):
+        t.put(x, y, "white")
+    return t
+
+
+def sand():
+    t = Tile("sand")
+    # gentle wind ripples
+    ripples = ((0, 6), (16, 14), (6, 22), (22, 30))
+    for x0, y0 in ripples:
+        for i in range(12):
+            dy = (0, 0, 1, 1, 1, 1, 1, 1, 0, 0, -1, -1)[i]
+            t.put(x0 + i, y0 + dy - 1, "sand_l")
+            t.put(x0 + i, y0 + dy, "tan")
+    for x, y in ((3, 2), (13, 4), (26, 1), (9, 10), (29, 8), (20, 19), (2, 17), (14, 27),
+                 (27, 24), (6, 30), (24, 12)):
+        t.put(x, y, "gold_d" if (x + y) % 3 == 0 else "tan")
+    for x, y in ((7, 3), (22, 7), (16, 10), (1, 12), (11, 18), (30, 20), (19, 25), (4, 26)):
+        t.put(x, y, "sand_l")
+    return t
+
+
+def ice():
+    t = Tile("ice")
+    # glossy diagonal glints: what makes ice read as slippery
+    for x0, y0, n, col in ((3, 14, 10, "white"), (4, 14, 9, "white"), (7, 14, 4, "white"),
+                           (19, 30, 9, "white"), (20, 30, 8, "white"), (23, 30, 3, "white")):
+        for i in range(n):
+            t.put(x0 + i, y0 - i, col)
+    # thin cracks
+    for x, y in ((20, 8), (21, 8), (22, 9), (23, 9), (24, 10), (24, 11), (25, 12), (23, 10),
+                 (22, 11), (5, 22), (6, 23), (7, 23), (8, 24), (9, 24), (8, 25)):
+        t.put(x, y, "steel")
+    for x, y in ((13, 3), (29, 17), (12, 19), (2, 30)):
+        t.put(x, y, "sky")
+    return t
+
+
+# ---------------------------------------------------------------- the hall
+
+# plank rows are 8 pixels high; the seam of each row sits at its own x
+PLANK_SEAMS = (4, 20, 12, 28)
+
+
+def floor():
+    t = Tile("orange")
+    for r in range(4):
+        y0 = r * 8
+        t.rect(0, y0, N, 1, "brown")
+        t.rect(0, y0 + 1, N, 1, "wood_l")
+        t.rect(0, y0 + 7, N, 1, "tan" if False else "orange")
+        sx = PLANK_SEAMS[r]
+        for y in range(y0 + 1, y0 + 8):
+            t.put(sx, y, "brown")
+            t.put(sx + 1, y, "wood_l")
+        # wood grain
+        gx = (sx + 9) % N
+        for i in range(5):
+            t.put(gx + i, y0 + 4, "tan" if i in (0, 4) else "brown_d" if False else "tan")
+        gx2 = (sx + 19) % N
+        for i in range(4):
+            t.put(gx2 + i, y0 + 5, "brown" if i in (1, 2) else "tan")
+    return t
+
+
+def _bricks(t, y0, rows, body, hi, lo, mortar, first_row=0):
+    """Draws courses of 16x8 bricks (7 px brick + 1 px mortar)."""
+    for r in range(rows):
+        yy = y0 + r * 8
+        off = 0 if (first_row + r) % 2 == 0 else 8
+        t.rect(0, yy, N, 7, body)
+        t.rect(0, yy + 7, N, 1, mortar)
+        for bx in range(off, off + N, 16):
+            for y in range(yy, yy + 7):
+                t.put(bx + 15, y, mortar)
+            for x in range(bx, bx + 15):
+                t.put(x, yy, hi)
+            for y in range(yy, yy + 7):
+                t.put(bx, y, hi)
+            for x in range(bx + 1, bx + 15):
+                t.put(x, yy + 6, lo)
+            for y in range(yy + 1, yy + 7):
+                t.put(bx + 14, y, lo)
+
+
+def red_wall():
+    t = Tile("red")
+    _bricks(t, 0, 4, "red", "rose", "brown_d", "plum")
+    for x, y in ((5, 3), (23, 12), (11, 27), (30, 19)):
+        t.put(x, y, "rose")
+    return t
+
+
+def red_wall_bottom():
+    t = red_wall()
+    _bricks(t, 24, 1, "brown_d", "red", "plum", "ink", first_row=3)
+    t.rect(0, 31, N, 1, "ink")
+    return t
+
+
+def lav_wall():
+    t = Tile("lav")
+    _bricks(t, 0, 4, "lav", "lav_l", "lav_d", "purple")
+    for x, y in ((5, 3), (23, 12), (11, 27), (30, 19)):
+        t.put(x, y, "lav_l")
+    return t
+
+
+def lav_wall_bottom():
+    t = lav_wall()
+    _bricks(t, 24, 1, "grey", "steel", "grey_d", "grey_dd", first_row=3)
+    t.rect(0, 31, N, 1, "ink")
+    return t
+
+
+CHAIR = """
+...KKKKKKKKKKKKKK...
+..KbBBBBBBBBBBBBbK..
+..KBLLLLLLLLLLLLBK..
+..KBLrrrrrrrrrrLBK..
+..KBLrRRRRRRRRrLBK..
+..KBLrRRRRRRRRrLBK..
+..KBLrrrrrrrrrrLBK..
+..KBbbbbbbbbbbbbBK..
+..KKKKKKKKKKKKKKKK..
+.KbBBBBBBBBBBBBBBbK.
+.KBrrrrrrrrrrrrrrBK.
+.KBrRRRRRRRRRRRRrBK.
+.KBrRRRRRRRRRRRRrBK.
+.KBrRRRRRRRRRRRRrBK.
+.KBrRRRRRRRRRRRRrBK.
+.KBbbbbbbbbbbbbbbBK.
+.KdddddddddddddddddK.
+.KKKKKKKKKKKKKKKKKKK.
+..KdK..........KdK..
+..KdK..........KdK..
+..KdK..........KdK..
+..KKK..........KKK..
+"""
+
+
+def chair():
+    t = floor()
+    # soft shadow under the chair
+    for x in range(7, 27):
+        for y in (27, 28):
+            t.put(x, y, "brown")
+    g = parse_grid(CHAIR, {"K": "ink", "B": "brown", "b": "brown_d", "d": "brown_d",
+                           "L": "tan", "r": "red", "R": "rose"})
+    return _over(t, g, 6, 5)
+
+
+def _over(t, g, x0, y0):
+    for y in range(g.h):
+        for x in range(g.w):
+            p = g.px[y * g.w + x]
+            if p is not None:
+                t.px[(y0 + y) * N + x0 + x] = p
+    return t
+
+
+def counter():
+    t = Tile("brown")
+    # counter top: light wood with a bright front edge
+    t.rect(0, 0, N, 2, "brown")
+    t.rect(0, 2, N, 10, "tan")
+    t.rect(0, 2, N, 1, "skin")
+    for x in range(0, N, 2):
+        t.put(x + 1, 6, "wood_l")
+    for x, n in ((3, 7), (19, 9)):
+        for i in range(n):
+            t.put(x + i, 9, "wood_l")
+    t.rect(0, 12, N, 1, "skin")
+    t.rect(0, 13, N, 1, "brown_d")
+    # front panel with two raised panels per tile
+    t.rect(0, 14, N, 14, "brown")
+    for px in (2, 18):
+        t.rect(px, 16, 12, 10, "orange")
+        t.rect(px, 16, 12, 1, "brown_d")
+        t.rect(px, 16, 1, 10, "brown_d")
+        t.rect(px + 1, 25, 11, 1, "wood_l")
+        t.rect(px + 11, 17, 1, 9, "wood_l")
+    t.rect(0, 28, N, 3, "brown_d")
+    t.rect(0, 31, N, 1, "ink")
+    return t
+
+
+def stairs(up):
+    t = Tile("ink")
+    steps = 5
+    shades_up = (("tan", "brown"), ("tan", "brown"), ("wood_l", "brown"),
+                 ("wood_l", "orange"), ("skin", "orange"))
+    shades_dn = (("wood_l", "brown"), ("orange", "brown_d"), ("brown", "plum"),
+                 ("brown_d", "ink"), ("plum", "ink"))
+    for i in range(steps):
+        # i = 0 is the top step
+        y0 = 1 + i * 6
+        tread, riser = (shades_up[steps - 1 - i] if up else shades_dn[i])
+        if up:
+            tread, riser = shades_up[4 - i]
+        t.rect(4, y0, 24, 4, tread)
+        t.rect(4, y0 + 4, 24, 2, riser)
+        t.rect(4, y0, 24, 1, "skin" if tread in ("wood_l", "skin", "tan") else tread)
+    if up:
+        # the flight climbs away: steps brighten towards the top
+        for i in range(steps):
+            y0 = 1 + i * 6
+            tread, riser = shades_up[steps - 1 - i]
+            t.rect(4, y0, 24, 4, tread)
+            t.rect(4, y0 + 4, 24, 2, riser)
+            t.rect(4, y0, 24, 1, "skin")
+    # side walls of the stairwell
+    for side in (0, 28):
+        t.rect(side, 0, 4, N, "brown_d")
+        t.rect(side + (3 if side == 0 else 0), 0, 1, N, "ink")
+        t.rect(side + (0 if side == 0 else 3), 0, 1, N, "brown")
+    t.rect(0, 31, N, 1, "ink")
+    if not up:
+        # the bottom of the flight fades into the dark basement
+        t.rect(4, 25, 24, 6, "ink")
+        for x in range(4, 28, 2):
+            t.put(x, 25, "plum")
+    t.rect(4, 0, 24, 1, "ink" if up else "brown_d")
+    return t
+
+
+def railing():
+    t = floor()
+    # shadow of the rail on the floor
+    t.rect(0, 23, N, 2, "brown")
+    for px in (6, 22):
+        t.rect(px - 1, 25, 6, 1, "brown")
+    # posts every 16 pixels so the railing runs on across tiles
+    for px in (6, 22):
+        t.rect(px - 1, 9, 6, 16, "ink")
+        t.rect(px, 10, 4, 14, "brown")
+        t.rect(px, 10, 1, 14, "tan")
+        t.rect(px + 3, 10, 1, 14, "brown_d")
+        t.rect(px - 1, 24, 6, 1, "ink")
+    # top rail and lower rail
+    t.rect(0, 5, N, 6, "ink")
+    t.rect(0, 6, N, 4, "brown")
+    t.rect(0, 6, N, 1, "wood_l")
+    t.rect(0, 7, N, 1, "tan")
+    t.rect(0, 9, N, 1, "brown_d")
+    t.rect(0, 16, N, 4, "ink")
+    t.rect(0, 17, N, 2, "brown")
+    t.rect(0, 17, N, 1, "tan")
+    for px in (6, 22):
+        t.rect(px, 16, 4, 4, "brown")
+        t.rect(px, 16, 1, 4, "tan")
+        t.rect(px + 3, 16, 1, 4, "brown_d")
+    return t
+
+
+def all_tiles():
+    """Returns the 20 map tiles indexed by map code."""
+    tiles = [dark() for _ in range(20)]
+    tiles[1] = grass()
+    tiles[2] = water()
+    tiles[3] = sand()
+    tiles[4] = ice()
+    tiles[10] = floor()
+    tiles[11] = red_wall()
+    tiles[12] = red_wall_bottom()
+    tiles[13] = lav_wall()
+    tiles[14] = lav_wall_bottom()
+    tiles[15] = chair()
+    tiles[16] = counter()
+    tiles[17] = stairs(True)
+    tiles[18] = stairs(False)
+    tiles[19] = railing()
+    return tiles
