@@ -81,7 +81,9 @@ constexpr Cell kReceptionist{20, 8};
 constexpr Cell kSeller{10, 29};
 constexpr Cell kHallDoor{30, 8};
 
-bool HallWalkable(int t) { return t == 10 || t == 18; }
+bool HallWalkable(int t) {
+  return t == 10 || t == 18;
+}
 
 // The talking rule of the hall: the cell in front, or two ahead across a counter.
 Cell TalkTarget(const Map& hall, Cell from, int dx, int dy) {
@@ -167,7 +169,9 @@ TEST(DataFileHall, EveryoneAndTheDoorAreReachableBeforeAndAfterTheEntranceCloses
 // --- The rooms --------------------------------------------------------------------
 
 constexpr int kFileW = 19, kFileH = 14;  // a room or field file
-bool RoomBlocks(int t) { return t >= 11 && t <= 16; }
+bool RoomBlocks(int t) {
+  return t >= 11 && t <= 16;
+}
 
 struct RoomPlan {
   int room;
@@ -183,9 +187,12 @@ const std::array<RoomPlan, 4> kRooms = {{
     {2, {17, 1}, true, {17, 12}, {17, 7}, {17, 6}},
     {3, {17, 12}, false, {-1, -1}, {16, 1}, {17, 1}},
 }};
-const std::array<Cell, 7> kRoomPeople = {{{3, 2}, {17, 9}, {2, 7}, {3, 11}, {5, 2}, {14, 10}, {5, 6}}};
+const std::array<Cell, 7> kRoomPeople = {
+    {{3, 2}, {17, 9}, {2, 7}, {3, 11}, {5, 2}, {14, 10}, {5, 6}}};
 
-Map LoadRoom(int n) { return Load("chk" + std::to_string(n) + ".dat", kFileW, kFileH); }
+Map LoadRoom(int n) {
+  return Load("chk" + std::to_string(n) + ".dat", kFileW, kFileH);
+}
 
 TEST(DataFileRooms, EdgesBlockAndTheStairsAreWhereTheRoomsMeet) {
   for (const RoomPlan& r : kRooms) {
@@ -253,7 +260,9 @@ TEST(DataFileRooms, FromTheStairsTheHeroReachesEveryoneAndTheOpenedDoor) {
     }
     const auto seen = Reach(
         m, r.entry,
-        [&](Cell c) { return !RoomBlocks(m[c.y][c.x]) && !people.count({c.x, c.y}); },
+        [&](Cell c) {
+          return !RoomBlocks(m[c.y][c.x]) && !people.count({c.x, c.y});
+        },
         [&](Cell c) { return m[c.y][c.x] == 17 || m[c.y][c.x] == 18; });
     if (r.hasDoor) {
       EXPECT_TRUE(seen[r.door.y][r.door.x]);

@@ -40,7 +40,9 @@ void NameOpponent(GameState& gs) {
   }
 }
 
-int SeatAt(const GameState& gs, int day, int k) { return gs.matchDayPairings[day][k] - U'0'; }
+int SeatAt(const GameState& gs, int day, int k) {
+  return gs.matchDayPairings[day][k] - U'0';
+}
 
 }  // namespace
 

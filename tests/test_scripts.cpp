@@ -23,7 +23,9 @@ using std::u32string;
 constexpr size_t npos = u32string::npos;
 constexpr int kBearHost = 22;  // speaks in a room, where "#K" takes no operand
 
-std::string Utf8(const u32string& s) { return plat::ToUtf8(s); }
+std::string Utf8(const u32string& s) {
+  return plat::ToUtf8(s);
+}
 
 GameState Tables() {
   GameState gs;
@@ -38,9 +40,15 @@ GameState Tables() {
 // Reading a script the way the interpreter does.
 
 const u32string kCodeChars = U",.?GARSPNOBZICKMVUXY";
-bool IsCode(char32_t c) { return kCodeChars.find(c) != npos; }
-bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
-bool IsLabelChar(char32_t c) { return (c >= U'0' && c <= U'8') || (c >= U'a' && c <= U'p') || c == U'E'; }
+bool IsCode(char32_t c) {
+  return kCodeChars.find(c) != npos;
+}
+bool IsDigit(char32_t c) {
+  return c >= U'0' && c <= U'9';
+}
+bool IsLabelChar(char32_t c) {
+  return (c >= U'0' && c <= U'8') || (c >= U'a' && c <= U'p') || c == U'E';
+}
 
 struct Token {
   enum Kind { kText, kCode, kLabel } kind;
@@ -78,11 +86,26 @@ Parsed Parse(const u32string& s, int speaker) {
     }
     size_t len = 0;  // operand characters
     switch (k) {
-      case U'?': case U'C': len = 2; break;
-      case U'G': case U'A': case U'Z': case U'U': case U'Y': case U'I': len = 1; break;
-      case U'K': len = room ? 0 : 1; break;
-      case U'X': len = (i + 2 < s.size() && s[i + 2] == U'P') ? 2 : 1; break;
-      default: len = 0;
+      case U'?':
+      case U'C':
+        len = 2;
+        break;
+      case U'G':
+      case U'A':
+      case U'Z':
+      case U'U':
+      case U'Y':
+      case U'I':
+        len = 1;
+        break;
+      case U'K':
+        len = room ? 0 : 1;
+        break;
+      case U'X':
+        len = (i + 2 < s.size() && s[i + 2] == U'P') ? 2 : 1;
+        break;
+      default:
+        len = 0;
     }
     if (i + 2 + len > s.size()) {
       p.errors.push_back("code #" + Utf8(u32string(1, k)) + " runs past the end");
@@ -91,7 +114,10 @@ Parsed Parse(const u32string& s, int speaker) {
     u32string op = s.substr(i + 2, len);
     std::string where = "#" + Utf8(u32string(1, k) + op);
     switch (k) {
-      case U'A': case U'Z': case U'U': case U'Y':
+      case U'A':
+      case U'Z':
+      case U'U':
+      case U'Y':
         if (!IsDigit(op[0])) p.errors.push_back(where + ": operand is not a digit");
         break;
       case U'K':
@@ -104,7 +130,8 @@ Parsed Parse(const u32string& s, int speaker) {
         if (!(op == U"K" || (op.size() == 2 && op[1] >= U'0' && op[1] <= U'2')))
           p.errors.push_back(where + ": not P0..P2 or K");
         break;
-      default: break;
+      default:
+        break;
     }
     p.tokens.push_back({Token::kCode, k, op, i, i + 2 + len});
     i += 2 + len;
@@ -128,10 +155,9 @@ std::vector<char32_t> JumpLabels(const Token& t) {
 }
 
 // The highest entry of each speaker that dispatches on its conversation state.
-const std::map<int, int> kHighestEntry = {{2, 8},  {3, 1},  {4, 3},  {5, 2},  {6, 2},
-                                          {7, 2},  {8, 5},  {9, 2},  {10, 6}, {11, 2},
-                                          {12, 2}, {13, 1}, {14, 1}, {15, 4}, {17, 5},
-                                          {18, 1}, {20, 3}, {21, 1}, {22, 3}};
+const std::map<int, int> kHighestEntry = {
+    {2, 8},  {3, 1},  {4, 3},  {5, 2},  {6, 2},  {7, 2},  {8, 5},  {9, 2},  {10, 6}, {11, 2},
+    {12, 2}, {13, 1}, {14, 1}, {15, 4}, {17, 5}, {18, 1}, {20, 3}, {21, 1}, {22, 3}};
 
 TEST(ScriptTables, EveryScriptReadsCleanly) {
   GameState gs = Tables();
@@ -232,16 +258,17 @@ const std::map<int, std::vector<u32string>> kChatter = {
       U"あのね、あのね、優勝するまでね、ボク帰れない"}},
     {8,
      {U"あいつ・・・、オレのことどう思ってるのかな・・・",
-      U"どうしよう、今の関係のままのがいいのかな・・・", U"ちょっと１回、話し合いの場を持つか・・・",
-      U"ああ・・・考えてても、らちがあかねえ", U"ああ・・・緊張する、酒の力を借りて・・・",
-      U"フフフ、そんなに悩むことなかったんだ"}},
+      U"どうしよう、今の関係のままのがいいのかな・・・",
+      U"ちょっと１回、話し合いの場を持つか・・・", U"ああ・・・考えてても、らちがあかねえ",
+      U"ああ・・・緊張する、酒の力を借りて・・・", U"フフフ、そんなに悩むことなかったんだ"}},
     {9,
      {U"オッス、よろしくお願いします", U"速さを追求するために髪の毛も切りました",
       U"これからももっともっと速さを追求するつもりです"}},
     {10,
      {U"おや、庶民の方々、これはどうも", U"はああ・・・ネコがうらやましい", U"・・・だ・・・・・",
       U"眼病や口内炎に注意、ばい菌に特に注意", U"恋のライバルが出現",
-      U"タダほど高いものはないと、思い知らされる", U"このオレ様がチャンピオンになれないなんて・・・"}},
+      U"タダほど高いものはないと、思い知らされる",
+      U"このオレ様がチャンピオンになれないなんて・・・"}},
     {11,
      {U"フォッフォッフォ、おぬしらも出場者か",
       U"フォッフォッフォッ、ボールが壊れてしまうかもしれんのう", U"ボールを強く打つことよりも"}},
@@ -257,8 +284,8 @@ const std::map<int, std::vector<u32string>> kChatter = {
       U"ドキドキ・・・、まさか・・・"}},
     {18, {U"ふみゃー！(鳴き声)", U"ひゃっほい！ひゃっほい！(鳴き声)"}},
     {20,
-     {U"どうでもいいっすよ", U"そのへんに置いといてくれればいいっすよ・・・", U"待たしときゃあいいんだよ",
-      U"ぼくなんか祭りの露店で売られてましたから・・・"}},
+     {U"どうでもいいっすよ", U"そのへんに置いといてくれればいいっすよ・・・",
+      U"待たしときゃあいいんだよ", U"ぼくなんか祭りの露店で売られてましたから・・・"}},
     {21, {U"ジディーさんは（性格はイヤなやつだが）実力はあるぜぇ", U"下克上だ"}},
 };
 
@@ -300,36 +327,63 @@ TEST(ScriptTables, ChatterIsOneSpeechPerEntry) {
 const std::map<int, std::vector<u32string>> kQuoted = {
     {1,
      {U"モキモキ「くあ(主人公)、ついにこの日が来たね", U"がんばろう、くあ！#?ab",
-      U"#aモキモキ「よし！行こう！#Y1#GE", U"モキモキ「「がんば」らないのかよ／「がんば」れよ！くあ！#Y0#E"}},
+      U"#aモキモキ「よし！行こう！#Y1#GE",
+      U"モキモキ「「がんば」らないのかよ／「がんば」れよ！くあ！#Y0#E"}},
     {2,
-     {U"受付「こちらは試合の受付です／まず現在のランキングを見ますか？", U"#R", U"試合を行いますか？",
+     {U"受付「こちらは試合の受付です／まず現在のランキングを見ますか？",
+      U"#R",
+      U"試合を行いますか？",
       U"あなたは現在ランキング#P位です／第#N節の対戦相手は#Oさんです／試合を行いますか？",
       U"それではやる気が出たらまたお声をおかけください",
       U"優勝賞金の、１５０００ドールをお受け取りください#U4",
-      U"受付｢それではわたしたちと試合を行いますか？", U"じゃあ準備(覚悟)でもしてきてください#U1",
-      U"受付「これですべての試合が終了しました", U"あなたの順位は#P位です", U"ゲームオーバー！#U0",
+      U"受付｢それではわたしたちと試合を行いますか？",
+      U"じゃあ準備(覚悟)でもしてきてください#U1",
+      U"受付「これですべての試合が終了しました",
+      U"あなたの順位は#P位です",
+      U"ゲームオーバー！#U0",
       U"わたしたちと試合をする準備(覚悟)はできましたか？",
       U"挑戦を受けるのであれば、また声をかけてください#U2",
       U"受付「あーあ、やっぱりしょせんその程度か・・・／おわりー！ゲームオーヴァー！#U0",
       U"チャンピオンさん、#U3から挑戦状がとどいています／#U3と試合を行いますか？",
-      U"おめでとうございます、また勝ちましたね", U"#U2",
+      U"おめでとうございます、また勝ちましたね",
+      U"#U2",
       U"残念ですね(笑)／ついに負けてしまいましたか・・・／とにかくゲームオーヴァー！#U0",
-      U"前衛と後衛どっちをやりますか？／前衛？", U"#Z1", U"じゃあ後衛？", U"#Z2", U"じゃあ監督？",
-      U"#Z0", U"じゃあやっぱ前衛？", U"それではレッツ試合！#B#GE"}},
+      U"前衛と後衛どっちをやりますか？／前衛？",
+      U"#Z1",
+      U"じゃあ後衛？",
+      U"#Z2",
+      U"じゃあ監督？",
+      U"#Z0",
+      U"じゃあやっぱ前衛？",
+      U"それではレッツ試合！#B#GE"}},
     {3,
-     {U"サンタ「プレゼントを「売って」あげよう", U"#?ab",
+     {U"サンタ「プレゼントを「売って」あげよう",
+      U"#?ab",
       U"今回もいいものを仕入れましたよ、へへへ／なんと「#IN」が#IK個、お値段#IMドール／買うかい？",
-      U"#Cde", U"いい品なんだけどなあ", U"つーか金足りないよ、金ためてまたきてよ",
-      U"オーケイ、じゃあどのキーにつける？／つーか、その前にステータス画面を見るかい？", U"#S",
-      U"Ｚキーにするかい？", U"Ｘキーにするかい？", U"Ｃキーにするかい？", U"#K0", U"#K1", U"#K2",
-      U"オーケイ、Ｚキーに#INをつけたよ", U"オーケイ、Ｘキーに#INをつけたよ",
-      U"オーケイ、Ｃキーに#INをつけたよ", U"じゃあもう買うのやめるか？",
-      U"ほんとにやめちゃうのかよ／まじかよ、もういいよ", U"じゃあちゃんと決めてくれ／ステータス画面を見るか？",
-      U"まいど#M", U"今回はもう売り切れ！"}},
+      U"#Cde",
+      U"いい品なんだけどなあ",
+      U"つーか金足りないよ、金ためてまたきてよ",
+      U"オーケイ、じゃあどのキーにつける？／つーか、その前にステータス画面を見るかい？",
+      U"#S",
+      U"Ｚキーにするかい？",
+      U"Ｘキーにするかい？",
+      U"Ｃキーにするかい？",
+      U"#K0",
+      U"#K1",
+      U"#K2",
+      U"オーケイ、Ｚキーに#INをつけたよ",
+      U"オーケイ、Ｘキーに#INをつけたよ",
+      U"オーケイ、Ｃキーに#INをつけたよ",
+      U"じゃあもう買うのやめるか？",
+      U"ほんとにやめちゃうのかよ／まじかよ、もういいよ",
+      U"じゃあちゃんと決めてくれ／ステータス画面を見るか？",
+      U"まいど#M",
+      U"今回はもう売り切れ！"}},
     {16,
      {U"ピース「どうか君が持っているアイテムを説明させてくれ#?ab",
-      U"ピース「ありがとう、ありがとう／えーと・・・／Ｚキーについてるのは／#XP0／Ｘキーについてるのは／#XP1"
-      U"／Ｃキーについてるのは／#XP2／ピース「ということです／ああ、説明ってやっぱいいな",
+      U"ピース「ありがとう、ありがとう／えーと・・・／Ｚキーについてるのは／#XP0",
+      U"Ｘキーについてるのは／#XP1", U"Ｃキーについてるのは／#XP2／ピース「ということです",
+      U"ピース「ということです／ああ、説明ってやっぱいいな",
       U"ピース「そりゃそうだよな、こんな見ず知らずのやつに"}},
     {19,
      {U"ちょっと長いかもしれないけど、試合のルール説明聞く？#?ab", U"でしゃばってすみません",
@@ -338,9 +392,10 @@ const std::map<int, std::vector<u32string>> kQuoted = {
      {U"#A3", U"ここはヒミツのくまさん地下室だよ！／とっておきのアイテムほしい？",
       U"でも、ただではあげられないなあ／そこでだ、兄さんと勝負をしてそれに勝ったらあげましょう"
       U"／ちなみに料金は１００ドール／勝負する？",
-      U"#Cde", U"この意気地なし！兄さんはなあ・・・", U"この貧乏人！", U"ルール説明はしなくていいよね？",
-      U"(めんどくせえな・・・）", U"ルールは簡単！あなたは飛んでくる火の玉に当たったら負け",
-      U"だけどアイテムは使えません", U"じゃあはじめるよ？", U"ヨーイドン！#V",
+      U"#Cde", U"この意気地なし！兄さんはなあ・・・", U"この貧乏人！",
+      U"ルール説明はしなくていいよね？", U"(めんどくせえな・・・）",
+      U"ルールは簡単！あなたは飛んでくる火の玉に当たったら負け", U"だけどアイテムは使えません",
+      U"じゃあはじめるよ？", U"ヨーイドン！#V",
       U"はじめないのかよ！／流れ止めんなよ！／もう強制的にスタート",
       U"おめでとうございまーす／約束どおりとっておきのアイテム「#IN」をあげまーす#K／#XK"
       U"／やったね！これさえあれば１００人力だね！／ハハハ・・・",
@@ -394,10 +449,18 @@ u32string Talk(const u32string& s, int speaker, int entry, std::vector<bool> ans
     if (t.kind == Token::kText) out += t.ch;
     if (t.kind != Token::kCode) continue;
     switch (t.ch) {
-      case U',': out += U"/"; break;
-      case U'.': out += U"|"; break;
-      case U'G': pos = LabelTarget(s, t.operand[0]); break;
-      case U'A': pos = LabelTarget(s, char32_t(U'0' + entry)); break;
+      case U',':
+        out += U"/";
+        break;
+      case U'.':
+        out += U"|";
+        break;
+      case U'G':
+        pos = LabelTarget(s, t.operand[0]);
+        break;
+      case U'A':
+        pos = LabelTarget(s, char32_t(U'0' + entry));
+        break;
       case U'?':
         if (nextAnswer >= answers.size()) {
           ADD_FAILURE() << "more questions than answers";
@@ -412,7 +475,8 @@ u32string Talk(const u32string& s, int speaker, int entry, std::vector<bool> ans
         pos = LabelTarget(s, t.operand[pays ? 0 : 1]);
         break;
       }
-      default: out += U"[" + u32string(1, t.ch) + t.operand + U"]";
+      default:
+        out += U"[" + u32string(1, t.ch) + t.operand + U"]";
     }
   }
   EXPECT_EQ(nextAnswer, answers.size()) << "answers left over";
@@ -424,13 +488,16 @@ u32string Talk(const u32string& s, int speaker, int entry, std::vector<bool> ans
   for (const u32string& part : parts) {
     size_t found = text.find(part, at);
     if (found == npos)
-      return ::testing::AssertionFailure() << Utf8(part) << " missing (in order) from " << Utf8(text);
+      return ::testing::AssertionFailure()
+             << Utf8(part) << " missing (in order) from " << Utf8(text);
     at = found + part.size();
   }
   return ::testing::AssertionSuccess();
 }
 
-bool Has(const u32string& text, const u32string& part) { return text.find(part) != npos; }
+bool Has(const u32string& text, const u32string& part) {
+  return text.find(part) != npos;
+}
 
 TEST(ScriptFlow, OpeningPicksTheCourse) {
   const u32string s = Tables().scriptTable[1];
@@ -446,8 +513,8 @@ TEST(ScriptFlow, ReceptionBooksTheLeagueMatch) {
   const u32string s = Tables().scriptTable[2];
   // Ranking, the day's opponent, forward, booking.
   EXPECT_TRUE(InOrder(Talk(s, 2, 0, {true, true, true, true}),
-                      {U"[R]", U"試合を行いますか？[?]", U"[P]", U"[N]", U"[O]", U"前衛？[?]", U"[Z1]",
-                       U"それではレッツ試合！", U"[B]"}));
+                      {U"[R]", U"試合を行いますか？[?]", U"[P]", U"[N]", U"[O]", U"前衛？[?]",
+                       U"[Z1]", U"それではレッツ試合！", U"[B]"}));
   // No ranking, no match.
   u32string none = Talk(s, 2, 0, {false, false});
   EXPECT_FALSE(Has(none, U"[R]"));
@@ -456,11 +523,13 @@ TEST(ScriptFlow, ReceptionBooksTheLeagueMatch) {
   // Turning down the second match question also ends the talk.
   EXPECT_FALSE(Has(Talk(s, 2, 0, {false, true, false}), U"[B]"));
   // The role choice: back, manager, and round again to the forward.
-  EXPECT_TRUE(InOrder(Talk(s, 2, 0, {false, true, true, false, true}), {U"じゃあ後衛？", U"[Z2]", U"[B]"}));
+  EXPECT_TRUE(
+      InOrder(Talk(s, 2, 0, {false, true, true, false, true}), {U"じゃあ後衛？", U"[Z2]", U"[B]"}));
   EXPECT_TRUE(InOrder(Talk(s, 2, 0, {false, true, true, false, false, true}),
                       {U"じゃあ監督？", U"[Z0]", U"[B]"}));
   u32string round = Talk(s, 2, 0, {false, true, true, false, false, false, false, false, true});
-  EXPECT_TRUE(InOrder(round, {U"じゃあやっぱ前衛？[?]", U"じゃあ後衛？[?]", U"じゃあ監督？[?]", U"[Z0]", U"[B]"}));
+  EXPECT_TRUE(InOrder(
+      round, {U"じゃあやっぱ前衛？[?]", U"じゃあ後衛？[?]", U"じゃあ監督？[?]", U"[Z0]", U"[B]"}));
   EXPECT_FALSE(Has(round, U"[Z1]"));
 }
 
@@ -501,8 +570,8 @@ TEST(ScriptFlow, SellerTakesMoneyOnlyForAnItemOnAKey) {
   EXPECT_TRUE(InOrder(poor, {U"[C-]", U"つーか金足りないよ"}));
   EXPECT_FALSE(Has(poor, U"[M]"));
   // Three keys refused, then made to choose again with the status screen.
-  u32string again = Talk(s, 3, 0, {true, true, false, false, false, false, false, true, false, false, true},
-                       {true});
+  u32string again = Talk(
+      s, 3, 0, {true, true, false, false, false, false, false, true, false, false, true}, {true});
   EXPECT_TRUE(InOrder(again, {U"じゃあもう買うのやめるか？", U"じゃあちゃんと決めてくれ", U"[S]",
                               U"Ｚキーにするかい？", U"Ｘキーにするかい？", U"[K2]", U"[M]"}));
   // Three keys refused, then quits: nothing paid, nothing put on a key.
@@ -519,7 +588,8 @@ TEST(ScriptFlow, SellerTakesMoneyOnlyForAnItemOnAKey) {
 TEST(ScriptFlow, ExplainersTellTheirWholeStory) {
   GameState gs = Tables();
   u32string items = Talk(gs.scriptTable[16], 16, 0, {true});
-  EXPECT_TRUE(InOrder(items, {U"Ｚキー", U"[XP0]", U"Ｘキー", U"[XP1]", U"Ｃキー", U"[XP2]", U"ということです"}));
+  EXPECT_TRUE(InOrder(
+      items, {U"Ｚキー", U"[XP0]", U"Ｘキー", U"[XP1]", U"Ｃキー", U"[XP2]", U"ということです"}));
   EXPECT_FALSE(Has(Talk(gs.scriptTable[16], 16, 0, {false}), U"[XP"));
 
   // Seventeen pages of rules between the question and the apology.
@@ -529,33 +599,37 @@ TEST(ScriptFlow, ExplainersTellTheirWholeStory) {
   ASSERT_NE(from, npos);
   ASSERT_NE(to, npos);
   EXPECT_EQ(std::count(rules.begin() + long(from), rules.begin() + long(to), U'|'), 17);
-  EXPECT_TRUE(InOrder(rules, {U"６０カウント", U"２点", U"１点", U"加速", U"ブレーキ", U"Ｓｈｉｆｔ", U"赤い線",
-                              U"監督", U"１・２・３", U"Ｃｔｒｌ", U"延長戦", U"×２００ドール", U"ワナ",
-                              U"やる気なしモード", U"黒"}));
+  EXPECT_TRUE(InOrder(rules, {U"６０カウント", U"２点", U"１点", U"加速", U"ブレーキ",
+                              U"Ｓｈｉｆｔ", U"赤い線", U"監督", U"１・２・３", U"Ｃｔｒｌ",
+                              U"延長戦", U"×２００ドール", U"ワナ", U"やる気なしモード", U"黒"}));
   EXPECT_TRUE(Talk(gs.scriptTable[19], 19, 0, {false}).ends_with(U"でしゃばってすみません"));
 }
 
 TEST(ScriptFlow, BearHostSellsAGameAndPaysOut) {
   const u32string s = Tables().scriptTable[kBearHost];
   // Pays, hears the rules, starts.
-  EXPECT_TRUE(InOrder(Talk(s, kBearHost, 0, {true, true, false, true}, {true}),
-                      {U"[C+]", U"(めんどくせえな・・・）", U"ルールは簡単！", U"だけどアイテムは使えません",
-                       U"じゃあはじめるよ？[?]", U"ヨーイドン！[V]"}));
+  EXPECT_TRUE(
+      InOrder(Talk(s, kBearHost, 0, {true, true, false, true}, {true}),
+              {U"[C+]", U"(めんどくせえな・・・）", U"ルールは簡単！",
+               U"だけどアイテムは使えません", U"じゃあはじめるよ？[?]", U"ヨーイドン！[V]"}));
   // Skips the rules and will not start: started anyway.
   u32string forced = Talk(s, kBearHost, 0, {true, true, true, false}, {true});
-  EXPECT_TRUE(InOrder(forced, {U"はじめないのかよ！", U"もう強制的にスタート", U"ヨーイドン！[V]"}));
+  EXPECT_TRUE(
+      InOrder(forced, {U"はじめないのかよ！", U"もう強制的にスタート", U"ヨーイドン！[V]"}));
   EXPECT_FALSE(Has(forced, U"ルールは簡単"));
   // No money, or no nerve: no game.
   u32string poor = Talk(s, kBearHost, 0, {true, true}, {false});
   EXPECT_TRUE(InOrder(poor, {U"[C-]", U"この貧乏人！"}));
   EXPECT_FALSE(Has(poor, U"[V]"));
-  for (const std::vector<bool>& answers : {std::vector<bool>{false}, std::vector<bool>{true, false}}) {
+  for (const std::vector<bool>& answers :
+       {std::vector<bool>{false}, std::vector<bool>{true, false}}) {
     u32string coward = Talk(s, kBearHost, 0, answers);
     EXPECT_TRUE(Has(coward, U"この意気地なし！"));
     EXPECT_FALSE(Has(coward, U"[C"));
   }
   // The prize: named, granted, then explained.
-  EXPECT_TRUE(InOrder(Talk(s, kBearHost, 1, {}), {U"おめでとうございまーす", U"[IN]", U"[K]", U"[XK]"}));
+  EXPECT_TRUE(
+      InOrder(Talk(s, kBearHost, 1, {}), {U"おめでとうございまーす", U"[IN]", U"[K]", U"[XK]"}));
   EXPECT_TRUE(Talk(s, kBearHost, 2, {}).starts_with(U"ざんねんでしたー！"));
   EXPECT_TRUE(Talk(s, kBearHost, 3, {}).starts_with(U"お兄さーん！"));
 }
@@ -571,13 +645,15 @@ const std::vector<u32string> kAbilityTexts = {
     U"「ダッシュ」は、カーソルキーの　上と下を同時に押すと、前衛の速度を　一気に　上げられます、"
     U"これは何度使っても　なくなりません",
     U"「ナイスパス」は、前衛を選んだときに、後衛が自分のいる方向に　ボールを飛ばしてくれます",
-    U"「自爆」は、これを使うともう全部・・・　　上下左右のすべてのカーソルキーを同時に押すと使えます、"
+    U"「自爆」は、これを使うともう全部・・・　　上下左右のすべてのカーソルキーを同時に押すと使えま"
+    U"す、"
     U"１度しか使えないので、「ここぞ」というときに使うことをお勧めします"};
 
 u32string Widest(const std::vector<u32string>& texts) {
   u32string best;
   for (const u32string& t : texts) {
-    if (plat::TextWidth(t, plat::FontKind::Regular) > plat::TextWidth(best, plat::FontKind::Regular))
+    if (plat::TextWidth(t, plat::FontKind::Regular) >
+        plat::TextWidth(best, plat::FontKind::Regular))
       best = t;
   }
   return best;
@@ -592,7 +668,8 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
   std::vector<u32string> leagueNames(gs.castNames.begin() + 4, gs.castNames.begin() + 13);
   std::vector<u32string> teamNames(gs.castNames.begin() + 2, gs.castNames.begin() + 22);
   std::vector<u32string> itemNames(gs.itemName.begin() + 1, gs.itemName.end());
-  const u32string itemName = room ? Widest({U"ダッシュ", U"ナイスパス", U"自爆"}) : Widest(itemNames);
+  const u32string itemName =
+      room ? Widest({U"ダッシュ", U"ナイスパス", U"自爆"}) : Widest(itemNames);
   const std::map<u32string, u32string> written = {
       {U"P", U"10"},
       {U"N", U"9"},
@@ -630,13 +707,18 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
       auto w = written.find(u32string(1, t.ch) + t.operand);
       if (w != written.end()) page += w->second;
       switch (t.ch) {
-        case U',': page += breakText; break;
+        case U',':
+          page += breakText;
+          break;
         case U'.':
           pages.insert(page);
           page.clear();
           break;
-        case U'G': pos = LabelTarget(s, t.operand[0]); break;
-        case U'?': case U'C':
+        case U'G':
+          pos = LabelTarget(s, t.operand[0]);
+          break;
+        case U'?':
+        case U'C':
           if (!page.empty()) pages.insert(page);
           todo.push_back({LabelTarget(s, t.operand[0]), U""});
           todo.push_back({LabelTarget(s, t.operand[1]), U""});
@@ -646,7 +728,8 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
           for (char32_t d = U'0'; d <= t.operand[0]; ++d) todo.push_back({LabelTarget(s, d), U""});
           open = false;
           break;
-        default: break;
+        default:
+          break;
       }
     }
   }
@@ -661,7 +744,8 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
         expanded.insert(u32string(page).replace(item, 1, text));
       }
     } else if (ability != npos) {
-      for (const u32string& text : kAbilityTexts) expanded.insert(u32string(page).replace(ability, 1, text));
+      for (const u32string& text : kAbilityTexts)
+        expanded.insert(u32string(page).replace(ability, 1, text));
     } else {
       expanded.insert(page);
     }
@@ -682,7 +766,8 @@ TEST(ScriptPages, EveryPageFitsTheMessageBox) {
     for (const u32string& page : pages) {
       std::vector<u32string> lines = plat::LayoutLabel(page);
       EXPECT_LE(int(lines.size()), plat::kLabelMaxLines)
-          << "speaker " << sp << ", " << lines.size() << " lines:\n" << Utf8(page);
+          << "speaker " << sp << ", " << lines.size() << " lines:\n"
+          << Utf8(page);
     }
   }
 }

@@ -31,9 +31,13 @@ constexpr const char32_t* kPairings[kLeagueDays + 1] = {
     U"0516284739",  // 第9節
 };
 
-bool IsTeamCast(int c) { return c >= 0 && c < kTeamCastCount; }
+bool IsTeamCast(int c) {
+  return c >= 0 && c < kTeamCastCount;
+}
 
-int WinsOf(const GameState& gs, int c) { return IsTeamCast(c) ? gs.winsByCast[c] : 0; }
+int WinsOf(const GameState& gs, int c) {
+  return IsTeamCast(c) ? gs.winsByCast[c] : 0;
+}
 
 void FindHeroRank(GameState& gs) {
   for (int k = 1; k <= kLeagueTeams; ++k) {

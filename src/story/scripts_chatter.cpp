@@ -47,8 +47,8 @@ constexpr const char32_t kBecker[] =
     U"わたしも師匠を見習って#,"
     U"一からきたえなおします#E";
 
-// トゥーミー is never seen without his coat and bandages, and neither he nor
-// his partner インビ can be seen without them.
+// トゥーミー hides under a coat and bandages: without them nobody can see him.
+// His shy partner インビ comes from the same country.
 constexpr const char32_t kTwoMe[] =
     U"#A2"
     U"#0トゥーミー「今日のために、自分の国から相棒をつれてきました#,"
@@ -231,23 +231,40 @@ constexpr const char32_t kDokuro[] =
 
 ScriptPieces ChatterScriptPieces(int speaker) {
   switch (speaker) {
-    case 4: return {kYuugaLeague, kYuugaAfter};
-    case 5: return {kBecker};
-    case 6: return {kTwoMe};
-    case 7: return {kTake};
-    case 8: return {kSenpai};
-    case 9: return {kShinnen};
-    case 10: return {kEllyLeague, kEllyAfter};
-    case 11: return {kHonshitsu};
-    case 12: return {kJiddy};
-    case 13: return {kWeeDango};
-    case 14: return {kInura};
-    case 15: return {kInvi};
-    case 17: return {kKouhai};
-    case 18: return {kKatsuodori};
-    case 20: return {kZatsugame};
-    case 21: return {kDokuro};
-    default: return {};
+    case 4:
+      return {kYuugaLeague, kYuugaAfter};
+    case 5:
+      return {kBecker};
+    case 6:
+      return {kTwoMe};
+    case 7:
+      return {kTake};
+    case 8:
+      return {kSenpai};
+    case 9:
+      return {kShinnen};
+    case 10:
+      return {kEllyLeague, kEllyAfter};
+    case 11:
+      return {kHonshitsu};
+    case 12:
+      return {kJiddy};
+    case 13:
+      return {kWeeDango};
+    case 14:
+      return {kInura};
+    case 15:
+      return {kInvi};
+    case 17:
+      return {kKouhai};
+    case 18:
+      return {kKatsuodori};
+    case 20:
+      return {kZatsugame};
+    case 21:
+      return {kDokuro};
+    default:
+      return {};
   }
 }
 

@@ -44,7 +44,7 @@ constexpr const char32_t kReceptionLeague[] =
     U"#h#Z2#Gm"
     U"#iじゃあ監督？#?jk"
     U"#j#Z0#Gm"
-    U"#kじゃあやっぱ前衛？#?gf"
+    U"#kじゃあやっぱ前衛？#?fg"
     U"#mそれではレッツ試合！#B#GE";
 
 constexpr const char32_t kReceptionFinal[] =
@@ -229,13 +229,20 @@ constexpr const char32_t kBearHost[] =
 
 ScriptPieces StoryScriptPieces(int speaker) {
   switch (speaker) {
-    case 1: return {kOpening};
-    case 2: return {kReceptionLeague, kReceptionFinal, kReceptionChampion};
-    case 3: return {kSeller};
-    case 16: return {kItemExplainer};
-    case 19: return {kRulesOpening, kRulesRest};
-    case 22: return {kBearHost};
-    default: return {};
+    case 1:
+      return {kOpening};
+    case 2:
+      return {kReceptionLeague, kReceptionFinal, kReceptionChampion};
+    case 3:
+      return {kSeller};
+    case 16:
+      return {kItemExplainer};
+    case 19:
+      return {kRulesOpening, kRulesRest};
+    case 22:
+      return {kBearHost};
+    default:
+      return {};
   }
 }
 

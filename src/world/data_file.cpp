@@ -20,7 +20,9 @@ constexpr int kHallFileSize = 40;  // the file fills rows and columns 0..39
 constexpr int kRoomFileW = 19;     // a room or field file fills x 0..18
 constexpr int kRoomFileH = 14;     //                             y 0..13
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 std::string Trim(const std::string& s) {
   size_t b = 0, e = s.size();
@@ -78,12 +80,12 @@ bool ReadNumbers(const std::string& path, const std::string& shown, int count,
     int field = 0;
     while (static_cast<int>(out.size()) < count) {
       size_t comma = line.find(',', start);
-      std::string tok = Trim(line.substr(start, comma == std::string::npos ? std::string::npos
-                                                                           : comma - start));
+      std::string tok =
+          Trim(line.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
       ++field;
       const bool last = comma == std::string::npos;
-      std::string where = shown + ": line " + std::to_string(lineNo) + ", number " +
-                          std::to_string(field) + ": ";
+      std::string where =
+          shown + ": line " + std::to_string(lineNo) + ", number " + std::to_string(field) + ": ";
       if (tok.empty()) {
         if (last && field > 1) break;  // trailing comma
         err = where + "empty value";

@@ -153,7 +153,7 @@ SPECS = {
                 "F": "slate_d", "f": "ink"}),
     13: dict(  # ウィー団子, 優雅's round servant
         hair=Hr.PARTED, face="grin", torso=O.ROUND_TORSO, arms=O.ROUND_ARMS,
-        colors={"H": "ink", "h": "ink", "j": "grey_dd",
+        colors={"H": "slate_d", "h": "ink", "j": "grey_dd",
                 "X": "pink_l", "x": "pink", "Y": "white",
                 "D": "white", "d": "steel", "e": "white",
                 "C": "lime", "c": "green", "q": "lime",
@@ -167,7 +167,8 @@ SPECS = {
                 "O": "lav_l", "o": "lav", "Q": "white",
                 "F": "lav", "f": "lav_d"}),
     16: dict(  # ぴーす, peace sign
-        hair=Hr.TWINTAILS, face="grin", ear=False, arms=O.PEACE_ARMS, torso_extra=[O.SKIRT],
+        hair=Hr.TWINTAILS, face="grin", ear=False, arms={}, front=O.PEACE_ARMS,
+        torso_extra=[O.SKIRT],
         colors={"H": "pink", "h": "purple", "j": "pink_l", "X": "yellow", "x": "gold",
                 "C": "cyan", "c": "blue_d", "q": "ice",
                 "O": "sky", "o": "blue", "Q": "ice",

@@ -131,10 +131,10 @@ SANTA_CAP = {
 .........WWWWWWWWWWWWW
 ........WWWWWWWWWWWWWWW
 ........wWWwWWWWWwWWWwW
-........WWWWWWW..WW
-........WWWWWW...Ww
-.........WWWW....w
-..........ww
+........WWWWW
+........WWWWw
+.........WWw
+..........w
 """),
 }
 
@@ -149,11 +149,11 @@ SANTA_BEARD = {
 .............wWWWWw
 """),
     "right": G(11, """
-.................WWWWWWw
-................WWWWWWWm
-...............WWWWWWWWW
-...............wWWWWWWWw
+..................WWWWWw
+.................WWWWWWm
+................WWWWWWWW
 ................wWWWWWWw
+................wWWWWWw
 .................wWWWWw
 ...................ww
 """),
