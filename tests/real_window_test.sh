@@ -4,17 +4,18 @@
 set -uo pipefail
 exe="$1"
 export SDL_AUDIODRIVER=dummy
+export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   exe="$1"
   "$exe" & pid=$!
   win=""
   for _ in $(seq 200); do
-    win=$(xdotool search --name "大会にモキモキ" 2>/dev/null | head -1)
+    win=$(xdotool search --classname mokimoki 2>/dev/null | head -1)
     [ -n "$win" ] && break
     sleep 0.1
   done
-  if [ -z "$win" ]; then echo "FAIL: no window with the caption appeared"; kill $pid; exit 1; fi
+  if [ -z "$win" ]; then echo "FAIL: no game window appeared"; kill $pid; exit 1; fi
   name=$(xdotool getwindowname "$win")
   if [ "$name" != "大会にモキモキ" ]; then echo "FAIL: caption is \"$name\""; kill $pid; exit 1; fi
   echo "window $win: caption \"$name\""

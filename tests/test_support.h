@@ -35,3 +35,50 @@ inline int RunWith(const std::string& scenario, const std::function<void()>& bod
 }
 
 }  // namespace testing_support
+
+namespace testing_support {
+
+// Reads dialogue like a player: answers each question with the next entry of
+// `answers` (0 はい, 1 いいえ), presses Space when the page (or a ranking or
+// status screen) has stood still for half a second, and closes the ended
+// dialogue when closeAtEnd is set. Install with plat::headless::SetIdleHook.
+struct AutoReader {
+  moki::GameState* gs = nullptr;
+  std::vector<int> answers;
+  bool closeAtEnd = false;
+  size_t next = 0;
+  std::u32string seen;
+  int16_t seenState = 0;
+  double since = 0;
+
+  void Press(int vk) {
+    plat::headless::QueueKeyDown(vk);
+    plat::headless::QueueKeyUp(vk);
+  }
+  void operator()() {
+    double now = plat::headless::Now();
+    if (gs->messageText != seen || gs->dialogueState != seenState) {
+      seen = gs->messageText;
+      seenState = gs->dialogueState;
+      since = now;
+    }
+    if (gs->dialogueState == 0) return;
+    if (gs->choicePending == 1) {
+      if (next >= answers.size()) return;
+      if (answers[next] == 1 && gs->choiceCursor != 1) {
+        Press(plat::VK_DOWN);
+      } else {
+        Press(plat::VK_SPACE);
+        ++next;
+      }
+      return;
+    }
+    if (now - since < 500) return;
+    if (gs->dialogueState > 0 || closeAtEnd) {
+      Press(plat::VK_SPACE);
+      since = now;
+    }
+  }
+};
+
+}  // namespace testing_support

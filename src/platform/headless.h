@@ -54,6 +54,10 @@ void QueueKeyDown(int vk);
 void QueueKeyUp(int vk);
 void QueueMenu(int index);
 
+// A player stand-in for tests: called whenever the game waits and nothing is
+// due, before time moves on; it may queue keys (QueueKeyDown/Up) to answer.
+void SetIdleHook(std::function<void()> hook);
+
 // Virtual milliseconds (with the fraction the refresh pacing leaves).
 double Now();
 

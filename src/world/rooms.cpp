@@ -156,12 +156,13 @@ void BackToHall(Form1& f) {
   gs.partnerX = gs.partnerPrevX = 30;
   gs.partnerY = gs.partnerPrevY = 8;
   gs.partnerSide = gs.partnerPrevSide = 4;
-  // The partner now shares the hero's cell, which holds the hero's mark; its
-  // mark from before the rooms would otherwise stay behind as an invisible
-  // obstacle for the hall's people.
+  // The party is marked afresh: the hero on the door, the partner (sharing
+  // his cell) not at all. A mark left from before the rooms would otherwise
+  // stay behind as an invisible obstacle for the hall's people.
   for (auto& row : gs.hallOccupancy)
     for (auto& who : row)
-      if (who == 1) who = -1;
+      if (who == 0 || who == 1) who = -1;
+  SetHallOccupant(gs, 30, 8, 0);
   gs.GameMode = kModeHall;
 }
 

@@ -141,8 +141,10 @@ def main():
                 bx = x + (i % 2) * (2 * 32 * k + 10)
                 by = y3 + (i // 2) * (2 * 32 * k + 10)
                 cv.tile_bg(tiles[t], bx, by, 64 * k, 64 * k, k)
-                cv.masked(ball.sub(0, 0, 18, 18), ball.sub(18, 0, 18, 18), bx + 4 * k, by + 6 * k, k)
-                cv.masked(pl.sub(96, 0, 32, 32), pl.sub(96, 32, 32, 32), bx + 28 * k, by + 26 * k, k)
+                cv.masked(ball.sub(0, 0, 18, 18), ball.sub(18, 0, 18, 18),
+                          bx + 4 * k, by + 6 * k, k)
+                cv.masked(pl.sub(96, 0, 32, 32), pl.sub(96, 32, 32, 32),
+                          bx + 28 * k, by + 26 * k, k)
         blocks.append((max(20 * (32 * k + 6), 8 * (96 * k + 10)) + 20,
                        32 * k + 24 + 96 * k + 10 + 192 * k + 10, paint_tiles))
 

@@ -684,52 +684,45 @@ HOOD = {
 """),
 }
 
-# pink twin tails tied with bobbles (X)
+# pink twin tails tied high with bobbles (X), sticking out at the sides
 TWINTAILS = {
     "down": G(1, """
 ............HHHHHHHH
 ..........HHHjjjjHHHHH
-.........HHjjHHHHHHHHHH
-.......XXHjHHHHHHHHHHHHXX
-......XXxHHHHHHHHHHHHHhxXX
-.....jHHHHHHHHHHHHHHHHhHHHh
-....jHHHhHHhHHHHhHHHHhhHHHHh
-....HHHhHHh.hHHh.hHHHhhHHHHh
-....HHHhHh...hh...hHHhhhHHHh
-....HHHhH..........hHh.hHHHh
-.....HHhH...........hH.hHHh
-.....hHh...............hHh
-......hh................hh
+.....XX..HHjjHHHHHHHHHH..XX
+..jHHXxXHHjHHHHHHHHHHHHXxXHHh
+.jHHHHXHHHHHHHHHHHHHHHHHXHHHHh
+.HHHHh..HHHHHHHHHHHHHHhH..hHHHh
+.hHHh...HHHhHHHHHhHHHHhH...hHHh
+..hh....HHh.hHHH..hHHHhH....hh
+........Hh...h......h.hH
+........H..............H
 """),
     "up": G(1, """
 ............HHHHHHHH
 ..........HHHjjjjHHHHH
-.........HHjjHHHHHHHHHH
-.......XXHjHHHHHHHHHHHHXX
-......XXxHHHHHHHHHHHHHhxXX
-.....jHHHHHHHHHHHHHHHHhHHHh
-....jHHHhHHHHHHHHHHHHHhHHHHh
-....HHHhHHHHHHHHHHHHHHhHHHHh
-....HHHhHHHHHHHHHHHHHHhhHHHh
-....HHHhHHHHHHHHHHHHHHhhHHHh
-.....HHhhHHHHHHHHHHHHHhhHHh
-.....hHh.hhHHHHHHHHhhh.hHh
-......hh................hh
+.....XX..HHjjHHHHHHHHHH..XX
+..jHHXxXHHjHHHHHHHHHHHHXxXHHh
+.jHHHHXHHHHHHHHHHHHHHHHHXHHHHh
+.HHHHh..HHHHHHHHHHHHHHhH..hHHHh
+.hHHh...HHHHHHHHHHHHHHhH...hHHh
+..hh....HHHHHHHHHHHHHHhH....hh
+........HHHHHHHHHHHHHHhH
+........hHHHHHHHHHHHHHhh
+.........hhHHHHHHHHHHhh
 """),
     "right": G(1, """
 ...........HHHHHHH
 .........HHHjjjjHHHH
-........HHjjHHHHHHHHH
-.....XXHHjHHHHHHHHHHHH
-....XXxHHHHHHHHHHHHHHHH
-...jHHHHHHHHHHHHHHHHHhH
-..jHHHhHHHHHHHHHHHHh.hH
-..HHHhHHHHHHHHHHh
-..HHHhHHHHHh..HHh
-..HHHhHHHHh...Hh
-...HHhHHHh....h
-...hHh.hh
-....hh
+....XX..HHjjHHHHHHHHH
+.jHHXxXHHjHHHHHHHHHHHH
+jHHHHXHHHHHHHHHHHHHHHHH
+HHHHh..HHHHHHHHHHHHHHhH
+hHHh...HHHHHHHHHHHHh.hH
+.hh....HHHHHHHHHHh
+.......HHHHHh..HHh
+........HHHh...Hh
+.........hH....h
 """),
 }
 

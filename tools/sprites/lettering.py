@@ -1,6 +1,6 @@
 """Hand-drawn kana for the yes/no prompt and the title logo 大会にモキモキ."""
 from canvas import Img, Sheet, parse_grid
-from palette import COLORS, BG, MASK_ON, MASK_OFF
+from palette import COLORS, BG
 
 # ------------------------------------------------------------------ はい / いいえ
 # 14-15 px tall glyphs with 2 px strokes, black on white.
@@ -193,22 +193,32 @@ def title():
     for i, ch in enumerate(order):
         rows = glyphs[ch].strip("\n").split("\n")
         light, base, dark = (COLORS[c] for c in TITLE_COLOURS[i])
+        cells = {(gx, gy) for gy, row in enumerate(rows) for gx, c in enumerate(row) if c == "#"}
+
+        def edge(gx, gy, dx, dy):
+            """True where the stroke has an open side of at least two cells
+            (so the steps of diagonal strokes stay plain)."""
+            if (gx + dx, gy + dy) in cells:
+                return False
+            if dy:
+                return any((gx + side, gy) in cells and (gx + side, gy + dy) not in cells
+                           for side in (-1, 1))
+            return any((gx, gy + side) in cells and (gx + dx, gy + side) not in cells
+                       for side in (-1, 1))
         fill = set()
-        for gy, row in enumerate(rows):
-            for gx, c in enumerate(row):
-                if c == "#":
-                    for yy in range(SCALE):
-                        for xx in range(SCALE):
-                            fill.add((x0 + i * adv + gx * SCALE + xx, y0 + gy * SCALE + yy))
-        for (x, y) in fill:
-            # bevel: lit from the top left, shaded at the bottom right
-            if (x, y - 2) not in fill or (x - 2, y) not in fill:
-                col = light
-            elif (x, y + 2) not in fill or (x + 2, y) not in fill:
-                col = dark
-            else:
-                col = base
-            letters.set(x, y, col)
+        for gx, gy in cells:
+            top, bottom, right = edge(gx, gy, 0, -1), edge(gx, gy, 0, 1), edge(gx, gy, 1, 0)
+            for yy in range(SCALE):
+                for xx in range(SCALE):
+                    if top and yy < 2:
+                        col = light
+                    elif bottom and yy >= SCALE - 2 or right and xx >= SCALE - 2:
+                        col = dark
+                    else:
+                        col = base
+                    x, y = x0 + i * adv + gx * SCALE + xx, y0 + gy * SCALE + yy
+                    fill.add((x, y))
+                    letters.set(x, y, col)
         # a little shine on the first stroke pixel of each letter
         top = min(fill, key=lambda p: (p[1], p[0]))
         letters.set(top[0] + 1, top[1] + 1, COLORS["white"])

@@ -130,15 +130,14 @@ def floor():
         y0 = r * 8
         t.rect(0, y0, N, 1, "brown")
         t.rect(0, y0 + 1, N, 1, "wood_l")
-        t.rect(0, y0 + 7, N, 1, "tan" if False else "orange")
         sx = PLANK_SEAMS[r]
         for y in range(y0 + 1, y0 + 8):
             t.put(sx, y, "brown")
             t.put(sx + 1, y, "wood_l")
-        # wood grain
+        # a little wood grain on each plank
         gx = (sx + 9) % N
         for i in range(5):
-            t.put(gx + i, y0 + 4, "tan" if i in (0, 4) else "brown_d" if False else "tan")
+            t.put(gx + i, y0 + 4, "tan")
         gx2 = (sx + 19) % N
         for i in range(4):
             t.put(gx2 + i, y0 + 5, "brown" if i in (1, 2) else "tan")
@@ -247,11 +246,9 @@ def counter():
     t.rect(0, 0, N, 2, "brown")
     t.rect(0, 2, N, 10, "tan")
     t.rect(0, 2, N, 1, "skin")
-    for x in range(0, N, 2):
-        t.put(x + 1, 6, "wood_l")
-    for x, n in ((3, 7), (19, 9)):
+    for x, y, n in ((3, 5, 9), (17, 7, 11), (8, 9, 7), (27, 4, 8)):
         for i in range(n):
-            t.put(x + i, 9, "wood_l")
+            t.put(x + i, y, "skin")
     t.rect(0, 12, N, 1, "skin")
     t.rect(0, 13, N, 1, "brown_d")
     # front panel with two raised panels per tile
@@ -268,41 +265,34 @@ def counter():
 
 
 def stairs(up):
+    """Five steps between the stairwell walls.  Going up they brighten
+    towards the top; going down they darken into the basement."""
     t = Tile("ink")
-    steps = 5
-    shades_up = (("tan", "brown"), ("tan", "brown"), ("wood_l", "brown"),
-                 ("wood_l", "orange"), ("skin", "orange"))
-    shades_dn = (("wood_l", "brown"), ("orange", "brown_d"), ("brown", "plum"),
+    if up:
+        steps = (("skin", "tan"), ("skin", "wood_l"), ("tan", "orange"),
+                 ("tan", "brown"), ("wood_l", "brown"))
+    else:
+        steps = (("wood_l", "brown"), ("orange", "brown_d"), ("brown", "plum"),
                  ("brown_d", "ink"), ("plum", "ink"))
-    for i in range(steps):
-        # i = 0 is the top step
+    for i, (tread, riser) in enumerate(steps):
         y0 = 1 + i * 6
-        tread, riser = (shades_up[steps - 1 - i] if up else shades_dn[i])
-        if up:
-            tread, riser = shades_up[4 - i]
         t.rect(4, y0, 24, 4, tread)
         t.rect(4, y0 + 4, 24, 2, riser)
-        t.rect(4, y0, 24, 1, "skin" if tread in ("wood_l", "skin", "tan") else tread)
-    if up:
-        # the flight climbs away: steps brighten towards the top
-        for i in range(steps):
-            y0 = 1 + i * 6
-            tread, riser = shades_up[steps - 1 - i]
-            t.rect(4, y0, 24, 4, tread)
-            t.rect(4, y0 + 4, 24, 2, riser)
-            t.rect(4, y0, 24, 1, "skin")
+        # the worn, lit nosing of each step and its shadowed right end
+        t.rect(4, y0, 24, 1, "skin" if up or i == 0 else tread)
+        t.rect(25, y0 + 1, 3, 3, riser)
+    if not up:
+        # the bottom of the flight fades into the dark basement
+        t.rect(4, 25, 24, 6, "ink")
+        for x in range(4, 28, 2):
+            t.put(x, 25, "plum")
+    t.rect(4, 0, 24, 1, "brown_d" if not up else "ink")
     # side walls of the stairwell
     for side in (0, 28):
         t.rect(side, 0, 4, N, "brown_d")
         t.rect(side + (3 if side == 0 else 0), 0, 1, N, "ink")
         t.rect(side + (0 if side == 0 else 3), 0, 1, N, "brown")
     t.rect(0, 31, N, 1, "ink")
-    if not up:
-        # the bottom of the flight fades into the dark basement
-        t.rect(4, 25, 24, 6, "ink")
-        for x in range(4, 28, 2):
-            t.put(x, 25, "plum")
-    t.rect(4, 0, 24, 1, "ink" if up else "brown_d")
     return t
 
 
