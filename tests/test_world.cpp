@@ -21,8 +21,12 @@ namespace {
 // Plain test pictures, one colour per tile and per character column, so a
 // frame tells who was drawn where. A figure fills its cell but a 4-pixel
 // border, which must show the floor through the mask.
-plat::Color TileColour(int code) { return plat::RGB(0x10, 0x08 * code, 0xC0); }
-plat::Color FigureColour(int cast, int col) { return plat::RGB(0x80 + 4 * cast, 0x10 + 0x10 * col, 0x33); }
+plat::Color TileColour(int code) {
+  return plat::RGB(0x10, 0x08 * code, 0xC0);
+}
+plat::Color FigureColour(int cast, int col) {
+  return plat::RGB(0x80 + 4 * cast, 0x10 + 0x10 * col, 0x33);
+}
 
 void MakePictures(Pictures& p) {
   for (int k = 0; k < 20; ++k) p.Picmap[size_t(k)].Resize(32, 32, TileColour(k));
@@ -108,12 +112,14 @@ class World : public ::testing::Test {
       return ::testing::AssertionFailure() << "party marks " << seen[0] << " " << seen[1];
     for (int slot = 0; slot < kHallSlots; ++slot) {
       int c = gs.hallCastSlots[size_t(slot)];
-      if (seen[c] != 1) return ::testing::AssertionFailure() << "cast " << c << " marked " << seen[c];
+      if (seen[c] != 1)
+        return ::testing::AssertionFailure() << "cast " << c << " marked " << seen[c];
       if (gs.hallMap[size_t(gs.castY[size_t(c)])][size_t(gs.castX[size_t(c)])] != 10)
         return ::testing::AssertionFailure() << "cast " << c << " off the floor";
     }
     int under = gs.hallMap[size_t(gs.playerY)][size_t(gs.playerX)];
-    if (under != 10 && under != 18) return ::testing::AssertionFailure() << "hero on tile " << under;
+    if (under != 10 && under != 18)
+      return ::testing::AssertionFailure() << "hero on tile " << under;
     return ::testing::AssertionSuccess();
   }
 
@@ -194,7 +200,7 @@ TEST_F(World, DoorsFireOnceAndReturnCellsWaitForAStepOff) {
   EXPECT_EQ(gs.playerY, 1);
   EXPECT_EQ(gs.partnerSide, 4);
   EXPECT_EQ(gs.roomOccupancy[9][17], 11);  // 本質 stands in room 0
-  Walk(".");  // standing on the way back does not take it
+  Walk(".");                               // standing on the way back does not take it
   EXPECT_EQ(gs.GameMode, kModeRoom);
   Walk("DU");
   ASSERT_EQ(gs.GameMode, kModeHall);
@@ -210,9 +216,7 @@ TEST_F(World, DoorsFireOnceAndReturnCellsWaitForAStepOff) {
 }
 
 TEST_F(World, RoomDoorsOpenWithWinsOnTheNextVisit) {
-  const struct {
-    int room, x, y, wins;
-  } doors[] = {{0, 17, 12, 2}, {1, 17, 1, 5}, {2, 17, 12, 8}};
+  const struct { int room, x, y, wins; } doors[] = {{0, 17, 12, 2}, {1, 17, 1, 5}, {2, 17, 12, 8}};
   for (const auto& d : doors) {
     gs.winsByCast[0] = i16(d.wins);
     EnterRoom(f, d.room);
@@ -244,6 +248,7 @@ TEST_F(World, RoomsLeadDownToTheBearAndBackUpToTheHall) {
   EXPECT_EQ(gs.playerY, 12);  // on the door, which waits
   Walk(".UUUUUUUUUUU");
   ASSERT_EQ(gs.currentRoom, 1);
+  EXPECT_EQ(gs.roomOccupancy[7][17], 22);  // back up, the bear still stands in the way
   Walk("LDDDDDDDDDDDR");
   ASSERT_EQ(gs.currentRoom, 0);
   Walk("ULUUURUUUUUUU");
@@ -314,7 +319,8 @@ TEST_F(World, RepaintsLayerThePartyAndTheBear) {
   EXPECT_EQ(plat::Window().At(289, 225) & 0xFFFFFF, TileColour(18));      // the door shows round it
   EnterRoom(f, 0);
   DrawRoomView(f);
-  EXPECT_EQ(plat::Window().At(32 * 17 + 16, 48) & 0xFFFFFF, FigureColour(0, 3));  // hero over partner
+  EXPECT_EQ(plat::Window().At(32 * 17 + 16, 48) & 0xFFFFFF,
+            FigureColour(0, 3));  // hero over partner
 
   gs.bearRoom = 3;
   EnterRoom(f, 2);

@@ -8,7 +8,9 @@
 
 namespace moki {
 
-void BuildHallBackground(Form1& f) { BuildHallBackgroundAt(f, f.gs.playerX, f.gs.playerY); }
+void BuildHallBackground(Form1& f) {
+  BuildHallBackgroundAt(f, f.gs.playerX, f.gs.playerY);
+}
 
 void DrawHallView(Form1& f) {
   const GameState& gs = f.gs;

@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "shell/draw.h"
+#include "shell/numeric.h"
 #include "world/hall_view.h"
 #include "world/rooms.h"
 #include "world/walk_common.h"
@@ -20,8 +21,7 @@ constexpr int kDoor = 18;
 constexpr int kStairsUp = 17;
 
 bool WithinView(const GameState& gs, int x, int y) {
-  return x >= gs.playerX - 10 && x <= gs.playerX + 10 && y >= gs.playerY - 8 &&
-         y <= gs.playerY + 8;
+  return x >= gs.playerX - 10 && x <= gs.playerX + 10 && y >= gs.playerY - 8 && y <= gs.playerY + 8;
 }
 
 // One frame of the step, g pixels into it. Everything is laid out for the
@@ -81,8 +81,7 @@ void WanderStep(GameState& gs) {
   plat::Randomize();
   static constexpr int kDX[4] = {-1, 0, 1, 0};
   static constexpr int kDY[4] = {0, -1, 0, 1};
-  int d = static_cast<int>(plat::Rnd() * 4);
-  if (d > 3) d = 3;
+  const int d = Int(plat::Rnd() * 4);
   // They turn to the drawn direction even when they cannot go there.
   gs.castFacing[ci] = static_cast<i16>(d);
   const int nx = gs.castX[ci] + kDX[d], ny = gs.castY[ci] + kDY[d];
@@ -106,7 +105,8 @@ void HallTick(Form1& f) {
   gs.playerPrevY = gs.playerY;
   const int d = HeldDirection(gs);
   if (d >= 0) StepHero(gs, d);  // he turns even if the step is refused below
-  if (HallTile(gs, gs.playerX, gs.playerY) != kDoor && HallTile(gs, gs.playerX, gs.playerY) != kFloor) {
+  if (HallTile(gs, gs.playerX, gs.playerY) != kDoor &&
+      HallTile(gs, gs.playerX, gs.playerY) != kFloor) {
     gs.playerX = gs.playerPrevX;
     gs.playerY = gs.playerPrevY;
   }
@@ -141,7 +141,8 @@ void HallTick(Form1& f) {
   // The scroll starts from the old view. Drawing it afresh here also shows a
   // tile changed since the last step (the entrance closed behind the party).
   BuildHallBackgroundAt(f, gs.playerPrevX, gs.playerPrevY);
-  ForEachStepFrame(gs, [&](int g, int anim) { DrawHallFrame(f, g, anim, partnerStepX, partnerStepY); });
+  ForEachStepFrame(gs,
+                   [&](int g, int anim) { DrawHallFrame(f, g, anim, partnerStepX, partnerStepY); });
   BuildHallBackground(f);
 
   if (HallTile(gs, gs.playerX, gs.playerY) == kDoor && gs.doorLatch == 0) {

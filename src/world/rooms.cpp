@@ -23,11 +23,11 @@ struct Cell {
 };
 
 struct RoomPlan {
-  Cell door;          // the door to the next room, opened by the wins
-  int winsToOpen;     // it opens when the hero's team has won more than this
-  Cell entry;         // where the party arrives from the room above
-  Cell back;          // where the party arrives from the room below
-  Cell bear;          // where the bear waits when this is its room
+  Cell door;       // the door to the next room, opened by the wins
+  int winsToOpen;  // it opens when the hero's team has won more than this
+  Cell entry;      // where the party arrives from the room above
+  Cell back;       // where the party arrives from the room below
+  Cell bear;       // where the bear waits when this is its room
   int bearFacing;
 };
 
@@ -53,7 +53,9 @@ constexpr RoomPerson kRoomPeople[7] = {
     {5, 6, 3},    // どくろ
 };
 
-bool IsBlock(int tile) { return tile >= 11 && tile <= 16; }
+bool IsBlock(int tile) {
+  return tile >= 11 && tile <= 16;
+}
 
 // Reads room n, opens its door if the wins allow, fills in its people and
 // puts the party on (x, y), the partner under the hero.
@@ -74,6 +76,11 @@ void ArriveInRoom(Form1& f, int n, Cell at, bool placeBear) {
     gs.castY[kBear] = static_cast<i16>(room.bear.y);
     gs.castFacing[kBear] = static_cast<i16>(room.bearFacing);
     SetRoomOccupant(gs, room.bear.x, room.bear.y, kBear);
+  } else if (gs.bearRoom == n) {
+    // Coming back up, the bear is still where the party left it: it stands
+    // there as a person, as it is drawn, rather than as a ghost one could walk
+    // through and not talk to.
+    SetRoomOccupant(gs, gs.castX[kBear], gs.castY[kBear], kBear);
   }
 
   gs.playerX = gs.playerPrevX = static_cast<i16>(at.x);
@@ -142,8 +149,8 @@ void EnterRoom(Form1& f, int n) {
 
 void BackToRoom(Form1& f, int n) {
   if (n < 0 || n > kLastRoom) return;
-  // Only walking in from above brings the bear to its place; coming back up
-  // leaves it unplaced.
+  // Only walking in from above brings the bear to its starting cell; coming
+  // back up finds it where it was.
   ArriveInRoom(f, n, kRooms[n].back, false);
 }
 
@@ -197,7 +204,8 @@ void RoomTick(Form1& f) {
     for (int x = 0; x <= 18; ++x)
       plat::BitBlt(p.Picback1, 32 * x, 32 * y, 32, 32, TileImage(p, RoomTile(gs, x, y)), 0, 0,
                    plat::Rop::Copy);
-  ForEachStepFrame(gs, [&](int g, int anim) { DrawRoomFrame(f, g, anim, partnerStepX, partnerStepY); });
+  ForEachStepFrame(gs,
+                   [&](int g, int anim) { DrawRoomFrame(f, g, anim, partnerStepX, partnerStepY); });
 
   if (gs.doorLatch != 0) return;
   if (under == kDoor) {
@@ -207,8 +215,10 @@ void RoomTick(Form1& f) {
     }
   } else if (under == kStairsUp) {
     gs.doorLatch = 1;
-    if (gs.currentRoom >= 1 && gs.currentRoom <= kLastRoom) BackToRoom(f, gs.currentRoom - 1);
-    else BackToHall(f);
+    if (gs.currentRoom >= 1 && gs.currentRoom <= kLastRoom)
+      BackToRoom(f, gs.currentRoom - 1);
+    else
+      BackToHall(f);
   }
 }
 

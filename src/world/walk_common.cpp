@@ -9,7 +9,9 @@ constexpr int kRoomFileW = 19;
 constexpr int kRoomFileH = 14;
 }  // namespace
 
-bool InHall(int x, int y) { return x >= 0 && y >= 0 && x < kHallSize && y < kHallSize; }
+bool InHall(int x, int y) {
+  return x >= 0 && y >= 0 && x < kHallSize && y < kHallSize;
+}
 
 int HallTile(const GameState& gs, int x, int y) {
   return InHall(x, y) ? gs.hallMap[size_t(y)][size_t(x)] : 0;
@@ -23,7 +25,9 @@ void SetHallOccupant(GameState& gs, int x, int y, int who) {
   if (InHall(x, y)) gs.hallOccupancy[size_t(y)][size_t(x)] = static_cast<i16>(who);
 }
 
-bool InRoom(int x, int y) { return x >= 0 && y >= 0 && x < kRoomFileW && y < kRoomFileH; }
+bool InRoom(int x, int y) {
+  return x >= 0 && y >= 0 && x < kRoomFileW && y < kRoomFileH;
+}
 
 int RoomTile(const GameState& gs, int x, int y) {
   return InRoom(x, y) ? gs.roomMap[size_t(y)][size_t(x)] : 11;  // beyond the walls: wall
@@ -48,9 +52,13 @@ const plat::Surface& CharacterSheet(const Pictures& pics, int cast) {
   return pics.Picfcha[size_t(cast)];
 }
 
-int SideIndex(int side) { return side >= 0 && side <= 4 ? side : 4; }
+int SideIndex(int side) {
+  return side >= 0 && side <= 4 ? side : 4;
+}
 
-int PartnerColumn(int side) { return side >= 0 && side <= 3 ? side : 3; }
+int PartnerColumn(int side) {
+  return side >= 0 && side <= 3 ? side : 3;
+}
 
 int HeldDirection(const GameState& gs) {
   for (int d = 0; d < 4; ++d)
@@ -92,8 +100,7 @@ void BuildHallBackgroundAt(Form1& f, int cx, int cy) {
   for (int j = 0; j <= 15; ++j)
     for (int i = 0; i <= 20; ++i)
       plat::BitBlt(back, 32 * i, 32 * j, 32, 32,
-                   TileImage(f.pics, HallTile(gs, cx + i - 10, cy + j - 8)), 0, 0,
-                   plat::Rop::Copy);
+                   TileImage(f.pics, HallTile(gs, cx + i - 10, cy + j - 8)), 0, 0, plat::Rop::Copy);
 }
 
 }  // namespace moki
