@@ -96,6 +96,7 @@ TEST(ConversationReceptionist, AcrossTheCounterShowsTheRankingAndBooksTheMatch) 
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(rankingSeen);
   EXPECT_EQ(gs.castFacing[2], 3);  // turned to face the hero
+  EXPECT_EQ(gs.frontDY[1], -1);     // the doubled look-up across the counter is undone
   ASSERT_GT(plat::headless::Dumps().size(), dumpsBefore);
   const std::string atEnd = plat::headless::Dumps()[dumpsBefore];
   EXPECT_NE(atEnd.find("\"matchPending\":1"), std::string::npos);
@@ -161,6 +162,33 @@ TEST(ConversationSeller, BuyingPutsTheItemOnXAndTheStatusScreenShowsIt) {
   RunWith("press space\nuntil dialogueState -1 20000\n", [&] { plat::headless::MainLoop(); });
   plat::headless::SetIdleHook(nullptr);
   EXPECT_NE(gs.messageText.find(U"今回はもう売り切れ！"), std::u32string::npos);
+}
+
+TEST(ConversationNobody, SpaceFacingAnEmptyCellAWallOrThePartnerDoesNothing) {
+  auto f = MakeForm(2);
+  GameState& gs = f->gs;
+  NewGameThroughTheOpening(*f, 0);
+  // Keep the wanderers out of the way: their marks go, so no one is met.
+  for (auto& row : gs.hallOccupancy)
+    for (auto& cell : row)
+      if (cell >= 4) cell = -1;
+  const struct {
+    int x, y, facing, px, py;
+  } cases[] = {{15, 12, 1, 16, 12},    // an empty floor cell
+               {10, 12, 0, 11, 12},    // the wall
+               {16, 12, 2, 17, 12}};  // the partner
+  for (const auto& c : cases) {
+    PlaceParty(gs, c.x, c.y, c.facing, c.px, c.py);
+    int tx = c.x + gs.frontDX[size_t(c.facing)], ty = c.y + gs.frontDY[size_t(c.facing)];
+    ASSERT_LT(gs.hallOccupancy[size_t(ty)][size_t(tx)], 2);
+    ASSERT_TRUE(plat::TimerEnabled());
+    uint64_t frames = plat::headless::FrameCount();
+    moki::Form_KeyDown(*f, plat::VK_SPACE);
+    EXPECT_EQ(gs.dialogueState, 0);
+    EXPECT_FALSE(plat::LabelVisible());
+    EXPECT_TRUE(plat::TimerEnabled());
+    EXPECT_EQ(plat::headless::FrameCount(), frames);
+  }
 }
 
 }  // namespace

@@ -345,8 +345,12 @@ void WaitEvents(int64_t deadline) {
 
 [[noreturn]] void FatalError(const std::string& msg) {
   std::cerr << "mokimoki: " << msg << "\n";
+  // The box does not wrap long lines: break the message after each ": ".
+  std::string boxText = msg;
+  for (size_t at = boxText.find(": "); at != std::string::npos; at = boxText.find(": ", at + 2))
+    boxText.replace(at, 2, ":\n");
   if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_Init(SDL_INIT_VIDEO) == 0)
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "大会にモキモキ", msg.c_str(), s.window);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "大会にモキモキ", boxText.c_str(), s.window);
   std::exit(1);
 }
 
