@@ -42,7 +42,8 @@ void BM_TilesOurs(benchmark::State& state) {
   plat::Surface tile = MakeTile(), screen(kW, kH);
   for (auto _ : state) {
     for (int j = 0; j < 14; ++j)
-      for (int i = 0; i < 19; ++i) plat::BitBlt(screen, 32 * i, 32 * j, 32, 32, tile, 0, 0, plat::Rop::Copy);
+      for (int i = 0; i < 19; ++i)
+        plat::BitBlt(screen, 32 * i, 32 * j, 32, 32, tile, 0, 0, plat::Rop::Copy);
     benchmark::DoNotOptimize(screen.px.data());
   }
 }

@@ -70,12 +70,14 @@ int CheckPair(const plat::Surface& s, const Pair& p, const std::string& what) {
       const uint32_t sil = s.At(p.sil_x + x, p.sil_y + y);
       const uint32_t pic = s.At(p.pic_x + x, p.pic_y + y);
       if (sil != kWhite && sil != kBlack) {
-        ADD_FAILURE() << what << ": silhouette pixel (" << x << "," << y << ") is neither black nor white";
+        ADD_FAILURE() << what << ": silhouette pixel (" << x << "," << y
+                      << ") is neither black nor white";
         return -1;
       }
       if ((pic == kWhite) != (sil == kBlack)) {
         ADD_FAILURE() << what << ": at (" << x << "," << y << ") picture "
-                      << (pic == kWhite ? "is white over the figure" : "has colour outside the figure");
+                      << (pic == kWhite ? "is white over the figure"
+                                        : "has colour outside the figure");
         return -1;
       }
       figure += sil == kWhite;
@@ -155,7 +157,8 @@ TEST(Assets, CharactersFaceFourWaysAndWalk) {
     // left, up, right and down are four different drawings
     for (int a = 0; a < 4; ++a)
       for (int b = a + 1; b < 4; ++b)
-        EXPECT_FALSE(SameCell(s, a * 32, b * 32, 0, 32, 32)) << file << " facings " << a << "," << b;
+        EXPECT_FALSE(SameCell(s, a * 32, b * 32, 0, 32, 32))
+            << file << " facings " << a << "," << b;
     // the bear's host stands still in its room; everyone else has a stride
     if (i == 22) continue;
     for (int f = 0; f < 4; ++f)

@@ -36,11 +36,11 @@ void NewGameThroughTheOpening(Form1& f, int answer) {
   reader.answers = {answer};
   reader.closeAtEnd = true;
   plat::headless::SetIdleHook([&] { reader(); });
-  int code = RunWith("menu start\nuntil GameMode 1 2000\nuntil timerEnabled true 60000\nwait 100\n",
-                     [&] {
-                       moki::Form_Load(f);
-                       plat::headless::MainLoop();
-                     });
+  int code =
+      RunWith("menu start\nuntil GameMode 1 2000\nuntil timerEnabled true 60000\nwait 100\n", [&] {
+        moki::Form_Load(f);
+        plat::headless::MainLoop();
+      });
   plat::headless::SetIdleHook(nullptr);
   EXPECT_EQ(code, 0);
 }
@@ -96,7 +96,7 @@ TEST(ConversationReceptionist, AcrossTheCounterShowsTheRankingAndBooksTheMatch) 
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(rankingSeen);
   EXPECT_EQ(gs.castFacing[2], 3);  // turned to face the hero
-  EXPECT_EQ(gs.frontDY[1], -1);     // the doubled look-up across the counter is undone
+  EXPECT_EQ(gs.frontDY[1], -1);    // the doubled look-up across the counter is undone
   ASSERT_GT(plat::headless::Dumps().size(), dumpsBefore);
   const std::string atEnd = plat::headless::Dumps()[dumpsBefore];
   EXPECT_NE(atEnd.find("\"matchPending\":1"), std::string::npos);
@@ -174,8 +174,8 @@ TEST(ConversationNobody, SpaceFacingAnEmptyCellAWallOrThePartnerDoesNothing) {
       if (cell >= 4) cell = -1;
   const struct {
     int x, y, facing, px, py;
-  } cases[] = {{15, 12, 1, 16, 12},    // an empty floor cell
-               {10, 12, 0, 11, 12},    // the wall
+  } cases[] = {{15, 12, 1, 16, 12},   // an empty floor cell
+               {10, 12, 0, 11, 12},   // the wall
                {16, 12, 2, 17, 12}};  // the partner
   for (const auto& c : cases) {
     PlaceParty(gs, c.x, c.y, c.facing, c.px, c.py);

@@ -111,8 +111,8 @@ TEST(DialogueEntries, EllieAtStateFivePlaysEntryFiveAndMovesToThree) {
 TEST(DialogueEntries, EndOfScriptAdvancesOnlyTheListedSpeakers) {
   struct Case {
     int speaker, before, after;
-  } cases[] = {{4, 0, 1}, {4, 1, 1}, {4, 2, 3}, {5, 0, 1}, {5, 2, 1},  {6, 0, 1},
-               {9, 1, 1}, {10, 2, 3}, {10, 4, 5}, {11, 0, 1}, {12, 2, 1}, {15, 2, 3},
+  } cases[] = {{4, 0, 1},  {4, 1, 1},  {4, 2, 3},  {5, 0, 1},  {5, 2, 1},  {6, 0, 1},
+               {9, 1, 1},  {10, 2, 3}, {10, 4, 5}, {11, 0, 1}, {12, 2, 1}, {15, 2, 3},
                {15, 3, 1}, {15, 4, 4}, {14, 1, 1}, {8, 3, 3}};
   for (const Case& c : cases) {
     auto f = MakeForm();
@@ -256,12 +256,12 @@ TEST_F(DialogueLeague, StoryCodesAndTheEasyCourse) {
   EXPECT_FLOAT_EQ(gs.castMaxSpeed[2], 20.0f / 3.0f * 2.0f);
   EXPECT_FLOAT_EQ(gs.castAccel[4], 0.8f / 3.0f * 2.0f);
   EXPECT_EQ(gs.castShotPower[2], 16);
-  EXPECT_EQ(gs.castShotPower[9], 1);    // 1.33 rounds to 1
-  EXPECT_EQ(gs.castShotPower[16], 3);   // 3.33
-  EXPECT_EQ(gs.castAimCone[4], 30);     // 45 loses 15
-  EXPECT_EQ(gs.castAimCone[14], 30);    // 30 is not above 30
+  EXPECT_EQ(gs.castShotPower[9], 1);   // 1.33 rounds to 1
+  EXPECT_EQ(gs.castShotPower[16], 3);  // 3.33
+  EXPECT_EQ(gs.castAimCone[4], 30);    // 45 loses 15
+  EXPECT_EQ(gs.castAimCone[14], 30);   // 30 is not above 30
   EXPECT_EQ(gs.castAimCone[11], 0);
-  EXPECT_EQ(gs.castTurnStep[12], 15);   // 25 capped
+  EXPECT_EQ(gs.castTurnStep[12], 15);  // 25 capped
   EXPECT_EQ(gs.castTurnStep[5], 10);
   EXPECT_EQ(gs.castMaxSpeed[0], hero);  // the hero's team keeps its strength
 }

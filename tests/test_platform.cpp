@@ -106,7 +106,8 @@ TEST_F(PlatformText, LongJapaneseLineWrapsInsideTheLabel) {
   std::u32string line(35, U'あ');
   auto lines = plat::LayoutLabel(U"\u3000\u3000\u3000\u3000\u3000" + line);
   ASSERT_EQ(lines.size(), 2u);
-  for (const auto& l : lines) EXPECT_LE(plat::TextWidth(l, plat::FontKind::Regular), plat::kLabelWidth);
+  for (const auto& l : lines)
+    EXPECT_LE(plat::TextWidth(l, plat::FontKind::Regular), plat::kLabelWidth);
   EXPECT_EQ(lines[0].size() + lines[1].size(), 40u);  // no character lost or doubled
 }
 
@@ -119,7 +120,8 @@ TEST_F(PlatformText, CrLfStartsALineAndTextIsPrinted) {
   int dark = 0;
   for (uint32_t p : s.px) dark += (p & 0xFF) < 128;
   EXPECT_GT(dark, 20);
-  EXPECT_EQ(plat::FromUtf8(plat::ToUtf8(U"モキモキ「がんばろう、くあ！")), U"モキモキ「がんばろう、くあ！");
+  EXPECT_EQ(plat::FromUtf8(plat::ToUtf8(U"モキモキ「がんばろう、くあ！")),
+            U"モキモキ「がんばろう、くあ！");
 }
 
 TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {

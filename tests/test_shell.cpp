@@ -110,10 +110,11 @@ TEST(ShellTimer, ModesOutsideOneToFourDoNothing) {
 
 TEST(ShellMenu, StartIsDisabledFromTheMomentItIsChosenAndQuitEndsTheRun) {
   auto f = MakeForm();
-  int code = RunWith("menu start\nwait 200\ndump\nmenu start\nwait 200\nmenu quit\nwait 100\n", [&] {
-    moki::Form_Load(*f);
-    plat::headless::MainLoop();
-  });
+  int code =
+      RunWith("menu start\nwait 200\ndump\nmenu start\nwait 200\nmenu quit\nwait 100\n", [&] {
+        moki::Form_Load(*f);
+        plat::headless::MainLoop();
+      });
   EXPECT_EQ(code, 0);
   const auto& dumps = plat::headless::Dumps();
   ASSERT_GE(dumps.size(), 2u);

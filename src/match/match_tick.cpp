@@ -8,6 +8,8 @@ namespace moki {
 // hall goes on, and the match mode draws nothing.
 void MatchTimerTick(Form1&) {}
 void DrawMatch(Form1&) {}
-void StartMatch(Form1& f) { f.gs.matchPending = 0; }
+void StartMatch(Form1& f) {
+  f.gs.matchPending = 0;
+}
 
 }  // namespace moki

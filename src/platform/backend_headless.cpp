@@ -85,19 +85,25 @@ std::string JsonEscape(const std::string& s) {
 
 bool PlatformField(const std::string& field, std::string& json) {
   const auto& c = internal::GetControls();
-  if (field == "tick") json = std::to_string(uint32_t(g.now));
-  else if (field == "timerEnabled") json = g.timerEnabled ? "true" : "false";
-  else if (field == "label1Visible") json = c.labelVisible ? "true" : "false";
-  else if (field == "menuStartEnabled") json = c.menuEnabled[0] ? "true" : "false";
+  if (field == "tick")
+    json = std::to_string(uint32_t(g.now));
+  else if (field == "timerEnabled")
+    json = g.timerEnabled ? "true" : "false";
+  else if (field == "label1Visible")
+    json = c.labelVisible ? "true" : "false";
+  else if (field == "menuStartEnabled")
+    json = c.menuEnabled[0] ? "true" : "false";
   else if (field == "yesNoVisible")
     json = std::string("[") + (c.yesNoVisible[0] ? "true" : "false") + "," +
            (c.yesNoVisible[1] ? "true" : "false") + "]";
-  else if (field == "frames") json = std::to_string(g.frames);
+  else if (field == "frames")
+    json = std::to_string(g.frames);
   else if (field == "lastMessageBox")
     json = g.boxCount == 0 ? "null"
                            : "{\"text\":" + JsonEscape(ToUtf8(g.boxText)) +
                                  ",\"caption\":" + JsonEscape(ToUtf8(g.boxCaption)) + "}";
-  else return false;
+  else
+    return false;
   return true;
 }
 
@@ -115,7 +121,9 @@ void EmitDump() {
   if (g.dumpSink) g.dumpSink(line);
 }
 
-[[noreturn]] void EndRun(int code) { throw headless::RunEnded{code}; }
+[[noreturn]] void EndRun(int code) {
+  throw headless::RunEnded{code};
+}
 
 void ShowFrame() {
   // Showing is paced like the real window: at most one frame per refresh.
@@ -194,7 +202,8 @@ void AdvanceScenario() {
         Surface shot;
         internal::ComposePlayArea(g.window, shot);
         std::string err;
-        if (!SavePng(c.file, shot, err)) std::cerr << "scenario line " << c.line << ": " << err << "\n";
+        if (!SavePng(c.file, shot, err))
+          std::cerr << "scenario line " << c.line << ": " << err << "\n";
         break;
       }
       case scenario::Op::Dump:
@@ -269,7 +278,9 @@ Surface& Window() {
   return g.window;
 }
 
-void Present() { ShowFrame(); }
+void Present() {
+  ShowFrame();
+}
 
 void Refresh() {
   auto& h = internal::GetHandlers();
@@ -298,9 +309,13 @@ void SetTimerEnabled(bool enabled) {
   if (enabled && !g.timerEnabled) g.nextTimer = g.now + kTimerInterval;
   g.timerEnabled = enabled;
 }
-bool TimerEnabled() { return g.timerEnabled; }
+bool TimerEnabled() {
+  return g.timerEnabled;
+}
 
-uint32_t GetTickCount() { return uint32_t(g.now); }
+uint32_t GetTickCount() {
+  return uint32_t(g.now);
+}
 
 void DoEvents() {
   if (PumpOnce()) return;
@@ -331,7 +346,9 @@ void WaitEvents(int64_t deadline) {
   }
 }
 
-void Quit() { EndRun(0); }
+void Quit() {
+  EndRun(0);
+}
 
 [[noreturn]] void FatalError(const std::string& msg) {
   std::cerr << "mokimoki: " << msg << "\n";
@@ -376,16 +393,22 @@ void MainLoop() {
   for (;;) WaitEvents(-1);
 }
 
-const std::vector<std::string>& Dumps() { return g.dumps; }
-void SetIdleHook(std::function<void()> hook) { g.idleHook = std::move(hook); }
-void SetDumpSink(std::function<void(const std::string&)> sink) { g.dumpSink = std::move(sink); }
+const std::vector<std::string>& Dumps() {
+  return g.dumps;
+}
+void SetIdleHook(std::function<void()> hook) {
+  g.idleHook = std::move(hook);
+}
+void SetDumpSink(std::function<void(const std::string&)> sink) {
+  g.dumpSink = std::move(sink);
+}
 
 std::string DumpJson() {
   auto& h = internal::GetHandlers();
   std::string game = h.dumpJson ? h.dumpJson() : "{}";
   std::string extra;
-  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled",
-                        "yesNoVisible", "frames", "lastMessageBox"}) {
+  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled", "yesNoVisible",
+                        "frames", "lastMessageBox"}) {
     std::string v;
     PlatformField(f, v);
     extra += std::string(extra.empty() ? "" : ",") + "\"" + f + "\":" + v;
@@ -397,19 +420,39 @@ std::string DumpJson() {
   return "{" + extra + "}";
 }
 
-uint64_t FrameCount() { return g.frames; }
-const Surface& LastFrame() { return g.frame; }
-void SetFrameHook(std::function<void(const Surface&)> hook) { g.frameHook = std::move(hook); }
+uint64_t FrameCount() {
+  return g.frames;
+}
+const Surface& LastFrame() {
+  return g.frame;
+}
+void SetFrameHook(std::function<void(const Surface&)> hook) {
+  g.frameHook = std::move(hook);
+}
 
-int MessageBoxCount() { return g.boxCount; }
-std::u32string LastMessageBoxText() { return g.boxText; }
-std::u32string LastMessageBoxCaption() { return g.boxCaption; }
+int MessageBoxCount() {
+  return g.boxCount;
+}
+std::u32string LastMessageBoxText() {
+  return g.boxText;
+}
+std::u32string LastMessageBoxCaption() {
+  return g.boxCaption;
+}
 
-void QueueKeyDown(int vk) { Insert({g.now, EvKind::KeyDown, vk}); }
-void QueueKeyUp(int vk) { Insert({g.now, EvKind::KeyUp, vk}); }
-void QueueMenu(int index) { Insert({g.now, EvKind::Menu, index}); }
+void QueueKeyDown(int vk) {
+  Insert({g.now, EvKind::KeyDown, vk});
+}
+void QueueKeyUp(int vk) {
+  Insert({g.now, EvKind::KeyUp, vk});
+}
+void QueueMenu(int index) {
+  Insert({g.now, EvKind::Menu, index});
+}
 
-double Now() { return g.now; }
+double Now() {
+  return g.now;
+}
 
 }  // namespace headless
 

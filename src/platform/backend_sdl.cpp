@@ -74,9 +74,9 @@ void DrawMenu(Surface& out) {
     PrintText(out, kDropX + 24, y + 4, kMenuItems[i], c, FontKind::Regular);
     std::u32string before = kMenuItems[i].substr(0, kMenuItems[i].find(U'(') + 1);
     int ux = kDropX + 24 + TextWidth(before, FontKind::Regular);
-    DrawLine(out, ux, y + 20, ux + TextWidth(kMenuItems[i].substr(before.size(), 1),
-                                             FontKind::Regular) - 1,
-             y + 20, c);
+    DrawLine(out, ux, y + 20,
+             ux + TextWidth(kMenuItems[i].substr(before.size(), 1), FontKind::Regular) - 1, y + 20,
+             c);
   }
 }
 
@@ -98,19 +98,34 @@ void Show() {
 
 int ToVirtualKey(SDL_Keycode k) {
   switch (k) {
-    case SDLK_LEFT: return VK_LEFT;
-    case SDLK_UP: return VK_UP;
-    case SDLK_RIGHT: return VK_RIGHT;
-    case SDLK_DOWN: return VK_DOWN;
-    case SDLK_LSHIFT: case SDLK_RSHIFT: return VK_SHIFT;
-    case SDLK_LCTRL: case SDLK_RCTRL: return VK_CONTROL;
-    case SDLK_SPACE: return VK_SPACE;
-    case SDLK_RETURN: return VK_RETURN;
-    case SDLK_ESCAPE: return VK_ESCAPE;
-    case SDLK_KP_1: return VK_NUMPAD1;
-    case SDLK_KP_2: return VK_NUMPAD2;
-    case SDLK_KP_3: return VK_NUMPAD3;
-    default: break;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+      return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+      return VK_CONTROL;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_RETURN:
+      return VK_RETURN;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_KP_1:
+      return VK_NUMPAD1;
+    case SDLK_KP_2:
+      return VK_NUMPAD2;
+    case SDLK_KP_3:
+      return VK_NUMPAD3;
+    default:
+      break;
   }
   if (k >= SDLK_0 && k <= SDLK_9) return 48 + int(k - SDLK_0);
   if (k >= SDLK_a && k <= SDLK_z) return 65 + int(k - SDLK_a);
@@ -135,12 +150,28 @@ void ToggleFullscreen() {
 // choose directly, Esc (or Alt) closes.
 void MenuKey(SDL_Keycode k) {
   switch (k) {
-    case SDLK_UP: case SDLK_DOWN: s.menuCursor = 1 - s.menuCursor; break;
-    case SDLK_RETURN: case SDLK_KP_ENTER: case SDLK_SPACE: ChooseMenu(s.menuCursor); return;
-    case SDLK_s: ChooseMenu(0); return;
-    case SDLK_x: ChooseMenu(1); return;
-    case SDLK_ESCAPE: case SDLK_LALT: case SDLK_RALT: s.menuOpen = false; break;
-    default: break;
+    case SDLK_UP:
+    case SDLK_DOWN:
+      s.menuCursor = 1 - s.menuCursor;
+      break;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+    case SDLK_SPACE:
+      ChooseMenu(s.menuCursor);
+      return;
+    case SDLK_s:
+      ChooseMenu(0);
+      return;
+    case SDLK_x:
+      ChooseMenu(1);
+      return;
+    case SDLK_ESCAPE:
+    case SDLK_LALT:
+    case SDLK_RALT:
+      s.menuOpen = false;
+      break;
+    default:
+      break;
   }
   internal::MarkDirty();
 }
@@ -156,13 +187,19 @@ void Handle(const SDL_Event& e) {
       break;
     case SDL_KEYDOWN: {
       SDL_Keycode k = e.key.keysym.sym;
-      if (k == SDLK_F11) { ToggleFullscreen(); break; }
+      if (k == SDLK_F11) {
+        ToggleFullscreen();
+        break;
+      }
       if (c.boxUp) {
         if (k == SDLK_RETURN || k == SDLK_KP_ENTER || k == SDLK_SPACE) c.boxUp = false;
         internal::MarkDirty();
         break;
       }
-      if (s.menuOpen) { MenuKey(k); break; }
+      if (s.menuOpen) {
+        MenuKey(k);
+        break;
+      }
       if ((e.key.keysym.mod & KMOD_ALT) && k == SDLK_f) {
         s.menuOpen = true;
         s.menuCursor = internal::GetControls().menuEnabled[0] ? 0 : 1;
@@ -185,7 +222,10 @@ void Handle(const SDL_Event& e) {
         int x = e.motion.x, y = e.motion.y;
         if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH) {
           int item = (y - kDropY - 2) / kItemH;
-          if (item != s.menuCursor) { s.menuCursor = item; internal::MarkDirty(); }
+          if (item != s.menuCursor) {
+            s.menuCursor = item;
+            internal::MarkDirty();
+          }
         }
       }
       break;
@@ -207,7 +247,10 @@ void Handle(const SDL_Event& e) {
       } else if (s.menuOpen) {
         if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH)
           ChooseMenu((y - kDropY - 2) / kItemH);
-        else { s.menuOpen = false; internal::MarkDirty(); }
+        else {
+          s.menuOpen = false;
+          internal::MarkDirty();
+        }
       }
       break;
     }
@@ -287,7 +330,9 @@ Surface& Window() {
   return s.play;
 }
 
-void Present() { Show(); }
+void Present() {
+  Show();
+}
 
 void Refresh() {
   auto& h = internal::GetHandlers();
@@ -310,11 +355,17 @@ void SetTimerEnabled(bool enabled) {
   if (enabled && !s.timerEnabled) s.nextTimer = SDL_GetTicks() + kTimerInterval;
   s.timerEnabled = enabled;
 }
-bool TimerEnabled() { return s.timerEnabled; }
+bool TimerEnabled() {
+  return s.timerEnabled;
+}
 
-uint32_t GetTickCount() { return SDL_GetTicks(); }
+uint32_t GetTickCount() {
+  return SDL_GetTicks();
+}
 
-void DoEvents() { PumpOnce(); }
+void DoEvents() {
+  PumpOnce();
+}
 
 void WaitEvents(int64_t deadline) {
   for (;;) {

@@ -17,8 +17,8 @@ constexpr Color kCaptionBar = RGB(48, 72, 140);
 constexpr Color kButtonFace = RGB(224, 224, 228);
 
 void DrawLabel(Surface& out, const std::u32string& text) {
-  FillBox(out, kLabelLeft, kLabelTop, kLabelLeft + kLabelWidth - 1,
-          kLabelTop + kLabelHeight - 1, kWhite);
+  FillBox(out, kLabelLeft, kLabelTop, kLabelLeft + kLabelWidth - 1, kLabelTop + kLabelHeight - 1,
+          kWhite);
   // A thin frame just outside the box, so the white label reads as a window.
   DrawRect(out, kLabelLeft - 1, kLabelTop - 1, kLabelLeft + kLabelWidth, kLabelTop + kLabelHeight,
            kFrame);
@@ -52,8 +52,12 @@ void DrawMessageBox(Surface& out, const Controls& c) {
 }
 }  // namespace
 
-Handlers& GetHandlers() { return g_handlers; }
-Controls& GetControls() { return g_controls; }
+Handlers& GetHandlers() {
+  return g_handlers;
+}
+Controls& GetControls() {
+  return g_controls;
+}
 
 Rect MessageBoxOkRect() {
   int x = (kPlayW - kBoxW) / 2, y = (kPlayH - kBoxH) / 2;
@@ -79,11 +83,17 @@ void ComposePlayArea(const Surface& window, Surface& out) {
 
 namespace plat {
 
-void SetHandlers(Handlers h) { internal::GetHandlers() = std::move(h); }
+void SetHandlers(Handlers h) {
+  internal::GetHandlers() = std::move(h);
+}
 
-void SetLabelVisible(bool visible) { internal::GetControls().labelVisible = visible; }
+void SetLabelVisible(bool visible) {
+  internal::GetControls().labelVisible = visible;
+}
 
-bool LabelVisible() { return internal::GetControls().labelVisible; }
+bool LabelVisible() {
+  return internal::GetControls().labelVisible;
+}
 void SetYesNoPictures(const Surface* yes, const Surface* no) {
   internal::GetControls().yesNo[0] = yes;
   internal::GetControls().yesNo[1] = no;
@@ -112,7 +122,9 @@ std::u32string g_shownLabel;
 bool g_shownLabelVisible = false;
 }  // namespace
 
-void MarkDirty() { g_dirty = true; }
+void MarkDirty() {
+  g_dirty = true;
+}
 
 bool NeedsPresent() {
   if (g_dirty) return true;

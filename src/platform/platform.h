@@ -43,7 +43,7 @@ struct Handlers {
   std::function<void(int)> keyUp;
   std::function<void()> paint;
   std::function<void()> timer;
-  std::function<void(int)> menu;                    // index of the chosen menu item
+  std::function<void(int)> menu;                     // index of the chosen menu item
   std::function<const std::u32string&()> labelText;  // the current text of Label1
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON

@@ -27,7 +27,9 @@ void Randomize() {
 }
 
 namespace internal {
-void SeedRandom(uint64_t seed) { g_state = Mix(seed + 0x853c49e6748fea9bULL); }
+void SeedRandom(uint64_t seed) {
+  g_state = Mix(seed + 0x853c49e6748fea9bULL);
+}
 }  // namespace internal
 
 }  // namespace plat

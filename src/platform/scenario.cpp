@@ -11,13 +11,11 @@ int KeyCode(const std::string& name) {
   static const struct {
     const char* name;
     int vk;
-  } kKeys[] = {{"left", VK_LEFT},    {"up", VK_UP},       {"right", VK_RIGHT},
-               {"down", VK_DOWN},    {"shift", VK_SHIFT}, {"ctrl", VK_CONTROL},
-               {"space", VK_SPACE},  {"z", VK_Z},         {"x", VK_X},
-               {"c", VK_C},          {"1", VK_1},         {"2", VK_2},
-               {"3", VK_3},          {"kp1", VK_NUMPAD1}, {"kp2", VK_NUMPAD2},
-               {"kp3", VK_NUMPAD3},  {"f11", 122},        {"enter", VK_RETURN},
-               {"esc", VK_ESCAPE},   {"alt", 18}};
+  } kKeys[] = {{"left", VK_LEFT},   {"up", VK_UP},        {"right", VK_RIGHT}, {"down", VK_DOWN},
+               {"shift", VK_SHIFT}, {"ctrl", VK_CONTROL}, {"space", VK_SPACE}, {"z", VK_Z},
+               {"x", VK_X},         {"c", VK_C},          {"1", VK_1},         {"2", VK_2},
+               {"3", VK_3},         {"kp1", VK_NUMPAD1},  {"kp2", VK_NUMPAD2}, {"kp3", VK_NUMPAD3},
+               {"f11", 122},        {"enter", VK_RETURN}, {"esc", VK_ESCAPE},  {"alt", 18}};
   for (const auto& k : kKeys)
     if (name == k.name) return k.vk;
   return -1;

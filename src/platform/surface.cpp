@@ -8,10 +8,10 @@ namespace plat {
 
 Color QBColor(int index) {
   static const Color kPalette[16] = {
-      RGB(0, 0, 0),     RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
-      RGB(128, 0, 0),   RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
-      RGB(128, 128, 128), RGB(0, 0, 255), RGB(0, 255, 0),   RGB(0, 255, 255),
-      RGB(255, 0, 0),   RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255)};
+      RGB(0, 0, 0),       RGB(0, 0, 128),   RGB(0, 128, 0),   RGB(0, 128, 128),
+      RGB(128, 0, 0),     RGB(128, 0, 128), RGB(128, 128, 0), RGB(192, 192, 192),
+      RGB(128, 128, 128), RGB(0, 0, 255),   RGB(0, 255, 0),   RGB(0, 255, 255),
+      RGB(255, 0, 0),     RGB(255, 0, 255), RGB(255, 255, 0), RGB(255, 255, 255)};
   return kPalette[((index % 16) + 16) % 16];
 }
 
@@ -21,7 +21,9 @@ void Surface::Resize(int width, int height, Color fill) {
   px.assign(size_t(w) * size_t(h), fill);
 }
 
-void Surface::Fill(Color c) { std::fill(px.begin(), px.end(), c); }
+void Surface::Fill(Color c) {
+  std::fill(px.begin(), px.end(), c);
+}
 
 namespace {
 // Row kernels the compiler turns into vector code; a source and a destination
@@ -44,10 +46,26 @@ void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int 
             Rop rop) {
   // Clip the rectangle against the source and the destination at once: every
   // cut on one side moves the other side's corner by the same amount.
-  if (sx < 0) { w += sx; dx -= sx; sx = 0; }
-  if (sy < 0) { h += sy; dy -= sy; sy = 0; }
-  if (dx < 0) { w += dx; sx -= dx; dx = 0; }
-  if (dy < 0) { h += dy; sy -= dy; dy = 0; }
+  if (sx < 0) {
+    w += sx;
+    dx -= sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    h += sy;
+    dy -= sy;
+    sy = 0;
+  }
+  if (dx < 0) {
+    w += dx;
+    sx -= dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    h += dy;
+    sy -= dy;
+    dy = 0;
+  }
   w = std::min({w, src.w - sx, dst.w - dx});
   h = std::min({h, src.h - sy, dst.h - dy});
   if (w <= 0 || h <= 0) return;
@@ -85,8 +103,14 @@ void DrawLine(Surface& s, int x1, int y1, int x2, int y2, Color c) {
     s.Set(x1, y1, c);
     if (x1 == x2 && y1 == y2) break;
     int e2 = 2 * err;
-    if (e2 >= dy) { err += dy; x1 += sx; }
-    if (e2 <= dx) { err += dx; y1 += sy; }
+    if (e2 >= dy) {
+      err += dy;
+      x1 += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y1 += sy;
+    }
   }
 }
 

@@ -40,7 +40,9 @@ std::string FindFont(const char* pattern) {
   return result;
 }
 
-TTF_Font* Font(FontKind kind) { return g_fonts[kind == FontKind::Bold ? 1 : 0]; }
+TTF_Font* Font(FontKind kind) {
+  return g_fonts[kind == FontKind::Bold ? 1 : 0];
+}
 
 }  // namespace
 
@@ -145,8 +147,8 @@ void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, Fo
   for (int row = 0; row < argb->h; ++row) {
     int dy = y + row;
     if (dy < 0 || dy >= s.h) continue;
-    const uint32_t* src =
-        reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
+    const uint32_t* src = reinterpret_cast<const uint32_t*>(
+        static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
     for (int col = 0; col < argb->w; ++col) {
       int dx = x + col;
       if (dx < 0 || dx >= s.w) continue;

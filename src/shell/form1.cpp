@@ -57,11 +57,20 @@ void f1_Click(Form1& f, int index) {
 
 void Timer1_Timer(Form1& f) {
   switch (f.gs.GameMode) {
-    case kModeHall: HallTick(f); break;
-    case kModeRoom: RoomTick(f); break;
-    case kModeBear: BearTick(f); break;
-    case kModeMatch: MatchTimerTick(f); break;
-    default: break;  // the title screen, or any other value: nothing
+    case kModeHall:
+      HallTick(f);
+      break;
+    case kModeRoom:
+      RoomTick(f);
+      break;
+    case kModeBear:
+      BearTick(f);
+      break;
+    case kModeMatch:
+      MatchTimerTick(f);
+      break;
+    default:
+      break;  // the title screen, or any other value: nothing
   }
 }
 

@@ -42,10 +42,10 @@ struct MatchPlayer {
   float speed = 0;       // forwards only
   float accel = 0;
   float maxSpeed = 0;
-  i16 heading = 0;       // forwards only, degrees
-  i16 turnStep = 0;      // forwards only
-  i16 shotAngle = 0;     // the home back's shot direction
-  i16 shotSweepStep = 0; // the computer's sweep of shotAngle, +5 or -5
+  i16 heading = 0;               // forwards only, degrees
+  i16 turnStep = 0;              // forwards only
+  i16 shotAngle = 0;             // the home back's shot direction
+  i16 shotSweepStep = 0;         // the computer's sweep of shotAngle, +5 or -5
   float driftX = 0, driftY = 0;  // rubber pull of a forward
   i16 animFrame = 0;             // 0..7
 };

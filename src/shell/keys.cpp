@@ -42,7 +42,9 @@ void Form_KeyDown(Form1& f, int keyCode) {
   } else if (keyCode == VK_Z || keyCode == VK_1 || keyCode == VK_X || keyCode == VK_2 ||
              keyCode == VK_C || keyCode == VK_3) {
     if (gs.GameMode != kModeMatch) return;
-    int slot = (keyCode == VK_Z || keyCode == VK_1) ? 0 : (keyCode == VK_X || keyCode == VK_2) ? 1 : 2;
+    int slot = (keyCode == VK_Z || keyCode == VK_1)   ? 0
+               : (keyCode == VK_X || keyCode == VK_2) ? 1
+                                                      : 2;
     onItemKey(f, slot);
   } else if (keyCode == VK_CONTROL) {
     // The status screen doubles as the pause; not while a message is up.
@@ -62,7 +64,8 @@ void Form_KeyDown(Form1& f, int keyCode) {
 
 void Form_KeyUp(Form1& f, int keyCode) {
   GameState& gs = f.gs;
-  if (keyCode >= plat::VK_LEFT && keyCode <= plat::VK_DOWN) gs.arrowHeld[size_t(keyCode - plat::VK_LEFT)] = 0;
+  if (keyCode >= plat::VK_LEFT && keyCode <= plat::VK_DOWN)
+    gs.arrowHeld[size_t(keyCode - plat::VK_LEFT)] = 0;
   if (keyCode == plat::VK_SHIFT) gs.shiftHeld = 0;
 }
 

@@ -26,8 +26,12 @@ inline int Int(double v) {
 }
 
 constexpr double kPi = 3.14159265358979;
-inline double Rad(double degrees) { return degrees * kPi / 180.0; }
-inline double Deg(double radians) { return radians * 180.0 / kPi; }
+inline double Rad(double degrees) {
+  return degrees * kPi / 180.0;
+}
+inline double Deg(double radians) {
+  return radians * 180.0 / kPi;
+}
 
 // Angles are brought into 0..359 by one subtraction or addition of 360.
 inline int16_t Normalize360(int v) {

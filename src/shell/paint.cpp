@@ -27,15 +27,26 @@ void DrawTitle(Form1& f) {
 void Form_Paint(Form1& f) {
   GameState& gs = f.gs;
   switch (gs.GameMode) {
-    case kModeTitle: DrawTitle(f); break;
-    case kModeHall:
-      if (gs.drawRanking == 1) DrawRanking(f);
-      else DrawHallView(f);
+    case kModeTitle:
+      DrawTitle(f);
       break;
-    case kModeRoom: DrawRoomView(f); break;
-    case kModeBear: DrawBearGame(f); break;
-    case kModeMatch: DrawMatch(f); break;
-    default: break;
+    case kModeHall:
+      if (gs.drawRanking == 1)
+        DrawRanking(f);
+      else
+        DrawHallView(f);
+      break;
+    case kModeRoom:
+      DrawRoomView(f);
+      break;
+    case kModeBear:
+      DrawBearGame(f);
+      break;
+    case kModeMatch:
+      DrawMatch(f);
+      break;
+    default:
+      break;
   }
   if (gs.drawStatus == 1) DrawStatus(f);
 }

@@ -9,8 +9,12 @@ namespace moki {
 
 namespace {
 
-void Put(std::string& o, int16_t v) { o += std::to_string(v); }
-void Put(std::string& o, int32_t v) { o += std::to_string(v); }
+void Put(std::string& o, int16_t v) {
+  o += std::to_string(v);
+}
+void Put(std::string& o, int32_t v) {
+  o += std::to_string(v);
+}
 void Put(std::string& o, float v) {
   if (!std::isfinite(v)) {
     o += "null";
@@ -37,26 +41,69 @@ void Put(std::string& o, const WString& s) {
   o += '"';
 }
 void Put(std::string& o, const MatchPlayer& p) {
-  o += "{\"x\":"; Put(o, p.x); o += ",\"y\":"; Put(o, p.y);
-  o += ",\"prevX\":"; Put(o, p.prevX); o += ",\"prevY\":"; Put(o, p.prevY);
-  o += ",\"vx\":"; Put(o, p.vx); o += ",\"vy\":"; Put(o, p.vy);
-  o += ",\"speed\":"; Put(o, p.speed); o += ",\"accel\":"; Put(o, p.accel);
-  o += ",\"maxSpeed\":"; Put(o, p.maxSpeed); o += ",\"heading\":"; Put(o, p.heading);
-  o += ",\"turnStep\":"; Put(o, p.turnStep); o += ",\"shotAngle\":"; Put(o, p.shotAngle);
-  o += ",\"shotSweepStep\":"; Put(o, p.shotSweepStep);
-  o += ",\"driftX\":"; Put(o, p.driftX); o += ",\"driftY\":"; Put(o, p.driftY);
-  o += ",\"animFrame\":"; Put(o, p.animFrame); o += '}';
+  o += "{\"x\":";
+  Put(o, p.x);
+  o += ",\"y\":";
+  Put(o, p.y);
+  o += ",\"prevX\":";
+  Put(o, p.prevX);
+  o += ",\"prevY\":";
+  Put(o, p.prevY);
+  o += ",\"vx\":";
+  Put(o, p.vx);
+  o += ",\"vy\":";
+  Put(o, p.vy);
+  o += ",\"speed\":";
+  Put(o, p.speed);
+  o += ",\"accel\":";
+  Put(o, p.accel);
+  o += ",\"maxSpeed\":";
+  Put(o, p.maxSpeed);
+  o += ",\"heading\":";
+  Put(o, p.heading);
+  o += ",\"turnStep\":";
+  Put(o, p.turnStep);
+  o += ",\"shotAngle\":";
+  Put(o, p.shotAngle);
+  o += ",\"shotSweepStep\":";
+  Put(o, p.shotSweepStep);
+  o += ",\"driftX\":";
+  Put(o, p.driftX);
+  o += ",\"driftY\":";
+  Put(o, p.driftY);
+  o += ",\"animFrame\":";
+  Put(o, p.animFrame);
+  o += '}';
 }
 void Put(std::string& o, const MatchBall& b) {
-  o += "{\"x\":"; Put(o, b.x); o += ",\"y\":"; Put(o, b.y);
-  o += ",\"prevX\":"; Put(o, b.prevX); o += ",\"prevY\":"; Put(o, b.prevY);
-  o += ",\"vx\":"; Put(o, b.vx); o += ",\"vy\":"; Put(o, b.vy);
-  o += ",\"speed\":"; Put(o, b.speed); o += ",\"direction\":"; Put(o, b.direction);
+  o += "{\"x\":";
+  Put(o, b.x);
+  o += ",\"y\":";
+  Put(o, b.y);
+  o += ",\"prevX\":";
+  Put(o, b.prevX);
+  o += ",\"prevY\":";
+  Put(o, b.prevY);
+  o += ",\"vx\":";
+  Put(o, b.vx);
+  o += ",\"vy\":";
+  Put(o, b.vy);
+  o += ",\"speed\":";
+  Put(o, b.speed);
+  o += ",\"direction\":";
+  Put(o, b.direction);
   o += '}';
 }
 void Put(std::string& o, const FakeBall& b) {
-  o += "{\"x\":"; Put(o, b.x); o += ",\"y\":"; Put(o, b.y);
-  o += ",\"vx\":"; Put(o, b.vx); o += ",\"vy\":"; Put(o, b.vy); o += '}';
+  o += "{\"x\":";
+  Put(o, b.x);
+  o += ",\"y\":";
+  Put(o, b.y);
+  o += ",\"vx\":";
+  Put(o, b.vx);
+  o += ",\"vy\":";
+  Put(o, b.vy);
+  o += '}';
 }
 
 template <class T, size_t N>

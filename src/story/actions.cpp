@@ -11,14 +11,18 @@ namespace moki {
 
 namespace {
 
-bool InRoom(const GameState& gs) { return gs.GameMode == kModeRoom; }
+bool InRoom(const GameState& gs) {
+  return gs.GameMode == kModeRoom;
+}
 
 const WString& CastName(const GameState& gs, int c) {
   static const WString kNone;
   return (c >= 0 && c < kCastCount) ? gs.castNames[size_t(c)] : kNone;
 }
 
-bool ValidItem(int i) { return i >= 0 && i < kItemCount; }
+bool ValidItem(int i) {
+  return i >= 0 && i < kItemCount;
+}
 
 // The seller's total: price times pieces, in 16 bits.
 i16 TotalPrice(const GameState& gs) {
@@ -29,24 +33,32 @@ i16 TotalPrice(const GameState& gs) {
 // The special ability of each bear room.
 const char32_t* RoomAbilityName(int room) {
   switch (room) {
-    case 1: return U"ダッシュ";
-    case 2: return U"ナイスパス";
-    case 3: return U"自爆";
-    default: return U"";
+    case 1:
+      return U"ダッシュ";
+    case 2:
+      return U"ナイスパス";
+    case 3:
+      return U"自爆";
+    default:
+      return U"";
   }
 }
 
 const char32_t* RoomAbilityText(int room) {
   switch (room) {
     case 1:
-      return U"「ダッシュ」は、カーソルキーの　上と下を同時に押すと、前衛の速度を　一気に　上げられます、"
+      return U"「ダッシュ」は、カーソルキーの　上と下を同時に押すと、前衛の速度を　一気に　上げられ"
+             U"ます、"
              U"これは何度使っても　なくなりません";
     case 2:
-      return U"「ナイスパス」は、前衛を選んだときに、後衛が自分のいる方向に　ボールを飛ばしてくれます";
+      return U"「ナイスパス」は、前衛を選んだときに、後衛が自分のいる方向に　ボールを飛ばしてくれま"
+             U"す";
     case 3:
-      return U"「自爆」は、これを使うともう全部・・・　　上下左右のすべてのカーソルキーを同時に押すと使えます、"
+      return U"「自爆」は、これを使うともう全部・・・　　上下左右のすべてのカーソルキーを同時に押す"
+             U"と使えます、"
              U"１度しか使えないので、「ここぞ」というときに使うことをお勧めします";
-    default: return U"";
+    default:
+      return U"";
   }
 }
 
@@ -180,15 +192,24 @@ bool RunActionCode(Form1& f, int speaker, int& pos) {
       return true;
     case U'U':
       switch (DigitValue(op1)) {
-        case 0: gs.gameOver = 1; break;
-        case 1: gs.talkEntry[2] = 3; break;  // the final is offered and waits
-        case 2: gs.talkEntry[2] = 6; break;  // the champion waits for a challenger
+        case 0:
+          gs.gameOver = 1;
+          break;
+        case 1:
+          gs.talkEntry[2] = 3;
+          break;  // the final is offered and waits
+        case 2:
+          gs.talkEntry[2] = 6;
+          break;  // the champion waits for a challenger
         case 3:
           gs.messageText += CastName(gs, gs.opponentCast) + U"と" +
                             CastName(gs, gs.opponentCast + gs.opponentBackOffset);
           break;
-        case 4: gs.money += 15000; break;  // the league's prize
-        default: break;
+        case 4:
+          gs.money += 15000;
+          break;  // the league's prize
+        default:
+          break;
       }
       pos += 2;
       return true;

@@ -14,27 +14,48 @@ namespace {
 constexpr uint32_t kTypingMs = 30;
 constexpr uint32_t kLineBreakMs = 300;
 
-void SyncPos(GameState& gs, int pos) { gs.scriptPos = static_cast<i16>(pos > 32767 ? 32767 : pos); }
+void SyncPos(GameState& gs, int pos) {
+  gs.scriptPos = static_cast<i16>(pos > 32767 ? 32767 : pos);
+}
 
 // The conversation states that move on by themselves at the end of a talk.
 void AdvanceTalkState(GameState& gs, int speaker) {
   if (speaker < 0 || speaker >= kCastCount) return;
   i16& t = gs.talkEntry[size_t(speaker)];
   switch (speaker) {
-    case 4: if (t == 0) t = 1; else if (t == 2) t = 3; break;  // 優雅
-    case 5: t = 1; break;                                       // ベッカー
-    case 6: case 9: case 11: if (t == 0) t = 1; break;          // トゥーミー, 信念, 本質
-    case 10:                                                    // エリー
+    case 4:
+      if (t == 0)
+        t = 1;
+      else if (t == 2)
+        t = 3;
+      break;  // 優雅
+    case 5:
+      t = 1;
+      break;  // ベッカー
+    case 6:
+    case 9:
+    case 11:
       if (t == 0) t = 1;
-      else if (t >= 2 && t <= 4) t = static_cast<i16>(t + 1);
-      else if (t == 5) t = 3;
+      break;  // トゥーミー, 信念, 本質
+    case 10:  // エリー
+      if (t == 0)
+        t = 1;
+      else if (t >= 2 && t <= 4)
+        t = static_cast<i16>(t + 1);
+      else if (t == 5)
+        t = 3;
       break;
-    case 12: t = 1; break;  // ジディー
-    case 15:                // インビ
-      if (t >= 0 && t <= 2) t = static_cast<i16>(t + 1);
-      else if (t == 3) t = 1;
+    case 12:
+      t = 1;
+      break;  // ジディー
+    case 15:  // インビ
+      if (t >= 0 && t <= 2)
+        t = static_cast<i16>(t + 1);
+      else if (t == 3)
+        t = 1;
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

@@ -12,9 +12,13 @@ namespace moki {
 
 namespace {
 
-int Wins(const GameState& gs, int c) { return (c >= 0 && c < kTeamCastCount) ? gs.winsByCast[size_t(c)] : 0; }
+int Wins(const GameState& gs, int c) {
+  return (c >= 0 && c < kTeamCastCount) ? gs.winsByCast[size_t(c)] : 0;
+}
 // Every match-day before the current one counts as played.
-int Losses(const GameState& gs, int c) { return gs.roundNumber - 1 - Wins(gs, c); }
+int Losses(const GameState& gs, int c) {
+  return gs.roundNumber - 1 - Wins(gs, c);
+}
 
 // White text with a dark shadow, so it reads over any floor or field.
 void PrintStatus(plat::Surface& w, int x, int y, const WString& text) {
@@ -26,7 +30,7 @@ void PrintStatus(plat::Surface& w, int x, int y, const WString& text) {
 
 void DrawRanking(Form1& f) {
   const GameState& gs = f.gs;
-  static const char32_t* kLabels[11] = {U"",          U"１位　　　", U"２位　　　", U"３位　　　",
+  static const char32_t* kLabels[11] = {U"",           U"１位　　　", U"２位　　　", U"３位　　　",
                                         U"４位　　　", U"５位　　　", U"６位　　　", U"７位　　　",
                                         U"８位　　　", U"９位　　　", U"１０位　　"};
   plat::Surface& w = plat::Window();

@@ -15,7 +15,9 @@ inline char32_t ScriptChar(const GameState& gs, int pos) {
 }
 
 // A digit operand: the decimal value of one character (anything else is 0).
-inline int DigitValue(char32_t c) { return (c >= U'0' && c <= U'9') ? int(c - U'0') : 0; }
+inline int DigitValue(char32_t c) {
+  return (c >= U'0' && c <= U'9') ? int(c - U'0') : 0;
+}
 
 // The position right after the first "#" + label in scriptText, searching
 // from the start; past the end when the label does not occur.
