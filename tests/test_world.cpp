@@ -55,7 +55,7 @@ int CountColour(const plat::Surface& s, plat::Color c) {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kRandomTicks = 800;
 #else
-constexpr int kRandomTicks = 3000;
+constexpr int kRandomTicks = 7000;  // about 20,000 ticks over the three legs
 #endif
 
 class World : public ::testing::Test {
