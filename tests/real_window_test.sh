@@ -10,13 +10,15 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   exe="$1"
   "$exe" & pid=$!
   win=""
+  name=""
+  # The window may exist a moment before its caption is set.
   for _ in $(seq 200); do
     win=$(xdotool search --classname mokimoki 2>/dev/null | head -1)
-    [ -n "$win" ] && break
+    [ -n "$win" ] && name=$(xdotool getwindowname "$win" 2>/dev/null)
+    [ -n "$name" ] && break
     sleep 0.1
   done
   if [ -z "$win" ]; then echo "FAIL: no game window appeared"; kill $pid; exit 1; fi
-  name=$(xdotool getwindowname "$win")
   if [ "$name" != "大会にモキモキ" ]; then echo "FAIL: caption is \"$name\""; kill $pid; exit 1; fi
   echo "window $win: caption \"$name\""
   sleep 1
