@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
@@ -389,9 +390,11 @@ void WaitEvents(int64_t deadline) {
 }
 
 [[noreturn]] void Quit() {
-  if (s.window) SDL_DestroyWindow(s.window);
-  SDL_Quit();
-  std::exit(0);
+  // Leave at once. Tearing SDL down first can race with the X server over a
+  // window that is already going (an X error then ends the program with
+  // status 1); the server closes the window with the connection anyway.
+  std::fflush(nullptr);
+  std::_Exit(0);
 }
 
 [[noreturn]] void FatalError(const std::string& msg) {
