@@ -21,30 +21,30 @@ FACE_GLOW = {
 }
 
 
-def humanoid(spec):
+def humanoid(design):
     def layers(facing):
-        arms = spec.get("arms", P.ARMS)
-        head = [spec.get("head", P.HEAD)]
-        face = spec.get("face", "normal")
+        arms = design.get("arms", P.ARMS)
+        head = [design.get("head", P.HEAD)]
+        face = design.get("face", "normal")
         head.append(FACE_GLOW if face == "glow" else P.FACE[face])
-        if spec.get("ear", True) and facing == "right":
+        if design.get("ear", True) and facing == "right":
             head.append(P.EAR_RIGHT)
-        head.append(spec.get("hair"))
-        head += spec.get("head_extra", [])
+        head.append(design.get("hair"))
+        head += design.get("head_extra", [])
         return [
-            Layer(spec.get("back")),
-            Layer(spec.get("back_arm", P.BACK_ARM if arms is P.ARMS else None)),
-            Layer([spec.get("legs", P.LEGS)] + spec.get("legs_extra", [])),
-            Layer([spec.get("torso", P.TORSO)] + spec.get("torso_extra", [])),
-            Layer(spec.get("mid")),
-            Layer([arms] + spec.get("arms_extra", [])),
+            Layer(design.get("back")),
+            Layer(design.get("back_arm", P.BACK_ARM if arms is P.ARMS else None)),
+            Layer([design.get("legs", P.LEGS)] + design.get("legs_extra", [])),
+            Layer([design.get("torso", P.TORSO)] + design.get("torso_extra", [])),
+            Layer(design.get("mid")),
+            Layer([arms] + design.get("arms_extra", [])),
             Layer(head),
-            Layer(spec.get("front")),
+            Layer(design.get("front")),
         ]
 
-    roles = resolve_roles(spec.get("colors"))
-    short = spec.get("short")
-    post = spec.get("post")
+    roles = resolve_roles(design.get("colors"))
+    short = design.get("short")
+    post = design.get("post")
 
     def draw(facing, frame):
         img = figure(layers, roles, facing, frame)
@@ -69,7 +69,7 @@ def ghostly(img, facing, frame):
 
 TRACK = dict(torso_extra=[O.TRACK_TOP], arms_extra=[O.TRACK_ARMS], legs_extra=[O.TRACK_LEGS])
 
-SPECS = {
+DESIGNS = {
     0: dict(  # くあ, the hero
         hair=Hr.SPIKY, face="normal",
         colors={"H": "brown", "h": "brown_d", "j": "tan",
@@ -217,7 +217,7 @@ FACINGS = ("left", "up", "right", "down")
 def drawer(index):
     if index in creatures.DRAWERS:
         return creatures.DRAWERS[index]
-    return humanoid(SPECS[index])
+    return humanoid(DESIGNS[index])
 
 
 def cast_cells(index):

@@ -4,7 +4,7 @@ A figure is composed back to front from layers (things behind the body, legs,
 torso, arms, head, things in front).  Each layer gets its own one-pixel dark
 outline before it is laid down, so parts drawn later are outlined against the
 parts behind them.  Parts are text grids (see parts.py) whose letters are
-colour roles; a cast member's spec says which palette colour each role is.
+colour roles; a cast member's design says which palette colour each role is.
 
 Facings are "left", "up" (back view), "right" and "down" (front view).  Left is
 the mirror image of right.  Frame 0 is the standing step, frame 1 the stride.
