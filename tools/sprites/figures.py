@@ -48,15 +48,15 @@ def G(y0, text, x0=0):
     return Grid(y0, text, x0)
 
 
-def resolve_roles(spec_colors):
+def resolve_roles(design_colors):
     roles = dict(DEFAULT_ROLES)
     # arms and skirts default to the clothes colours
     roles.update({"A": roles["C"], "a": roles["c"]})
-    for k, v in (spec_colors or {}).items():
+    for k, v in (design_colors or {}).items():
         roles[k] = v
-    if "A" not in (spec_colors or {}):
+    if "A" not in (design_colors or {}):
         roles["A"] = roles["C"]
-    if "a" not in (spec_colors or {}):
+    if "a" not in (design_colors or {}):
         roles["a"] = roles["c"]
     return {k: (COLORS[v] if isinstance(v, str) else v) for k, v in roles.items()}
 
