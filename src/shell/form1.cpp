@@ -26,6 +26,11 @@ void InitControls(Form1& f) {
   plat::SetLabelVisible(false);
 }
 
+void RestoreFrontTable(GameState& gs) {
+  gs.frontDX = {-1, 0, 1, 0};
+  gs.frontDY = {0, -1, 0, 1};
+}
+
 void InitTables(GameState& gs) {
   initComputerItemSchedules(gs);
   InitMapCast(gs);
@@ -33,8 +38,7 @@ void InitTables(GameState& gs) {
   InitScripts(gs);
   initItemCatalogue(gs);
   InitMatchDayPairings(gs);
-  gs.frontDX = {-1, 0, 1, 0};
-  gs.frontDY = {0, -1, 0, 1};
+  RestoreFrontTable(gs);
   gs.sideDX = {1, 0, -1, 0, 0};
   gs.sideDY = {0, 1, 0, -1, 0};
 }

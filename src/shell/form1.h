@@ -49,6 +49,10 @@ void InitTables(GameState& gs);
 // stops the program with a message naming it.
 void LoadPictures(Pictures& pics);
 
+// Writes the start-up values back into frontDX/frontDY (talking across a
+// counter doubles one entry for a single look-up).
+void RestoreFrontTable(GameState& gs);
+
 // --- Keys -------------------------------------------------------------------------
 void ResetKeys(GameState& gs);
 void SetChoice(GameState& gs, int k);

@@ -15,11 +15,6 @@ bool InRoom(const GameState& gs) {
   return gs.GameMode == kModeRoom;
 }
 
-const WString& CastName(const GameState& gs, int c) {
-  static const WString kNone;
-  return (c >= 0 && c < kCastCount) ? gs.castNames[size_t(c)] : kNone;
-}
-
 bool ValidItem(int i) {
   return i >= 0 && i < kItemCount;
 }

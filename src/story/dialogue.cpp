@@ -12,11 +12,6 @@ namespace moki {
 
 namespace {
 
-void RestoreFrontTable(GameState& gs) {
-  gs.frontDX = {-1, 0, 1, 0};
-  gs.frontDY = {0, -1, 0, 1};
-}
-
 void CloseDialogue(Form1& f) {
   GameState& gs = f.gs;
   plat::SetLabelVisible(false);

@@ -76,7 +76,6 @@ WString NumberText(long long n) {
 void RunScript(Form1& f, int speaker) {
   GameState& gs = f.gs;
   int pos = 1;
-  SyncPos(gs, pos);
   for (;;) {
     SyncPos(gs, pos);
     if (size_t(pos) > gs.scriptText.size()) {

@@ -38,8 +38,7 @@ void DrawRanking(Form1& f) {
   for (int k = 1; k <= 10; ++k) {
     int c = gs.rankOrder[size_t(k)];
     int y = 32 * k;
-    WString name = (c >= 0 && c < kCastCount) ? gs.castNames[size_t(c)] : U"";
-    plat::PrintText(w, 96, y, kLabels[k] + name, kWindowText);
+    plat::PrintText(w, 96, y, kLabels[k] + CastName(gs, c), kWindowText);
     plat::PrintText(w, 320, y, NumberText(Wins(gs, c)) + U"勝" + NumberText(Losses(gs, c)) + U"敗",
                     kWindowText);
     if (c >= 0 && c < kCastCount) DrawCharacter(w, f.pics.Picfcha[size_t(c)], 3, 48, y);

@@ -23,6 +23,12 @@ inline int DigitValue(char32_t c) {
 // from the start; past the end when the label does not occur.
 int FindLabel(const GameState& gs, char32_t label);
 
+// The name of cast member c, or nothing for an index outside the cast.
+inline const WString& CastName(const GameState& gs, int c) {
+  static const WString kNone;
+  return (c >= 0 && c < kCastCount) ? gs.castNames[size_t(c)] : kNone;
+}
+
 // Decimal text of a number, as the scripts write it.
 WString NumberText(long long n);
 
