@@ -8,6 +8,6 @@ while IFS= read -r hit; do
   echo "forbidden in game code: $hit"
   status=1
 done < <(grep -rnE '#include *[<"]SDL|\bSDL_[A-Za-z]|\b(rand|srand|time|clock|fopen|system|getenv)\(|std::(rand|random_device|mt19937|chrono)' \
-  "$src/shell" "$src/world" "$src/story" "$src/match" "$src/items" "$src/render" "$src/minigame" 2>/dev/null \
+  "$src/core" "$src/shell" "$src/world" "$src/story" "$src/match" "$src/items" "$src/render" "$src/minigame" 2>/dev/null \
   | grep -v '^.*data_file\.cpp:.*fopen')
 exit $status

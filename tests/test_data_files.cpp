@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "world/data_file.h"
 
 using namespace moki;

@@ -9,7 +9,7 @@
 
 #include "match/league.h"
 #include "platform/headless.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 using namespace moki;
 

@@ -12,7 +12,7 @@
 
 #include "items/item_catalogue.h"
 #include "platform/text.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 #include "story/cast_tables.h"
 #include "story/scripts.h"
 

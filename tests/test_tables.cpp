@@ -6,7 +6,7 @@
 
 #include "items/item_catalogue.h"
 #include "match/cast_stats.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 using namespace moki;
 

@@ -1,7 +1,7 @@
 // The 26 items and the computer opponents' item schedules.
 #pragma once
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

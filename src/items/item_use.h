@@ -1,7 +1,7 @@
 // Item use in a match: the item keys.
 #pragma once
 
-#include "shell/form1.h"
+#include "core/form1.h"
 
 namespace moki {
 

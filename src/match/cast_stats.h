@@ -1,7 +1,7 @@
 // CastStats: the match strengths of every cast member.
 #pragma once
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

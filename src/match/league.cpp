@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "platform/platform.h"
-#include "shell/numeric.h"
+#include "core/numeric.h"
 
 namespace moki {
 

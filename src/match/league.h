@@ -2,7 +2,7 @@
 // match-day's matches and the ranking.
 #pragma once
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

@@ -1,7 +1,7 @@
 // The match: the tick of GameMode 4 and the match frame.
 #pragma once
 
-#include "shell/form1.h"
+#include "core/form1.h"
 
 namespace moki {
 

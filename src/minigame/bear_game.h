@@ -1,7 +1,7 @@
 // The bear minigame: the tick of GameMode 3 and its drawing.
 #pragma once
 
-#include "shell/form1.h"
+#include "core/form1.h"
 
 namespace moki {
 

@@ -26,11 +26,6 @@ void InitControls(Form1& f) {
   plat::SetLabelVisible(false);
 }
 
-void RestoreFrontTable(GameState& gs) {
-  gs.frontDX = {-1, 0, 1, 0};
-  gs.frontDY = {0, -1, 0, 1};
-}
-
 void InitTables(GameState& gs) {
   initComputerItemSchedules(gs);
   InitMapCast(gs);

@@ -8,17 +8,6 @@
 
 namespace moki {
 
-void ResetKeys(GameState& gs) {
-  gs.arrowHeld = {0, 0, 0, 0};
-  gs.shiftHeld = 0;
-}
-
-void SetChoice(GameState& gs, int k) {
-  plat::SetYesNoVisible(k, true);
-  plat::SetYesNoVisible(1 - k, false);
-  gs.choiceCursor = static_cast<i16>(k);
-}
-
 void Form_KeyDown(Form1& f, int keyCode) {
   GameState& gs = f.gs;
   using namespace plat;

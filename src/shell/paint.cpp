@@ -4,9 +4,9 @@
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 #include "shell/form1.h"
-#include "shell/screen_colors.h"
+#include "core/screen_colors.h"
 #include "story/screens.h"
 #include "world/hall_view.h"
 

@@ -1,7 +1,7 @@
 // A new game: from the menu's スタート to walking in the hall.
 #include "platform/platform.h"
 #include "shell/form1.h"
-#include "shell/waits.h"
+#include "core/waits.h"
 #include "story/dialogue.h"
 #include "world/hall_walk.h"
 #include "world/new_game.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

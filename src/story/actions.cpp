@@ -2,8 +2,8 @@
 
 #include "match/league.h"
 #include "platform/platform.h"
-#include "shell/numeric.h"
-#include "shell/waits.h"
+#include "core/numeric.h"
+#include "core/waits.h"
 #include "story/screens.h"
 #include "story/script_text.h"
 

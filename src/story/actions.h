@@ -2,7 +2,7 @@
 // booking, shopping, the bear's prize and the story's turns.
 #pragma once
 
-#include "shell/form1.h"
+#include "core/form1.h"
 
 namespace moki {
 

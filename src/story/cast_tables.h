@@ -1,7 +1,7 @@
 // The cast: names, who stands where, and every character's script.
 #pragma once
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

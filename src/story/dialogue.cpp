@@ -6,7 +6,7 @@
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 
 namespace moki {
 

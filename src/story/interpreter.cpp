@@ -5,7 +5,7 @@
 #include "story/actions.h"
 #include "story/dialogue.h"
 #include "story/script_text.h"
-#include "shell/waits.h"
+#include "core/waits.h"
 
 namespace moki {
 

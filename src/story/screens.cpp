@@ -4,8 +4,8 @@
 
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "shell/draw.h"
-#include "shell/screen_colors.h"
+#include "core/draw.h"
+#include "core/screen_colors.h"
 #include "story/script_text.h"
 
 namespace moki {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

@@ -3,7 +3,7 @@
 #include "world/hall_view.h"
 
 #include "platform/platform.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 #include "world/walk_common.h"
 
 namespace moki {

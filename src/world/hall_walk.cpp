@@ -5,8 +5,8 @@
 #include "world/hall_walk.h"
 
 #include "platform/platform.h"
-#include "shell/draw.h"
-#include "shell/numeric.h"
+#include "core/draw.h"
+#include "core/numeric.h"
 #include "world/hall_view.h"
 #include "world/rooms.h"
 #include "world/walk_common.h"

@@ -5,7 +5,7 @@
 #include "match/cast_stats.h"
 #include "match/league.h"
 #include "platform/platform.h"
-#include "shell/numeric.h"
+#include "core/numeric.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
 

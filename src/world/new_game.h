@@ -1,7 +1,7 @@
 // The state of a new game.
 #pragma once
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 namespace moki {
 

@@ -5,7 +5,7 @@
 #include "world/rooms.h"
 
 #include "platform/platform.h"
-#include "shell/draw.h"
+#include "core/draw.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
 

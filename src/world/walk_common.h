@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "shell/form1.h"
+#include "core/form1.h"
 
 namespace moki {
 

@@ -1,4 +1,4 @@
-#include "shell/waits.h"
+#include "core/waits.h"
 
 #include "platform/platform.h"
 

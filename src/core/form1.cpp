@@ -1,0 +1,24 @@
+// The small operations on the shared record that several subsystems use.
+#include "core/form1.h"
+
+#include "platform/platform.h"
+
+namespace moki {
+
+void ResetKeys(GameState& gs) {
+  gs.arrowHeld = {0, 0, 0, 0};
+  gs.shiftHeld = 0;
+}
+
+void SetChoice(GameState& gs, int k) {
+  plat::SetYesNoVisible(k, true);
+  plat::SetYesNoVisible(1 - k, false);
+  gs.choiceCursor = static_cast<i16>(k);
+}
+
+void RestoreFrontTable(GameState& gs) {
+  gs.frontDX = {-1, 0, 1, 0};
+  gs.frontDY = {0, -1, 0, 1};
+}
+
+}  // namespace moki

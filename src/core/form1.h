@@ -1,0 +1,43 @@
+// Form1: the game's one window object. It owns the game state for the
+// program's life and the picture controls (sprite sheets and off-screen
+// composition surfaces). Its event handlers live in the shell; every
+// subsystem works on the record and the pictures declared here.
+#pragma once
+
+#include <array>
+
+#include "core/game_state.h"
+#include "platform/surface.h"
+
+namespace moki {
+
+// The picture controls, with the sizes the game draws them at.
+struct Pictures {
+  std::array<plat::Surface, 20> Picmap;   // 32 x 32 tile images by tile code
+  std::array<plat::Surface, 23> Picfcha;  // 256 x 64 character sheets by cast index
+  std::array<plat::Surface, 3> Pickuma;   // the bear: 32 x 64, 64 x 128, 128 x 256
+  std::array<plat::Surface, 2> Picyesno;  // 80 x 50 yes/no cursor pictures
+  plat::Surface Picdaiji;                 // 560 x 240 title lettering and mask
+  plat::Surface Picopening;               // 48 x 96 opening picture and mask
+  plat::Surface Picwana4;                 // 64 x 32 sphere obstacle
+  std::array<plat::Surface, 2> Picball;   // 36 x 18 balls
+  plat::Surface Picfire;                  // 36 x 36 fireball frames
+  plat::Surface Picback1;                 // 608 x 448 composition buffer
+  plat::Surface Picback2;                 // 672 x 512 hall background
+  plat::Surface Picture1;                 // 608 x 448 composition buffer
+};
+
+struct Form1 {
+  GameState gs;
+  Pictures pics;
+};
+
+// Clears the four cursor-key flags and the Shift flag.
+void ResetKeys(GameState& gs);
+// Shows yes/no picture k, hides the other and sets choiceCursor.
+void SetChoice(GameState& gs, int k);
+// Writes the start-up values back into frontDX/frontDY (talking across a
+// counter doubles one entry for a single look-up).
+void RestoreFrontTable(GameState& gs);
+
+}  // namespace moki
