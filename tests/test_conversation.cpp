@@ -90,8 +90,24 @@ TEST(ConversationReceptionist, AcrossTheCounterShowsTheRankingAndBooksTheMatch) 
     reader();
   });
   size_t dumpsBefore = plat::headless::Dumps().size();
-  int code = RunWith("press space\nuntil dialogueState -1 60000\ndump\npress space\nwait 200\n",
-                     [&] { plat::headless::MainLoop(); });
+  // The closing Space starts the match: two seconds of intro with the timer
+  // stopped, then the match runs and Up drives the hero's forward.
+  bool timerDuringIntro = false, seenInIntro = false;
+  float forwardX = 0;
+  int code = RunWith(
+      "press space\nuntil dialogueState -1 60000\ndump\npress space\nwait 1000\ndump\n"
+      "wait 1200\ndown up\nwait 1000\nup up\nwait 100\n",
+      [&] {
+        plat::headless::SetDumpSink([&](const std::string&) {
+          if (gs.GameMode == moki::kModeMatch && !seenInIntro) {
+            seenInIntro = true;
+            timerDuringIntro = plat::TimerEnabled();
+            forwardX = gs.players[moki::homeForward].x;
+          }
+        });
+        plat::headless::MainLoop();
+      });
+  plat::headless::SetDumpSink(nullptr);
   plat::headless::SetIdleHook(nullptr);
   EXPECT_EQ(code, 0);
   EXPECT_TRUE(rankingSeen);
@@ -107,11 +123,16 @@ TEST(ConversationReceptionist, AcrossTheCounterShowsTheRankingAndBooksTheMatch) 
   int others = 0;
   for (int c = 1; c < 22; ++c) others += gs.winsByCast[size_t(c)];
   EXPECT_EQ(others, 4);
-  // The closing Space hides the window and sets the world going again.
+  // The closing Space hides the window and starts the match.
   EXPECT_EQ(gs.dialogueState, 0);
   EXPECT_FALSE(plat::LabelVisible());
-  EXPECT_TRUE(plat::TimerEnabled());
   EXPECT_TRUE(gs.messageText.empty());
+  EXPECT_EQ(gs.GameMode, moki::kModeMatch);
+  EXPECT_TRUE(seenInIntro);
+  EXPECT_FALSE(timerDuringIntro);
+  EXPECT_TRUE(plat::TimerEnabled());
+  EXPECT_EQ(forwardX, 160);  // still at kick-off during the intro
+  EXPECT_GT(gs.players[moki::homeForward].x, 160 + 50);
 }
 
 TEST(ConversationSeller, BuyingPutsTheItemOnXAndTheStatusScreenShowsIt) {

@@ -48,6 +48,11 @@ struct MatchPlayer {
   i16 shotSweepStep = 0;         // the computer's sweep of shotAngle, +5 or -5
   float driftX = 0, driftY = 0;  // rubber pull of a forward
   i16 animFrame = 0;             // 0..7
+  // The movement values the ground gave at the last step, before the home
+  // side's boosts: on ground that is not 1..4 a player keeps these, and the
+  // boosts are applied afresh to them every step.
+  float groundMaxSpeed = 0, groundAccel = 0;
+  i16 groundTurnStep = 0;
 };
 
 struct MatchBall {
@@ -63,6 +68,11 @@ struct FakeBall {
   i16 vx = 0;
   float vy = 0;
 };
+
+struct GameState;
+// The match field and the minigame's ground share the room grid.
+Grid<kRoomW, kRoomH>& terrainGrid(GameState& gs);
+const Grid<kRoomW, kRoomH>& terrainGrid(const GameState& gs);
 
 struct GameState {
   // --- Shell -------------------------------------------------------------
@@ -194,5 +204,12 @@ struct GameState {
   float fireSpeed = 0;
   i16 fireFrame = 0;
 };
+
+inline Grid<kRoomW, kRoomH>& terrainGrid(GameState& gs) {
+  return gs.roomMap;
+}
+inline const Grid<kRoomW, kRoomH>& terrainGrid(const GameState& gs) {
+  return gs.roomMap;
+}
 
 }  // namespace moki

@@ -1,15 +1,13 @@
 #include "match/match_tick.h"
 
-#include "platform/platform.h"
+#include "match/match_step.h"
 
 namespace moki {
 
-// The match engine is not in the game yet: a booked match is cancelled so the
-// hall goes on, and the match mode draws nothing.
-void MatchTimerTick(Form1&) {}
-void DrawMatch(Form1&) {}
-void StartMatch(Form1& f) {
-  f.gs.matchPending = 0;
+// Every tick runs the match step. The clock that ends a match is not in the
+// game yet, so a match runs until the program ends.
+void MatchTimerTick(Form1& f) {
+  MatchStep(f);
 }
 
 }  // namespace moki

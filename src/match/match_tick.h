@@ -1,4 +1,4 @@
-// The match: the tick of GameMode 4 and the match frame.
+// The timer tick of a match.
 #pragma once
 
 #include "core/form1.h"
@@ -6,8 +6,5 @@
 namespace moki {
 
 void MatchTimerTick(Form1& f);
-void DrawMatch(Form1& f);
-// Starts a booked match when its dialogue has closed.
-void StartMatch(Form1& f);
 
 }  // namespace moki

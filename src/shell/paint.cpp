@@ -1,6 +1,6 @@
 // The repaint: the whole play area for the current GameMode, with the status
 // screen over it while it is switched on.
-#include "match/match_tick.h"
+#include "render/match_frame.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
 #include "platform/text.h"

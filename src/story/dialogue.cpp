@@ -3,7 +3,7 @@
 // booked (a match, the bear's game, the end of the game) begins.
 #include "story/dialogue.h"
 
-#include "match/match_tick.h"
+#include "match/match_setup.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
 #include "core/draw.h"

@@ -1,0 +1,24 @@
+// The match frame: terrain, the status line, spheres, fake balls, rubber
+// bands, the aim marks, the players and the ball, composed on Picture1 and
+// copied to the window.
+#pragma once
+
+#include "core/form1.h"
+
+namespace moki {
+
+// The 19 x 14 tiles of the field (or the basement floor).
+void DrawMatchTerrain(plat::Surface& dst, const Form1& f);
+// The red aim mark from radius 20 to 30 around a player's centre.
+void DrawAimMark(plat::Surface& dst, double x, double y, int angle);
+// A player's sprite, its column chosen by its walking picture and its role.
+void DrawPlayerSprite(plat::Surface& dst, const Form1& f, int slot);
+// The ball sprite (black in the no-motivation course) at a position.
+void DrawBallSprite(plat::Surface& dst, const Form1& f, double x, double y);
+
+// Composes the frame and copies it to the window (the repaint uses this).
+void DrawMatch(Form1& f);
+// The same, then shows it: the end of every match step.
+void ShowMatchFrame(Form1& f);
+
+}  // namespace moki
