@@ -9,41 +9,9 @@ using moki::Form1;
 using moki::GameState;
 using testing_support::AutoReader;
 using testing_support::MakeForm;
+using testing_support::NewGameThroughTheOpening;
+using testing_support::PlaceParty;
 using testing_support::RunWith;
-
-// Puts the hero on cell (x, y) facing `facing`, the partner on the cell
-// behind him, keeping the hall's occupancy marks consistent.
-void PlaceParty(GameState& gs, int x, int y, int facing, int px, int py) {
-  for (auto& row : gs.hallOccupancy)
-    for (auto& cell : row)
-      if (cell == 0 || cell == 1) cell = -1;
-  ASSERT_EQ(gs.hallOccupancy[size_t(y)][size_t(x)], -1);
-  ASSERT_EQ(gs.hallOccupancy[size_t(py)][size_t(px)], -1);
-  gs.playerX = static_cast<int16_t>(x);
-  gs.playerY = static_cast<int16_t>(y);
-  gs.playerFacing = static_cast<int16_t>(facing);
-  gs.partnerX = static_cast<int16_t>(px);
-  gs.partnerY = static_cast<int16_t>(py);
-  gs.hallOccupancy[size_t(y)][size_t(x)] = 0;
-  gs.hallOccupancy[size_t(py)][size_t(px)] = 1;
-}
-
-// Starts a new game from the menu and reads the opening to its end, answering
-// the partner's question with `answer`.
-void NewGameThroughTheOpening(Form1& f, int answer) {
-  AutoReader reader;
-  reader.gs = &f.gs;
-  reader.answers = {answer};
-  reader.closeAtEnd = true;
-  plat::headless::SetIdleHook([&] { reader(); });
-  int code =
-      RunWith("menu start\nuntil GameMode 1 2000\nuntil timerEnabled true 60000\nwait 100\n", [&] {
-        moki::Form_Load(f);
-        plat::headless::MainLoop();
-      });
-  plat::headless::SetIdleHook(nullptr);
-  EXPECT_EQ(code, 0);
-}
 
 TEST(ConversationOpening, StartPlaysTheOpeningThenWalksInAndClosesTheEntrance) {
   auto f = MakeForm();

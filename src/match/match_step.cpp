@@ -7,6 +7,7 @@
 #include "items/field_effects.h"
 #include "match/ball.h"
 #include "match/field.h"
+#include "match/match_result.h"
 #include "match/movement.h"
 #include "platform/platform.h"
 #include "render/match_frame.h"
@@ -99,7 +100,12 @@ void MatchStep(Form1& f) {
   if (gs.trapGrid[size_t(BallRow(gs.ball))][size_t(BallCol(gs.ball))] == 4) SphereBounce(gs);
   // 13, 14. Bounds, goals and walls.
   KeepPlayersInField(gs);
-  GoalsAndWalls(gs);
+  if (GoalsAndWalls(gs) >= 0 && gs.extraTime == 1) {
+    // A golden goal: the result runs at once and nothing more of this match
+    // is drawn over what follows it.
+    MatchResult(f);
+    return;
+  }
   // 15.
   ShowMatchFrame(f);
 }

@@ -20,7 +20,7 @@ namespace plat {
 namespace {
 
 constexpr double kRefresh = 1000.0 / 60.0;
-constexpr double kBoxAnswerMs = 500.0;
+double boxAnswerMs = 500.0;  // how long the stand-in player takes to press OK
 constexpr double kNever = std::numeric_limits<double>::infinity();
 
 enum class EvKind { KeyDown, KeyUp, Menu };
@@ -297,7 +297,7 @@ void MessageBox(const std::u32string& text, const std::u32string& caption) {
   c.boxText = text;
   c.boxCaption = caption;
   internal::MarkDirty();
-  double until = g.now + kBoxAnswerMs;
+  double until = g.now + boxAnswerMs;
   while (g.now < until) WaitEvents(int64_t(std::ceil(until)));
   c.boxUp = false;
   internal::MarkDirty();
@@ -365,6 +365,7 @@ void Reset(uint64_t seed) {
   g.dumpSink = dumpSink;  // the runner's output stays connected; hooks do not
   internal::GetControls() = internal::Controls{};
   internal::SeedRandom(seed);
+  boxAnswerMs = 500.0;
   internal::MarkDirty();
 }
 
@@ -428,6 +429,10 @@ const Surface& LastFrame() {
 }
 void SetFrameHook(std::function<void(const Surface&)> hook) {
   g.frameHook = std::move(hook);
+}
+
+void SetMessageBoxAnswerMs(double ms) {
+  boxAnswerMs = ms;
 }
 
 int MessageBoxCount() {

@@ -44,7 +44,9 @@ uint64_t FrameCount();
 const Surface& LastFrame();
 void SetFrameHook(std::function<void(const Surface&)> hook);
 
-// Message boxes shown (each answered with OK after 500 virtual ms).
+// Message boxes shown (each answered with OK after 500 virtual ms, or after
+// the time set here).
+void SetMessageBoxAnswerMs(double ms);
 int MessageBoxCount();
 std::u32string LastMessageBoxText();
 std::u32string LastMessageBoxCaption();

@@ -1,0 +1,327 @@
+// The computer's players, the match clock and its result, and the season as a
+// player lives it: the receptionist, the match, the result box, the hall
+// again, from match-day 1 through the final to the challenges and the end.
+#include <set>
+
+#include "match/cast_stats.h"
+#include "match/computer_players.h"
+#include "match/match_result.h"
+#include "match/match_setup.h"
+#include "match/match_tick.h"
+#include "test_support.h"
+
+using namespace moki;
+using testing_support::MakeForm;
+using testing_support::NewGameThroughTheOpening;
+using testing_support::RunWith;
+
+namespace {
+
+std::unique_ptr<Form1> MatchForm(uint64_t seed = 1) {
+  auto f = MakeForm(seed);
+  GameState& gs = f->gs;
+  ResetCastStats(gs);
+  gs.roundNumber = 1;
+  gs.motivated = 1;
+  gs.opponentCast = 4;
+  gs.opponentBackOffset = 9;
+  gs.playerRole = 0;
+  ResetMatch(gs);
+  gs.GameMode = kModeMatch;
+  for (auto& row : terrainGrid(gs)) row.fill(1);
+  return f;
+}
+
+// The stand-in player of a whole season: talks to the receptionist whenever
+// the hall is quiet, answers her questions (no ranking, yes to playing, the
+// forward), turns pages, and decides each match's score just before the end
+// of the clock by the plan (true: a win).
+struct SeasonPlayer {
+  GameState* gs = nullptr;
+  std::vector<bool> plan;
+  size_t played = 0;
+  std::vector<std::u32string> boxes;
+  std::vector<int> talkStates;  // the receptionist's state at each talk or call
+  std::vector<int> opponents;   // opponentCast of each match
+  std::vector<float> bonuses;
+  int lastBoxes = 0;
+  bool inMatch = false;
+  std::u32string seen;
+  int16_t seenState = 0;
+  double since = 0;
+
+  static void Press(int vk) {
+    plat::headless::QueueKeyDown(vk);
+    plat::headless::QueueKeyUp(vk);
+  }
+  bool CellFree(int x, int y) const {
+    int who = gs->hallOccupancy[size_t(y)][size_t(x)];
+    return who == -1 || who == 0 || who == 1;
+  }
+  void operator()() {
+    const double now = plat::headless::Now();
+    if (plat::headless::MessageBoxCount() != lastBoxes) {
+      lastBoxes = plat::headless::MessageBoxCount();
+      boxes.push_back(plat::headless::LastMessageBoxText());
+    }
+    if (gs->messageText != seen || gs->dialogueState != seenState) {
+      if (seenState <= 0 && gs->dialogueState > 0) talkStates.push_back(gs->talkEntry[2]);
+      seen = gs->messageText;
+      seenState = gs->dialogueState;
+      since = now;
+    }
+    if (gs->GameMode == kModeMatch || gs->dialogueState != 0) Place();
+    if (gs->GameMode == kModeMatch) {
+      if (!inMatch) {
+        inMatch = true;
+        opponents.push_back(gs->opponentCast);
+        bonuses.push_back(gs->opponentBonus);
+      }
+      if (gs->countsLeft <= 0 && played < plan.size()) {
+        // The plan decides; the real play only decides by how much.
+        if (plan[played] && gs->homeScore <= gs->awayScore) gs->homeScore = gs->awayScore + 2;
+        if (!plan[played] && gs->homeScore >= gs->awayScore) gs->awayScore = gs->homeScore + 1;
+      }
+      return;
+    }
+    if (inMatch && gs->GameMode != kModeMatch) {
+      inMatch = false;
+      ++played;
+    }
+    if (gs->dialogueState != 0) {
+      if (gs->choicePending == 1) {
+        const bool no = gs->messageText.find(U"ランキングを見ますか") != std::u32string::npos;
+        if (no && gs->choiceCursor != 1)
+          Press(plat::VK_DOWN);
+        else
+          Press(plat::VK_SPACE);
+        return;
+      }
+      if (now - since >= 300) {
+        Press(plat::VK_SPACE);
+        since = now;
+      }
+    }
+  }
+  // The hall does not wait between its ticks, so the talk is started from a
+  // frame of a hall tick: a Space queued there is handled after the tick.
+  void OnFrame() {
+    const double now = plat::headless::Now();
+    if (gs->GameMode != kModeHall || gs->dialogueState != 0 || !plat::TimerEnabled()) return;
+    if (now - lastTalk < 300 || !Placed()) return;
+    lastTalk = now;
+    Press(plat::VK_SPACE);
+  }
+  bool Placed() const { return gs->playerX == 20 && gs->playerY == 10 && gs->playerFacing == 1; }
+  // Below the counter, facing her: moved there by hand while the hall stands
+  // still (in a dialogue or a match), when nobody stands in the way.
+  void Place() {
+    if (Placed() || !CellFree(20, 10) || !CellFree(20, 11)) return;
+    for (auto& row : gs->hallOccupancy)
+      for (auto& cell : row)
+        if (cell == 0 || cell == 1) cell = -1;
+    gs->playerX = 20, gs->playerY = 10, gs->playerFacing = 1;
+    gs->partnerX = 20, gs->partnerY = 11;
+    gs->hallOccupancy[10][20] = 0;
+    gs->hallOccupancy[11][20] = 1;
+  }
+  double lastTalk = 0;
+};
+
+// Plays a season with the stand-in player until the title screen is back.
+int PlaySeason(SeasonPlayer& player) {
+  player.Place();
+  plat::headless::SetIdleHook([&] { player(); });
+  plat::headless::SetFrameHook([&](const plat::Surface&) { player.OnFrame(); });
+  int code = RunWith("until GameMode 0 2000000\nwait 500\n", [&] { plat::headless::MainLoop(); });
+  plat::headless::SetIdleHook(nullptr);
+  plat::headless::SetFrameHook(nullptr);
+  return code;
+}
+
+int Score(const std::u32string& box, bool home) {
+  const size_t dash = box.find(U'-');
+  const std::u32string part = home ? box.substr(0, dash) : box.substr(dash + 1);
+  int v = 0;
+  for (char32_t c : part) v = v * 10 + int(c - U'0');
+  return v;
+}
+
+}  // namespace
+
+TEST(ComputerPlayers, BlindedTheyTurnAwayAndStandAndTheSweepStaysInItsFan) {
+  auto f = MatchForm();
+  GameState& gs = f->gs;
+  MatchPlayer& hb = gs.players[homeBack];
+  std::set<int> angles;
+  for (int i = 0; i < 200; ++i) {
+    SteerHomeBack(gs);
+    angles.insert(hb.shotAngle);
+  }
+  const std::set<int> fan = {355, 0, 5, 10, 15, 20, 25, 30, 35};
+  EXPECT_EQ(angles, fan);
+  // ナイスパス: the back aims at its forward.
+  gs.specialAbilities[1] = 1;
+  gs.players[homeForward].x = 32 + 100, gs.players[homeForward].y = hb.y + 100;
+  SteerHomeBack(gs);
+  EXPECT_EQ(hb.shotAngle, 45);
+
+  // In a blackout the forwards turn 30 degrees off the chase and backs stop.
+  MatchPlayer& af = gs.players[awayForward];
+  af.x = 100, af.y = 100, af.heading = 0, af.turnStep = 10, af.speed = 0, af.maxSpeed = 5;
+  af.accel = 1;
+  gs.ball.x = 300, gs.ball.y = 100;  // straight ahead: it turns by its step
+  SteerAwayForward(gs);
+  EXPECT_EQ(af.heading, 350);
+  af.heading = 0;
+  gs.blackoutTime = 1;
+  SteerAwayForward(gs);
+  EXPECT_EQ(af.heading, 20);
+  gs.players[awayBack].vy = 3;
+  SteerAwayBack(gs);
+  EXPECT_EQ(gs.players[awayBack].vy, 0);
+  // After a dash the computer's home forward slows by 1.5 * accel a step.
+  gs.blackoutTime = 0;
+  MatchPlayer& hf = gs.players[homeForward];
+  hf.maxSpeed = 5, hf.accel = 0.4f, hf.speed = 15, hf.turnStep = 10;
+  SteerHomeForward(gs);
+  EXPECT_FLOAT_EQ(hf.speed, 15 - 0.6f);
+}
+
+TEST(MatchClock, SixtyOneCountsThenOneResultEvenWithTheBoxLeftOpen) {
+  auto f = MatchForm();
+  GameState& gs = f->gs;
+  gs.roundNumber = 3;
+  gs.money = 1000;
+  gs.matchPending = 1;
+  std::vector<int> counts;
+  plat::headless::SetIdleHook([&] {
+    if (gs.GameMode == kModeMatch && gs.countsLeft >= 0 &&
+        (counts.empty() || counts.back() != gs.countsLeft))
+      counts.push_back(gs.countsLeft);
+    if (gs.GameMode == kModeMatch && gs.countsLeft == 0) gs.homeScore = 3, gs.awayScore = 1;
+  });
+  plat::headless::SetMessageBoxAnswerMs(5000);
+  uint32_t started = 0, ended = 0;
+  int code = RunWith("until GameMode 1 90000\nwait 3000\n", [&] {
+    StartMatch(*f);
+    started = plat::GetTickCount();
+    while (gs.GameMode == kModeMatch) plat::WaitEvents(-1);
+    ended = plat::GetTickCount();
+    plat::headless::MainLoop();
+  });
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(counts.front(), 60);
+  EXPECT_EQ(counts.back(), 0);
+  EXPECT_EQ(counts.size(), 61u);
+  // 61 counts of a second (each taken at the first tick past it), then the
+  // box stood 5 seconds.
+  EXPECT_GE(ended - started, 61000u + 5000u);
+  EXPECT_LE(ended - started, 61u * 1030u + 5000u);
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
+  EXPECT_EQ(plat::headless::LastMessageBoxText(), U"3-1");
+  EXPECT_EQ(plat::headless::LastMessageBoxCaption(), U"　勝ち");
+  EXPECT_EQ(gs.money, 1000 + 400);
+  EXPECT_EQ(gs.winsByCast[0], 1);
+  EXPECT_EQ(gs.roundNumber, 4);
+  EXPECT_EQ(gs.talkEntry[20], 1);  // 雑亀 has news on match-day 4
+  EXPECT_EQ(gs.matchPending, 0);
+  EXPECT_EQ(gs.countsLeft, 60);  // already set up afresh for the next booking
+}
+
+TEST(MatchClock, ADrawIsReplayedAndTheGoldenGoalEndsTheTickAtOnce) {
+  auto f = MatchForm();
+  GameState& gs = f->gs;
+  gs.roundNumber = 2;
+  int replayStarts = 0;
+  plat::headless::SetIdleHook([&] {
+    if (gs.GameMode != kModeMatch) return;
+    if (gs.extraTime == 0 && gs.countsLeft == 0) gs.homeScore = gs.awayScore = 1;
+    if (gs.extraTime == 1 && gs.countsLeft == 60) ++replayStarts;
+    if (gs.extraTime == 1 && gs.countsLeft == 55) {
+      // A shot into the away goal line in the replay.
+      gs.ball.x = 570, gs.ball.y = 300, gs.ball.speed = 10, gs.ball.direction = 0;
+    }
+  });
+  // The hall shown after the result is the last thing that tick drew: a
+  // repaint right then gives the very same picture.
+  std::vector<uint32_t> shown, repainted;
+  int code = RunWith("until GameMode 1 150000\nwait 2000\n", [&] {
+    StartMatch(*f);
+    while (gs.GameMode == kModeMatch) plat::WaitEvents(-1);
+    shown = plat::headless::LastFrame().px;
+    plat::Refresh();
+    repainted = plat::headless::LastFrame().px;
+    plat::headless::MainLoop();
+  });
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_EQ(code, 0);
+  EXPECT_GT(replayStarts, 0);
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 2);
+  EXPECT_EQ(plat::headless::LastMessageBoxCaption(), U"　勝ち");
+  EXPECT_EQ(gs.extraTime, 0);
+  EXPECT_EQ(gs.winsByCast[0], 1);
+  EXPECT_EQ(gs.roundNumber, 3);
+  EXPECT_FALSE(shown.empty());
+  EXPECT_TRUE(shown == repainted);
+}
+
+TEST(MatchSeason, NineWinsTheFinalTwoDefencesThenALostChallengeEndsTheGame) {
+  auto f = MakeForm(5);
+  GameState& gs = f->gs;
+  NewGameThroughTheOpening(*f, 0);
+  SeasonPlayer player;
+  player.gs = &gs;
+  player.plan = std::vector<bool>(12, true);
+  player.plan.push_back(false);
+  const int code = PlaySeason(player);
+  ASSERT_EQ(code, 0);
+
+  ASSERT_EQ(player.boxes.size(), 13u);
+  int32_t money = 3000 + 15000;  // the league prize
+  for (size_t i = 0; i < 12; ++i)
+    money += (Score(player.boxes[i], true) - Score(player.boxes[i], false)) * 200;
+  EXPECT_EQ(gs.money, money);
+  EXPECT_EQ(gs.winsByCast[0], 12);
+  EXPECT_EQ(gs.roundNumber, 14);
+
+  // The nine league opponents are the nine other teams, then the final pair.
+  ASSERT_EQ(player.opponents.size(), 13u);
+  std::set<int> league(player.opponents.begin(), player.opponents.begin() + 9);
+  EXPECT_EQ(league, (std::set<int>{4, 5, 6, 7, 8, 9, 10, 11, 12}));
+  EXPECT_EQ(player.opponents[9], 2);
+  // Each challenger is a step stronger.
+  EXPECT_EQ(player.bonuses[9], 0);
+  EXPECT_EQ(player.bonuses[10], 1);
+  EXPECT_EQ(player.bonuses[11], 2);
+  EXPECT_EQ(player.bonuses[12], 3);
+
+  // Her states: the league (0) nine times, then she called the hero over
+  // after the ninth day (1: the final), after the final (4), after each
+  // defence (7) and after the lost challenge (8); between them he talked to
+  // her (6: a challenger waits).
+  std::vector<int> expected(9, 0);
+  for (int s : {1, 4, 6, 7, 6, 7, 6, 8}) expected.push_back(s);
+  EXPECT_EQ(player.talkStates, expected);
+  // The game is over: the title with スタート enabled.
+  EXPECT_EQ(gs.GameMode, kModeTitle);
+  EXPECT_TRUE(plat::MenuEnabled(0));
+  EXPECT_FALSE(plat::TimerEnabled());
+}
+
+TEST(MatchSeason, ALossInTheLeagueEndsTheGameAfterTheNinthDay) {
+  auto f = MakeForm(9);
+  GameState& gs = f->gs;
+  NewGameThroughTheOpening(*f, 1);  // the beginners' course plays the black ball
+  SeasonPlayer player;
+  player.gs = &gs;
+  player.plan = {true, false, true, true, true, true, true, true, true};
+  ASSERT_EQ(PlaySeason(player), 0);
+  EXPECT_EQ(player.boxes.size(), 9u);
+  EXPECT_EQ(gs.winsByCast[0], 8);
+  EXPECT_EQ(gs.roundNumber, 10);
+  EXPECT_EQ(player.talkStates.back(), 2);  // "これですべての試合が終了しました" and game over
+  EXPECT_EQ(gs.GameMode, kModeTitle);
+  EXPECT_TRUE(plat::MenuEnabled(0));
+}
