@@ -528,20 +528,9 @@ TEST(ScriptFlow, ReceptionFollowsTheStory) {
   EXPECT_FALSE(Has(later, U"[B]"));
   // The waiting final pays no prize again.
   EXPECT_TRUE(InOrder(Talk(s, 2, 3, {true, false, true}), {U"[Z2]", U"[B]"}));
-  u32string notYet = Talk(s, 2, 3, {false});
-  EXPECT_FALSE(Has(notYet, U"[U4]"));
-  EXPECT_TRUE(Has(notYet, U"[U1]"));
-  // Endings and the champion's turns.
-  for (int entry : {2, 5, 8}) {
-    u32string end = Talk(s, 2, entry, {});
-    EXPECT_TRUE(end.ends_with(U"[U0]")) << entry;
-    EXPECT_FALSE(Has(end, U"[B]")) << entry;
-  }
-  EXPECT_TRUE(InOrder(Talk(s, 2, 2, {}), {U"|[R]", U"[P]", U"ゲームオーバー！[U0]"}));
-  for (int entry : {4, 7}) EXPECT_TRUE(Talk(s, 2, entry, {}).ends_with(U"[U2]")) << entry;
+  // The champion's turns (the endings are among the whole talks below).
+  EXPECT_TRUE(Talk(s, 2, 4, {}).ends_with(U"[U2]"));
   EXPECT_TRUE(InOrder(Talk(s, 2, 6, {true, true}), {U"[U3]", U"[U3]", U"[Z1]", U"[B]"}));
-  u32string declined = Talk(s, 2, 6, {false});
-  EXPECT_TRUE(declined.ends_with(U"それではやる気が出たらまたお声をおかけください"));
 }
 
 TEST(ScriptFlow, SellerTakesMoneyOnlyForAnItemOnAKey) {
@@ -564,16 +553,10 @@ TEST(ScriptFlow, SellerTakesMoneyOnlyForAnItemOnAKey) {
   // Saying no to the offer or to the price.
   EXPECT_TRUE(Talk(s, 3, 0, {false}).ends_with(U"いい品なんだけどなあ"));
   EXPECT_TRUE(Talk(s, 3, 0, {true, false}).ends_with(U"いい品なんだけどなあ"));
-  EXPECT_FALSE(Has(Talk(s, 3, 1, {}), U"[M]"));
 }
 
-TEST(ScriptFlow, ExplainersTellTheirWholeStory) {
+TEST(ScriptFlow, TheRulesTakeSeventeenPages) {
   GameState gs = Tables();
-  u32string items = Talk(gs.scriptTable[16], 16, 0, {true});
-  EXPECT_TRUE(InOrder(
-      items, {U"Ｚキー", U"[XP0]", U"Ｘキー", U"[XP1]", U"Ｃキー", U"[XP2]", U"ということです"}));
-  EXPECT_FALSE(Has(Talk(gs.scriptTable[16], 16, 0, {false}), U"[XP"));
-
   // Seventeen pages of rules between the question and the apology.
   u32string rules = Talk(gs.scriptTable[19], 19, 0, {true});
   size_t from = rules.find(U"[?]");
@@ -584,7 +567,6 @@ TEST(ScriptFlow, ExplainersTellTheirWholeStory) {
   EXPECT_TRUE(InOrder(rules, {U"６０カウント", U"２点", U"１点", U"加速", U"ブレーキ",
                               U"Ｓｈｉｆｔ", U"赤い線", U"監督", U"１・２・３", U"Ｃｔｒｌ",
                               U"延長戦", U"×２００ドール", U"ワナ", U"やる気なしモード", U"黒"}));
-  EXPECT_TRUE(Talk(gs.scriptTable[19], 19, 0, {false}).ends_with(U"でしゃばってすみません"));
 }
 
 TEST(ScriptFlow, BearHostSellsAGameAndPaysOut) {
