@@ -182,6 +182,35 @@ TEST(Assets, MapTilesReadAsWhatTheyAre) {
   EXPECT_TRUE(water.b > water.r && water.b > water.g);
   EXPECT_TRUE(sand.r > sand.b + 60 && sand.g > sand.b + 40);
   EXPECT_TRUE(ice.b >= ice.r && ice.r + ice.g + ice.b > 3 * 190);
+  // The floor is warm wood whose boards run across the walls' brick courses:
+  // a wall tile has a row of mortar the whole tile wide, the floor has seams
+  // the whole tile high and no such row, so floor and walls never look alike.
+  auto plain_line = [](const plat::Surface& s, int i, bool row) {
+    for (int k = 1; k < 32; ++k)
+      if ((row ? s.At(k, i) : s.At(i, k)) != (row ? s.At(0, i) : s.At(i, 0))) return false;
+    return true;
+  };
+  auto plain_lines = [&](const plat::Surface& s, bool rows) {
+    int n = 0;
+    for (int i = 0; i < 32; ++i) n += plain_line(s, i, rows);
+    return n;
+  };
+  const Mean floor = MeanOf(t[10], 0, 0, 32, 32);
+  EXPECT_TRUE(floor.r > floor.g + 40 && floor.g > floor.b + 40);
+  EXPECT_EQ(plain_lines(t[10], true), 0);
+  EXPECT_GE(plain_lines(t[10], false), 2);
+  for (int wall : {11, 12, 13, 14}) {
+    EXPECT_GT(plain_lines(t[wall], true), 0) << "tile " << wall;
+    const Mean m = MeanOf(t[wall], 0, 0, 32, 32);
+    EXPECT_GT(std::abs(m.r - floor.r) + std::abs(m.g - floor.g) + std::abs(m.b - floor.b), 100.0)
+        << "tile " << wall;
+  }
+  // the chair and the railing stand on the same boards
+  for (int on_floor : {15, 19})
+    for (int y = 0; y < 5; ++y)
+      for (int x = 0; x < 32; ++x)
+        ASSERT_EQ(t[on_floor].At(x, y), t[10].At(x, y))
+            << "tile " << on_floor << " (" << x << "," << y << ")";
   // the normal ball stands out on every kind of ground
   plat::Surface ball;
   if (!Load("picball_1.png", ball)) return;

@@ -101,11 +101,17 @@ TEST(DataFileHall, NamedCells) {
   EXPECT_EQ(hall[33][19], 10);
   EXPECT_EQ(hall[33][20], 10);
   EXPECT_EQ(hall[kHallDoor.y][kHallDoor.x], 18);
+  // The entrance is a doorway in the south wall, with nothing to step on
+  // beyond it; the only railing is the one the walk-in puts into it.
+  EXPECT_FALSE(HallWalkable(hall[33][18]));
+  EXPECT_FALSE(HallWalkable(hall[33][21]));
+  EXPECT_FALSE(HallWalkable(hall[34][19]));
+  EXPECT_FALSE(HallWalkable(hall[34][20]));
 
   int doors = 0;
   for (const auto& row : hall)
     for (int t : row) {
-      EXPECT_TRUE(t >= 0 && t <= 19);
+      EXPECT_TRUE(t >= 0 && t <= 18);
       doors += t == 18;
     }
   EXPECT_EQ(doors, 1);  // the party always comes back up at (30, 8)

@@ -3,6 +3,7 @@
 #include "match/cast_stats.h"
 #include "story/actions.h"
 #include "story/dialogue.h"
+#include "story/screens.h"
 #include "test_support.h"
 
 namespace {
@@ -264,6 +265,24 @@ TEST_F(DialogueLeague, StoryCodesAndTheEasyCourse) {
   EXPECT_EQ(gs.castTurnStep[12], 15);  // 25 capped
   EXPECT_EQ(gs.castTurnStep[5], 10);
   EXPECT_EQ(gs.castMaxSpeed[0], hero);  // the hero's team keeps its strength
+}
+
+TEST_F(DialogueLeague, TheRankingStartsEveryNameInOneColumn) {
+  GameState& gs = f->gs;
+  // The same name on every row: past the labels, every row must look alike.
+  for (int k = 1; k <= 10; ++k) gs.rankOrder[size_t(k)] = 4;
+  moki::DrawRanking(*f);
+  const plat::Surface& w = plat::Window();
+  const plat::Color paper = w.At(300, 8);
+  auto strip = [&](int k) {
+    std::vector<uint32_t> px;
+    for (int y = 32 * k; y < 32 * k + 32; ++y)
+      for (int x = 140; x < 320; ++x) px.push_back(w.At(x, y));
+    return px;
+  };
+  const std::vector<uint32_t> first = strip(1);
+  EXPECT_TRUE(std::any_of(first.begin(), first.end(), [&](uint32_t c) { return c != paper; }));
+  for (int k = 2; k <= 10; ++k) EXPECT_TRUE(strip(k) == first) << "row " << k;
 }
 
 }  // namespace

@@ -138,7 +138,7 @@ TEST_F(World, HallStepIntoWallOrPersonOnlyTurnsTheHero) {
   EXPECT_TRUE(HallMarksSound());
 
   PlaceParty(19, 33, 1, 0);
-  Walk("D");  // the railing below the entrance
+  Walk("D");  // out of the hall, beyond the entrance
   EXPECT_EQ(gs.playerX, 19);
   EXPECT_EQ(gs.playerY, 33);
   EXPECT_EQ(gs.playerFacing, 3);
@@ -148,17 +148,18 @@ TEST_F(World, HallStepIntoWallOrPersonOnlyTurnsTheHero) {
 }
 
 TEST_F(World, HallPartnerFollowsAndSwapsWhenTheHeroReverses) {
+  PlaceParty(19, 32, 1, 0);  // the partner at the hero's right
   Walk("L");
   EXPECT_EQ(gs.playerX, 18);
   EXPECT_EQ(gs.partnerX, 19);
   EXPECT_EQ(gs.partnerSide, 0);
-  EXPECT_EQ(gs.hallOccupancy[33][20], -1);
+  EXPECT_EQ(gs.hallOccupancy[32][20], -1);
   Walk("R");
   EXPECT_EQ(gs.playerX, 19);
   EXPECT_EQ(gs.partnerX, 18);
   EXPECT_EQ(gs.partnerSide, 2);
-  EXPECT_EQ(gs.hallOccupancy[33][19], 0);
-  EXPECT_EQ(gs.hallOccupancy[33][18], 1);
+  EXPECT_EQ(gs.hallOccupancy[32][19], 0);
+  EXPECT_EQ(gs.hallOccupancy[32][18], 1);
   EXPECT_TRUE(HallMarksSound());
 }
 

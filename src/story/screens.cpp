@@ -2,6 +2,8 @@
 // straight onto the window in the window's bold font.
 #include "story/screens.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "core/draw.h"
@@ -33,12 +35,20 @@ void DrawRanking(Form1& f) {
   static const char32_t* kLabels[11] = {U"",           U"１位　　　", U"２位　　　", U"３位　　　",
                                         U"４位　　　", U"５位　　　", U"６位　　　", U"７位　　　",
                                         U"８位　　　", U"９位　　　", U"１０位　　"};
+  // The font is proportional, so the labels' full-width spaces alone do not
+  // bring the names into one column ("１０位　　" is narrower than
+  // "２位　　　"): every name starts where the widest label ends.
+  int nameX = 0;
+  for (int k = 1; k <= 10; ++k)
+    nameX = std::max(nameX, plat::TextWidth(kLabels[k], plat::FontKind::Bold));
+  nameX += 96;
   plat::Surface& w = plat::Window();
   w.Fill(kWindowBackground);
   for (int k = 1; k <= 10; ++k) {
     int c = gs.rankOrder[size_t(k)];
     int y = 32 * k;
-    plat::PrintText(w, 96, y, kLabels[k] + CastName(gs, c), kWindowText);
+    plat::PrintText(w, 96, y, kLabels[k], kWindowText);
+    plat::PrintText(w, nameX, y, CastName(gs, c), kWindowText);
     plat::PrintText(w, 320, y, NumberText(Wins(gs, c)) + U"勝" + NumberText(Losses(gs, c)) + U"敗",
                     kWindowText);
     if (c >= 0 && c < kCastCount) DrawCharacter(w, f.pics.Picfcha[size_t(c)], 3, 48, y);

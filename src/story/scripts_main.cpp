@@ -64,10 +64,6 @@ constexpr const char32_t kReceptionFinal[] =
     U"#3受付「わたしたちと試合をする準備(覚悟)はできましたか？#?en"
     U"#4受付「おめでとうございます！#,"
     U"あなたがたこそ、真のチャンピオンです#."
-    U"サンタ「まいったね、こりゃ#,"
-    U"おれの売ったアイテムのおかげかな、へへへ#."
-    U"受付「これからは、チャンピオンのあなたがたに#,"
-    U"挑戦者が次々とやってきます#."
     U"挑戦を受けるのであれば、また声をかけてください#U2#GE";
 
 constexpr const char32_t kReceptionChampion[] =
@@ -109,9 +105,7 @@ constexpr const char32_t kSeller[] =
     U"#oじゃあちゃんと決めてくれ#."
     U"ステータス画面を見るか？#?fg"
     U"#p#.まいど#M#GE"
-    U"#1サンタ「今回はもう売り切れ！#,"
-    U"次の試合が終わるころには#,"
-    U"また新しいのを仕入れとくよ、へへへ#E";
+    U"#1サンタ「今回はもう売り切れ！#E";
 
 // ぴーす, who calls himself ピース, explains the items on the three keys.
 // Each key gets a page: the key, then the item's name and explanation.
@@ -219,8 +213,7 @@ constexpr const char32_t kBearHost[] =
     U"やったね！これさえあれば１００人力だね！#,"
     U"ハハハ・・・#GE"
     U"#2ざんねんでしたー！#,"
-    U"兄さんの勝ちー！#,"
-    U"くやしかったら、また１００ドール持ってきてね#GE"
+    U"兄さんの勝ちー！#GE"
     U"#3お兄さーん！#,"
     U"なぜだあー！#,"
     U"ウッウッウ・・・#E";

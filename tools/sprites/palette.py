@@ -2,9 +2,9 @@
 
 The 32 DawnBringer colours, with its white nudged to (254,254,254) because
 pure white is the "empty" colour of picture cells, plus a few added tones the
-hall needs (lavender bricks, sand, light wood).  Every pixel of every picture
-comes from this table (pure white and pure black are only used as background
-and mask colours).
+hall needs (lavender bricks, sand, light wood, floorboards).  Every pixel of
+every picture comes from this table (pure white and pure black are only used
+as background and mask colours).
 """
 
 COLORS = {
@@ -48,6 +48,11 @@ COLORS = {
     "sand_l": (246, 228, 156),
     "sand": (232, 200, 112),
     "wood_l": (238, 150, 74),
+    "board": (226, 134, 62),
+    "board_d": (214, 120, 50),
+    "board_seam": (158, 86, 44),
+    "grain": (196, 106, 44),
+    "grain_l": (238, 156, 86),
     "gold": (240, 196, 64),
     "pink_l": (246, 184, 206),
 }

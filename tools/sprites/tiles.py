@@ -2,8 +2,8 @@
 
 Terrain tiles (grass, water, sand, ice) are kept calm so a ball and the
 players stay easy to see on them; every pattern is placed with wrap-around so
-a tile repeats without seams.  Hall tiles share the plank floor and the brick
-courses so floor, walls and furniture line up with each other.
+a tile repeats without seams.  The chair and the railing stand on the same
+floorboards as the plain floor, so furniture sits in the floor without a seam.
 """
 from canvas import Img, parse_grid
 from palette import COLORS as P
@@ -120,27 +120,28 @@ def ice():
 
 # ---------------------------------------------------------------- the hall
 
-# plank rows are 8 pixels high; the seam of each row sits at its own x
-PLANK_SEAMS = (4, 20, 12, 28)
+# The floor is laid in boards 8 pixels wide running up and down the screen,
+# across the brick courses of the walls, so floor and walls never look alike.
+# Each board has one butt joint per tile, at its own height, and a thin seam
+# on its left; the boards' tones differ a little.
+BOARD_JOINTS = (6, 25, 13, 29)
+BOARD_TONES = ("board", "board_d", "board_d", "board")
+# grain streaks along the boards: x, top y, length, colour
+BOARD_GRAIN = ((3, 11, 6, "grain"), (5, 27, 4, "grain_l"), (11, 2, 7, "grain_l"),
+               (13, 15, 5, "grain"), (19, 18, 8, "grain"), (21, 4, 3, "grain"),
+               (28, 1, 5, "grain_l"), (26, 16, 7, "grain"))
 
 
 def floor():
-    t = Tile("orange")
-    for r in range(4):
-        y0 = r * 8
-        t.rect(0, y0, N, 1, "brown")
-        t.rect(0, y0 + 1, N, 1, "wood_l")
-        sx = PLANK_SEAMS[r]
-        for y in range(y0 + 1, y0 + 8):
-            t.put(sx, y, "brown")
-            t.put(sx + 1, y, "wood_l")
-        # a little wood grain on each plank
-        gx = (sx + 9) % N
-        for i in range(5):
-            t.put(gx + i, y0 + 4, "tan")
-        gx2 = (sx + 19) % N
-        for i in range(4):
-            t.put(gx2 + i, y0 + 5, "brown" if i in (1, 2) else "tan")
+    t = Tile("board")
+    for b in range(4):
+        x0 = b * 8
+        t.rect(x0, 0, 8, N, BOARD_TONES[b])
+        t.rect(x0, 0, 1, N, "board_seam")
+        t.rect(x0 + 1, BOARD_JOINTS[b], 7, 1, "board_seam")
+    for x, y, n, col in BOARD_GRAIN:
+        for i in range(n):
+            t.put(x, y + i, col)
     return t
 
 
