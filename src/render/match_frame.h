@@ -18,7 +18,12 @@ void DrawBallSprite(plat::Surface& dst, const Form1& f, double x, double y);
 
 // Composes the frame and copies it to the window (the repaint uses this).
 void DrawMatch(Form1& f);
-// The same, then shows it: the end of every match step.
+// The same, then draws the waiting wind streaks on the window over it and
+// shows it: the end of every match step.
 void ShowMatchFrame(Form1& f);
+
+// A white wind streak to draw straight on the window over the next frame
+// shown, and then forget: it never enters Picture1, so a repaint wipes it.
+void QueueWindowStreak(int x1, int y1, int x2, int y2);
 
 }  // namespace moki
