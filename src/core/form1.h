@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "core/game_state.h"
 #include "platform/surface.h"
@@ -30,6 +31,9 @@ struct Pictures {
 struct Form1 {
   GameState gs;
   Pictures pics;
+  // White wind streaks (x1, y1, x2, y2) drawn straight on the window over the
+  // next match frame shown; they never enter a composed picture.
+  std::vector<std::array<int, 4>> windowStreaks;
 };
 
 // Clears the four cursor-key flags and the Shift flag.

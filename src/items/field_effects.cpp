@@ -53,7 +53,7 @@ void WindStep(Form1& f) {
     const int y1 = Int(75 + 50 * i + plat::Rnd() * 50);
     const int x2 = Int(450 + plat::Rnd() * 100);
     const int y2 = Int(75 + 50 * i + plat::Rnd() * 50);
-    QueueWindowStreak(x1, y1, x2, y2);
+    QueueWindowStreak(f, x1, y1, x2, y2);
   }
   float dx = 0, dy = 0;
   switch (gs.windDirection) {

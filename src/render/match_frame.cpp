@@ -37,15 +37,6 @@ std::u32string Num(int v) {
   return std::u32string(s.begin(), s.end());
 }
 
-struct Streak {
-  int x1, y1, x2, y2;
-};
-// The streaks of the wind steps since the last frame shown.
-std::vector<Streak>& PendingStreaks() {
-  static std::vector<Streak> streaks;
-  return streaks;
-}
-
 const WString& CastName(const GameState& gs, int cast) {
   static const WString none;
   return (cast >= 0 && cast < kCastCount) ? gs.castNames[size_t(cast)] : none;
@@ -133,17 +124,17 @@ void DrawMatch(Form1& f) {
   plat::BitBlt(plat::Window(), 0, 0, 608, 448, pic, 0, 0, plat::Rop::Copy);
 }
 
-void QueueWindowStreak(int x1, int y1, int x2, int y2) {
-  PendingStreaks().push_back({x1, y1, x2, y2});
+void QueueWindowStreak(Form1& f, int x1, int y1, int x2, int y2) {
+  f.windowStreaks.push_back({x1, y1, x2, y2});
 }
 
 void ShowMatchFrame(Form1& f) {
   DrawMatch(f);
   // The wind blows before the frame is composed, so its streaks go on the
   // window after the copy, to be seen for this one frame.
-  for (const Streak& s : PendingStreaks())
-    plat::DrawLine(plat::Window(), s.x1, s.y1, s.x2, s.y2, plat::kWhite);
-  PendingStreaks().clear();
+  for (const auto& s : f.windowStreaks)
+    plat::DrawLine(plat::Window(), s[0], s[1], s[2], s[3], plat::kWhite);
+  f.windowStreaks.clear();
   plat::Present();
 }
 

@@ -24,6 +24,6 @@ void ShowMatchFrame(Form1& f);
 
 // A white wind streak to draw straight on the window over the next frame
 // shown, and then forget: it never enters Picture1, so a repaint wipes it.
-void QueueWindowStreak(int x1, int y1, int x2, int y2);
+void QueueWindowStreak(Form1& f, int x1, int y1, int x2, int y2);
 
 }  // namespace moki
