@@ -6,6 +6,8 @@
 
 #include "platform/platform.h"
 #include "core/draw.h"
+#include "core/waits.h"
+#include "story/dialogue.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
 
@@ -91,6 +93,25 @@ void ArriveInRoom(Form1& f, int n, Cell at, bool placeBear) {
   gs.partnerY = gs.partnerPrevY = static_cast<i16>(at.y);
   gs.partnerSide = gs.partnerPrevSide = 4;
   gs.GameMode = kModeRoom;
+}
+
+// The hero walks one cell a tick in direction d, as if the key were held.
+void HeroWalks(Form1& f, int d, int ticks) {
+  GameState& gs = f.gs;
+  for (int i = 0; i < ticks; ++i) {
+    gs.arrowHeld[size_t(d)] = 1;
+    RoomTick(f);
+    gs.arrowHeld[size_t(d)] = 0;
+  }
+}
+
+void HeroTo(GameState& gs, int x, int y) {
+  gs.playerX = static_cast<i16>(x);
+  gs.playerY = static_cast<i16>(y);
+}
+
+void BearSteps(Form1& f, int d, int n) {
+  for (int i = 0; i < n; ++i) BearStep(f, d);
 }
 
 void DrawPeople(Form1& f, Pictures& p, int anim) {
@@ -219,6 +240,107 @@ void RoomTick(Form1& f) {
       BackToRoom(f, gs.currentRoom - 1);
     else
       BackToHall(f);
+  }
+}
+
+void BearStep(Form1& f, int d) {
+  GameState& gs = f.gs;
+  static constexpr int kDX[4] = {-1, 0, 1, 0}, kDY[4] = {0, -1, 0, 1};
+  if (d < 0 || d > 3) return;
+  SetRoomOccupant(gs, gs.castX[kBear], gs.castY[kBear], -1);
+  // The bear goes where its script sends it: no wall or person stops it.
+  gs.castX[kBear] = static_cast<i16>(gs.castX[kBear] + kDX[d]);
+  gs.castY[kBear] = static_cast<i16>(gs.castY[kBear] + kDY[d]);
+  SetRoomOccupant(gs, gs.castX[kBear], gs.castY[kBear], kBear);
+  gs.castFacing[kBear] = static_cast<i16>(d);
+  RoomTick(f);
+}
+
+void BearMovesOn(GameState& gs) {
+  ClearRoomOccupancy(gs);
+  gs.bearRoom = static_cast<i16>(gs.bearRoom + 1);
+}
+
+void BearApproach(Form1& f) {
+  switch (f.gs.currentRoom) {
+    case 1:  // the bear steps aside, the hero goes round it, the bear comes back
+      BearStep(f, 1);
+      HeroWalks(f, 1, 1);
+      HeroWalks(f, 0, 2);
+      BearStep(f, 3);
+      BearStep(f, 0);
+      break;
+    case 2:
+      BearStep(f, 3);
+      HeroWalks(f, 3, 1);
+      HeroWalks(f, 0, 2);
+      BearStep(f, 1);
+      BearStep(f, 0);
+      break;
+    default:
+      break;  // in the last room they play where they stand
+  }
+}
+
+void EndBearGame(Form1& f, int result) {
+  GameState& gs = f.gs;
+  const bool won = result == 1;
+  ResetKeys(gs);
+  gs.bearGamePending = 0;
+  gs.GameMode = kModeRoom;
+  gs.talkEntry[kBear] = won ? 1 : 2;  // the host's prize, or his gloating
+  if (gs.statusShown == 1) {
+    gs.statusShown = 0;
+    gs.drawStatus = 0;
+  }
+  OpenDialogue(f, kBear);
+  WaitWhile([&gs] { return gs.dialogueState != 0; });
+  gs.talkEntry[kBear] = 0;
+
+  switch (gs.currentRoom * 2 + (won ? 1 : 0)) {
+    case 2:  // room 1, lost: the bear goes back to its place, the hero below it
+      HeroTo(gs, 15, 7);
+      BearStep(f, 2);
+      BearStep(f, 1);
+      HeroWalks(f, 2, 2);
+      HeroWalks(f, 3, 2);
+      BearStep(f, 3);
+      break;
+    case 3:  // room 1, won: the bear walks out through the door
+      HeroTo(gs, 15, 7);
+      BearStep(f, 2);
+      BearSteps(f, 1, 6);
+      BearMovesOn(gs);
+      break;
+    case 4:  // room 2, lost
+      BearStep(f, 2);
+      BearStep(f, 3);
+      HeroWalks(f, 2, 2);
+      HeroWalks(f, 1, 2);
+      BearStep(f, 1);
+      break;
+    case 5:  // room 2, won: out through the door at the bottom
+      HeroTo(gs, 15, 7);
+      BearStep(f, 2);
+      BearSteps(f, 3, 5);
+      BearMovesOn(gs);
+      break;
+    case 6:  // room 3, lost
+      HeroTo(gs, 15, 1);
+      BearSteps(f, 0, 2);
+      HeroWalks(f, 2, 2);
+      HeroWalks(f, 3, 1);
+      BearSteps(f, 2, 2);
+      break;
+    case 7:  // room 3, won: nowhere left to go, the bear stays and sulks
+      HeroTo(gs, 15, 1);
+      BearStep(f, 0);
+      BearSteps(f, 3, 5);
+      BearStep(f, 0);
+      gs.talkEntry[kBear] = 3;
+      break;
+    default:
+      break;
   }
 }
 
