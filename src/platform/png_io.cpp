@@ -2,15 +2,64 @@
 
 #include <png.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 namespace plat {
 
+namespace {
+
+// The largest picture read at all; anything bigger is refused from its header
+// before memory is taken for it.
+constexpr png_uint_32 kMaxSide = 4096;
+
+// Only a plain, readable file is handed to libpng: a folder or a pipe in its
+// place would give a confusing error or wait for ever.
+bool IsReadableFile(const std::string& path, std::string& err) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (st.type() == fs::file_type::not_found) {
+    err = path + ": the file is missing";
+    return false;
+  }
+  if (ec) {
+    err = path + ": the file cannot be read (" + ec.message() + ")";
+    return false;
+  }
+  if (st.type() == fs::file_type::directory) {
+    err = path + ": this is a folder, not a file";
+    return false;
+  }
+  if (st.type() != fs::file_type::regular) {
+    err = path + ": this is not a plain file";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool LoadPng(const std::string& path, Surface& out, std::string& err) {
+  if (!IsReadableFile(path, err)) return false;
   png_image image{};
   image.version = PNG_IMAGE_VERSION;
+  errno = 0;
   if (!png_image_begin_read_from_file(&image, path.c_str())) {
+    if (errno == EACCES) {
+      err = path + ": the file cannot be opened (" + std::strerror(errno) + ")";
+      return false;
+    }
     err = path + ": cannot read PNG (" + image.message + ")";
+    return false;
+  }
+  if (image.width > kMaxSide || image.height > kMaxSide) {
+    err = path + ": the picture is " + std::to_string(image.width) + " x " +
+          std::to_string(image.height) + ", larger than any picture of the game";
+    png_image_free(&image);
     return false;
   }
   image.format = PNG_FORMAT_RGB;

@@ -5,9 +5,13 @@
 // wrong and where.
 #include "world/data_file.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
+#include <system_error>
 
 #include "platform/platform.h"
 
@@ -19,6 +23,10 @@ constexpr int kMaxTile = 19;
 constexpr int kHallFileSize = 40;  // the file fills rows and columns 0..39
 constexpr int kRoomFileW = 19;     // a room or field file fills x 0..18
 constexpr int kRoomFileH = 14;     //                             y 0..13
+// How much of a file is read: a number with its separator takes a few bytes,
+// and the spare allows for comments of blanks, long line ends and the like.
+constexpr size_t kBytesPerNumber = 16;
+constexpr size_t kSpareBytes = 64 * 1024;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -49,18 +57,77 @@ bool ParseInteger(const std::string& tok, long long& value) {
   return true;
 }
 
+// What a bad value looks like in a message: at most a few characters, with
+// control bytes shown as '?', so a file of binary junk gives a short line.
+std::string Shown(const std::string& tok) {
+  constexpr size_t kMaxShown = 16;
+  size_t n = std::min(tok.size(), kMaxShown);
+  while (n > 0 && n < tok.size() && (static_cast<unsigned char>(tok[n]) & 0xC0) == 0x80)
+    --n;  // do not cut a UTF-8 character in half
+  std::string out;
+  for (size_t i = 0; i < n; ++i) {
+    const unsigned char c = static_cast<unsigned char>(tok[i]);
+    out += (c < 0x20 || c == 0x7F) ? '?' : tok[i];
+  }
+  if (n < tok.size()) out += "...";
+  return out;
+}
+
+// Reads at most limit bytes of path into text. Only a plain file will do: a
+// folder, a pipe or a device in its place is refused before it is opened, so
+// nothing blocks and no stream error escapes.
+bool ReadHead(const std::string& path, const std::string& shown, size_t limit, std::string& text,
+              bool& cut, std::string& err) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (st.type() == fs::file_type::not_found) {
+    err = shown + ": the file is missing";
+    return false;
+  }
+  if (ec) {
+    err = shown + ": the file cannot be read (" + ec.message() + ")";
+    return false;
+  }
+  if (st.type() == fs::file_type::directory) {
+    err = shown + ": this is a folder, not a file";
+    return false;
+  }
+  if (st.type() != fs::file_type::regular) {
+    err = shown + ": this is not a plain file";
+    return false;
+  }
+  errno = 0;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    err = shown + ": the file cannot be opened" +
+          (errno != 0 ? " (" + std::string(std::strerror(errno)) + ")" : std::string());
+    return false;
+  }
+  text.resize(limit + 1);
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  if (in.bad()) {
+    err = shown + ": the file cannot be read";
+    return false;
+  }
+  text.resize(static_cast<size_t>(in.gcount()));
+  cut = text.size() > limit;
+  if (cut) text.resize(limit);
+  return true;
+}
+
 // The reader behind every data file. `shown` is the name used in messages.
+// Only the head of the file is read: the numbers needed and more than enough
+// room for blanks and line ends around them; the rest is never looked at.
 bool ReadNumbers(const std::string& path, const std::string& shown, int count,
                  std::vector<int16_t>& out, std::string& err) {
   out.clear();
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    err = shown + ": the file is missing or cannot be read";
-    return false;
-  }
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    err = shown + ": the file cannot be read";
+  std::string text;
+  bool cut = false;
+  const size_t limit = static_cast<size_t>(count) * kBytesPerNumber + kSpareBytes;
+  if (!ReadHead(path, shown, limit, text, cut, err)) return false;
+  if (text.empty()) {
+    err = shown + ": the file is empty";
     return false;
   }
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);  // a UTF-8 mark from an editor
@@ -93,11 +160,11 @@ bool ReadNumbers(const std::string& path, const std::string& shown, int count,
       }
       long long v = 0;
       if (!ParseInteger(tok, v)) {
-        err = where + "\"" + tok + "\" is not a number";
+        err = where + "\"" + Shown(tok) + "\" is not a number";
         return false;
       }
       if (v < 0 || v > kMaxTile) {
-        err = where + "value " + tok + " is outside 0.." + std::to_string(kMaxTile);
+        err = where + "value " + Shown(tok) + " is outside 0.." + std::to_string(kMaxTile);
         return false;
       }
       out.push_back(static_cast<int16_t>(v));
@@ -108,6 +175,7 @@ bool ReadNumbers(const std::string& path, const std::string& shown, int count,
   if (static_cast<int>(out.size()) < count) {
     err = shown + ": expected " + std::to_string(count) + " numbers, found " +
           std::to_string(out.size());
+    if (cut) err += " in its first " + std::to_string(limit) + " bytes";
     return false;
   }
   return true;

@@ -11,8 +11,10 @@
 namespace moki {
 
 // Reads exactly `count` numbers, each 0..19, from path. On any fault (missing
-// file, too few numbers, not a number, out of range) returns false and sets
-// err to a message naming the file, what is wrong and where.
+// or empty file, a folder or other non-file in its place, no permission, too
+// few numbers, not a number, out of range) returns false and sets err to a
+// message naming the file, what is wrong and where. Only the head of the file
+// is read, so a huge file costs no more than a normal one.
 bool ReadNumberFile(const std::string& path, int count, std::vector<int16_t>& out,
                     std::string& err);
 

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The game writes no file anywhere: a scenario is played under strace, with
+# an empty home and cache folder so that a font cache written on first use
+# would show, and every file-system call that creates, writes, renames or
+# removes something fails the test. The runner's own `shot` is the one
+# write it is allowed, so the played scenario has none; a scenario with a
+# shot is traced first to prove the check sees writes at all.
+set -uo pipefail
+runner="$(realpath "$1")"
+scenarios="$(realpath "$2")"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+# LeakSanitizer cannot run under a tracer; leaks are checked by the other tests.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+command -v strace >/dev/null || { echo "FAIL: strace is not installed (tools/setup.sh installs it)"; exit 1; }
+
+writes='O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_TMPFILE|(^|[^a-z_])(creat|rename|renameat2?|unlink|unlinkat|mkdir|mkdirat|rmdir|link|linkat|symlink|symlinkat|truncate|ftruncate|mknod|mknodat|chmod|fchmodat|chown|lchown|fchownat|utimensat|utimes|futimesat)\('
+
+# trace SCENARIO: plays it in a fresh home; the lines that write go to stdout.
+trace() {
+  rm -rf "$work/home" "$work/run" && mkdir -p "$work/home" "$work/run"
+  (cd "$work/run" &&
+    HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config" \
+      XDG_DATA_HOME="$work/home/.local/share" \
+      strace -f -qq -e trace=%file,%desc -o "$work/trace" "$runner" "$1" >/dev/null 2>"$work/err")
+  local status=$?
+  [ $status -eq 0 ] || { echo "FAIL: $1 exited $status: $(head -3 "$work/err")"; exit 1; }
+  grep -E "$writes" "$work/trace" | grep -v -- '= -1 ENOENT\|resumed>' || true
+}
+
+printf 'wait 100\nshot seen.png\n' > "$work/shot.scn"
+found="$(trace "$work/shot.scn")" || { echo "$found"; exit 1; }
+grep -q 'seen\.png' <<<"$found" ||
+  { echo "FAIL: the tracer did not see the runner's own shot being written"; exit 1; }
+
+found="$(trace "$scenarios/play_without_shot.scn")" || { echo "$found"; exit 1; }
+if [ -n "$found" ]; then
+  echo "FAIL: the game wrote to the file system:"
+  printf '%s\n' "$found" | head -20
+  exit 1
+fi
+leftover="$(find "$work/home" "$work/run" -mindepth 1 | head -5)"
+[ -z "$leftover" ] || { echo "FAIL: files left behind: $leftover"; exit 1; }
+echo "no writes: $(grep -c . "$work/trace") traced calls, none writes"
