@@ -316,14 +316,18 @@ TEST(MatchSeason, ALossInTheLeagueEndsTheGameAfterTheNinthDay) {
   auto f = MakeForm(9);
   GameState& gs = f->gs;
   NewGameThroughTheOpening(*f, 1);  // the beginners' course plays the black ball
+  // Eight days played, one of them lost.
+  gs.roundNumber = 9;
+  gs.winsByCast[0] = 7;
   SeasonPlayer player;
   player.gs = &gs;
-  player.plan = {true, false, true, true, true, true, true, true, true};
+  player.plan = {true};
   ASSERT_EQ(PlaySeason(player), 0);
-  EXPECT_EQ(player.boxes.size(), 9u);
+  EXPECT_EQ(player.boxes.size(), 1u);
   EXPECT_EQ(gs.winsByCast[0], 8);
   EXPECT_EQ(gs.roundNumber, 10);
-  EXPECT_EQ(player.talkStates.back(), 2);  // "これですべての試合が終了しました" and game over
+  // She calls the hero over: "これですべての試合が終了しました" and game over.
+  EXPECT_EQ(player.talkStates, (std::vector<int>{0, 2}));
   EXPECT_EQ(gs.GameMode, kModeTitle);
   EXPECT_TRUE(plat::MenuEnabled(0));
 }
