@@ -2,6 +2,7 @@
 // headless backend's clock, timer, pump and scenarios.
 #include <gtest/gtest.h>
 
+#include "platform/gamepad.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/scenario.h"
@@ -206,6 +207,23 @@ TEST(PlatformHeadless, FramesArePacedAndRandomDrawsAreReproducible) {
   // Sixteen frames drawn back to back are seen over about a quarter second.
   EXPECT_NEAR(plat::headless::Now() - t0, 15 * 1000.0 / 60.0, 1.0);
   EXPECT_EQ(plat::headless::FrameCount(), 16u);
+  // Only the first differed from what the screen showed; the rest kept their
+  // time but were not sent again. A change of a pixel, of Label1 or of a
+  // control is sent; drawing the same picture again is not.
+  EXPECT_EQ(plat::headless::SentFrameCount(), 1u);
+  plat::Window().Set(3, 4, plat::RGB(1, 2, 3));
+  plat::Present();
+  EXPECT_EQ(plat::headless::SentFrameCount(), 2u);
+  EXPECT_EQ(plat::headless::LastFrame().At(3, 4), plat::RGB(1, 2, 3));
+  plat::Window().Set(3, 4, plat::RGB(1, 2, 3));
+  plat::Present();
+  EXPECT_EQ(plat::headless::SentFrameCount(), 2u);
+  plat::SetLabelVisible(true);
+  plat::Present();
+  plat::SetMenuEnabled(0, false);
+  plat::Present();
+  EXPECT_EQ(plat::headless::SentFrameCount(), 4u);
+  EXPECT_EQ(plat::headless::FrameCount(), 20u);
 
   plat::headless::Reset(5);
   double a = plat::Rnd();
@@ -252,6 +270,98 @@ TEST(PlatformHeadless, MessageBoxIsAnsweredAfterHalfASecondAndBlocksKeysAndTicks
   EXPECT_EQ(keys, 0);  // the Space went to the box
   EXPECT_GT(ticks, 0);
   plat::SetHandlers({});
+}
+
+// --- The game controller ----------------------------------------------------------
+
+SDL_Event PadButton(SDL_JoystickID pad, int button, bool down) {
+  SDL_Event e{};
+  e.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
+  e.cbutton.which = pad;
+  e.cbutton.button = Uint8(button);
+  e.cbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
+  return e;
+}
+
+SDL_Event PadAxis(SDL_JoystickID pad, int axis, int value) {
+  SDL_Event e{};
+  e.type = SDL_CONTROLLERAXISMOTION;
+  e.caxis.which = pad;
+  e.caxis.axis = Uint8(axis);
+  e.caxis.value = Sint16(value);
+  return e;
+}
+
+// What reached the game: +vk for a key down, -vk for a key up.
+struct KeyLog {
+  std::vector<int> keys;
+  plat::internal::GamepadKeys pads;
+  std::vector<int> Take(const SDL_Event& e) {
+    keys.clear();
+    pads.Handle(e, [this](int vk, bool down) { keys.push_back(down ? vk : -vk); });
+    return keys;
+  }
+};
+
+TEST(PlatformGamepad, ButtonsAreTheGamesKeysDownAndUp) {
+  KeyLog log;
+  const std::pair<int, int> buttons[] = {{SDL_CONTROLLER_BUTTON_A, plat::VK_SPACE},
+                                         {SDL_CONTROLLER_BUTTON_B, plat::VK_SHIFT},
+                                         {SDL_CONTROLLER_BUTTON_X, plat::VK_Z},
+                                         {SDL_CONTROLLER_BUTTON_Y, plat::VK_X},
+                                         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, plat::VK_C},
+                                         {SDL_CONTROLLER_BUTTON_START, plat::VK_CONTROL},
+                                         {SDL_CONTROLLER_BUTTON_DPAD_LEFT, plat::VK_LEFT},
+                                         {SDL_CONTROLLER_BUTTON_DPAD_UP, plat::VK_UP},
+                                         {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, plat::VK_RIGHT},
+                                         {SDL_CONTROLLER_BUTTON_DPAD_DOWN, plat::VK_DOWN}};
+  for (auto [button, vk] : buttons) {
+    EXPECT_EQ(log.Take(PadButton(3, button, true)), std::vector<int>{vk}) << "button " << button;
+    EXPECT_EQ(log.Take(PadButton(3, button, false)), std::vector<int>{-vk}) << "button " << button;
+  }
+  // Buttons the game has no key for send nothing.
+  EXPECT_TRUE(log.Take(PadButton(3, SDL_CONTROLLER_BUTTON_LEFTSHOULDER, true)).empty());
+  EXPECT_TRUE(log.Take(PadButton(3, SDL_CONTROLLER_BUTTON_BACK, true)).empty());
+}
+
+TEST(PlatformGamepad, TheStickLeansPastADeadZoneAndSharesTheCursorKeysWithTheDpad) {
+  KeyLog log;
+  const int dead = plat::internal::GamepadKeys::kDeadZone;
+  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, dead)).empty());
+  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTY, -dead)).empty());
+  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_RIGHTX, 32767)).empty());  // the right stick
+  EXPECT_EQ(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, dead + 1)),
+            std::vector<int>{plat::VK_RIGHT});
+  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, 30000)).empty());  // still right
+  // Swinging straight across lets go of one side before pressing the other.
+  EXPECT_EQ(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, -32768)),
+            (std::vector<int>{-plat::VK_RIGHT, plat::VK_LEFT}));
+  EXPECT_EQ(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTY, 20000)),
+            std::vector<int>{plat::VK_DOWN});
+  // Left on the d-pad as well: Left stays down until both let go.
+  EXPECT_TRUE(log.Take(PadButton(1, SDL_CONTROLLER_BUTTON_DPAD_LEFT, true)).empty());
+  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, 0)).empty());
+  EXPECT_EQ(log.Take(PadButton(1, SDL_CONTROLLER_BUTTON_DPAD_LEFT, false)),
+            std::vector<int>{-plat::VK_LEFT});
+  // A second controller holding Down, then the first one unplugged: Down
+  // stays held by the second; the first one's Shift is let go.
+  EXPECT_TRUE(log.Take(PadButton(2, SDL_CONTROLLER_BUTTON_DPAD_DOWN, true)).empty());
+  EXPECT_EQ(log.Take(PadButton(1, SDL_CONTROLLER_BUTTON_B, true)),
+            std::vector<int>{plat::VK_SHIFT});
+  SDL_Event unplug{};
+  unplug.type = SDL_CONTROLLERDEVICEREMOVED;
+  unplug.cdevice.which = 1;
+  EXPECT_EQ(log.Take(unplug), std::vector<int>{-plat::VK_SHIFT});
+  EXPECT_EQ(log.Take(PadButton(2, SDL_CONTROLLER_BUTTON_DPAD_DOWN, false)),
+            std::vector<int>{-plat::VK_DOWN});
+
+  // Looking ahead at waiting events changes nothing.
+  SDL_Event waiting[] = {PadAxis(2, SDL_CONTROLLER_AXIS_LEFTY, -100),
+                         PadAxis(2, SDL_CONTROLLER_AXIS_LEFTY, -32000)};
+  EXPECT_TRUE(log.pads.WouldPress(waiting, 2, plat::VK_UP));
+  EXPECT_FALSE(log.pads.WouldPress(waiting, 1, plat::VK_UP));
+  EXPECT_FALSE(log.pads.WouldPress(waiting, 2, plat::VK_DOWN));
+  EXPECT_EQ(log.Take(waiting[1]), std::vector<int>{plat::VK_UP});
 }
 
 }  // namespace

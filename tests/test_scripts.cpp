@@ -112,7 +112,7 @@ Parsed Parse(const u32string& s, int speaker) {
       break;
     }
     u32string op = s.substr(i + 2, len);
-    std::string where = "#" + Utf8(u32string(1, k) + op);
+    std::string where = std::string("#").append(Utf8(u32string(1, k) + op));
     switch (k) {
       case U'A':
       case U'Z':

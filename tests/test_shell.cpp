@@ -1,5 +1,6 @@
 // The shell: key rules, the timer's dispatch on GameMode, the menu.
 #include "test_support.h"
+#include "world/new_game.h"
 
 namespace {
 
@@ -71,6 +72,40 @@ TEST(ShellKeys, CtrlPausesWithTheStatusScreenButNotWhileAMessageIsUp) {
   Form_KeyDown(*f, plat::VK_CONTROL);
   EXPECT_EQ(gs.statusShown, 0);
   EXPECT_TRUE(plat::TimerEnabled());
+}
+
+TEST(ShellKeys, CtrlTwiceOnTheTitleLeavesTheTitleAsItWas) {
+  auto f = MakeForm();
+  moki::Form_Load(*f);
+  const std::vector<uint32_t> title = plat::Window().px;
+  Form_KeyDown(*f, plat::VK_CONTROL);
+  EXPECT_NE(plat::Window().px, title);  // the status screen over the title
+  Form_KeyDown(*f, plat::VK_CONTROL);
+  EXPECT_EQ(plat::Window().px, title);
+  EXPECT_EQ(plat::headless::LastFrame().px, title);
+}
+
+TEST(ShellTimer, StandingStillSendsTwoPicturesAStepSixteenInTheSameTime) {
+  auto f = MakeForm();
+  moki::GameState& gs = f->gs;
+  moki::SetupNewGame(gs);
+  gs.GameMode = moki::kModeHall;
+  gs.hallCastSlots.fill(-1);  // nobody wanders
+  gs.partnerSide = gs.partnerPrevSide = 1;
+  auto tick = [&](int key) {
+    gs.arrowHeld = {0, 0, 0, 0};
+    if (key >= 0) gs.arrowHeld[size_t(key)] = 1;
+    uint64_t shown = plat::headless::FrameCount(), sent = plat::headless::SentFrameCount();
+    double t0 = plat::headless::Now();
+    moki::Timer1_Timer(*f);
+    EXPECT_NEAR(plat::headless::Now() - t0, 16 * 1000.0 / 60.0, 1.0);
+    EXPECT_EQ(plat::headless::FrameCount() - shown, 16u);
+    return plat::headless::SentFrameCount() - sent;
+  };
+  moki::Timer1_Timer(*f);   // the first tick also waits for nothing before its first frame
+  EXPECT_EQ(tick(-1), 2u);  // treading: the two pictures of the walk, eight frames each
+  EXPECT_EQ(tick(1), 16u);  // a step scrolls every frame
+  EXPECT_EQ(tick(-1), 2u);
 }
 
 TEST(ShellKeys, SpaceOnlyActsInTheHallAndRoomsAndDigitKeysOutsideAMatchDoNothing) {

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: once as players get it, and once more
-# under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets up, builds and runs every test: once as players get it (a Release
+# build), and once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Here every compiler warning is an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
 jobs="$(nproc)"
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMOKI_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOKI_SANITIZE=ON -DMOKI_BENCH=OFF >/dev/null
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOKI_SANITIZE=ON -DMOKI_BENCH=OFF \
+  -DMOKI_WERROR=ON >/dev/null
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp" ctest --output-on-failure -j"$jobs")

@@ -7,6 +7,8 @@ namespace moki {
 
 void ResetKeys(GameState& gs) {
   gs.arrowHeld = {0, 0, 0, 0};
+  gs.arrowPressed = {0, 0, 0, 0};
+  gs.arrowReleased = {0, 0, 0, 0};
   gs.shiftHeld = 0;
 }
 

@@ -80,6 +80,11 @@ struct GameState {
 
   // Keys (KeyState) and the yes/no choice.
   std::array<i16, 4> arrowHeld{};  // 0 left, 1 up, 2 right, 3 down
+  // A cursor key counts as held for at least one tick: arrowPressed marks a
+  // key that went down since the last tick, and arrowReleased a key let go
+  // before any tick saw it, whose arrowHeld is cleared once a tick has.
+  std::array<i16, 4> arrowPressed{};
+  std::array<i16, 4> arrowReleased{};
   i16 shiftHeld = 0;
   i16 choicePending = 0;
   i16 choiceCursor = 0;

@@ -48,7 +48,8 @@ struct Engine {
 
   Surface window{kPlayW, kPlayH, kBlack};
   Surface frame{kPlayW, kPlayH, kBlack};
-  uint64_t frames = 0;
+  uint64_t frames = 0;      // frames paced, sent or not
+  uint64_t framesSent = 0;  // frames that differed from the one before
   std::function<void(const Surface&)> frameHook;
   std::function<void()> idleHook;
 
@@ -129,9 +130,13 @@ void ShowFrame() {
   // Showing is paced like the real window: at most one frame per refresh.
   g.now = std::max(g.now, g.lastPresent + kRefresh);
   g.lastPresent = g.now;
-  internal::ComposePlayArea(g.window, g.frame);
-  internal::PresentedNow();
   ++g.frames;
+  // A frame like the last one keeps its place in time but is not sent again.
+  if (internal::FrameChanged(g.window)) {
+    internal::ComposePlayArea(g.window, g.frame);
+    ++g.framesSent;
+  }
+  internal::PresentedNow();
   if (g.frameHook) g.frameHook(g.frame);
 }
 
@@ -273,8 +278,16 @@ double NextWakeUp(int64_t deadline) {
 
 void CreateMainWindow(const std::u32string&) {}
 
+bool KeyDownWaiting(int vk) {
+  for (const Event& e : g.events) {
+    if (e.at > g.now) break;
+    if (e.kind == EvKind::KeyDown && e.value == vk) return true;
+  }
+  return false;
+}
+
 Surface& Window() {
-  internal::MarkDirty();
+  internal::MarkDrawn();
   return g.window;
 }
 
@@ -424,6 +437,9 @@ std::string DumpJson() {
 uint64_t FrameCount() {
   return g.frames;
 }
+uint64_t SentFrameCount() {
+  return g.framesSent;
+}
 const Surface& LastFrame() {
   return g.frame;
 }
@@ -445,11 +461,11 @@ std::u32string LastMessageBoxCaption() {
   return g.boxCaption;
 }
 
-void QueueKeyDown(int vk) {
-  Insert({g.now, EvKind::KeyDown, vk});
+void QueueKeyDown(int vk, double afterMs) {
+  Insert({g.now + afterMs, EvKind::KeyDown, vk});
 }
-void QueueKeyUp(int vk) {
-  Insert({g.now, EvKind::KeyUp, vk});
+void QueueKeyUp(int vk, double afterMs) {
+  Insert({g.now + afterMs, EvKind::KeyUp, vk});
 }
 void QueueMenu(int index) {
   Insert({g.now, EvKind::Menu, index});

@@ -3,6 +3,7 @@
 // scaled by whole multiples when it is shown. Keys reach the game as the
 // virtual-key codes it knows.
 #include <SDL.h>
+#include <SDL_syswm.h>
 
 #include <algorithm>
 #include <clocale>
@@ -10,6 +11,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "platform/gamepad.h"
 #include "platform/internal.h"
 #include "platform/text.h"
 
@@ -39,6 +41,8 @@ struct Sdl {
   bool menuOpen = false;
   int menuCursor = 0;
   bool fullscreen = false;
+  SDL_Rect windowed{};  // where the window was before covering a bare X screen
+  internal::GamepadKeys pads;
 };
 
 Sdl s;
@@ -86,10 +90,14 @@ void Show() {
   double since = MsSince(s.lastPresent);
   if (s.lastPresent != 0 && since < kRefreshMs) SDL_Delay(Uint32(kRefreshMs - since + 0.5));
   s.lastPresent = SDL_GetPerformanceCounter();
+  // A frame like the one on the screen keeps its place in time, but is not
+  // uploaded, scaled and presented again: standing still costs little.
+  const bool changed = internal::FrameChanged(s.play);
+  internal::PresentedNow();
+  if (!changed) return;
   internal::ComposePlayArea(s.play, s.composed);
   BitBlt(s.full, 0, kMenuBarH, kPlayW, kPlayH, s.composed, 0, 0, Rop::Copy);
   DrawMenu(s.full);
-  internal::PresentedNow();
   SDL_UpdateTexture(s.texture, nullptr, s.full.px.data(), kPlayW * 4);
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
@@ -141,9 +149,59 @@ void ChooseMenu(int index) {
   if (h.menu) h.menu(index);
 }
 
+// Whether a window manager looks after our window. Full screen is a request
+// to it; on a bare X server nobody answers, and SDL would go on drawing for a
+// screen-sized window that never came. Xlib is reached through the library
+// SDL itself has loaded, so the game needs nothing more to build.
+bool HaveWindowManager() {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(s.window, &info) || info.subsystem != SDL_SYSWM_X11) return true;
+  static void* xlib = SDL_LoadObject("libX11.so.6");
+  if (!xlib) return true;
+  using InternAtom = Atom (*)(Display*, const char*, Bool);
+  using GetProperty = int (*)(Display*, ::Window, Atom, long, long, Bool, Atom, Atom*, int*,
+                              unsigned long*, unsigned long*, unsigned char**);
+  using Free = int (*)(void*);
+  auto internAtom = reinterpret_cast<InternAtom>(SDL_LoadFunction(xlib, "XInternAtom"));
+  auto getProperty = reinterpret_cast<GetProperty>(SDL_LoadFunction(xlib, "XGetWindowProperty"));
+  auto xfree = reinterpret_cast<Free>(SDL_LoadFunction(xlib, "XFree"));
+  if (!internAtom || !getProperty || !xfree) return true;
+  Display* display = info.info.x11.display;
+  // A window manager that follows the freedesktop rules names its own window
+  // on the root window; that is also where it learns of full-screen requests.
+  Atom check = internAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  if (check == None) return false;
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  int status = getProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &data);
+  if (data) xfree(data);
+  return status == Success && type == XA_WINDOW && count == 1;
+}
+
 void ToggleFullscreen() {
-  s.fullscreen = !s.fullscreen;
-  SDL_SetWindowFullscreen(s.window, s.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  if (HaveWindowManager()) {
+    s.fullscreen = !s.fullscreen;
+    SDL_SetWindowFullscreen(s.window, s.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  } else if (!s.fullscreen) {
+    // Without a window manager the window covers the screen itself, and the
+    // second F11 puts it back where it was.
+    SDL_Rect screen;
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(s.window)), &screen) != 0)
+      return;
+    SDL_GetWindowPosition(s.window, &s.windowed.x, &s.windowed.y);
+    SDL_GetWindowSize(s.window, &s.windowed.w, &s.windowed.h);
+    SDL_SetWindowPosition(s.window, screen.x, screen.y);
+    SDL_SetWindowSize(s.window, screen.w, screen.h);
+    s.fullscreen = true;
+  } else {
+    SDL_SetWindowSize(s.window, s.windowed.w, s.windowed.h);
+    SDL_SetWindowPosition(s.window, s.windowed.x, s.windowed.y);
+    s.fullscreen = false;
+  }
   internal::MarkDirty();
 }
 
@@ -175,6 +233,35 @@ void MenuKey(SDL_Keycode k) {
       break;
   }
   internal::MarkDirty();
+}
+
+// A key from a game controller: the same as from the keyboard, except that
+// the menu is worked by keyboard and mouse only. Space (the south button)
+// answers a message box as the keyboard's Space does.
+void PadKey(int vk, bool down) {
+  auto& h = internal::GetHandlers();
+  auto& c = internal::GetControls();
+  if (c.boxUp) {
+    if (down && vk == VK_SPACE) {
+      c.boxUp = false;
+      internal::MarkDirty();
+    }
+    return;
+  }
+  if (down) {
+    if (!s.menuOpen && h.keyDown) h.keyDown(vk);
+  } else if (h.keyUp) {
+    h.keyUp(vk);
+  }
+}
+
+// Controllers plugged in before start-up are announced like new ones.
+void PlugIn(int deviceIndex) {
+  if (SDL_IsGameController(deviceIndex)) SDL_GameControllerOpen(deviceIndex);
+}
+
+void Unplug(SDL_JoystickID id) {
+  if (SDL_GameController* pad = SDL_GameControllerFromInstanceID(id)) SDL_GameControllerClose(pad);
 }
 
 void Handle(const SDL_Event& e) {
@@ -218,6 +305,18 @@ void Handle(const SDL_Event& e) {
       if (vk && h.keyUp) h.keyUp(vk);
       break;
     }
+    case SDL_CONTROLLERDEVICEADDED:
+      PlugIn(e.cdevice.which);
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      s.pads.Handle(e, PadKey);  // lets go of whatever it held
+      Unplug(e.cdevice.which);
+      break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+      s.pads.Handle(e, PadKey);
+      break;
     case SDL_MOUSEMOTION:
       if (s.menuOpen) {
         int x = e.motion.x, y = e.motion.y;
@@ -322,12 +421,28 @@ void CreateMainWindow(const std::u32string& caption) {
   s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                 kPlayW, kFullH);
   if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
+  // Game controllers are welcome but not needed.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   internal::MarkDirty();
   Show();
 }
 
+bool KeyDownWaiting(int vk) {
+  if (!s.window || s.menuOpen || internal::GetControls().boxUp) return false;
+  SDL_PumpEvents();
+  SDL_Event pending[64];
+  int n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
+  for (int i = 0; i < n; ++i) {
+    const SDL_KeyboardEvent& k = pending[i].key;
+    if (!k.repeat && !(k.keysym.mod & KMOD_ALT) && ToVirtualKey(k.keysym.sym) == vk) return true;
+  }
+  n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_CONTROLLERAXISMOTION,
+                     SDL_CONTROLLERDEVICEREMOVED);
+  return n > 0 && s.pads.WouldPress(pending, n, vk);
+}
+
 Surface& Window() {
-  internal::MarkDirty();
+  internal::MarkDrawn();
   return s.play;
 }
 

@@ -118,23 +118,40 @@ bool MenuEnabled(int index) {
 namespace plat::internal {
 namespace {
 bool g_dirty = true;
+bool g_drawn = false;
+Surface g_sent;  // the window's picture as last sent to the screen
 std::u32string g_shownLabel;
 bool g_shownLabelVisible = false;
+
+bool LabelChanged() {
+  const Controls& c = g_controls;
+  if (c.labelVisible != g_shownLabelVisible) return true;
+  return c.labelVisible && g_handlers.labelText && g_handlers.labelText() != g_shownLabel;
+}
 }  // namespace
 
 void MarkDirty() {
   g_dirty = true;
 }
 
+void MarkDrawn() {
+  g_drawn = true;
+}
+
 bool NeedsPresent() {
-  if (g_dirty) return true;
-  const Controls& c = g_controls;
-  if (c.labelVisible != g_shownLabelVisible) return true;
-  return c.labelVisible && g_handlers.labelText && g_handlers.labelText() != g_shownLabel;
+  return g_dirty || g_drawn || LabelChanged();
+}
+
+bool FrameChanged(const Surface& window) {
+  bool changed = g_dirty || LabelChanged() || g_sent.w != window.w || g_sent.h != window.h ||
+                 g_sent.px != window.px;
+  if (changed) g_sent = window;
+  return changed;
 }
 
 void PresentedNow() {
   g_dirty = false;
+  g_drawn = false;
   g_shownLabelVisible = g_controls.labelVisible;
   if (g_handlers.labelText) g_shownLabel = g_handlers.labelText();
 }

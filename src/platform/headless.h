@@ -38,9 +38,12 @@ void SetDumpSink(std::function<void(const std::string&)> sink);
 // The state JSON with the platform's own fields added (tick, controls, last box).
 std::string DumpJson();
 
-// Frames shown so far, the last one (play area with the controls over it),
-// and an optional hook called with every frame shown.
+// Frames shown so far (each one keeps its place in the pacing), how many of
+// them differed from the one before and so were sent to the screen, the last
+// one (play area with the controls over it), and an optional hook called with
+// every frame shown.
 uint64_t FrameCount();
+uint64_t SentFrameCount();
 const Surface& LastFrame();
 void SetFrameHook(std::function<void(const Surface&)> hook);
 
@@ -51,9 +54,10 @@ int MessageBoxCount();
 std::u32string LastMessageBoxText();
 std::u32string LastMessageBoxCaption();
 
-// Events for tests that drive the game without a scenario file: queued now.
-void QueueKeyDown(int vk);
-void QueueKeyUp(int vk);
+// Events for tests that drive the game without a scenario file: queued now,
+// or afterMs virtual milliseconds from now.
+void QueueKeyDown(int vk, double afterMs = 0);
+void QueueKeyUp(int vk, double afterMs = 0);
 void QueueMenu(int index);
 
 // A player stand-in for tests: called whenever the game waits and nothing is

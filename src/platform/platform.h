@@ -57,10 +57,15 @@ void CreateMainWindow(const std::u32string& caption);
 // The 608 x 448 play area. The game draws on it; Present shows it.
 Surface& Window();
 // Shows the window's picture now, with the controls over it. Paced to at most
-// one frame per display refresh (1/60 s).
+// one frame per display refresh (1/60 s). A frame like the last one sent
+// keeps its place in time but is not sent to the screen again.
 void Present();
 // Repaints at once: runs the paint handler, then shows the result.
 void Refresh();
+// Whether a key-down of vk is waiting to be handled (not an auto-repeat of a
+// held key). Lets a long run of frames end early for the player's key; the
+// event itself is handled as usual, after the frames.
+bool KeyDownWaiting(int vk);
 
 // Label1, the message label (left 64, top 304, 480 x 128).
 void SetLabelVisible(bool visible);

@@ -54,7 +54,24 @@ void f1_Click(Form1& f, int index) {
   }
 }
 
+namespace {
+
+// The cursor keys that went down before this tick have now been seen once:
+// those already let go are released.
+void SettleTaps(GameState& gs, const std::array<i16, 4>& seen) {
+  for (size_t d = 0; d < 4; ++d) {
+    if (seen[d] == 0 || gs.arrowPressed[d] == 0) continue;
+    gs.arrowPressed[d] = 0;
+    if (gs.arrowReleased[d] != 0) gs.arrowHeld[d] = 0;
+    gs.arrowReleased[d] = 0;
+  }
+}
+
+}  // namespace
+
 void Timer1_Timer(Form1& f) {
+  // Keys that go down inside the tick (a wait handles events) are for the next one.
+  const std::array<i16, 4> seen = f.gs.arrowPressed;
   switch (f.gs.GameMode) {
     case kModeHall:
       HallTick(f);
@@ -71,6 +88,7 @@ void Timer1_Timer(Form1& f) {
     default:
       break;  // the title screen, or any other value: nothing
   }
+  SettleTaps(f.gs, seen);
 }
 
 void ConnectWindow(Form1& f) {

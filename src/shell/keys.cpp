@@ -1,5 +1,8 @@
 // Keyboard input. Held keys become flags that the next tick reads; single
-// presses (Space, the item keys, Ctrl, the yes/no keys) act at once.
+// presses (Space, the item keys, Ctrl, the yes/no keys) act at once. A tick
+// draws its frames for about a quarter second, so a quick tap of a cursor key
+// can go down and up between two ticks: such a key stays held until one tick
+// has seen it (Timer1_Timer lets it go).
 #include "items/item_use.h"
 #include "platform/platform.h"
 #include "shell/form1.h"
@@ -7,6 +10,18 @@
 #include "story/screens.h"
 
 namespace moki {
+
+namespace {
+
+void ForgetTaps(GameState& gs) {
+  for (size_t d = 0; d < 4; ++d) {
+    if (gs.arrowReleased[d] != 0) gs.arrowHeld[d] = 0;
+    gs.arrowPressed[d] = 0;
+    gs.arrowReleased[d] = 0;
+  }
+}
+
+}  // namespace
 
 void Form_KeyDown(Form1& f, int keyCode) {
   GameState& gs = f.gs;
@@ -17,10 +32,16 @@ void Form_KeyDown(Form1& f, int keyCode) {
       gs.choicePending = 0;  // confirms the highlighted answer
     } else {
       SpaceAction(f);
+      // A tap waiting for its tick is forgotten once someone talks: the
+      // player reads first, and the hero does not step off afterwards.
+      if (gs.dialogueState != 0) ForgetTaps(gs);
     }
   } else if (keyCode >= VK_LEFT && keyCode <= VK_DOWN) {
     if (gs.dialogueState == 0) {
-      gs.arrowHeld[size_t(keyCode - VK_LEFT)] = 1;
+      const size_t d = size_t(keyCode - VK_LEFT);
+      gs.arrowHeld[d] = 1;
+      gs.arrowPressed[d] = 1;
+      gs.arrowReleased[d] = 0;
     } else if (gs.choicePending == 1) {
       // A key pressed while a message is up is never recorded as held.
       if (keyCode == VK_UP) SetChoice(gs, 0);
@@ -42,6 +63,8 @@ void Form_KeyDown(Form1& f, int keyCode) {
       gs.statusShown = 0;
       gs.drawStatus = 0;
       SetTimerEnabled(true);
+      // No tick draws the title: take the status screen off it at once.
+      if (gs.GameMode == kModeTitle) Refresh();
     } else {
       SetTimerEnabled(false);
       gs.statusShown = 1;
@@ -53,8 +76,18 @@ void Form_KeyDown(Form1& f, int keyCode) {
 
 void Form_KeyUp(Form1& f, int keyCode) {
   GameState& gs = f.gs;
-  if (keyCode >= plat::VK_LEFT && keyCode <= plat::VK_DOWN)
-    gs.arrowHeld[size_t(keyCode - plat::VK_LEFT)] = 0;
+  if (keyCode >= plat::VK_LEFT && keyCode <= plat::VK_DOWN) {
+    const size_t d = size_t(keyCode - plat::VK_LEFT);
+    // A tap no tick has seen yet waits for one, unless a message or the
+    // pause is up: then no tick comes, and the key is simply let go.
+    if (gs.arrowPressed[d] != 0 && gs.dialogueState == 0 && gs.statusShown == 0) {
+      gs.arrowReleased[d] = 1;
+    } else {
+      gs.arrowHeld[d] = 0;
+      gs.arrowPressed[d] = 0;
+      gs.arrowReleased[d] = 0;
+    }
+  }
   if (keyCode == plat::VK_SHIFT) gs.shiftHeld = 0;
 }
 

@@ -60,7 +60,7 @@ void DrawStatus(Form1& f) {
   plat::Surface& w = plat::Window();
   plat::BitBlt(w, 32, 128, 32, 32, f.pics.Picfcha[0], 96, 0, plat::Rop::Copy);
   plat::BitBlt(w, 32, 192, 32, 32, f.pics.Picfcha[1], 96, 0, plat::Rop::Copy);
-  PrintStatus(w, 32, 32, U"第" + NumberText(gs.roundNumber) + U"節");
+  PrintStatus(w, 32, 32, WString(U"第").append(NumberText(gs.roundNumber)).append(U"節"));
   PrintStatus(w, 128, 32, gs.motivated == 1 ? U"やる気ありモード" : U"やる気なしモード");
   PrintStatus(w, 32, 64, NumberText(Wins(gs, 0)) + U"勝" + NumberText(Losses(gs, 0)) + U"敗");
   PrintStatus(w, 96, 128, U"くあ");

@@ -1,5 +1,6 @@
 #include "world/walk_common.h"
 
+#include "platform/platform.h"
 #include "platform/surface.h"
 
 namespace moki {
@@ -87,10 +88,30 @@ void PartnerFollows(GameState& gs) {
   gs.partnerY = gs.playerPrevY;
 }
 
+namespace {
+
+// A cursor key that is not held yet went down and waits to be handled.
+bool NewCursorKeyWaiting(const GameState& gs) {
+  for (int d = 0; d < 4; ++d)
+    if (gs.arrowHeld[size_t(d)] == 0 && plat::KeyDownWaiting(plat::VK_LEFT + d)) return true;
+  return false;
+}
+
+}  // namespace
+
 void ForEachStepFrame(const GameState& gs, const std::function<void(int g, int anim)>& frame) {
+  // Treading in place is only for the look: it gives way to a cursor key at
+  // once, so that the step it asks for starts with the next tick instead of
+  // after the rest of the treading.
+  const bool treading = gs.stepDX == 0 && gs.stepDY == 0;
+  bool first = true;
   for (int anim = 0; anim < 2; ++anim) {
     const int s = gs.shiftHeld != 0 ? 4 : 2;
-    for (int g = 16 * anim; g <= 16 * anim + 15; g += s) frame(g, anim);
+    for (int g = 16 * anim; g <= 16 * anim + 15; g += s) {
+      if (treading && !first && NewCursorKeyWaiting(gs)) return;
+      frame(g, anim);
+      first = false;
+    }
   }
 }
 

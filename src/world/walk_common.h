@@ -44,7 +44,8 @@ void PartnerFollows(GameState& gs);
 // The frames of one step: first g = 0, s, 2s, ... up to 15 with the first
 // walking picture, then g = 16, 16 + s, ... up to 31 with the second
 // (anim 1), s being 2 pixels or 4 with Shift. Shift is read at the start of
-// each half.
+// each half. A tick in which the hero does not move ends its frames early
+// when a cursor key that is not held yet goes down.
 void ForEachStepFrame(const GameState& gs, const std::function<void(int g, int anim)>& frame);
 
 // Rebuilds Picback2 for a hero standing on (cx, cy).
