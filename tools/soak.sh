@@ -18,12 +18,14 @@ export LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp"
 
 out="$(mktemp -d)"
 trap 'rm -rf "$out"' EXIT
-pids=()
 for s in "${seeds[@]}"; do
   # Two at a time: the machine has two cores.
   while (($(jobs -rp | wc -l) >= 2)); do wait -n || true; done
-  (build-sanitize/bin/mokimoki-soak "$s" "$minutes" >"$out/$s.log" 2>&1; echo $? >"$out/$s.rc") &
-  pids+=($!)
+  (
+    rc=0
+    build-sanitize/bin/mokimoki-soak "$s" "$minutes" >"$out/$s.log" 2>&1 || rc=$?
+    echo "$rc" >"$out/$s.rc"
+  ) &
 done
 wait
 failed=0

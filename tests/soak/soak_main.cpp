@@ -304,6 +304,15 @@ class SoakPlayer {
     Observe();
     check_.Always();
     ++fig_.frameChecks;
+    // A running match shows one frame at the end of each step, after the
+    // bounds. (The computer's wind, used at the count that follows, and an
+    // item key between ticks may push a forward out again; the next step
+    // brings him back before anything is drawn.) The self-destruct's
+    // animation draws from inside a step, before the bounds.
+    if (gs_.GameMode == kModeMatch && plat::TimerEnabled() && gs_.specialAbilities[2] == 0) {
+      check_.AfterMatchStep();
+      ++fig_.tickChecks;
+    }
     if (gs_.GameMode == kModeMatch) Decide();
     if (gs_.dialogueState != 0 || !plat::TimerEnabled()) return;
     if (gs_.GameMode == kModeHall) Walk(false);
@@ -315,10 +324,6 @@ class SoakPlayer {
     check_.Always();
     ++fig_.idleChecks;
     const double now = plat::headless::Now();
-    if (gs_.GameMode == kModeMatch && plat::TimerEnabled() && gs_.countsLeft >= 0) {
-      check_.AfterMatchStep();
-      ++fig_.tickChecks;
-    }
     if (gs_.GameMode == kModeBear && plat::TimerEnabled()) {
       check_.AfterBearStep();
       ++fig_.tickChecks;
