@@ -8,6 +8,7 @@
 #include "match/match_result.h"
 #include "match/match_setup.h"
 #include "match/match_tick.h"
+#include "story/dialogue.h"
 #include "test_support.h"
 
 using namespace moki;
@@ -330,4 +331,48 @@ TEST(MatchSeason, ALossInTheLeagueEndsTheGameAfterTheNinthDay) {
   EXPECT_EQ(player.talkStates, (std::vector<int>{0, 2}));
   EXPECT_EQ(gs.GameMode, kModeTitle);
   EXPECT_TRUE(plat::MenuEnabled(0));
+}
+
+TEST(MatchClock, ACtrlPauseDuringTheIntroHoldsAndADialogueAfterItStillReadsSpace) {
+  auto f = MatchForm();
+  GameState& gs = f->gs;
+  // Ctrl during the intro: the match waits behind the status screen.
+  float kickOffX = 0;
+  bool timerAfterIntro = true;
+  int code = RunWith("wait 1000\npress ctrl\nwait 3000\ndump\npress ctrl\nwait 2000\n", [&] {
+    plat::headless::SetDumpSink([&](const std::string&) {
+      if (kickOffX == 0) {
+        kickOffX = gs.players[homeForward].x;
+        timerAfterIntro = plat::TimerEnabled();
+      }
+    });
+    StartMatch(*f);
+    plat::headless::MainLoop();
+  });
+  plat::headless::SetDumpSink(nullptr);
+  EXPECT_EQ(code, 0);
+  EXPECT_FALSE(timerAfterIntro);
+  EXPECT_EQ(kickOffX, 160);  // nothing moved while paused
+  EXPECT_EQ(gs.statusShown, 0);
+  EXPECT_TRUE(plat::TimerEnabled());
+  EXPECT_LT(gs.countsLeft, 60);  // the second Ctrl let the match go on
+
+  // A pause still up when the receptionist calls the hero over gives way to
+  // her, so Space pages through her words and closes them.
+  gs.GameMode = kModeHall;
+  gs.statusShown = 1, gs.drawStatus = 1;
+  gs.talkEntry[2] = 2;
+  testing_support::AutoReader reader;
+  reader.gs = &gs;
+  reader.closeAtEnd = true;
+  plat::headless::SetIdleHook([&] { reader(); });
+  code = RunWith("wait 60000\n", [&] {
+    OpenDialogue(*f, 2);
+    plat::headless::MainLoop();
+  });
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(gs.gameOver, 1);  // her last words were read to the end
+  EXPECT_EQ(gs.dialogueState, 0);
+  EXPECT_EQ(gs.GameMode, kModeTitle);
 }

@@ -75,7 +75,8 @@ void StartMatch(Form1& f) {
   ResetMatch(gs);
   gs.GameMode = kModeMatch;
   PlayIntro(f);
-  plat::SetTimerEnabled(true);
+  // A Ctrl pause opened during the intro holds; Ctrl starts the match.
+  if (gs.statusShown == 0) plat::SetTimerEnabled(true);
   gs.lastCountTick = static_cast<int32_t>(plat::GetTickCount());
 }
 

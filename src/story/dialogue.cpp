@@ -77,6 +77,12 @@ void TalkInRoom(Form1& f) {
 void OpenDialogue(Form1& f, int speaker) {
   GameState& gs = f.gs;
   plat::SetTimerEnabled(false);
+  // A dialogue that opens by itself (after a result, after the bear's game)
+  // takes the screen from a Ctrl pause opened during the wait before it:
+  // with the pause up no Space would reach the dialogue, and with a dialogue
+  // up no Ctrl would close the pause.
+  gs.statusShown = 0;
+  gs.drawStatus = 0;
   gs.dialogueState = 1;
   gs.scriptText = (speaker >= 0 && speaker < kCastCount) ? gs.scriptTable[size_t(speaker)] : U"";
   plat::SetLabelVisible(true);
