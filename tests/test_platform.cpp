@@ -365,3 +365,118 @@ TEST(PlatformGamepad, TheStickLeansPastADeadZoneAndSharesTheCursorKeysWithTheDpa
 }
 
 }  // namespace
+
+namespace {
+
+bool Covered(const std::vector<plat::Area>& areas, int x, int y) {
+  for (const plat::Area& a : areas)
+    if (x >= a.x && y >= a.y && x < a.x + a.w && y < a.y + a.h) return true;
+  return false;
+}
+
+TEST(PlatformChanges, AreasCoverEveryChangeAndStayNearIt) {
+  Surface before(100, 50, plat::kBlack);
+  EXPECT_TRUE(plat::ChangedAreas(before, before).empty());
+
+  // Two small changes far apart are two rectangles of one cell each.
+  Surface now = before;
+  now.Set(3, 4, plat::kWhite);
+  now.Set(90, 45, plat::kWhite);
+  auto areas = plat::ChangedAreas(before, now, 32, 16);
+  ASSERT_EQ(areas.size(), 2u);
+  EXPECT_TRUE(Covered(areas, 3, 4));
+  EXPECT_TRUE(Covered(areas, 90, 45));
+  // The cell at the right and bottom edges is cut to the picture.
+  for (const plat::Area& a : areas) {
+    EXPECT_LE(a.w, 32);
+    EXPECT_LE(a.h, 16);
+    EXPECT_LE(a.x + a.w, 100);
+    EXPECT_LE(a.y + a.h, 50);
+  }
+
+  // A change over the same columns of adjacent cell rows grows one rectangle
+  // downwards; one spreading wider starts another.
+  now = before;
+  plat::FillBox(now, 40, 10, 60, 40, plat::kWhite);
+  areas = plat::ChangedAreas(before, now, 32, 16);
+  ASSERT_EQ(areas.size(), 1u);
+  EXPECT_EQ(areas[0].x, 32);
+  EXPECT_EQ(areas[0].y, 0);
+  EXPECT_EQ(areas[0].w, 32);
+  EXPECT_EQ(areas[0].h, 48);
+  now.Set(70, 47, plat::kWhite);
+  areas = plat::ChangedAreas(before, now, 32, 16);
+  EXPECT_EQ(areas.size(), 2u);
+
+  // Scattered changes: every changed pixel is covered, nothing is outside.
+  now = before;
+  for (int i = 0; i < 40; ++i) now.Set((i * 37) % 100, (i * 23) % 50, plat::QBColor(i % 15 + 1));
+  areas = plat::ChangedAreas(before, now, 8, 8);
+  for (int y = 0; y < 50; ++y)
+    for (int x = 0; x < 100; ++x)
+      if (now.At(x, y) != before.At(x, y)) {
+        EXPECT_TRUE(Covered(areas, x, y)) << x << "," << y;
+      }
+  int covered = 0;
+  for (const plat::Area& a : areas) {
+    EXPECT_GE(a.x, 0);
+    EXPECT_GE(a.y, 0);
+    EXPECT_LE(a.x + a.w, 100);
+    EXPECT_LE(a.y + a.h, 50);
+    covered += a.w * a.h;
+  }
+  EXPECT_LE(covered, 40 * 64);  // at most one cell per change: no overlaps
+
+  // A picture of another size is new everywhere.
+  Surface other(100, 60, plat::kBlack);
+  areas = plat::ChangedAreas(before, other);
+  ASSERT_EQ(areas.size(), 1u);
+  EXPECT_EQ(areas[0].w * areas[0].h, 100 * 60);
+}
+
+TEST(PlatformChanges, ScalingFillsWholeSquaresAndKeepsToThePicture) {
+  Surface src(4, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) src.Set(x, y, plat::RGB(x * 60, y * 80, 7));
+  const uint32_t kUntouched = 0xDEADBEEF;
+
+  // Area (1, 1, 2, 2) at 3x, the picture's corner at (2, 1) of a 20 x 12 picture.
+  std::vector<uint32_t> dst(20 * 12, kUntouched);
+  plat::Area out = plat::ScaleArea(src, {1, 1, 2, 2}, 3, dst.data(), 20, 12, 20, 2, 1);
+  EXPECT_EQ(out.x, 5);
+  EXPECT_EQ(out.y, 4);
+  EXPECT_EQ(out.w, 6);
+  EXPECT_EQ(out.h, 6);
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 20; ++x) {
+      bool inside = x >= 5 && x < 11 && y >= 4 && y < 10;
+      uint32_t want = inside ? src.At((x - 2) / 3, (y - 1) / 3) : kUntouched;
+      EXPECT_EQ(dst[size_t(y * 20 + x)], want) << x << "," << y;
+    }
+
+  // Cut at the picture's right and bottom edges, rows apart by a wider pitch.
+  std::vector<uint32_t> small(7 * 5, kUntouched);
+  out = plat::ScaleArea(src, {0, 0, 4, 3}, 2, small.data(), 5, 5, 7, 0, 0);
+  EXPECT_EQ(out.w, 5);
+  EXPECT_EQ(out.h, 5);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 5; ++x) EXPECT_EQ(small[size_t(y * 7 + x)], src.At(x / 2, y / 2));
+    EXPECT_EQ(small[size_t(y * 7 + 5)], kUntouched);
+  }
+
+  // At 1x the picture is copied as it is, even starting left of and above it.
+  std::vector<uint32_t> one(4 * 3, kUntouched);
+  out = plat::ScaleArea(src, {0, 0, 4, 3}, 1, one.data(), 4, 3, 4, -1, -1);
+  EXPECT_EQ(out.w, 3);
+  EXPECT_EQ(out.h, 2);
+  EXPECT_EQ(one[0], src.At(1, 1));
+  EXPECT_EQ(one[size_t(1 * 4 + 2)], src.At(3, 2));
+  EXPECT_EQ(one[3], kUntouched);                  // right of the last source column
+  EXPECT_EQ(one[size_t(2 * 4 + 0)], kUntouched);  // below the last source row
+
+  // An area off the source or off the picture draws nothing.
+  EXPECT_EQ(plat::ScaleArea(src, {5, 0, 2, 2}, 2, dst.data(), 20, 12, 20, 0, 0).w, 0);
+  EXPECT_EQ(plat::ScaleArea(src, {0, 0, 2, 2}, 2, dst.data(), 20, 12, 20, 30, 0).w, 0);
+}
+
+}  // namespace

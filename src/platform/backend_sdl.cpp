@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "platform/gamepad.h"
 #include "platform/internal.h"
@@ -29,10 +31,20 @@ const std::u32string kMenuItems[2] = {U"スタート(S)", U"終了(X)"};
 
 struct Sdl {
   SDL_Window* window = nullptr;
+  // The picture goes straight into the window's own pixels when it has them
+  // (on X11 only the changed rectangles then travel, by shared memory); a
+  // renderer scaling a texture is the way when it has not.
+  bool direct = false;
+  SDL_Surface* windowPixels = nullptr;  // as last drawn in
+  bool redrawAll = true;                // uncovered, resized or new: send everything
+  int scale = 1, left = 0, top = 0;     // where the picture sits in the window
+  std::vector<uint32_t> scratch;        // for windows that keep another pixel format
+  std::vector<SDL_Rect> sendRects;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   Surface play{kPlayW, kPlayH, kBlack};
   Surface full{kPlayW, kFullH, kBlack};
+  Surface shown{kPlayW, kFullH, kBlack};  // the whole picture as last sent
   Surface composed{kPlayW, kPlayH, kBlack};
   Uint64 lastPresent = 0;
   bool timerEnabled = false;
@@ -85,8 +97,74 @@ void DrawMenu(Surface& out) {
   }
 }
 
+// The largest whole multiple of the picture that fits, centred; a window too
+// small for even one keeps the picture's top left corner in view.
+void PlacePicture(int windowW, int windowH) {
+  s.scale = std::max(1, std::min(windowW / kPlayW, windowH / kFullH));
+  s.left = std::max(0, (windowW - kPlayW * s.scale) / 2);
+  s.top = std::max(0, (windowH - kFullH * s.scale) / 2);
+}
+
+// From window pixels to the picture's own (the renderer does this itself).
+void ToPicture(int& x, int& y) {
+  if (!s.direct) return;
+  x = x >= s.left ? (x - s.left) / s.scale : -1;
+  y = y >= s.top ? (y - s.top) / s.scale : -1;
+}
+
+// Draws area a of the picture, enlarged, into the window's pixels and notes
+// the rectangle to send.
+void DrawIntoWindow(SDL_Surface* win, Area a) {
+  const Uint32 format = win->format->format;
+  const bool same = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+  Area out;
+  if (same) {
+    out = ScaleArea(s.full, a, s.scale, static_cast<uint32_t*>(win->pixels), win->w, win->h,
+                    win->pitch / 4, s.left, s.top);
+  } else {
+    // Enlarge into a picture of the window's size in our format, then convert.
+    s.scratch.resize(size_t(win->w) * size_t(win->h));
+    out = ScaleArea(s.full, a, s.scale, s.scratch.data(), win->w, win->h, win->w, s.left, s.top);
+    if (out.w > 0)
+      SDL_ConvertPixels(out.w, out.h, SDL_PIXELFORMAT_RGB888,
+                        &s.scratch[size_t(out.y) * size_t(win->w) + size_t(out.x)], win->w * 4,
+                        format,
+                        static_cast<Uint8*>(win->pixels) + out.y * win->pitch +
+                            out.x * win->format->BytesPerPixel,
+                        win->pitch);
+  }
+  if (out.w > 0) s.sendRects.push_back(SDL_Rect{out.x, out.y, out.w, out.h});
+}
+
+// Sends what differs from the picture last sent; everything, borders
+// included, when the window was uncovered or resized.
+void SendDirect() {
+  SDL_Surface* win = SDL_GetWindowSurface(s.window);
+  if (!win) return;
+  if (win != s.windowPixels) s.redrawAll = true;  // a new size brings new pixels
+  s.windowPixels = win;
+  if (SDL_MUSTLOCK(win) && SDL_LockSurface(win) != 0) return;
+  s.sendRects.clear();
+  if (s.redrawAll) {
+    PlacePicture(win->w, win->h);
+    SDL_FillRect(win, nullptr, SDL_MapRGB(win->format, 0, 0, 0));
+    DrawIntoWindow(win, Area{0, 0, kPlayW, kFullH});
+    s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
+    s.shown = s.full;
+  } else {
+    for (const Area& a : ChangedAreas(s.shown, s.full)) {
+      BitBlt(s.shown, a.x, a.y, a.w, a.h, s.full, a.x, a.y, Rop::Copy);
+      DrawIntoWindow(win, a);
+    }
+  }
+  if (SDL_MUSTLOCK(win)) SDL_UnlockSurface(win);
+  if (s.sendRects.empty()) return;
+  if (SDL_UpdateWindowSurfaceRects(s.window, s.sendRects.data(), int(s.sendRects.size())) == 0)
+    s.redrawAll = false;
+}
+
 void Show() {
-  if (!s.renderer) return;
+  if (!s.direct && !s.renderer) return;
   double since = MsSince(s.lastPresent);
   if (s.lastPresent != 0 && since < kRefreshMs) SDL_Delay(Uint32(kRefreshMs - since + 0.5));
   s.lastPresent = SDL_GetPerformanceCounter();
@@ -98,6 +176,10 @@ void Show() {
   internal::ComposePlayArea(s.play, s.composed);
   BitBlt(s.full, 0, kMenuBarH, kPlayW, kPlayH, s.composed, 0, 0, Rop::Copy);
   DrawMenu(s.full);
+  if (s.direct) {
+    SendDirect();
+    return;
+  }
   SDL_UpdateTexture(s.texture, nullptr, s.full.px.data(), kPlayW * 4);
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
@@ -271,6 +353,7 @@ void Handle(const SDL_Event& e) {
     case SDL_QUIT:
       Quit();
     case SDL_WINDOWEVENT:
+      s.redrawAll = true;
       internal::MarkDirty();
       break;
     case SDL_KEYDOWN: {
@@ -320,6 +403,7 @@ void Handle(const SDL_Event& e) {
     case SDL_MOUSEMOTION:
       if (s.menuOpen) {
         int x = e.motion.x, y = e.motion.y;
+        ToPicture(x, y);
         if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH) {
           int item = (y - kDropY - 2) / kItemH;
           if (item != s.menuCursor) {
@@ -332,6 +416,7 @@ void Handle(const SDL_Event& e) {
     case SDL_MOUSEBUTTONDOWN: {
       if (e.button.button != SDL_BUTTON_LEFT) break;
       int x = e.button.x, y = e.button.y;
+      ToPicture(x, y);
       if (c.boxUp) {
         if (internal::MessageBoxOkRect().Contains(x, y - kMenuBarH)) {
           c.boxUp = false;
@@ -397,6 +482,9 @@ void CreateMainWindow(const std::u32string& caption) {
   std::setlocale(LC_ALL, "");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
   SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");
+  // The window's own pixels, not a texture behind them: under X11 the
+  // changed rectangles then go by shared memory without any OpenGL.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
     FatalError(std::string("cannot open a window: ") + SDL_GetError());
   std::string err;
@@ -413,14 +501,18 @@ void CreateMainWindow(const std::u32string& caption) {
                               SDL_WINDOWPOS_CENTERED, kPlayW * scale, kFullH * scale,
                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
   if (!s.window) FatalError(std::string("cannot open a window: ") + SDL_GetError());
-  s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
-  if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
-  if (!s.renderer) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
-  SDL_RenderSetLogicalSize(s.renderer, kPlayW, kFullH);
-  SDL_RenderSetIntegerScale(s.renderer, SDL_TRUE);
-  s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                kPlayW, kFullH);
-  if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
+  const char* way = SDL_getenv("MOKI_PRESENT");  // "renderer" tries the other way
+  s.direct = !(way && std::string(way) == "renderer") && SDL_GetWindowSurface(s.window) != nullptr;
+  if (!s.direct) {
+    s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
+    if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
+    if (!s.renderer) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
+    SDL_RenderSetLogicalSize(s.renderer, kPlayW, kFullH);
+    SDL_RenderSetIntegerScale(s.renderer, SDL_TRUE);
+    s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                  SDL_TEXTUREACCESS_STREAMING, kPlayW, kFullH);
+    if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
+  }
   // Game controllers are welcome but not needed.
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   internal::MarkDirty();

@@ -149,3 +149,85 @@ void FillCircle(Surface& s, int cx, int cy, int r, Color outline, Color fill) {
 }
 
 }  // namespace plat
+
+namespace plat {
+
+std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int cellW, int cellH) {
+  if (now.w <= 0 || now.h <= 0) return {};
+  if (before.w != now.w || before.h != now.h || before.px.size() != now.px.size())
+    return {Area{0, 0, now.w, now.h}};
+  cellW = std::max(1, cellW);
+  cellH = std::max(1, cellH);
+  const int cols = (now.w + cellW - 1) / cellW, rows = (now.h + cellH - 1) / cellH;
+  std::vector<Area> done;
+  std::vector<Area> open;  // rectangles that reached the row of cells above
+  std::vector<char> changed(size_t(cols), 0);
+  std::vector<Area> next;
+  for (int r = 0; r < rows; ++r) {
+    std::fill(changed.begin(), changed.end(), char(0));
+    const int y0 = r * cellH, y1 = std::min(now.h, y0 + cellH);
+    for (int c = 0; c < cols; ++c) {
+      const int x0 = c * cellW, n = std::min(now.w, x0 + cellW) - x0;
+      for (int y = y0; y < y1 && !changed[size_t(c)]; ++y) {
+        const size_t at = size_t(y) * size_t(now.w) + size_t(x0);
+        changed[size_t(c)] = std::memcmp(&before.px[at], &now.px[at], size_t(n) * 4) != 0;
+      }
+    }
+    next.clear();
+    for (int c = 0; c < cols;) {
+      if (!changed[size_t(c)]) {
+        ++c;
+        continue;
+      }
+      int end = c;
+      while (end < cols && changed[size_t(end)]) ++end;
+      Area run{c * cellW, y0, std::min(now.w, end * cellW) - c * cellW, y1 - y0};
+      auto above = std::find_if(open.begin(), open.end(),
+                                [&](const Area& a) { return a.x == run.x && a.w == run.w; });
+      if (above != open.end()) {
+        run.y = above->y;
+        run.h = y1 - above->y;
+        open.erase(above);
+      }
+      next.push_back(run);
+      c = end;
+    }
+    done.insert(done.end(), open.begin(), open.end());
+    open.swap(next);
+  }
+  done.insert(done.end(), open.begin(), open.end());
+  return done;
+}
+
+Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH,
+               int pitch, int ox, int oy) {
+  // Keep to the source first, then to the picture.
+  const int sx0 = std::max(0, a.x), sy0 = std::max(0, a.y);
+  const int sx1 = std::min(src.w, a.x + a.w), sy1 = std::min(src.h, a.y + a.h);
+  if (scale < 1 || sx0 >= sx1 || sy0 >= sy1) return {};
+  const int dx0 = std::max(0, ox + sx0 * scale), dy0 = std::max(0, oy + sy0 * scale);
+  const int dx1 = std::min(dstW, ox + sx1 * scale), dy1 = std::min(dstH, oy + sy1 * scale);
+  if (dx0 >= dx1 || dy0 >= dy1) return {};
+  for (int dy = dy0; dy < dy1; ++dy) {
+    uint32_t* out = dst + size_t(dy) * size_t(pitch);
+    const int sy = (dy - oy) / scale;
+    // Every picture row of one source row is the same: copy the first.
+    if (dy > dy0 && (dy - oy) % scale != 0) {
+      std::memcpy(out + dx0, out - pitch + dx0, size_t(dx1 - dx0) * 4);
+      continue;
+    }
+    const uint32_t* in = &src.px[size_t(sy) * size_t(src.w)];
+    if (scale == 1) {
+      std::memcpy(out + dx0, in + (dx0 - ox), size_t(dx1 - dx0) * 4);
+      continue;
+    }
+    int sx = (dx0 - ox) / scale, left = scale - (dx0 - ox) % scale;
+    for (int dx = dx0; dx < dx1; ++sx, left = scale) {
+      const uint32_t v = in[sx];
+      for (const int end = std::min(dx1, dx + left); dx < end; ++dx) out[dx] = v;
+    }
+  }
+  return {dx0, dy0, dx1 - dx0, dy1 - dy0};
+}
+
+}  // namespace plat

@@ -52,4 +52,26 @@ void FillBox(Surface& s, int x1, int y1, int x2, int y2, Color c);
 // Circle of radius r around (cx, cy), filled with fill and outlined with outline.
 void FillCircle(Surface& s, int cx, int cy, int r, Color outline, Color fill);
 
+// A rectangle of pixels: left, top, width, height.
+struct Area {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+// Where now differs from before, as rectangles that together cover every
+// changed pixel and nothing outside now. The picture is looked at in cells
+// of cellW x cellH; changed cells side by side in a row of cells make one
+// rectangle, and a rectangle grows downwards while the row below has changed
+// cells over exactly the same columns. Pictures of different sizes differ
+// everywhere. Comparing is one pass over the pixels at most.
+std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int cellW = 32,
+                               int cellH = 16);
+
+// Draws area a of src enlarged by the whole factor scale into a 32-bit
+// picture of dstW x dstH pixels (pitch: pixels from one row to the next),
+// the src pixel (x, y) becoming the square at (ox + x * scale, oy + y * scale).
+// Whatever falls outside the picture is left out. Returns the rectangle of
+// the picture that was written (empty when nothing was).
+Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH,
+               int pitch, int ox, int oy);
+
 }  // namespace plat
