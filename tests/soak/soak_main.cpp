@@ -115,7 +115,8 @@ struct Checker {
       if (g.winsByCast[size_t(c)] < lastWins[size_t(c)]) Fail("winsByCast went back (a wrap?)");
     // The ranking is a permutation of the ten teams.
     std::set<int> teams(g.rankOrder.begin() + 1, g.rankOrder.end());
-    if (teams != std::set<int>{0, 4, 5, 6, 7, 8, 9, 10, 11, 12}) Fail("rankOrder is not the ten teams");
+    if (teams != std::set<int>{0, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+      Fail("rankOrder is not the ten teams");
     if (g.rankOrder[size_t(g.heroRank)] != 0) Fail("heroRank does not point at the hero's team");
     Match();
     Hall();
@@ -294,7 +295,8 @@ int FirstStep(int sx, int sy, int gx, int gy, int w, int h, Passable passable) {
 
 class SoakPlayer {
  public:
-  SoakPlayer(Form1& f, uint64_t seed, Figures& fig) : f_(f), gs_(f.gs), rng_(seed * 7919 + 17), fig_(fig) {
+  SoakPlayer(Form1& f, uint64_t seed, Figures& fig)
+      : f_(f), gs_(f.gs), rng_(seed * 7919 + 17), fig_(fig) {
     check_.gs = &gs_;
     check_.seed = seed;
     check_.fig = &fig;
@@ -313,6 +315,18 @@ class SoakPlayer {
       check_.AfterMatchStep();
       ++fig_.tickChecks;
     }
+    // The bear's game shows a frame at the end of each step that hit nothing
+    // (the red X stops the timer). Before its first step the hero still
+    // stands where he talked to the bear, which may lie beyond the game's
+    // bounds until that step brings him in; the fireball has not yet left
+    // its start or turned its picture.
+    if (gs_.GameMode == kModeBear && (gs_.fireFrame != 0 || gs_.fireX != 200 || gs_.fireY != 50))
+      bearStepped_ = true;
+    if (gs_.GameMode != kModeBear) bearStepped_ = false;
+    if (gs_.GameMode == kModeBear && bearStepped_ && plat::TimerEnabled()) {
+      check_.AfterBearStep();
+      ++fig_.tickChecks;
+    }
     if (gs_.GameMode == kModeMatch) Decide();
     if (gs_.dialogueState != 0 || !plat::TimerEnabled()) return;
     if (gs_.GameMode == kModeHall) Walk(false);
@@ -324,10 +338,6 @@ class SoakPlayer {
     check_.Always();
     ++fig_.idleChecks;
     const double now = plat::headless::Now();
-    if (gs_.GameMode == kModeBear && plat::TimerEnabled()) {
-      check_.AfterBearStep();
-      ++fig_.tickChecks;
-    }
     if (gs_.statusShown == 1 && gs_.dialogueState == 0) {
       if (now >= pauseEnds_) Press(plat::VK_CONTROL);
       return;
@@ -390,10 +400,11 @@ class SoakPlayer {
 
   // Every key the game knows and a few it ignores.
   void RandomKeys(double rate) {
-    static constexpr int kKeys[] = {plat::VK_LEFT, plat::VK_UP,   plat::VK_RIGHT,   plat::VK_DOWN,
-                                    plat::VK_SHIFT, plat::VK_SPACE, plat::VK_CONTROL, plat::VK_Z,
-                                    plat::VK_X,    plat::VK_C,    plat::VK_1,       plat::VK_2,
-                                    plat::VK_3,    plat::VK_NUMPAD1, plat::VK_RETURN, plat::VK_ESCAPE};
+    static constexpr int kKeys[] = {
+        plat::VK_LEFT,  plat::VK_UP,      plat::VK_RIGHT,   plat::VK_DOWN,
+        plat::VK_SHIFT, plat::VK_SPACE,   plat::VK_CONTROL, plat::VK_Z,
+        plat::VK_X,     plat::VK_C,       plat::VK_1,       plat::VK_2,
+        plat::VK_3,     plat::VK_NUMPAD1, plat::VK_RETURN,  plat::VK_ESCAPE};
     if (!Chance(rate)) return;
     const int vk = kKeys[Below(int(std::size(kKeys)))];
     if (vk == plat::VK_CONTROL) {
@@ -411,6 +422,8 @@ class SoakPlayer {
   }
 
   // --- What happened since the last look ---
+  bool bearStepped_ = false;
+
   void Observe() {
     const int boxes = plat::headless::MessageBoxCount();
     if (boxes != lastBoxes_) {
@@ -582,8 +595,9 @@ class SoakPlayer {
       KeepInBasement(s);
       const MatchPlayer& h = s.players[homeForward];
       closest = std::min(closest, double(std::hypot(s.fireX - h.x - 7, s.fireY - h.y - 7)));
-      fireToBear = std::min(
-          fireToBear, double(std::hypot(s.fireX + 9 - s.bearX - half, s.fireY + 9 - s.bearY - half)));
+      fireToBear =
+          std::min(fireToBear,
+                   double(std::hypot(s.fireX + 9 - s.bearX - half, s.fireY + 9 - s.bearY - half)));
     }
     const MatchPlayer& h = s.players[homeForward];
     const double wall = double(std::min({h.x - 32, 480 - h.x, h.y - 32, 384 - h.y}));
@@ -744,7 +758,8 @@ class SoakPlayer {
     lastSpace_ = now;
     Press(plat::VK_SPACE);
     if (++spaceTries_ >= 3) goal_ = Goal{}, spaceTries_ = 0;
-    if (goal_.person < 0 && goal_.kind == Goal::Talk) goal_.until = std::min(goal_.until, now + 1500);
+    if (goal_.person < 0 && goal_.kind == Goal::Talk)
+      goal_.until = std::min(goal_.until, now + 1500);
   }
 
   Form1& f_;
@@ -802,7 +817,8 @@ int main(int argc, char** argv) {
     Form_Load(form);
     plat::headless::MainLoop();
   });
-  std::cout << "soak seed=" << seed << " virtual_minutes=" << plat::headless::Now() / 60000.0 << " ";
+  std::cout << "soak seed=" << seed << " virtual_minutes=" << plat::headless::Now() / 60000.0
+            << " ";
   player.Report(std::cout);
   return code;
 }
