@@ -16,3 +16,7 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOKI_SANITIZE=ON -DMOKI_
 cmake --build build-sanitize -j"$jobs"
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp" ctest --output-on-failure -j"$jobs")
+
+# Short runs of the fuzz targets (clang, libFuzzer): the data-file reader and
+# the script interpreter, 20 s each, after replaying the kept inputs.
+bash tools/fuzz.sh 20

@@ -13,6 +13,10 @@ namespace {
 
 constexpr uint32_t kTypingMs = 30;
 constexpr uint32_t kLineBreakMs = 300;
+// More codes than this in a row, with no text typed and nothing waited for,
+// means the script is going round a circle of jumps that shows nothing and
+// lets no event through; it is ended as if its jump had found no label.
+constexpr int kMaxCodesWithoutWait = 10000;
 
 void SyncPos(GameState& gs, int pos) {
   gs.scriptPos = static_cast<i16>(pos > 32767 ? 32767 : pos);
@@ -76,7 +80,9 @@ WString NumberText(long long n) {
 void RunScript(Form1& f, int speaker) {
   GameState& gs = f.gs;
   int pos = 1;
+  int codesWithoutWait = 0;
   for (;;) {
+    if (codesWithoutWait > kMaxCodesWithoutWait) pos = int(gs.scriptText.size()) + 1;
     SyncPos(gs, pos);
     if (size_t(pos) > gs.scriptText.size()) {
       AdvanceTalkState(gs, speaker);
@@ -89,10 +95,14 @@ void RunScript(Form1& f, int speaker) {
       gs.messageText += c;
       WaitMs(kTypingMs);
       ++pos;
+      codesWithoutWait = 0;
       continue;
     }
     ++pos;  // onto the code character
     char32_t k = ScriptChar(gs, pos);
+    // Line breaks, page ends, questions and the two screens wait; the rest do not.
+    const bool waits = k == U',' || k == U'.' || k == U'?' || k == U'R' || k == U'S';
+    codesWithoutWait = waits ? 0 : codesWithoutWait + 1;
     switch (k) {
       case U',': {  // line break
         gs.messageText += gs.lineBreak;
