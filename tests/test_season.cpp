@@ -249,7 +249,7 @@ TEST(MatchClock, ADrawIsReplayedAndTheGoldenGoalEndsTheTickAtOnce) {
   });
   // The hall shown after the result is the last thing that tick drew: a
   // repaint right then gives the very same picture.
-  std::vector<uint32_t> shown, repainted;
+  plat::Pixels shown, repainted;
   int code = RunWith("until GameMode 1 150000\nwait 2000\n", [&] {
     StartMatch(*f);
     while (gs.GameMode == kModeMatch) plat::WaitEvents(-1);

@@ -77,7 +77,7 @@ TEST(ShellKeys, CtrlPausesWithTheStatusScreenButNotWhileAMessageIsUp) {
 TEST(ShellKeys, CtrlTwiceOnTheTitleLeavesTheTitleAsItWas) {
   auto f = MakeForm();
   moki::Form_Load(*f);
-  const std::vector<uint32_t> title = plat::Window().px;
+  const plat::Pixels title = plat::Window().px;
   Form_KeyDown(*f, plat::VK_CONTROL);
   EXPECT_NE(plat::Window().px, title);  // the status screen over the title
   Form_KeyDown(*f, plat::VK_CONTROL);

@@ -4,7 +4,9 @@
 // circles. Pure pixel code: no SDL here.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -21,9 +23,29 @@ constexpr Color kWhite = 0xFFFFFF;
 // The standard 16-colour palette (QBColor 0..15); indices outside wrap.
 Color QBColor(int index);
 
+// Pixel buffers start on a page boundary. Two buffers whose starts differ by
+// a few bytes modulo 4 KiB make the processor take a copy's reads for the
+// writes just made (4K aliasing), which slows a full-frame copy about tenfold.
+template <class T>
+struct PageAligned {
+  using value_type = T;
+  PageAligned() = default;
+  template <class U>
+  PageAligned(const PageAligned<U>&) {}
+  T* allocate(size_t n) {
+    return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t(4096)));
+  }
+  void deallocate(T* p, size_t) { ::operator delete(p, std::align_val_t(4096)); }
+  template <class U>
+  bool operator==(const PageAligned<U>&) const {
+    return true;
+  }
+};
+using Pixels = std::vector<uint32_t, PageAligned<uint32_t>>;
+
 struct Surface {
   int w = 0, h = 0;
-  std::vector<uint32_t> px;  // row-major, 0x00RRGGBB
+  Pixels px;  // row-major, 0x00RRGGBB
 
   Surface() = default;
   Surface(int width, int height, Color fill = kWhite) { Resize(width, height, fill); }
@@ -71,7 +93,7 @@ std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int ce
 // the src pixel (x, y) becoming the square at (ox + x * scale, oy + y * scale).
 // Whatever falls outside the picture is left out. Returns the rectangle of
 // the picture that was written (empty when nothing was).
-Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH,
-               int pitch, int ox, int oy);
+Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH, int pitch,
+               int ox, int oy);
 
 }  // namespace plat
