@@ -23,13 +23,8 @@ namespace {
 // A league match against 優雅 and ウィー団子 on all-grass ground, the hero
 // forward, the ball at rest far from everybody.
 std::unique_ptr<Form1> ItemForm(uint64_t seed = 1) {
-  auto f = MakeForm(seed);
+  auto f = testing_support::LeagueMatchForm(seed, 1);
   GameState& gs = f->gs;
-  ResetCastStats(gs);
-  gs.roundNumber = 1, gs.motivated = 1, gs.playerRole = 1;
-  gs.opponentCast = 4, gs.opponentBackOffset = 9;
-  ResetMatch(gs);
-  gs.GameMode = kModeMatch;
   for (auto& row : terrainGrid(gs)) row.fill(1);
   gs.ball.x = 120, gs.ball.y = 380, gs.ball.speed = 0;
   return f;

@@ -21,17 +21,7 @@ namespace {
 
 // A league match against 優雅 and ウィー団子 on field 0, the hero forward.
 std::unique_ptr<Form1> MatchForm(uint64_t seed = 1) {
-  auto f = MakeForm(seed);
-  GameState& gs = f->gs;
-  ResetCastStats(gs);
-  gs.roundNumber = 1;
-  gs.motivated = 1;
-  gs.opponentCast = 4;
-  gs.opponentBackOffset = 9;
-  gs.playerRole = 1;
-  ResetMatch(gs);
-  gs.GameMode = kModeMatch;
-  return f;
+  return testing_support::LeagueMatchForm(seed, 1);
 }
 
 void Fill(GameState& gs, int tile) {

@@ -18,18 +18,10 @@ using testing_support::RunWith;
 
 namespace {
 
+// The same match on all-grass ground, both home players the computer's.
 std::unique_ptr<Form1> MatchForm(uint64_t seed = 1) {
-  auto f = MakeForm(seed);
-  GameState& gs = f->gs;
-  ResetCastStats(gs);
-  gs.roundNumber = 1;
-  gs.motivated = 1;
-  gs.opponentCast = 4;
-  gs.opponentBackOffset = 9;
-  gs.playerRole = 0;
-  ResetMatch(gs);
-  gs.GameMode = kModeMatch;
-  for (auto& row : terrainGrid(gs)) row.fill(1);
+  auto f = testing_support::LeagueMatchForm(seed, 0);
+  for (auto& row : terrainGrid(f->gs)) row.fill(1);
   return f;
 }
 

@@ -12,6 +12,8 @@
 #include "platform/text.h"
 #include "shell/form1.h"
 #include "shell/state_json.h"
+#include "match/cast_stats.h"
+#include "match/match_setup.h"
 
 namespace testing_support {
 
@@ -113,6 +115,23 @@ inline void NewGameThroughTheOpening(moki::Form1& f, int answer) {
       });
   plat::headless::SetIdleHook(nullptr);
   EXPECT_EQ(code, 0);
+}
+
+// A league match on field 0 against 優雅 and ウィー団子, in the normal
+// course, set up and running, the hero in `role` (1 forward, 2 back, 0
+// manager).
+inline std::unique_ptr<moki::Form1> LeagueMatchForm(uint64_t seed, int role) {
+  auto f = MakeForm(seed);
+  moki::GameState& gs = f->gs;
+  moki::ResetCastStats(gs);
+  gs.roundNumber = 1;
+  gs.motivated = 1;
+  gs.opponentCast = 4;
+  gs.opponentBackOffset = 9;
+  gs.playerRole = static_cast<int16_t>(role);
+  moki::ResetMatch(gs);
+  gs.GameMode = moki::kModeMatch;
+  return f;
 }
 
 }  // namespace testing_support

@@ -17,6 +17,12 @@ namespace moki {
 using i16 = int16_t;
 using WString = std::u32string;  // one code unit per character, as the scripts count them
 
+// A number as the game writes it: decimal, no sign for positives, no padding.
+inline WString NumberText(long long n) {
+  const std::string d = std::to_string(n);
+  return WString(d.begin(), d.end());
+}
+
 constexpr int kCastCount = 23;      // cast indices 0..22
 constexpr int kTeamCastCount = 22;  // cast indices 0..21 (the bear has no team)
 constexpr int kItemCount = 26;      // items 0..25

@@ -16,11 +16,6 @@ namespace moki {
 
 namespace {
 
-std::u32string Num(int v) {
-  const std::string s = std::to_string(v);
-  return std::u32string(s.begin(), s.end());
-}
-
 void SetTalk(GameState& gs, int cast, int entry) {
   gs.talkEntry[size_t(cast)] = static_cast<i16>(entry);
 }
@@ -88,7 +83,7 @@ void MatchResult(Form1& f) {
   const std::u32string caption = gs.homeScore == gs.awayScore  ? U"　同点延長"
                                  : gs.homeScore > gs.awayScore ? U"　勝ち"
                                                                : U"　負け";
-  plat::MessageBox(Num(gs.homeScore) + U"-" + Num(gs.awayScore), caption);
+  plat::MessageBox(NumberText(gs.homeScore) + U"-" + NumberText(gs.awayScore), caption);
   gs.matchPending = 0;
 
   if (gs.homeScore == gs.awayScore) {

@@ -19,7 +19,7 @@ void MirrorBall(GameState& gs) {
   p.prevX = p.x;
   p.prevY = p.y;
   p.y = gs.ball.y;
-  p.animFrame = static_cast<i16>(p.animFrame >= 7 ? 0 : p.animFrame + 1);
+  AdvanceAnim(p);
 }
 
 void DashStep(GameState& gs) {

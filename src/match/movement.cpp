@@ -27,10 +27,6 @@ void BrakeByHalf(MatchPlayer& p) {
     p.speed = 0;
 }
 
-void AdvanceAnim(MatchPlayer& p) {
-  p.animFrame = static_cast<i16>(p.animFrame >= 7 ? 0 : p.animFrame + 1);
-}
-
 i16 Wrap16(int v) {
   return static_cast<i16>(std::clamp(v, -32768, 32767));
 }
@@ -175,6 +171,10 @@ void RemoteBallKeys(GameState& gs) {
     else
       b.speed = 0;
   }
+}
+
+void AdvanceAnim(MatchPlayer& p) {
+  p.animFrame = static_cast<i16>(p.animFrame >= 7 ? 0 : p.animFrame + 1);
 }
 
 void IntegrateForward(GameState& gs, int slot) {

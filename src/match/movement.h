@@ -22,6 +22,9 @@ void RemoteBallKeys(GameState& gs);
 void IntegrateForward(GameState& gs, int slot);
 void IntegrateBack(GameState& gs, int slot);
 
+// The walking picture: 0..7, then round again.
+void AdvanceAnim(MatchPlayer& p);
+
 // The whole update of one player for one match step, in the game's order:
 // movement values, traps, the caught state, the rubber on a back, keys or
 // computer, integration.

@@ -32,20 +32,16 @@ bool Invisible(int cast) {
   return cast == 6 || cast == 15;
 }
 
-std::u32string Num(int v) {
-  const std::string s = std::to_string(v);
-  return std::u32string(s.begin(), s.end());
-}
-
 const WString& CastName(const GameState& gs, int cast) {
   static const WString none;
   return (cast >= 0 && cast < kCastCount) ? gs.castNames[size_t(cast)] : none;
 }
 
 void DrawStatusLine(plat::Surface& dst, const GameState& gs) {
-  const std::u32string line = U"   -TIME " + Num(gs.countsLeft) + U"-       " +
-                              CastName(gs, gs.homeCastIndex) + U" " + Num(gs.homeScore) + U"-" +
-                              Num(gs.awayScore) + U" " + CastName(gs, gs.opponentCast);
+  const std::u32string line = U"   -TIME " + NumberText(gs.countsLeft) + U"-       " +
+                              CastName(gs, gs.homeCastIndex) + U" " + NumberText(gs.homeScore) +
+                              U"-" + NumberText(gs.awayScore) + U" " +
+                              CastName(gs, gs.opponentCast);
   // White with a dark edge, readable on every ground.
   for (int dy = -1; dy <= 1; ++dy)
     for (int dx = -1; dx <= 1; ++dx)

@@ -72,11 +72,6 @@ int FindLabel(const GameState& gs, char32_t label) {
   return int(s.size()) + 1;
 }
 
-WString NumberText(long long n) {
-  std::string d = std::to_string(n);
-  return WString(d.begin(), d.end());
-}
-
 void RunScript(Form1& f, int speaker) {
   GameState& gs = f.gs;
   int pos = 1;

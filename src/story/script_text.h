@@ -29,7 +29,4 @@ inline const WString& CastName(const GameState& gs, int c) {
   return (c >= 0 && c < kCastCount) ? gs.castNames[size_t(c)] : kNone;
 }
 
-// Decimal text of a number, as the scripts write it.
-WString NumberText(long long n);
-
 }  // namespace moki
