@@ -93,7 +93,9 @@ bool PlatformField(const std::string& field, std::string& json) {
   else if (field == "label1Visible")
     json = c.labelVisible ? "true" : "false";
   else if (field == "menuStartEnabled")
-    json = c.menuEnabled[0] ? "true" : "false";
+    json = c.menuEnabled[kMenuStart] ? "true" : "false";
+  else if (field == "menuContinueEnabled")
+    json = c.menuEnabled[kMenuContinue] ? "true" : "false";
   else if (field == "yesNoVisible")
     json = std::string("[") + (c.yesNoVisible[0] ? "true" : "false") + "," +
            (c.yesNoVisible[1] ? "true" : "false") + "]";
@@ -152,7 +154,7 @@ void Dispatch(const Event& e) {
       if (h.keyUp) h.keyUp(e.value);
       break;
     case EvKind::Menu:
-      if (c.menuEnabled[e.value] && h.menu) h.menu(e.value);
+      if (MenuEnabled(e.value) && h.menu) h.menu(e.value);
       break;
   }
 }
@@ -421,8 +423,8 @@ std::string DumpJson() {
   auto& h = internal::GetHandlers();
   std::string game = h.dumpJson ? h.dumpJson() : "{}";
   std::string extra;
-  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled", "yesNoVisible",
-                        "frames", "lastMessageBox"}) {
+  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled",
+                        "menuContinueEnabled", "yesNoVisible", "frames", "lastMessageBox"}) {
     std::string v;
     PlatformField(f, v);
     extra += std::string(extra.empty() ? "" : ",") + "\"" + f + "\":" + v;

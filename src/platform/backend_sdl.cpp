@@ -23,11 +23,8 @@ namespace {
 
 constexpr int kMenuBarH = 20;
 constexpr int kFullH = kMenuBarH + kPlayH;
-constexpr int kDropX = 0, kDropY = kMenuBarH, kDropW = 150, kItemH = 24;
+constexpr int kDropY = kMenuBarH, kItemH = 24;
 constexpr double kRefreshMs = 1000.0 / 60.0;
-
-const std::u32string kMenuTitle = U"ファイル(F)";
-const std::u32string kMenuItems[2] = {U"スタート(S)", U"終了(X)"};
 
 struct Sdl {
   SDL_Window* window = nullptr;
@@ -51,7 +48,8 @@ struct Sdl {
   Uint32 nextTimer = 0;
   bool inTick = false;
   bool menuOpen = false;
-  int menuCursor = 0;
+  int menuOpenIndex = 0;  // which menu of the bar is open
+  int menuCursor = 0;     // the highlighted item in it
   bool fullscreen = false;
   SDL_Rect windowed{};  // where the window was before covering a bare X screen
   internal::GamepadKeys pads;
@@ -64,37 +62,104 @@ double MsSince(Uint64 then) {
          double(SDL_GetPerformanceFrequency());
 }
 
+// The menu bar: titles side by side from the left, each with its access key
+// underlined; the open menu drops down under its title.
+constexpr int kTitleGap = 16, kBarLeft = 10;
+
+const std::vector<Menu>& Menus() {
+  return internal::GetControls().menus;
+}
+
+int TitleLeft(int index) {
+  int x = kBarLeft;
+  for (int i = 0; i < index; ++i)
+    x += TextWidth(ShownLabel(Menus()[size_t(i)].title), FontKind::Regular) + kTitleGap;
+  return x;
+}
+
+int DropWidth(const Menu& m) {
+  int w = 150;
+  for (const MenuItem& item : m.items)
+    w = std::max(w, TextWidth(ShownLabel(item.label), FontKind::Regular) + 48);
+  return w;
+}
+
+// Prints a label with its access key underlined.
+void PrintLabel(Surface& out, int x, int y, const std::u32string& label, Color c) {
+  std::u32string shown = ShownLabel(label);
+  PrintText(out, x, y, shown, c, FontKind::Regular);
+  size_t amp = label.find(U'&');
+  if (amp == std::u32string::npos || amp >= shown.size()) return;
+  int ux = x + TextWidth(shown.substr(0, amp), FontKind::Regular);
+  DrawLine(out, ux, y + 15, ux + TextWidth(shown.substr(amp, 1), FontKind::Regular) - 1, y + 15, c);
+}
+
 void DrawMenu(Surface& out) {
   const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
+  const Color highlight = RGB(60, 90, 170);
   FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
   DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
-  int titleW = TextWidth(kMenuTitle, FontKind::Regular);
-  if (s.menuOpen) FillBox(out, 2, 1, 10 + titleW + 6, kMenuBarH - 2, RGB(60, 90, 170));
-  Color titleColor = s.menuOpen ? kWhite : text;
-  PrintText(out, 10, 2, kMenuTitle, titleColor, FontKind::Regular);
-  // The access key F is underlined.
-  int fx = 10 + TextWidth(U"ファイル(", FontKind::Regular);
-  DrawLine(out, fx, 17, fx + TextWidth(U"F", FontKind::Regular) - 1, 17, titleColor);
-  if (!s.menuOpen) return;
-  FillBox(out, kDropX + 3, kDropY + 3, kDropX + kDropW + 2, kDropY + 2 * kItemH + 6,
-          RGB(30, 30, 40));
-  FillBox(out, kDropX, kDropY, kDropX + kDropW - 1, kDropY + 2 * kItemH + 3, bar);
-  DrawRect(out, kDropX, kDropY, kDropX + kDropW - 1, kDropY + 2 * kItemH + 3, RGB(120, 120, 130));
-  for (int i = 0; i < 2; ++i) {
-    bool enabled = internal::GetControls().menuEnabled[i];
+  for (size_t i = 0; i < Menus().size(); ++i) {
+    const bool open = s.menuOpen && int(i) == s.menuOpenIndex;
+    const int x = TitleLeft(int(i));
+    const int w = TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular);
+    if (open) FillBox(out, x - 8, 1, x + w + 6, kMenuBarH - 2, highlight);
+    PrintLabel(out, x, 2, Menus()[i].title, open ? kWhite : text);
+  }
+  if (!s.menuOpen || s.menuOpenIndex >= int(Menus().size())) return;
+  const Menu& m = Menus()[size_t(s.menuOpenIndex)];
+  const int left = TitleLeft(s.menuOpenIndex) - kBarLeft, w = DropWidth(m);
+  const int n = int(m.items.size());
+  FillBox(out, left + 3, kDropY + 3, left + w + 2, kDropY + n * kItemH + 6, RGB(30, 30, 40));
+  FillBox(out, left, kDropY, left + w - 1, kDropY + n * kItemH + 3, bar);
+  DrawRect(out, left, kDropY, left + w - 1, kDropY + n * kItemH + 3, RGB(120, 120, 130));
+  for (int i = 0; i < n; ++i) {
+    const MenuItem& item = m.items[size_t(i)];
+    bool enabled = MenuEnabled(item.id);
     int y = kDropY + 2 + i * kItemH;
     Color c = enabled ? text : grey;
     if (i == s.menuCursor) {
-      FillBox(out, kDropX + 2, y, kDropX + kDropW - 3, y + kItemH - 1, RGB(60, 90, 170));
+      FillBox(out, left + 2, y, left + w - 3, y + kItemH - 1, highlight);
       if (enabled) c = kWhite;
     }
-    PrintText(out, kDropX + 24, y + 4, kMenuItems[i], c, FontKind::Regular);
-    std::u32string before = kMenuItems[i].substr(0, kMenuItems[i].find(U'(') + 1);
-    int ux = kDropX + 24 + TextWidth(before, FontKind::Regular);
-    DrawLine(out, ux, y + 20,
-             ux + TextWidth(kMenuItems[i].substr(before.size(), 1), FontKind::Regular) - 1, y + 20,
-             c);
+    PrintLabel(out, left + 24, y + 4, item.label, c);
   }
+}
+
+// The item of the open menu under a point of the picture, or -1.
+int ItemAt(int x, int y) {
+  if (!s.menuOpen || s.menuOpenIndex >= int(Menus().size())) return -1;
+  const Menu& m = Menus()[size_t(s.menuOpenIndex)];
+  const int left = TitleLeft(s.menuOpenIndex) - kBarLeft;
+  if (x < left || x >= left + DropWidth(m) || y < kDropY + 2) return -1;
+  int item = (y - kDropY - 2) / kItemH;
+  return item < int(m.items.size()) ? item : -1;
+}
+
+// The menu whose title is under a point of the bar, or -1.
+int TitleAt(int x, int y) {
+  if (y < 0 || y >= kMenuBarH) return -1;
+  for (size_t i = 0; i < Menus().size(); ++i) {
+    int left = TitleLeft(int(i)) - kTitleGap / 2;
+    int right = TitleLeft(int(i)) + TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular) +
+                kTitleGap / 2;
+    if (x >= left && x < right) return int(i);
+  }
+  return -1;
+}
+
+void OpenMenu(int index) {
+  s.menuOpen = true;
+  s.menuOpenIndex = index;
+  s.menuCursor = 0;
+  const auto& items = Menus()[size_t(index)].items;
+  // The cursor starts on the first item that can be chosen.
+  for (size_t i = 0; i < items.size(); ++i)
+    if (MenuEnabled(items[i].id)) {
+      s.menuCursor = int(i);
+      break;
+    }
+  internal::MarkDirty();
 }
 
 // The largest whole multiple of the picture that fits, centred; a window too
@@ -223,12 +288,16 @@ int ToVirtualKey(SDL_Keycode k) {
   return 0;
 }
 
-void ChooseMenu(int index) {
+void ChooseMenu(int item) {
   s.menuOpen = false;
   internal::MarkDirty();
-  if (!internal::GetControls().menuEnabled[index]) return;
+  if (s.menuOpenIndex >= int(Menus().size())) return;
+  const auto& items = Menus()[size_t(s.menuOpenIndex)].items;
+  if (item < 0 || item >= int(items.size())) return;
+  const int id = items[size_t(item)].id;
+  if (!MenuEnabled(id)) return;
   auto& h = internal::GetHandlers();
-  if (h.menu) h.menu(index);
+  if (h.menu) h.menu(id);
 }
 
 // Whether a window manager looks after our window. Full screen is a request
@@ -287,24 +356,34 @@ void ToggleFullscreen() {
   internal::MarkDirty();
 }
 
-// Keys while the menu is open: arrows and Enter move and choose, S or X
-// choose directly, Esc (or Alt) closes.
+// Keys while the menu is open: Up and Down move, Left and Right go to the
+// next menu, Enter chooses, an item's access key chooses it directly, Esc
+// (or Alt) closes.
 void MenuKey(SDL_Keycode k) {
+  const int menus = int(Menus().size());
+  if (s.menuOpenIndex >= menus || Menus()[size_t(s.menuOpenIndex)].items.empty()) {
+    s.menuOpen = false;
+    internal::MarkDirty();
+    return;
+  }
+  const int items = int(Menus()[size_t(s.menuOpenIndex)].items.size());
   switch (k) {
     case SDLK_UP:
-    case SDLK_DOWN:
-      s.menuCursor = 1 - s.menuCursor;
+      s.menuCursor = (s.menuCursor + items - 1) % items;
       break;
+    case SDLK_DOWN:
+      s.menuCursor = (s.menuCursor + 1) % items;
+      break;
+    case SDLK_LEFT:
+      OpenMenu((s.menuOpenIndex + menus - 1) % menus);
+      return;
+    case SDLK_RIGHT:
+      OpenMenu((s.menuOpenIndex + 1) % menus);
+      return;
     case SDLK_RETURN:
     case SDLK_KP_ENTER:
     case SDLK_SPACE:
       ChooseMenu(s.menuCursor);
-      return;
-    case SDLK_s:
-      ChooseMenu(0);
-      return;
-    case SDLK_x:
-      ChooseMenu(1);
       return;
     case SDLK_ESCAPE:
     case SDLK_LALT:
@@ -312,6 +391,14 @@ void MenuKey(SDL_Keycode k) {
       s.menuOpen = false;
       break;
     default:
+      if (k >= SDLK_a && k <= SDLK_z) {
+        const auto& list = Menus()[size_t(s.menuOpenIndex)].items;
+        for (size_t i = 0; i < list.size(); ++i)
+          if (AccessKey(list[i].label) == char32_t(U'A' + (k - SDLK_a))) {
+            ChooseMenu(int(i));
+            return;
+          }
+      }
       break;
   }
   internal::MarkDirty();
@@ -371,11 +458,13 @@ void Handle(const SDL_Event& e) {
         MenuKey(k);
         break;
       }
-      if ((e.key.keysym.mod & KMOD_ALT) && k == SDLK_f) {
-        s.menuOpen = true;
-        s.menuCursor = internal::GetControls().menuEnabled[0] ? 0 : 1;
-        internal::MarkDirty();
-        break;
+      if ((e.key.keysym.mod & KMOD_ALT) && k >= SDLK_a && k <= SDLK_z) {
+        for (size_t i = 0; i < Menus().size(); ++i)
+          if (AccessKey(Menus()[i].title) == char32_t(U'A' + (k - SDLK_a))) {
+            OpenMenu(int(i));
+            break;
+          }
+        if (s.menuOpen) break;
       }
       if (e.key.keysym.mod & KMOD_ALT) break;  // Alt combinations are the window's, not the game's
       int vk = ToVirtualKey(k);
@@ -404,12 +493,10 @@ void Handle(const SDL_Event& e) {
       if (s.menuOpen) {
         int x = e.motion.x, y = e.motion.y;
         ToPicture(x, y);
-        if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH) {
-          int item = (y - kDropY - 2) / kItemH;
-          if (item != s.menuCursor) {
-            s.menuCursor = item;
-            internal::MarkDirty();
-          }
+        int item = ItemAt(x, y);
+        if (item >= 0 && item != s.menuCursor) {
+          s.menuCursor = item;
+          internal::MarkDirty();
         }
       }
       break;
@@ -424,15 +511,19 @@ void Handle(const SDL_Event& e) {
         }
         break;
       }
-      int titleW = TextWidth(kMenuTitle, FontKind::Regular) + 16;
-      if (y < kMenuBarH && x < titleW) {
-        s.menuOpen = !s.menuOpen;
-        s.menuCursor = 0;
-        internal::MarkDirty();
+      int title = TitleAt(x, y);
+      if (title >= 0) {
+        if (s.menuOpen && s.menuOpenIndex == title) {
+          s.menuOpen = false;
+          internal::MarkDirty();
+        } else {
+          OpenMenu(title);
+        }
       } else if (s.menuOpen) {
-        if (x >= kDropX && x < kDropX + kDropW && y >= kDropY + 2 && y < kDropY + 2 + 2 * kItemH)
-          ChooseMenu((y - kDropY - 2) / kItemH);
-        else {
+        int item = ItemAt(x, y);
+        if (item >= 0) {
+          ChooseMenu(item);
+        } else {
           s.menuOpen = false;
           internal::MarkDirty();
         }
@@ -509,8 +600,8 @@ void CreateMainWindow(const std::u32string& caption) {
     if (!s.renderer) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
     SDL_RenderSetLogicalSize(s.renderer, kPlayW, kFullH);
     SDL_RenderSetIntegerScale(s.renderer, SDL_TRUE);
-    s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                  SDL_TEXTUREACCESS_STREAMING, kPlayW, kFullH);
+    s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                  kPlayW, kFullH);
     if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
   }
   // Game controllers are welcome but not needed.

@@ -105,12 +105,31 @@ void SetYesNoVisible(int index, bool visible) {
 bool YesNoVisible(int index) {
   return (index == 0 || index == 1) && internal::GetControls().yesNoVisible[index];
 }
-void SetMenuEnabled(int index, bool enabled) {
-  if (index == 0 || index == 1) internal::GetControls().menuEnabled[index] = enabled;
+void SetMenuBar(const std::vector<Menu>& menus) {
+  internal::GetControls().menus = menus;
   internal::MarkDirty();
 }
-bool MenuEnabled(int index) {
-  return (index == 0 || index == 1) && internal::GetControls().menuEnabled[index];
+const std::vector<Menu>& MenuBar() {
+  return internal::GetControls().menus;
+}
+void SetMenuEnabled(int id, bool enabled) {
+  if (id >= 0 && id < kMenuIdCount) internal::GetControls().menuEnabled[id] = enabled;
+  internal::MarkDirty();
+}
+bool MenuEnabled(int id) {
+  return id >= 0 && id < kMenuIdCount && internal::GetControls().menuEnabled[id];
+}
+char32_t AccessKey(const std::u32string& label) {
+  size_t amp = label.find(U'&');
+  if (amp == std::u32string::npos || amp + 1 >= label.size()) return 0;
+  char32_t k = label[amp + 1];
+  return k >= U'a' && k <= U'z' ? k - U'a' + U'A' : k;
+}
+std::u32string ShownLabel(const std::u32string& label) {
+  std::u32string shown = label;
+  size_t amp = shown.find(U'&');
+  if (amp != std::u32string::npos) shown.erase(amp, 1);
+  return shown;
 }
 
 }  // namespace plat

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/surface.h"
@@ -20,7 +21,9 @@ struct Controls {
   bool labelVisible = false;
   bool yesNoVisible[2] = {false, false};
   const Surface* yesNo[2] = {nullptr, nullptr};
-  bool menuEnabled[2] = {true, true};
+  bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true};
+  std::vector<Menu> menus = {
+      {U"ファイル(&F)", {{U"スタート(&S)", kMenuStart}, {U"終了(&X)", kMenuQuit}}}};
   bool boxUp = false;
   std::u32string boxText, boxCaption;
 };

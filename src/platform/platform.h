@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -43,7 +44,7 @@ struct Handlers {
   std::function<void(int)> keyUp;
   std::function<void()> paint;
   std::function<void()> timer;
-  std::function<void(int)> menu;                     // index of the chosen menu item
+  std::function<void(int)> menu;                     // id of the chosen menu item (MenuId)
   std::function<const std::u32string&()> labelText;  // the current text of Label1
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
@@ -75,9 +76,37 @@ void SetYesNoPictures(const Surface* yes, const Surface* no);
 void SetYesNoVisible(int index, bool visible);
 bool YesNoVisible(int index);
 
-// The menu ファイル: item 0 スタート, item 1 終了.
-void SetMenuEnabled(int index, bool enabled);
-bool MenuEnabled(int index);
+// --- The menu bar ------------------------------------------------------------
+// The ids of the menu items; the menu handler receives them.
+enum MenuId : int {
+  kMenuStart = 0,
+  kMenuQuit = 1,
+  kMenuContinue = 2,
+  kMenuKeys = 3,
+  kMenuLanguage = 4,
+  kMenuIdCount = 8,
+};
+// "&" marks the access key in a title or label, as in U"スタート(&S)"; it is
+// shown underlined, without the "&".
+struct MenuItem {
+  std::u32string label;
+  int id = 0;
+};
+struct Menu {
+  std::u32string title;
+  std::vector<MenuItem> items;
+};
+// Sets the menus of the bar (at start-up, and again to relabel them). Until
+// the game sets it, the bar holds ファイル with スタート and 終了.
+void SetMenuBar(const std::vector<Menu>& menus);
+const std::vector<Menu>& MenuBar();
+// Items are enabled until the game disables them.
+void SetMenuEnabled(int id, bool enabled);
+bool MenuEnabled(int id);
+// The access key of a title or label (the letter after "&"), and the text as
+// shown, without the "&".
+char32_t AccessKey(const std::u32string& label);
+std::u32string ShownLabel(const std::u32string& label);
 
 // Modal message box with an OK button; returns when it is closed. While it is
 // up no key handler runs and no timer tick starts.

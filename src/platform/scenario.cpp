@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <sstream>
+#include <utility>
 
 #include "platform/platform.h"
 
@@ -77,10 +78,16 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
         c.ms = n;
       }
     } else if (op == "menu") {
-      if (w.size() != 2 || (w[1] != "start" && w[1] != "quit"))
-        return fail("expected: menu start | menu quit");
+      static const std::pair<const char*, int> kItems[] = {{"start", kMenuStart},
+                                                           {"quit", kMenuQuit},
+                                                           {"continue", kMenuContinue},
+                                                           {"keys", kMenuKeys},
+                                                           {"language", kMenuLanguage}};
+      c.menu = -1;
+      for (const auto& [name, id] : kItems)
+        if (w.size() == 2 && w[1] == name) c.menu = id;
+      if (c.menu < 0) return fail("expected: menu start | quit | continue | keys | language");
       c.op = Op::Menu;
-      c.menu = w[1] == "start" ? 0 : 1;
     } else if (op == "until") {
       if (w.size() < 3) return fail("expected: until FIELD VALUE [MS]");
       c.op = Op::Until;

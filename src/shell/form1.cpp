@@ -46,10 +46,10 @@ void Form_Load(Form1& f) {
   plat::Refresh();
 }
 
-void f1_Click(Form1& f, int index) {
-  if (index == 0) {
+void f1_Click(Form1& f, int id) {
+  if (id == plat::kMenuStart) {
     StartNewGame(f);
-  } else if (index == 1) {
+  } else if (id == plat::kMenuQuit) {
     plat::Quit();  // nothing to save: the game never writes files
   }
 }

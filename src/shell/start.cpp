@@ -10,7 +10,7 @@ namespace moki {
 
 void StartNewGame(Form1& f) {
   GameState& gs = f.gs;
-  plat::SetMenuEnabled(0, false);  // no second game while this one runs
+  plat::SetMenuEnabled(plat::kMenuStart, false);  // no second game while this one runs
   ResetKeys(gs);
   plat::SetTimerEnabled(false);
   SetupNewGame(gs);
