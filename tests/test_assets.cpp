@@ -171,7 +171,7 @@ TEST(Assets, MapTilesReadAsWhatTheyAre) {
   for (int i = 0; i < 20; ++i)
     if (!Load(Name("picmap_%02d.png", i), t[i]) || t[i].w != 32 || t[i].h != 32) return;
   // codes without a picture are one plain dark colour, never leftovers
-  for (int i : {0, 5, 6, 7, 8, 9}) {
+  for (int i : {0, 9}) {
     const uint32_t c = t[i].At(0, 0);
     for (uint32_t p : t[i].px) ASSERT_EQ(p, c) << "tile " << i << " is not plain";
     EXPECT_LT(((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255), 3 * 64) << "tile " << i;
@@ -219,6 +219,29 @@ TEST(Assets, MapTilesReadAsWhatTheyAre) {
     const double d = std::abs(m.r - g.r) + std::abs(m.g - g.g) + std::abs(m.b - g.b);
     EXPECT_GT(d, 150.0);
   }
+}
+
+TEST(Assets, GoalLinesAreANetBehindAWhiteLineFacingTheField) {
+  std::vector<plat::Surface> t(9);
+  for (int i = 5; i <= 8; ++i)
+    if (!Load(Name("picmap_%02d.png", i), t[size_t(i)]) || t[size_t(i)].w != 32) return;
+  // The away side's pictures are the home side's seen in a mirror.
+  for (int i : {5, 6})
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x)
+        ASSERT_EQ(t[size_t(i)].At(x, y), t[size_t(i + 2)].At(31 - x, y))
+            << i << " " << x << "," << y;
+  for (int i : {5, 6}) {
+    const plat::Surface& s = t[size_t(i)];
+    for (int y = 0; y < 32; ++y) {
+      EXPECT_EQ(s.At(31, y), 0xFEFEFEu) << "tile " << i << ": the line on the field's side";
+      EXPECT_NE(s.At(0, y), 0xFEFEFEu) << "tile " << i;
+    }
+  }
+  // 1 point on a dark blue net, 2 points on a red one.
+  const Mean one = MeanOf(t[5], 0, 0, 24, 32), two = MeanOf(t[6], 0, 0, 24, 32);
+  EXPECT_TRUE(one.b > one.r + 30 && one.b > one.g + 30 && one.r + one.g + one.b < 3 * 110);
+  EXPECT_TRUE(two.r > two.g + 80 && two.r > two.b + 80);
 }
 
 TEST(Assets, YesNoPromptsDifferOnlyInThePointer) {

@@ -39,6 +39,23 @@ inline i16 TerrainAt(const GameState& gs, int col, int row) {
   return terrainGrid(gs)[size_t(row)][size_t(col)];
 }
 
+// The goal lines are the whole of columns 0 and 18: a ball past either scores,
+// 2 points with its centre in rows 6 and 7 (192 < y < 256), else 1. A match
+// draws them with pictures of their own, the home side's 5 (1 point) and 6
+// (2 points) and their mirror images 7 and 8 on the away side, chosen by
+// position. The field files keep real ground there, and that ground still
+// counts: a ball blown over the line between two steps takes its friction.
+constexpr int kHomeGoalCol = 0, kAwayGoalCol = 18;
+constexpr int kTwoPointTopRow = 6, kTwoPointBottomRow = 7;
+
+// The picture of a match cell: the goal line's on the goal columns, the
+// ground's everywhere else.
+inline int MatchTilePicture(int col, int row, int ground) {
+  if (col != kHomeGoalCol && col != kAwayGoalCol) return ground;
+  const bool twoPoints = row >= kTwoPointTopRow && row <= kTwoPointBottomRow;
+  return (col == kHomeGoalCol ? 5 : 7) + (twoPoints ? 1 : 0);
+}
+
 // A cast index as a row of CastStats (the bear and anything else fall back to
 // the hero's row rather than reading past the table).
 inline size_t StatsRow(int cast) {

@@ -8,6 +8,7 @@
 
 #include "core/draw.h"
 #include "core/numeric.h"
+#include "match/field.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 
@@ -53,9 +54,11 @@ void DrawStatusLine(plat::Surface& dst, const GameState& gs) {
 
 void DrawMatchTerrain(plat::Surface& dst, const Form1& f) {
   const GameState& gs = f.gs;
+  const bool goals = gs.GameMode == kModeMatch;  // the bear's room has none
   for (int row = 0; row < 14; ++row)
     for (int col = 0; col < 19; ++col) {
-      const int t = terrainGrid(gs)[size_t(row)][size_t(col)];
+      int t = terrainGrid(gs)[size_t(row)][size_t(col)];
+      if (goals) t = MatchTilePicture(col, row, t);
       const plat::Surface& tile = f.pics.Picmap[size_t(t >= 0 && t < 20 ? t : 0)];
       plat::BitBlt(dst, col * 32, row * 32, 32, 32, tile, 0, 0, plat::Rop::Copy);
     }

@@ -2,7 +2,9 @@
 
 Terrain tiles (grass, water, sand, ice) are kept calm so a ball and the
 players stay easy to see on them; every pattern is placed with wrap-around so
-a tile repeats without seams.  The chair and the railing stand on the same
+a tile repeats without seams.  The goal lines are a net in the shade behind a
+white line, dark blue where a goal scores 1 and red in the 2-point middle, so
+they stand out from every ground beside them.  The chair and the railing stand on the same
 floorboards as the plain floor, so furniture sits in the floor without a seam.
 """
 from canvas import Img, parse_grid
@@ -115,6 +117,34 @@ def ice():
         t.put(x, y, "steel")
     for x, y in ((13, 3), (29, 17), (12, 19), (2, 30)):
         t.put(x, y, "sky")
+    return t
+
+
+# ---------------------------------------------------------------- goal lines
+
+# The match draws these over columns 0 and 18 of every field (codes 5 and 6
+# on the home side, their mirror images 7 and 8 on the away side), with the
+# white line on the edge that faces the field: the ball scores once it is past
+# that line.
+NET_MESH = 8
+
+
+def goal_line(two_points, away):
+    t = Tile("red" if two_points else "navy")
+    knot = "pink_l" if two_points else "steel"
+    mesh = "rose" if two_points else "blue_d"
+    for y in range(N):
+        for x in range(N):
+            a, b = (x + y) % NET_MESH == 0, (x - y) % NET_MESH == 0
+            if a and b:
+                t.put(x, y, knot)
+            elif a or b:
+                t.put(x, y, mesh)
+    # the line's shadow on the net, then the line itself
+    t.rect(27, 0, 1, N, "ink")
+    t.rect(28, 0, 4, N, "white")
+    if away:
+        t.px = [p for y in range(N) for p in t.px[y * N:(y + 1) * N][::-1]]
     return t
 
 
@@ -333,6 +363,10 @@ def all_tiles():
     tiles[2] = water()
     tiles[3] = sand()
     tiles[4] = ice()
+    tiles[5] = goal_line(False, away=False)
+    tiles[6] = goal_line(True, away=False)
+    tiles[7] = goal_line(False, away=True)
+    tiles[8] = goal_line(True, away=True)
     tiles[10] = floor()
     tiles[11] = red_wall()
     tiles[12] = red_wall_bottom()
