@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once as players get it (a Release
-# build), and once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, then packaged and the package checked), and once more under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
 # Here every compiler warning is an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +11,10 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMOKI_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
+
+# The Debian package of that build, checked: its files, the linters, and the
+# game and scenario runner run from the package unpacked.
+bash tools/package.sh --check
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOKI_SANITIZE=ON -DMOKI_BENCH=OFF \
   -DMOKI_WERROR=ON >/dev/null

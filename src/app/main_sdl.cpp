@@ -1,8 +1,27 @@
 // 大会にモキモキ: the game in a real window.
+#include <iostream>
+#include <string>
+
+#include "app/command_line.h"
 #include "platform/platform.h"
 #include "shell/form1.h"
 
-int main() {
+int main(int argc, char** argv) {
+  // The command line is answered before anything opens a window.
+  moki::CommandLine cl;
+  std::string error;
+  if (!moki::ParseCommandLine(argc, argv, cl, error)) {
+    std::cerr << "mokimoki: " << error << "\nTry 'mokimoki --help' for the options.\n";
+    return moki::kExitUsage;
+  }
+  if (cl.help) {
+    std::cout << moki::HelpText();
+    return moki::kExitOk;
+  }
+  if (cl.version) {
+    std::cout << moki::VersionText();
+    return moki::kExitOk;
+  }
   static moki::Form1 form;  // the window object lives for the program's life
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);

@@ -4,8 +4,13 @@
 // virtual-key codes it knows.
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
@@ -566,6 +571,117 @@ bool PumpOnce() {
   return handled;
 }
 
+// --- The display --------------------------------------------------------------
+
+bool EnvSet(const char* name) {
+  const char* v = SDL_getenv(name);
+  return v && *v;
+}
+
+// "DISPLAY=:0, WAYLAND_DISPLAY is not set": what the session names.
+std::string DisplayNames() {
+  std::string text;
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+    if (!text.empty()) text += ", ";
+    text += name;
+    text += EnvSet(name) ? std::string("=") + SDL_getenv(name) : std::string(" is not set");
+  }
+  return text;
+}
+
+// Starts SDL's video on the display the session names: X11 for DISPLAY,
+// Wayland for WAYLAND_DISPLAY. Without either the game stops at once instead
+// of falling back to a driver that draws where nobody sees it (over ssh, say);
+// SDL_VIDEODRIVER still chooses any driver by name.
+void OpenDisplay() {
+  if (!EnvSet("SDL_VIDEODRIVER")) {
+    std::string drivers;
+    if (EnvSet("DISPLAY")) drivers = "x11";
+    if (EnvSet("WAYLAND_DISPLAY")) drivers += drivers.empty() ? "wayland" : ",wayland";
+    if (drivers.empty())
+      FatalError(
+          "no display to open the window on: neither DISPLAY nor WAYLAND_DISPLAY is set "
+          "(the game needs a graphical session)");
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
+  }
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
+    FatalError("cannot open a window on the display (" + DisplayNames() + "): " + SDL_GetError());
+}
+
+std::string g_displayLost;  // the message for a display that goes away
+
+// Xlib calls this when the connection to the X server is gone; it must not
+// return. The game ends with a message instead of Xlib's own.
+int XDisplayLost(Display*) {
+  std::fputs(g_displayLost.c_str(), stderr);
+  std::_Exit(1);
+}
+
+// A display that goes away ends the game with a message naming it.
+void WatchDisplay() {
+  g_displayLost = "mokimoki: the display went away (" + DisplayNames() + "); the game ends\n";
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(s.window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+  void* xlib = SDL_LoadObject("libX11.so.6");
+  using SetHandler = XIOErrorHandler (*)(XIOErrorHandler);
+  auto set =
+      xlib ? reinterpret_cast<SetHandler>(SDL_LoadFunction(xlib, "XSetIOErrorHandler")) : nullptr;
+  if (set) set(XDisplayLost);
+}
+
+// Wayland has no such call: SDL sends a quit when its connection breaks, and
+// the connection then holds an error.
+bool WaylandDisplayLost() {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!s.window || !SDL_GetWindowWMInfo(s.window, &info) || info.subsystem != SDL_SYSWM_WAYLAND)
+    return false;
+  void* lib = SDL_LoadObject("libwayland-client.so.0");
+  using GetError = int (*)(wl_display*);
+  auto getError =
+      lib ? reinterpret_cast<GetError>(SDL_LoadFunction(lib, "wl_display_get_error")) : nullptr;
+  return getError && getError(info.info.wl.display) != 0;
+}
+
+// --- A fatal error's box ---------------------------------------------------------
+
+pid_t g_boxGroup = 0;  // the process group showing the box
+
+void EndBoxAndGame(int sig) {
+  if (g_boxGroup > 0) kill(-g_boxGroup, SIGKILL);
+  std::signal(sig, SIG_DFL);
+  std::raise(sig);
+}
+
+void EndOwnGroup(int) {
+  kill(0, SIGKILL);
+}
+
+// Shows the box in a child process with a process group of its own (SDL may
+// hand the box to further processes of its own) and waits until it is
+// closed. Nothing of it outlives the game: SIGTERM, SIGINT or SIGHUP to the
+// game end the box too, and a game killed outright takes the box with it.
+void ShowFatalBox(const std::string& text) {
+  const pid_t game = getpid();
+  const pid_t pid = fork();
+  if (pid == 0) {
+    setpgid(0, 0);
+    std::signal(SIGTERM, EndOwnGroup);
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != game) EndOwnGroup(0);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "大会にモキモキ", text.c_str(), s.window);
+    std::_Exit(0);
+  }
+  if (pid < 0) return;  // no box rather than one that could stay behind
+  setpgid(pid, pid);
+  g_boxGroup = pid;
+  for (int sig : {SIGTERM, SIGINT, SIGHUP}) std::signal(sig, EndBoxAndGame);
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+}
+
 }  // namespace
 
 void CreateMainWindow(const std::u32string& caption) {
@@ -576,8 +692,7 @@ void CreateMainWindow(const std::u32string& caption) {
   // The window's own pixels, not a texture behind them: under X11 the
   // changed rectangles then go by shared memory without any OpenGL.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER) != 0)
-    FatalError(std::string("cannot open a window: ") + SDL_GetError());
+  OpenDisplay();
   std::string err;
   if (!InitFonts(err)) FatalError(err);
 
@@ -592,6 +707,7 @@ void CreateMainWindow(const std::u32string& caption) {
                               SDL_WINDOWPOS_CENTERED, kPlayW * scale, kFullH * scale,
                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
   if (!s.window) FatalError(std::string("cannot open a window: ") + SDL_GetError());
+  WatchDisplay();
   const char* way = SDL_getenv("MOKI_PRESENT");  // "renderer" tries the other way
   s.direct = !(way && std::string(way) == "renderer") && SDL_GetWindowSurface(s.window) != nullptr;
   if (!s.direct) {
@@ -688,6 +804,10 @@ void WaitEvents(int64_t deadline) {
 }
 
 [[noreturn]] void Quit() {
+  if (WaylandDisplayLost()) {
+    std::fputs(g_displayLost.c_str(), stderr);
+    std::_Exit(1);
+  }
   // Leave at once. Tearing SDL down first can race with the X server over a
   // window that is already going (an X error then ends the program with
   // status 1); the server closes the window with the connection anyway.
@@ -701,8 +821,10 @@ void WaitEvents(int64_t deadline) {
   std::string boxText = msg;
   for (size_t at = boxText.find(": "); at != std::string::npos; at = boxText.find(": ", at + 2))
     boxText.replace(at, 2, ":\n");
-  if (SDL_WasInit(SDL_INIT_VIDEO) || SDL_Init(SDL_INIT_VIDEO) == 0)
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "大会にモキモキ", boxText.c_str(), s.window);
+  // Only on the display the game already has: a failed start-up of SDL's
+  // video is not tried again, lest another driver show the box where nobody
+  // sees it.
+  if (SDL_WasInit(SDL_INIT_VIDEO)) ShowFatalBox(boxText);
   std::exit(1);
 }
 

@@ -135,7 +135,9 @@ double Rnd();
 void Randomize();
 
 // --- Files and errors -------------------------------------------------------------
-// The folder of the running executable (no trailing slash).
+// The folder holding data/ and assets/ (no trailing slash): the executable's
+// own folder in a build, PREFIX/share/games/mokimoki for an executable
+// installed as PREFIX/games/mokimoki.
 std::string ProgramDir();
 // Shows msg in a message box (when there is a window), prints it on standard
 // error, and ends the program with a non-zero status.
