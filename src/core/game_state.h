@@ -99,7 +99,7 @@ struct GameState {
   i16 choicePending = 0;
   i16 choiceCursor = 0;
   WString choiceLabels;
-  i16 statusShown = 0;  // the Ctrl pause is up
+  i16 statusShown = 0;           // the Ctrl pause is up
   i16 language = kLangJapanese;  // whose words every text is in (kLangJapanese, kLangEnglish)
 
   // Fixed direction tables (frontDX/frontDY may be doubled for one look-up at a counter).
@@ -168,7 +168,7 @@ struct GameState {
   i16 scriptPos = 0;
   i16 scriptSpeaker = -1;  // whose script scriptText is
   i16 pageStartPos = 0;    // where the page now shown began in scriptText
-  i16 dialogueState = 0;  // 0 none, >0 running (+1 per Space), -1 ended
+  i16 dialogueState = 0;   // 0 none, >0 running (+1 per Space), -1 ended
   std::array<i16, kCastCount> talkEntry{};
   WString messageText;
   i16 matchPending = 0;
