@@ -72,7 +72,7 @@ constexpr const char32_t kSeller[] =
     U"#A1"
     U"#0Santa: \"Lemme \"sell\" you a present!#?ab"
     U"#aGot some good stuff in again this time, heh heh.#,"
-    U"Get this: #IK x \"#IN\", all for #IM dolls.#,"
+    U"Get this: \"#IN\", #IK of 'em, all for #IM dolls.#,"
     U"You buyin'?#?cb"
     U"#c#Cde"
     U"#bIt's good stuff, y'know...#GE"
