@@ -3,6 +3,7 @@
 // the middle of a talk that carries the talk on in the other language.
 #include <set>
 
+#include "platform/scenario.h"
 #include "story/language.h"
 #include "test_support.h"
 
@@ -229,9 +230,9 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
     }
   });
   plat::headless::SetFrameHook([&](const plat::Surface&) { watch.Look(); });
-  code = run(
-      "press space\nuntil GameMode 3 120000\nuntil GameMode 2 600000\n"
-      "until dialogueState 0 120000\nwait 1000\npress ctrl\nwait 500\npress ctrl\nwait 500\n");
+  code =
+      run("press space\nuntil GameMode 3 120000\nuntil GameMode 2 600000\n"
+          "until dialogueState 0 120000\nwait 1000\npress ctrl\nwait 500\npress ctrl\nwait 500\n");
   plat::headless::SetIdleHook(nullptr);
   plat::headless::SetFrameHook(nullptr);
   ASSERT_EQ(code, 0);
@@ -282,8 +283,8 @@ TEST(English, SwitchingInTheMiddleOfATalkGoesOnInTheOtherLanguage) {
     }
     reader();
   });
-  const int code = RunWith("press space\nuntil dialogueState -1 120000\n",
-                           [&] { plat::headless::MainLoop(); });
+  const int code =
+      RunWith("press space\nuntil dialogueState -1 120000\n", [&] { plat::headless::MainLoop(); });
   plat::headless::SetIdleHook(nullptr);
   plat::SetPrintObserver(nullptr);
   ASSERT_EQ(code, 0);
@@ -297,4 +298,30 @@ TEST(English, SwitchingInTheMiddleOfATalkGoesOnInTheOtherLanguage) {
   EXPECT_EQ(gs.playerRole, 1);
   EXPECT_EQ(gs.castNames[2], U"Receptionist");
   EXPECT_EQ(gs.itemName[0], U"Nothing");
+}
+
+TEST(English, TheScenarioRunnerSwitchesWithLang) {
+  auto f = MakeForm(1);
+  GameState& gs = f->gs;
+  std::string err;
+  std::vector<plat::scenario::Command> cmds;
+  EXPECT_FALSE(plat::scenario::Parse("lang english\n", cmds, err));
+  EXPECT_FALSE(plat::scenario::Parse("lang\n", cmds, err));
+  const int code = RunWith(
+      "lang en\nwait 100\ndump\nmenu start\nuntil yesNoVisible [true,false] 20000\ndump\n"
+      "lang ja\ndump\n",
+      [&] {
+        Form_Load(*f);
+        plat::headless::MainLoop();
+      });
+  EXPECT_EQ(code, 0);
+  const auto& dumps = plat::headless::Dumps();
+  ASSERT_GE(dumps.size(), 3u);
+  EXPECT_NE(dumps[0].find("\"language\":1"), std::string::npos);
+  EXPECT_NE(dumps[1].find("\"messageText\":\"Mokimoki: \\\"Kua (our hero)"), std::string::npos);
+  EXPECT_NE(dumps[2].find("\"language\":0"), std::string::npos);
+  EXPECT_NE(dumps[2].find("\"messageText\":\"モキモキ「くあ(主人公)、"), std::string::npos);
+  EXPECT_EQ(gs.language, kLangJapanese);
+  // A code the game does not know ends the run with status 2.
+  EXPECT_EQ(RunWith("lang xx\n", [&] { plat::headless::MainLoop(); }), 2);
 }
