@@ -14,18 +14,19 @@ namespace moki {
 
 // The picture controls, with the sizes the game draws them at.
 struct Pictures {
-  std::array<plat::Surface, 20> Picmap;   // 32 x 32 tile images by tile code
-  std::array<plat::Surface, 23> Picfcha;  // 256 x 64 character sheets by cast index
-  std::array<plat::Surface, 3> Pickuma;   // the bear: 32 x 64, 64 x 128, 128 x 256
-  std::array<plat::Surface, 2> Picyesno;  // 80 x 50 yes/no cursor pictures
-  plat::Surface Picdaiji;                 // 560 x 240 title lettering and mask
-  plat::Surface Picopening;               // 48 x 96 opening picture and mask
-  plat::Surface Picwana4;                 // 64 x 32 sphere obstacle
-  std::array<plat::Surface, 2> Picball;   // 36 x 18 balls
-  plat::Surface Picfire;                  // 36 x 36 fireball frames
-  plat::Surface Picback1;                 // 608 x 448 composition buffer
-  plat::Surface Picback2;                 // 672 x 512 hall background
-  plat::Surface Picture1;                 // 608 x 448 composition buffer
+  std::array<plat::Surface, 20> Picmap;      // 32 x 32 tile images by tile code
+  std::array<plat::Surface, 23> Picfcha;     // 256 x 64 character sheets by cast index
+  std::array<plat::Surface, 3> Pickuma;      // the bear: 32 x 64, 64 x 128, 128 x 256
+  std::array<plat::Surface, 2> Picyesno;     // 80 x 50 yes/no cursor pictures
+  std::array<plat::Surface, 2> PicyesnoOwn;  // the same, drawn in the words of another language
+  plat::Surface Picdaiji;                    // 560 x 240 title lettering and mask
+  plat::Surface Picopening;                  // 48 x 96 opening picture and mask
+  plat::Surface Picwana4;                    // 64 x 32 sphere obstacle
+  std::array<plat::Surface, 2> Picball;      // 36 x 18 balls
+  plat::Surface Picfire;                     // 36 x 36 fireball frames
+  plat::Surface Picback1;                    // 608 x 448 composition buffer
+  plat::Surface Picback2;                    // 672 x 512 hall background
+  plat::Surface Picture1;                    // 608 x 448 composition buffer
 };
 
 struct Form1 {

@@ -35,6 +35,10 @@ constexpr int kRoomSlots = 8;
 template <int W, int H>
 using Grid = std::array<std::array<i16, W>, H>;  // indexed [y][x]
 
+// The languages the game speaks; every text a player reads has one table per
+// language, all in the same shape.
+enum : int16_t { kLangJapanese = 0, kLangEnglish = 1, kLanguageCount = 2 };
+
 // Game modes: what a timer tick and a repaint do.
 enum : i16 { kModeTitle = 0, kModeHall = 1, kModeRoom = 2, kModeBear = 3, kModeMatch = 4 };
 
@@ -95,7 +99,8 @@ struct GameState {
   i16 choicePending = 0;
   i16 choiceCursor = 0;
   WString choiceLabels;
-  i16 statusShown = 0;  // the Ctrl pause is up
+  i16 statusShown = 0;           // the Ctrl pause is up
+  i16 language = kLangJapanese;  // whose words every text is in (kLangJapanese, kLangEnglish)
 
   // Fixed direction tables (frontDX/frontDY may be doubled for one look-up at a counter).
   std::array<i16, 4> frontDX{}, frontDY{};
@@ -161,7 +166,9 @@ struct GameState {
   // --- Dialogue -------------------------------------------------------------
   WString scriptText;
   i16 scriptPos = 0;
-  i16 dialogueState = 0;  // 0 none, >0 running (+1 per Space), -1 ended
+  i16 scriptSpeaker = -1;  // whose script scriptText is
+  i16 pageStartPos = 0;    // where the page now shown began in scriptText
+  i16 dialogueState = 0;   // 0 none, >0 running (+1 per Space), -1 ended
   std::array<i16, kCastCount> talkEntry{};
   WString messageText;
   i16 matchPending = 0;

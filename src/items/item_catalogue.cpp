@@ -72,6 +72,70 @@ constexpr ItemEntry kItems[kItemCount] = {
 };
 // clang-format on
 
+// The same items' names and explanations in English, in the same order; the
+// prices are the table's above.
+struct ItemWords {
+  const char32_t* name;
+  const char32_t* description;
+};
+
+// clang-format off
+constexpr ItemWords kItemsEn[kItemCount] = {
+    {U"Nothing",  // 0
+     U"Yep, this is exactly what it says: nothing at all."},
+    {U"East Wind",  // 1
+     U"A wind blows from the east and pushes the forwards and the ball to the left."},
+    {U"North Wind",  // 2
+     U"A wind blows from the north and pushes the forwards and the ball downwards."},
+    {U"West Wind",  // 3
+     U"A wind blows from the west and pushes the forwards and the ball to the right."},
+    {U"South Wind",  // 4
+     U"A wind blows from the south and pushes the forwards and the ball upwards."},
+    {U"Fickle Wind",  // 5
+     U"A wind blows from the east, west, north or south, who knows which, and pushes the forwards and the ball."},
+    {U"Greening",  // 6
+     U"Turns the 5 x 5 squares around your forward into grassland."},
+    {U"Flood",  // 7
+     U"Turns the 5 x 5 squares around your forward into water."},
+    {U"Desert",  // 8
+     U"Turns the 5 x 5 squares around your forward into desert."},
+    {U"Deep Freeze",  // 9
+     U"Turns the 5 x 5 squares around your forward into ice."},
+    {U"Mousetrap",  // 10
+     U"Sets a trap. Whoever steps on it can't move for a while."},
+    {U"Rubber Boing",  // 11
+     U"Sets a trap. Whoever steps on it is caught on a rubber band for a while, and boing, it stretches."},
+    {U"Landmine",  // 12
+     U"Sets a trap. Whoever steps on it, and anyone close by at the time, is blown away and can't move for a while."},
+    {U"Sphere",  // 13
+     U"Puts down a sphere (an obstacle) that the ball bounces off. Sometimes it bounces a bit oddly, but please don't worry about it too much."},
+    {U"Backfire",  // 14
+     U"Sets a trap. Whoever steps on it hits the ball the wrong way for a while."},
+    {U"Earthquake",  // 15
+     U"Sets off an earthquake. Every player and the ball get shaken about."},
+    {U"Blackout",  // 16
+     U"The power goes out and everything goes dark. Nobody can see the ball, so nobody can go after it. Which makes it handy for running down the clock when you're ahead."},
+    {U"Tree in a Forest",  // 17
+     U"Lots of fake balls turn up and nobody can tell which one is real. Also handy for running down the clock."},
+    {U"Ball Remote",  // 18
+     U"For a while you steer the ball yourself, mostly like you steer the forward. The player you were moving stops where he is."},
+    {U"Cocklebur",  // 19
+     U"When the ball hits your forward it doesn't fly off but sticks to him for a while."},
+    {U"Overdrive",  // 20
+     U"Your forward and your back both get a higher top speed. It lasts to the end of the match, so if you use it, sooner is probably better."},
+    {U"Tight Turns",  // 21
+     U"Your forward turns to face wherever he wants in a flash. It lasts to the end of the match, so if you use it, sooner is probably better."},
+    {U"First Step",  // 22
+     U"Your forward and your back both start and stop on the spot. In other words, they accelerate faster. It lasts to the end of the match, so if you use it, sooner is probably better."},
+    {U"Muscle Body",  // 23
+     U"Your forward and your back both hit the ball harder. It lasts to the end of the match, so if you use it, sooner is probably better."},
+    {U"Eyes in the Back",  // 24
+     U"When you play the back, your forward always sends the ball towards the other goal. No more own goals driving you mad. It lasts to the end of the match, so if you use it, sooner is probably better. No use when you play the forward."},
+    {U"Caterpillar",  // 25
+     U"Your moves no longer depend on the ground. In other words, you move normally on water, sand and ice. It lasts to the end of the match, so if you use it, sooner is probably better."},
+};
+// clang-format on
+
 struct ScheduleEntry {
   int cast;
   const char32_t* schedule;
@@ -108,10 +172,14 @@ void initComputerItemSchedules(GameState& gs) {
 }
 
 void initItemCatalogue(GameState& gs) {
+  // The words of each language; none: the catalogue's own (Japanese) words.
+  constexpr const ItemWords* kWords[kLanguageCount] = {nullptr, kItemsEn};
+  const ItemWords* words =
+      (gs.language >= 0 && gs.language < kLanguageCount) ? kWords[gs.language] : nullptr;
   for (int i = 0; i < kItemCount; ++i) {
-    gs.itemName[i] = kItems[i].name;
+    gs.itemName[i] = words ? words[i].name : kItems[i].name;
     gs.itemPrice[i] = kItems[i].price;
-    gs.itemDescription[i] = kItems[i].description;
+    gs.itemDescription[i] = words ? words[i].description : kItems[i].description;
   }
 }
 

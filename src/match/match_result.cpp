@@ -10,6 +10,7 @@
 #include "match/match_setup.h"
 #include "platform/platform.h"
 #include "story/dialogue.h"
+#include "story/language.h"
 #include "world/new_game.h"
 
 namespace moki {
@@ -80,9 +81,10 @@ void SetReceptionistState(GameState& gs) {
 void MatchResult(Form1& f) {
   GameState& gs = f.gs;
   ResetKeys(gs);
-  const std::u32string caption = gs.homeScore == gs.awayScore  ? U"　同点延長"
-                                 : gs.homeScore > gs.awayScore ? U"　勝ち"
-                                                               : U"　負け";
+  const LanguageTexts& t = Texts(gs);
+  const std::u32string caption = gs.homeScore == gs.awayScore  ? t.resultDraw
+                                 : gs.homeScore > gs.awayScore ? t.resultWin
+                                                               : t.resultLoss;
   plat::MessageBox(NumberText(gs.homeScore) + U"-" + NumberText(gs.awayScore), caption);
   gs.matchPending = 0;
 

@@ -216,6 +216,14 @@ void AdvanceScenario() {
       case scenario::Op::Dump:
         EmitDump();
         break;
+      case scenario::Op::Lang: {
+        auto& h = internal::GetHandlers();
+        if (!h.language || !h.language(c.value)) {
+          std::cerr << "scenario line " << c.line << ": no language '" << c.value << "'\n";
+          EndRun(2);
+        }
+        break;
+      }
     }
   }
 }

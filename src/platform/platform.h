@@ -48,6 +48,7 @@ struct Handlers {
   std::function<const std::u32string&()> labelText;  // the current text of Label1
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
+  std::function<bool(const std::string&)> language;  // switch to the language of a code ("en")
 };
 void SetHandlers(Handlers h);
 

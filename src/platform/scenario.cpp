@@ -104,6 +104,12 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       if (w.size() != 2) return fail("expected: shot FILE.png");
       c.op = Op::Shot;
       c.file = w[1];
+    } else if (op == "lang") {
+      if (w.size() != 2 || w[1].size() != 2 || !std::islower(static_cast<unsigned char>(w[1][0])) ||
+          !std::islower(static_cast<unsigned char>(w[1][1])))
+        return fail("expected: lang ja | lang en");
+      c.op = Op::Lang;
+      c.value = w[1];
     } else if (op == "dump") {
       if (w.size() != 1) return fail("expected: dump");
       c.op = Op::Dump;

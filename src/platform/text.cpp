@@ -13,6 +13,7 @@ namespace {
 constexpr int kFontPixels = 16;  // 12 point at 96 dpi
 
 TTF_Font* g_fonts[2] = {nullptr, nullptr};
+std::function<void(int, int, const std::u32string&, Color)> g_printObserver;
 std::string g_fontPath;
 
 // Asks fontconfig for pattern; returns the file only when the font found
@@ -133,7 +134,12 @@ int TextWidth(const std::u32string& text, FontKind font) {
   return w;
 }
 
+void SetPrintObserver(std::function<void(int, int, const std::u32string&, Color)> observer) {
+  g_printObserver = std::move(observer);
+}
+
 void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, FontKind font) {
+  if (g_printObserver) g_printObserver(x, y, text, c);
   TTF_Font* f = Font(font);
   if (!f || text.empty()) return;
   SDL_Color white{255, 255, 255, 255};
@@ -166,10 +172,13 @@ void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, Fo
   SDL_FreeSurface(argb);
 }
 
-std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, FontKind font) {
+std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, FontKind font,
+                                        bool words) {
   // Breaks at CR LF (a lone CR or LF also breaks), and wraps a line that is
   // wider than the box between two characters, as the label does with
-  // Japanese text that has no spaces to break at.
+  // Japanese text that has no spaces to break at. English words are not cut:
+  // a word that does not fit goes whole onto the next line.
+  auto latin = [](char32_t c) { return c > U' ' && c < 0x80; };
   std::vector<std::u32string> lines;
   std::u32string line;
   auto flush = [&] {
@@ -184,11 +193,22 @@ std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, F
       continue;
     }
     std::u32string wider = line + c;
-    if (!line.empty() && TextWidth(wider, font) > width) {
+    if (line.empty() || TextWidth(wider, font) <= width) {
+      line = std::move(wider);
+      continue;
+    }
+    const size_t space = line.rfind(U' ');
+    if (words && c == U' ' && latin(line.back())) {
+      flush();  // the space between two words ends the line
+    } else if (words && latin(c) && latin(line.back()) && space != std::u32string::npos &&
+               space + 1 < line.size()) {
+      std::u32string word = line.substr(space + 1) + c;
+      line.erase(space + 1);
+      flush();
+      line = std::move(word);
+    } else {
       flush();
       line = c;
-    } else {
-      line = std::move(wider);
     }
   }
   if (!line.empty() || lines.empty()) flush();

@@ -2,6 +2,7 @@
 // measuring, and the message label's line layout.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,11 +25,16 @@ bool InitFonts(std::string& err);
 void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c,
                FontKind font = FontKind::Bold);
 int TextWidth(const std::u32string& text, FontKind font);
+// Tests: called with every line PrintText prints (an empty function: none).
+void SetPrintObserver(
+    std::function<void(int x, int y, const std::u32string& text, Color c)> observer);
 
 // Lays out label text: CR LF starts a new line, and a line wider than width
-// wraps between characters. Returns the lines in order (possibly more than fit).
+// wraps between characters, or, in the middle of a word of Latin letters,
+// after the last space before that word (words = false: always between
+// characters). Returns the lines in order (possibly more than fit).
 std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width = kLabelWidth,
-                                        FontKind font = FontKind::Regular);
+                                        FontKind font = FontKind::Regular, bool words = true);
 
 std::string ToUtf8(const std::u32string& s);
 std::u32string FromUtf8(const std::string& s);

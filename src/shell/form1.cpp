@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "shell/state_json.h"
 #include "story/cast_tables.h"
+#include "story/language.h"
 #include "world/hall_walk.h"
 #include "world/rooms.h"
 
@@ -100,6 +101,11 @@ void ConnectWindow(Form1& f) {
   h.menu = [&f](int index) { f1_Click(f, index); };
   h.labelText = [&f]() -> const std::u32string& { return f.gs.messageText; };
   h.dumpJson = [&f] { return StateJson(f.gs); };
+  h.language = [&f](const std::string& code) {
+    const int lang = LanguageFromCode(code.c_str());
+    if (lang >= 0) SetLanguage(f, static_cast<i16>(lang));
+    return lang >= 0;
+  };
   h.fieldJson = [&f](const std::string& name, std::string& out) {
     return FieldJson(f.gs, name, out);
   };

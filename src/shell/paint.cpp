@@ -7,6 +7,7 @@
 #include "core/draw.h"
 #include "shell/form1.h"
 #include "core/screen_colors.h"
+#include "story/language.h"
 #include "story/screens.h"
 #include "world/hall_view.h"
 
@@ -18,10 +19,9 @@ void DrawTitle(Form1& f) {
   const Pictures& p = f.pics;
   DrawMasked(w, p.Picopening, 0, 0, 0, 48, 48, 48, 64, 192);
   DrawMasked(w, p.Picdaiji, 0, 0, 0, 120, 560, 120, 24, 32);
-  plat::PrintText(w, 64, 288, U"カーソルキーで「キャラクター移動」", kWindowText);
-  plat::PrintText(w, 64, 320, U"スペースキーで「話す」・「決定」", kWindowText);
-  plat::PrintText(w, 64, 352, U"コントロールキーで「ステータス表示」", kWindowText);
-  plat::PrintText(w, 64, 384, U"シフトキーを押しながらカーソルキーで速く移動", kWindowText);
+  const auto& help = Texts(f.gs).titleHelp;
+  for (size_t k = 0; k < help.size(); ++k)
+    plat::PrintText(w, 64, 288 + 32 * int(k), help[k], kWindowText);
 }
 
 void Form_Paint(Form1& f) {

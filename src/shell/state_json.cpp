@@ -126,6 +126,7 @@ void VisitFields(const GameState& gs, V&& v) {
   v("choiceCursor", gs.choiceCursor);
   v("choiceLabels", gs.choiceLabels);
   v("statusShown", gs.statusShown);
+  v("language", gs.language);
   v("frontDX", gs.frontDX);
   v("frontDY", gs.frontDY);
   v("sideDX", gs.sideDX);
@@ -186,6 +187,8 @@ void VisitFields(const GameState& gs, V&& v) {
   v("money", gs.money);
   v("scriptText", gs.scriptText);
   v("scriptPos", gs.scriptPos);
+  v("scriptSpeaker", gs.scriptSpeaker);
+  v("pageStartPos", gs.pageStartPos);
   v("dialogueState", gs.dialogueState);
   v("talkEntry", gs.talkEntry);
   v("messageText", gs.messageText);

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "core/numeric.h"
 #include "core/waits.h"
+#include "story/language.h"
 #include "story/screens.h"
 #include "story/script_text.h"
 
@@ -25,36 +26,15 @@ i16 TotalPrice(const GameState& gs) {
   return static_cast<i16>(gs.itemPrice[size_t(gs.shopItem)] * gs.shopCount);
 }
 
-// The special ability of each bear room.
-const char32_t* RoomAbilityName(int room) {
-  switch (room) {
-    case 1:
-      return U"ダッシュ";
-    case 2:
-      return U"ナイスパス";
-    case 3:
-      return U"自爆";
-    default:
-      return U"";
-  }
+// The special ability of each bear room (1..3), or nothing.
+WString RoomAbilityName(const GameState& gs) {
+  const int room = gs.currentRoom;
+  return (room >= 1 && room <= 3) ? Texts(gs).abilityNames[size_t(room - 1)] : U"";
 }
 
-const char32_t* RoomAbilityText(int room) {
-  switch (room) {
-    case 1:
-      return U"「ダッシュ」は、カーソルキーの　上と下を同時に押すと、前衛の速度を　一気に　上げられ"
-             U"ます、"
-             U"これは何度使っても　なくなりません";
-    case 2:
-      return U"「ナイスパス」は、前衛を選んだときに、後衛が自分のいる方向に　ボールを飛ばしてくれま"
-             U"す";
-    case 3:
-      return U"「自爆」は、これを使うともう全部・・・　　上下左右のすべてのカーソルキーを同時に押す"
-             U"と使えます、"
-             U"１度しか使えないので、「ここぞ」というときに使うことをお勧めします";
-    default:
-      return U"";
-  }
+WString RoomAbilityText(const GameState& gs) {
+  const int room = gs.currentRoom;
+  return (room >= 1 && room <= 3) ? Texts(gs).abilityTexts[size_t(room - 1)] : U"";
 }
 
 // #R and #S: a screen instead of the message until one Space.
@@ -91,6 +71,76 @@ void ApplyEasyCourse(GameState& gs) {
   }
 }
 
+WString CodeText(const GameState& gs, int pos) {
+  const char32_t code = ScriptChar(gs, pos);
+  const char32_t op1 = ScriptChar(gs, pos + 1);
+  switch (code) {
+    case U'P':
+      return NumberText(gs.heroRank);
+    case U'N':
+      return NumberText(gs.roundNumber);
+    case U'O': {  // the opponent's ranking position and name
+      int rank = 0;
+      for (int r = 1; r <= 10; ++r)
+        if (gs.rankOrder[size_t(r)] == gs.opponentCast) rank = r;
+      return FillIn(
+          Texts(gs).opponent,
+          {{U'r', NumberText(rank)}, {U'o', Ordinal(rank)}, {U'n', CastName(gs, gs.opponentCast)}});
+    }
+    case U'I':
+      if (InRoom(gs)) return RoomAbilityName(gs);
+      if (!ValidItem(gs.shopItem)) return U"";
+      if (op1 == U'N') return gs.itemName[size_t(gs.shopItem)];
+      if (op1 == U'M') return NumberText(TotalPrice(gs));
+      if (op1 == U'K') return NumberText(gs.shopCount);
+      return U"";
+    case U'U':
+      if (DigitValue(op1) != 3) return U"";
+      return FillIn(Texts(gs).pair,
+                    {{U'a', CastName(gs, gs.opponentCast)},
+                     {U'b', CastName(gs, gs.opponentCast + gs.opponentBackOffset)}});
+    case U'X':
+      if (op1 == U'P') {
+        char32_t d = ScriptChar(gs, pos + 2);
+        if (d < U'0' || d > U'2') return U"";
+        int item = gs.slotItem[size_t(DigitValue(d))];
+        if (!ValidItem(item)) return U"";
+        return FillIn(Texts(gs).itemExplained, {{U'n', gs.itemName[size_t(item)]},
+                                                {U'd', gs.itemDescription[size_t(item)]}});
+      }
+      return op1 == U'K' ? RoomAbilityText(gs) : U"";
+    default:
+      return U"";
+  }
+}
+
+int CodeLength(const GameState& gs, int pos) {
+  switch (ScriptChar(gs, pos)) {
+    case U'?':
+    case U'C':
+      return 3;
+    case U'G':
+    case U'A':
+    case U'Z':
+    case U'I':
+    case U'U':
+    case U'Y':
+      return 2;
+    case U'K':
+      return InRoom(gs) ? 1 : 2;
+    case U'X':
+      return ScriptChar(gs, pos + 1) == U'P' ? 3 : 2;
+    default:
+      return 1;
+  }
+}
+
+WString LineBreakText(const GameState& gs, int speaker) {
+  WString text = gs.lineBreak;
+  if (speaker != 2 && speaker != 3 && speaker != 19 && speaker != 22) text += Texts(gs).lineIndent;
+  return text;
+}
+
 bool RunActionCode(Form1& f, int speaker, int& pos) {
   (void)speaker;
   GameState& gs = f.gs;
@@ -106,22 +156,15 @@ bool RunActionCode(Form1& f, int speaker, int& pos) {
       pos += 1;
       return true;
     case U'P':
-      gs.messageText += NumberText(gs.heroRank);
-      pos += 1;
-      return true;
     case U'N':
-      gs.messageText += NumberText(gs.roundNumber);
+      gs.messageText += CodeText(gs, pos);
       pos += 1;
       return true;
-    case U'O': {  // the opponent of the day, named before booking
+    case U'O':  // the opponent of the day, named before booking
       RunSchedule(gs);
-      int rank = 0;
-      for (int r = 1; r <= 10; ++r)
-        if (gs.rankOrder[size_t(r)] == gs.opponentCast) rank = r;
-      gs.messageText += NumberText(rank) + U"位の" + CastName(gs, gs.opponentCast);
+      gs.messageText += CodeText(gs, pos);
       pos += 1;
       return true;
-    }
     case U'B':  // book this match-day's match
       gs.matchPending = 1;
       gs.schedulePos = 1;
@@ -139,13 +182,7 @@ bool RunActionCode(Form1& f, int speaker, int& pos) {
       pos += 2;
       return true;
     case U'I':
-      if (InRoom(gs)) {
-        gs.messageText += RoomAbilityName(gs.currentRoom);
-      } else if (ValidItem(gs.shopItem)) {
-        if (op1 == U'N') gs.messageText += gs.itemName[size_t(gs.shopItem)];
-        if (op1 == U'M') gs.messageText += NumberText(TotalPrice(gs));
-        if (op1 == U'K') gs.messageText += NumberText(gs.shopCount);
-      }
+      gs.messageText += CodeText(gs, pos);
       pos += 2;
       return true;
     case U'C': {  // money check
@@ -197,8 +234,7 @@ bool RunActionCode(Form1& f, int speaker, int& pos) {
           gs.talkEntry[2] = 6;
           break;  // the champion waits for a challenger
         case 3:
-          gs.messageText += CastName(gs, gs.opponentCast) + U"と" +
-                            CastName(gs, gs.opponentCast + gs.opponentBackOffset);
+          gs.messageText += CodeText(gs, pos);
           break;
         case 4:
           gs.money += 15000;
@@ -209,20 +245,8 @@ bool RunActionCode(Form1& f, int speaker, int& pos) {
       pos += 2;
       return true;
     case U'X':
-      if (op1 == U'P') {
-        int slot = DigitValue(ScriptChar(gs, pos + 2));
-        char32_t d = ScriptChar(gs, pos + 2);
-        if (d >= U'0' && d <= U'2') {
-          int item = gs.slotItem[size_t(slot)];
-          if (ValidItem(item))
-            gs.messageText += U"「" + gs.itemName[size_t(item)] + U"」か、これは" +
-                              gs.itemDescription[size_t(item)];
-        }
-        pos += 3;
-      } else {
-        if (op1 == U'K') gs.messageText += RoomAbilityText(gs.currentRoom);
-        pos += 2;
-      }
+      gs.messageText += CodeText(gs, pos);
+      pos += op1 == U'P' ? 3 : 2;
       return true;
     case U'Y':
       if (DigitValue(op1) != 0) {

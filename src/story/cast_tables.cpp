@@ -1,7 +1,8 @@
 // The cast of the tournament: who is called what, who stands where, and the
-// script each of them speaks.
+// script each of them speaks, in the game's language.
 #include "story/cast_tables.h"
 
+#include "story/language.h"
 #include "story/scripts.h"
 
 namespace moki {
@@ -15,21 +16,20 @@ void InitMapCast(GameState& gs) {
 }
 
 void InitCastNames(GameState& gs) {
-  gs.castNames = {
-      U"くあ",       U"モキモキ",   U"受付", U"サンタ", U"優雅",   U"ベッカー",
-      U"トゥーミー", U"タケ",       U"先輩", U"信念",   U"エリー", U"本質",
-      U"ジディー",   U"ウィー団子", U"犬ラ", U"インビ", U"ぴーす", U"後輩",
-      U"カツオドリ", U"タキシード", U"雑亀", U"どくろ", U"",
-  };
+  const LanguageTexts& t = Texts(gs);
+  for (int c = 0; c < kCastCount; ++c) gs.castNames[size_t(c)] = t.castNames[size_t(c)];
 }
 
 void InitScripts(GameState& gs) {
   gs.lineBreak = U"\r\n";
+  const LanguageTexts& t = Texts(gs);
+  // A language without chatter of its own yet borrows the Japanese one.
+  ScriptPieces (*chatter)(int) = t.chatterScripts ? t.chatterScripts : ChatterScriptPieces;
   for (int speaker = 0; speaker < kCastCount; ++speaker) {
-    WString& script = gs.scriptTable[speaker];
+    WString& script = gs.scriptTable[size_t(speaker)];
     script.clear();
-    for (const char32_t* piece : StoryScriptPieces(speaker)) script += piece;
-    for (const char32_t* piece : ChatterScriptPieces(speaker)) script += piece;
+    for (const char32_t* piece : t.storyScripts(speaker)) script += piece;
+    for (const char32_t* piece : chatter(speaker)) script += piece;
   }
 }
 

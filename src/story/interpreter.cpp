@@ -76,6 +76,18 @@ void RunScript(Form1& f, int speaker) {
   GameState& gs = f.gs;
   int pos = 1;
   int codesWithoutWait = 0;
+  gs.scriptSpeaker = static_cast<i16>(speaker);
+  gs.pageStartPos = 1;
+  // A change of language during a wait (SetLanguage) moves the script to the
+  // same place in the other language's script: scriptPos, kept before each
+  // wait at where the script goes on after it, then tells where that is.
+  i16 language = gs.language;
+  auto waitedAcrossSwitch = [&] {
+    if (gs.language == language) return false;
+    language = gs.language;
+    pos = gs.scriptPos;
+    return true;
+  };
   for (;;) {
     if (codesWithoutWait > kMaxCodesWithoutWait) pos = int(gs.scriptText.size()) + 1;
     SyncPos(gs, pos);
@@ -88,8 +100,9 @@ void RunScript(Form1& f, int speaker) {
     char32_t c = ScriptChar(gs, pos);
     if (c != U'#') {
       gs.messageText += c;
+      SyncPos(gs, ++pos);
       WaitMs(kTypingMs);
-      ++pos;
+      waitedAcrossSwitch();
       codesWithoutWait = 0;
       continue;
     }
@@ -100,18 +113,19 @@ void RunScript(Form1& f, int speaker) {
     codesWithoutWait = waits ? 0 : codesWithoutWait + 1;
     switch (k) {
       case U',': {  // line break
-        gs.messageText += gs.lineBreak;
-        if (speaker != 2 && speaker != 3 && speaker != 19 && speaker != 22)
-          gs.messageText += U"\u3000\u3000\u3000\u3000\u3000";
-        ++pos;
+        gs.messageText += LineBreakText(gs, speaker);
+        SyncPos(gs, ++pos);
         WaitMs(kLineBreakMs);
+        waitedAcrossSwitch();
         break;
       }
       case U'.': {  // page end: one Space made after the page is complete
         i16 seen = gs.dialogueState;
+        SyncPos(gs, ++pos);
         WaitWhile([&] { return gs.dialogueState == seen; });
         gs.messageText.clear();
-        ++pos;
+        waitedAcrossSwitch();
+        gs.pageStartPos = static_cast<i16>(pos);
         break;
       }
       case U'?': {  // yes/no question
@@ -120,11 +134,14 @@ void RunScript(Form1& f, int speaker) {
         gs.choiceCursor = 0;
         plat::SetYesNoVisible(0, true);
         plat::SetYesNoVisible(1, false);
+        SyncPos(gs, pos + 3);
         WaitWhile([&] { return gs.choicePending == 1; });
         plat::SetYesNoVisible(0, false);
         plat::SetYesNoVisible(1, false);
         gs.messageText.clear();
+        language = gs.language;  // the labels are the same in every language
         pos = FindLabel(gs, gs.choiceLabels[gs.choiceCursor == 1 ? 1 : 0]);
+        gs.pageStartPos = static_cast<i16>(pos);
         break;
       }
       case U'G':  // jump; the page is not cleared
@@ -138,6 +155,7 @@ void RunScript(Form1& f, int speaker) {
           if (j == entry) {
             gs.messageText.clear();
             pos = FindLabel(gs, char32_t(U'0' + j));
+            gs.pageStartPos = static_cast<i16>(pos);
             break;
           }
         }
@@ -145,7 +163,15 @@ void RunScript(Form1& f, int speaker) {
       }
       default:
         // Anything else is an action code or, if not one, a label to skip.
-        if (!RunActionCode(f, speaker, pos)) ++pos;
+        // The two screens wait; the script goes on right after them.
+        if (k == U'R' || k == U'S') SyncPos(gs, pos + 1);
+        if (!RunActionCode(f, speaker, pos)) {
+          ++pos;
+        } else if (k == U'C') {
+          gs.pageStartPos = static_cast<i16>(pos);
+        } else if (k == U'R' || k == U'S') {
+          waitedAcrossSwitch();
+        }
         break;
     }
   }

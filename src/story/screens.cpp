@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "core/draw.h"
 #include "core/screen_colors.h"
+#include "story/language.h"
 #include "story/script_text.h"
 
 namespace moki {
@@ -28,13 +29,16 @@ void PrintStatus(plat::Surface& w, int x, int y, const WString& text) {
   plat::PrintText(w, x, y, text, plat::kWhite);
 }
 
+WString Record(const LanguageTexts& t, int wins, int losses) {
+  return FillIn(t.record, {{U'w', NumberText(wins)}, {U'l', NumberText(losses)}});
+}
+
 }  // namespace
 
 void DrawRanking(Form1& f) {
   const GameState& gs = f.gs;
-  static const char32_t* kLabels[11] = {U"",           U"１位　　　", U"２位　　　", U"３位　　　",
-                                        U"４位　　　", U"５位　　　", U"６位　　　", U"７位　　　",
-                                        U"８位　　　", U"９位　　　", U"１０位　　"};
+  const LanguageTexts& t = Texts(gs);
+  const auto& kLabels = t.rankLabels;
   // The font is proportional, so the labels' full-width spaces alone do not
   // bring the names into one column ("１０位　　" is narrower than
   // "２位　　　"): every name starts where the widest label ends.
@@ -49,8 +53,7 @@ void DrawRanking(Form1& f) {
     int y = 32 * k;
     plat::PrintText(w, 96, y, kLabels[k], kWindowText);
     plat::PrintText(w, nameX, y, CastName(gs, c), kWindowText);
-    plat::PrintText(w, 320, y, NumberText(Wins(gs, c)) + U"勝" + NumberText(Losses(gs, c)) + U"敗",
-                    kWindowText);
+    plat::PrintText(w, 320, y, Record(t, Wins(gs, c), Losses(gs, c)), kWindowText);
     if (c >= 0 && c < kCastCount) DrawCharacter(w, f.pics.Picfcha[size_t(c)], 3, 48, y);
   }
 }
@@ -60,23 +63,25 @@ void DrawStatus(Form1& f) {
   plat::Surface& w = plat::Window();
   plat::BitBlt(w, 32, 128, 32, 32, f.pics.Picfcha[0], 96, 0, plat::Rop::Copy);
   plat::BitBlt(w, 32, 192, 32, 32, f.pics.Picfcha[1], 96, 0, plat::Rop::Copy);
-  PrintStatus(w, 32, 32, WString(U"第").append(NumberText(gs.roundNumber)).append(U"節"));
-  PrintStatus(w, 128, 32, gs.motivated == 1 ? U"やる気ありモード" : U"やる気なしモード");
-  PrintStatus(w, 32, 64, NumberText(Wins(gs, 0)) + U"勝" + NumberText(Losses(gs, 0)) + U"敗");
-  PrintStatus(w, 96, 128, U"くあ");
-  PrintStatus(w, 96, 192, U"モキモキ");
-  PrintStatus(w, 384, 32, NumberText(gs.money) + U" ドール");
-  static const char32_t* kKeys[3] = {U"Ｚ　", U"Ｘ　", U"Ｃ　"};
+  const LanguageTexts& t = Texts(gs);
+  PrintStatus(w, 32, 32, FillIn(t.matchDay, {{U'r', NumberText(gs.roundNumber)}}));
+  PrintStatus(w, 128, 32, gs.motivated == 1 ? t.motivatedMode : t.easyMode);
+  PrintStatus(w, 32, 64, Record(t, Wins(gs, 0), Losses(gs, 0)));
+  PrintStatus(w, 96, 128, t.castNames[0]);
+  PrintStatus(w, 96, 192, t.castNames[1]);
+  PrintStatus(w, 384, 32, FillIn(t.money, {{U'r', NumberText(gs.money)}}));
   for (int s = 0; s < 3; ++s) {
     int item = gs.slotItem[size_t(s)];
     bool valid = item >= 0 && item < kItemCount;
     WString name = valid ? gs.itemName[size_t(item)] : U"";
     int count = valid ? gs.slotCount[size_t(item)][size_t(s)] : 0;
-    PrintStatus(w, 320, 96 + 32 * s, kKeys[s] + name + U"　　" + NumberText(count) + U"個");
+    PrintStatus(w, 320, 96 + 32 * s,
+                FillIn(t.keyLine,
+                       {{U'k', t.keyNames[size_t(s)]}, {U'n', name}, {U'r', NumberText(count)}}));
   }
-  if (gs.specialAbilities[0] == 1) PrintStatus(w, 320, 224, U"ダッシュ");
-  if (gs.specialAbilities[1] == 1) PrintStatus(w, 320, 256, U"ナイスパス");
-  if (gs.specialAbilities[2] == 1) PrintStatus(w, 320, 288, U"自爆");
+  for (int a = 0; a < 3; ++a)
+    if (gs.specialAbilities[size_t(a)] == 1)
+      PrintStatus(w, 320, 224 + 32 * a, t.abilityNames[size_t(a)]);
 }
 
 }  // namespace moki

@@ -1,0 +1,106 @@
+// The languages of the game. Every text a player reads comes from one table
+// per language, all of the same shape: the scripts, the cast's names, the
+// words the script codes write, the ranking and status screens, the result
+// box, the title's help and the words of the window's own controls. A third
+// language is a third table (and its scripts and item texts) and nothing else.
+#pragma once
+
+#include <array>
+#include <initializer_list>
+#include <utility>
+
+#include "core/form1.h"
+#include "story/scripts.h"
+
+namespace moki {
+
+// Words of the window's own controls, drawn by the platform: the shell
+// passes them on (menus, buttons, the key screen).
+enum class UiText : int {
+  Caption,           // the window's caption
+  MenuFile,          // the menu's title
+  MenuStart,         // start a new game
+  MenuQuit,          // quit
+  MenuLanguage,      // the item that switches the language
+  LanguageJapanese,  // the name of each language, in its own words
+  LanguageEnglish,
+  Ok,   // the result box's button
+  Yes,  // the yes/no pictures
+  No,
+  Count
+};
+
+struct LanguageTexts {
+  const char* code;  // "ja", "en": the settings file's `language =` and --lang
+  ScriptPieces (*storyScripts)(int speaker);
+  // Null when the language has no chatter of its own yet: the Japanese
+  // chatter is used, which has the same codes.
+  ScriptPieces (*chatterScripts)(int speaker);
+  std::array<const char32_t*, kCastCount> castNames;
+  // Typed after a line break for the speakers whose lines are indented.
+  const char32_t* lineIndent;
+
+  // What the codes write into the message. In the patterns "{x}" stands for
+  // a value: "{r}" a number, "{o}" the same number as an ordinal, "{n}" a
+  // name, "{a}" and "{b}" the two names of a pair, "{d}" an explanation.
+  const char32_t* opponent;                     // #O: {r} {o} the opponent's ranking, {n} the name
+  const char32_t* pair;                         // #U3: {a} the first member, {b} the second
+  const char32_t* itemExplained;                // #XP: {n} the item's name, {d} its explanation
+  std::array<const char32_t*, 3> abilityNames;  // ダッシュ, ナイスパス, 自爆
+  std::array<const char32_t*, 3> abilityTexts;  // #XK in the bear rooms 1..3
+
+  // The ranking screen: the label of positions 1..10 (0 unused) and a team's
+  // record ({w} wins, {l} losses).
+  std::array<const char32_t*, 11> rankLabels;
+  const char32_t* record;
+  // The status screen.
+  const char32_t* matchDay;  // {r} the match-day
+  const char32_t* motivatedMode;
+  const char32_t* easyMode;
+  const char32_t* money;    // {r} the money
+  const char32_t* keyLine;  // {k} the key, {n} the item, {r} the count
+  std::array<const char32_t*, 3> keyNames;
+
+  // The result box's captions.
+  const char32_t* resultDraw;
+  const char32_t* resultWin;
+  const char32_t* resultLoss;
+  // The title screen's four lines of help.
+  std::array<const char32_t*, 4> titleHelp;
+
+  std::array<const char32_t*, int(UiText::Count)> ui;
+};
+
+extern const LanguageTexts kJapaneseTexts;
+extern const LanguageTexts kEnglishTexts;
+
+// The table of language lang (Japanese for anything out of range).
+const LanguageTexts& Texts(int lang);
+inline const LanguageTexts& Texts(const GameState& gs) {
+  return Texts(gs.language);
+}
+// A word of the window's controls in language lang.
+const char32_t* UiString(int lang, UiText id);
+// The language whose code is `code` ("ja", "en"), or -1.
+int LanguageFromCode(const char* code);
+
+// Fills a pattern: every "{x}" whose x is given is replaced by its text.
+WString FillIn(const char32_t* pattern, std::initializer_list<std::pair<char32_t, WString>> values);
+// 1st, 2nd, 3rd, 4th, ... 11th, 12th, 13th, 21st ...
+WString Ordinal(int n);
+
+// Switches every text to language lang at once, at any moment of the game.
+// A script that is running goes on at the same place in the other
+// language's script (the two have the same codes): the page now up is
+// written again in the new language, and the next page is typed in it.
+// The tables of the cast, the scripts and the items are reloaded, the yes/no
+// pictures follow, and a title, ranking or status screen now up is drawn
+// again. Out-of-range values are ignored.
+void SetLanguage(Form1& f, int16_t lang);
+
+// Where scripting position pos (1-based) of script `from` is in script `to`,
+// which has the same codes: right after the same code, or, in the middle of
+// a text, at the code that ends that text.
+int MapScriptPos(const WString& from, const WString& to, int pos);
+
+}  // namespace moki

@@ -1,0 +1,62 @@
+// Every English text outside the scripts and the item catalogue, in the same
+// shape as the Japanese table (texts_ja.cpp).
+#include "story/language.h"
+
+namespace moki {
+
+const LanguageTexts kEnglishTexts = {
+    "en",
+    StoryScriptPiecesEn,
+    ChatterScriptPiecesEn,  // null while the English chatter is not built in
+    {
+        U"Kua",    U"Mokimoki",  U"Receptionist", U"Santa",      U"Elegance", U"Becker",
+        U"Toomey", U"Take",      U"Senpai",       U"Conviction", U"Ellie",    U"Essence",
+        U"Jiddy",  U"Wee Dango", U"Dogra",        U"Inbi",       U"Peace",    U"Kohai",
+        U"Booby",  U"Tuxedo",    U"Zatsugame",    U"Skully",     U"",
+    },
+    U"    ",
+    U"{n} ({o} place)",
+    U"{a} and {b}",
+    U"\"{n}\", eh? {d}",
+    {U"Dash", U"Nice Pass", U"Self-Destruct"},
+    {
+        U"\"Dash\": press Up and Down on the cursor keys together and your forward speeds up "
+        U"in one burst. Use it as often as you like, it never runs out.",
+        U"\"Nice Pass\": when you play the forward, your back sends the ball your way.",
+        U"\"Self-Destruct\": use it and it's all over... Press all four cursor keys, up, down, "
+        U"left and right, at the same time. It works only once, so save it for the moment "
+        U"that really counts.",
+    },
+    {U"", U"1st    ", U"2nd    ", U"3rd    ", U"4th    ", U"5th    ", U"6th    ", U"7th    ",
+     U"8th    ", U"9th    ", U"10th    "},
+    U"Won {w}  Lost {l}",
+    U"Day {r}",
+    U"Motivated mode",
+    U"No-motivation mode",
+    U"{r} dolls",
+    U"{k}{n}   x{r}",
+    {U"Z   ", U"X   ", U"C   "},
+    U" Draw: extra time",
+    U" Win",
+    U" Loss",
+    {
+        U"Cursor keys: move your character",
+        U"Space: talk / confirm",
+        U"Ctrl: show the status screen",
+        U"Hold Shift with the cursor keys to move faster",
+    },
+    {
+        U"Mokimoki at the Tournament",
+        U"File(F)",
+        U"Start(S)",
+        U"Quit(X)",
+        U"Language(L)",
+        U"Japanese",
+        U"English",
+        U"OK",
+        U"Yes",
+        U"No",
+    },
+};
+
+}  // namespace moki

@@ -1,0 +1,327 @@
+// The game in English, played through its keys: a whole season and a bear
+// game with no Japanese character on the screen, and a switch of language in
+// the middle of a talk that carries the talk on in the other language.
+#include <set>
+
+#include "platform/scenario.h"
+#include "story/language.h"
+#include "test_support.h"
+
+using namespace moki;
+using testing_support::AutoReader;
+using testing_support::MakeForm;
+using testing_support::RunWith;
+
+namespace {
+
+bool Japanese(char32_t c) {
+  return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
+         (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
+         (c >= 0xFF00 && c <= 0xFFEF);
+}
+bool HasJapanese(const std::u32string& s) {
+  for (char32_t c : s)
+    if (Japanese(c)) return true;
+  return false;
+}
+
+// Everything the player is shown: the lines printed on the window, the
+// message window's text, the result boxes. Remembers what was Japanese.
+struct Watch {
+  GameState* gs = nullptr;
+  std::set<std::string> japanese;
+  std::u32string everything;  // all English shown, for looking things up
+  int boxes = 0;
+  std::vector<std::u32string> captions, scores;
+
+  void See(const std::u32string& s) {
+    if (HasJapanese(s)) japanese.insert(plat::ToUtf8(s));
+    everything += s;
+    everything += U'\n';
+  }
+  void Look() {
+    if (plat::LabelVisible() && !gs->messageText.empty()) See(gs->messageText);
+    if (plat::headless::MessageBoxCount() != boxes) {
+      boxes = plat::headless::MessageBoxCount();
+      captions.push_back(plat::headless::LastMessageBoxCaption());
+      scores.push_back(plat::headless::LastMessageBoxText());
+      See(captions.back());
+      See(scores.back());
+    }
+  }
+  bool Saw(const std::u32string& s) const { return everything.find(s) != std::u32string::npos; }
+};
+
+// The stand-in player of a season: below the receptionist's counter, yes to
+// every question, Space when a page or screen has stood still; the plan
+// decides each match just before the clock runs out (true: a win).
+struct EnglishPlayer {
+  GameState* gs = nullptr;
+  Watch* watch = nullptr;
+  std::vector<bool> plan;
+  size_t played = 0;
+  bool inMatch = false;
+  std::u32string seen;
+  int16_t seenState = 0;
+  double since = 0, lastTalk = 0;
+
+  static void Press(int vk) {
+    plat::headless::QueueKeyDown(vk);
+    plat::headless::QueueKeyUp(vk);
+  }
+  bool Placed() const { return gs->playerX == 20 && gs->playerY == 10 && gs->playerFacing == 1; }
+  bool Free(int x, int y) const {
+    int who = gs->hallOccupancy[size_t(y)][size_t(x)];
+    return who == -1 || who == 0 || who == 1;
+  }
+  void Place() {
+    if (Placed() || !Free(20, 10) || !Free(20, 11)) return;
+    for (auto& row : gs->hallOccupancy)
+      for (auto& cell : row)
+        if (cell == 0 || cell == 1) cell = -1;
+    gs->playerX = 20, gs->playerY = 10, gs->playerFacing = 1;
+    gs->partnerX = 20, gs->partnerY = 11;
+    gs->hallOccupancy[10][20] = 0;
+    gs->hallOccupancy[11][20] = 1;
+  }
+  void operator()() {
+    watch->Look();
+    const double now = plat::headless::Now();
+    if (gs->messageText != seen || gs->dialogueState != seenState) {
+      seen = gs->messageText;
+      seenState = gs->dialogueState;
+      since = now;
+    }
+    if (gs->GameMode == kModeMatch || gs->dialogueState != 0) Place();
+    if (gs->GameMode == kModeMatch) {
+      inMatch = true;
+      if (gs->countsLeft <= 0 && played < plan.size()) {
+        if (plan[played] && gs->homeScore <= gs->awayScore) gs->homeScore = gs->awayScore + 2;
+        if (!plan[played] && gs->homeScore >= gs->awayScore) gs->awayScore = gs->homeScore + 1;
+      }
+      return;
+    }
+    if (inMatch) inMatch = false, ++played;
+    if (gs->dialogueState == 0) return;
+    if (gs->choicePending == 1) {
+      Press(plat::VK_SPACE);  // yes
+    } else if (now - since >= 300) {
+      Press(plat::VK_SPACE);
+      since = now;
+    }
+  }
+  void OnFrame() {
+    watch->Look();
+    const double now = plat::headless::Now();
+    if (gs->GameMode != kModeHall || gs->dialogueState != 0 || !plat::TimerEnabled()) return;
+    if (now - lastTalk < 300 || !Placed()) return;
+    lastTalk = now;
+    Press(plat::VK_SPACE);
+  }
+};
+
+// A new game from the menu, its opening answered yes.
+void NewGame(Form1& f, Watch& watch, bool load) {
+  AutoReader reader;
+  reader.gs = &f.gs;
+  reader.answers = {0};
+  reader.closeAtEnd = true;
+  plat::headless::SetIdleHook([&] {
+    watch.Look();
+    reader();
+  });
+  const int code =
+      RunWith("menu start\nuntil GameMode 1 2000\nuntil timerEnabled true 60000\nwait 100\n", [&] {
+        if (load) {
+          Form_Load(f);
+          SetLanguage(f, kLangEnglish);
+        }
+        plat::headless::MainLoop();
+      });
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_EQ(code, 0);
+}
+
+std::string Steps(const std::string& keys) {
+  std::string s;
+  for (char k : keys) {
+    const char* name = k == 'L' ? "left" : k == 'U' ? "up" : k == 'R' ? "right" : "down";
+    s += std::string("press ") + name + " 35\nwait 400\n";
+  }
+  return s;
+}
+
+}  // namespace
+
+TEST(English, ASeasonAndABearGameShowNoJapanese) {
+  auto f = MakeForm(5);
+  GameState& gs = f->gs;
+  gs.language = kLangEnglish;  // as the settings file would have it at start-up
+  Watch watch;
+  watch.gs = &gs;
+  plat::SetPrintObserver([&](int, int, const std::u32string& s, plat::Color) { watch.See(s); });
+
+  NewGame(*f, watch, true);
+  EXPECT_TRUE(watch.Saw(U"Mokimoki: \"Kua (our hero), the day has finally come!"));
+  EXPECT_TRUE(watch.Saw(U"Cursor keys: move your character"));  // the title's help
+
+  // The season: nine league wins, the final, two defences, then a loss.
+  EnglishPlayer player;
+  player.gs = &gs;
+  player.watch = &watch;
+  player.plan = std::vector<bool>(12, true);
+  player.plan.push_back(false);
+  player.Place();
+  plat::headless::SetIdleHook([&] { player(); });
+  plat::headless::SetFrameHook([&](const plat::Surface&) { player.OnFrame(); });
+  int code = RunWith("until GameMode 0 2000000\nwait 500\n", [&] { plat::headless::MainLoop(); });
+  plat::headless::SetIdleHook(nullptr);
+  plat::headless::SetFrameHook(nullptr);
+  ASSERT_EQ(code, 0);
+  EXPECT_EQ(gs.winsByCast[0], 12);
+  EXPECT_EQ(gs.roundNumber, 14);
+  EXPECT_EQ(gs.GameMode, kModeTitle);
+  ASSERT_EQ(watch.captions.size(), 13u);
+  for (size_t k = 0; k < 12; ++k) EXPECT_EQ(plat::ToUtf8(watch.captions[k]), " Win");
+  EXPECT_EQ(plat::ToUtf8(watch.captions[12]), " Loss");
+  // She spoke English all the way: the league, the ranking, the prize, the
+  // final, the challengers and the end.
+  EXPECT_TRUE(watch.Saw(U"Receptionist: \"This is the match reception desk."));
+  EXPECT_TRUE(watch.Saw(U"10th"));  // the ranking screen's last line
+  EXPECT_TRUE(watch.Saw(U"place)."));
+  EXPECT_TRUE(watch.Saw(U"Please accept the winner's prize of 15000 dolls."));
+  EXPECT_TRUE(watch.Saw(U"a challenge has arrived from "));
+  EXPECT_TRUE(watch.Saw(U"Anyway, game ovah!"));
+  EXPECT_TRUE(watch.Saw(U"-TIME "));  // the match's clock line, with English names
+  EXPECT_TRUE(watch.Saw(U"Kua "));
+
+  // A new game, and down to the first bear room with three wins.
+  NewGame(*f, watch, false);
+  gs.winsByCast[0] = 3;
+  for (auto& row : gs.hallOccupancy)
+    for (auto& who : row)
+      if (who == 0 || who == 1) who = -1;
+  gs.playerX = 30, gs.playerY = 9, gs.playerFacing = 1;
+  gs.partnerX = 30, gs.partnerY = 10, gs.partnerSide = gs.partnerPrevSide = 3;
+  gs.hallOccupancy[9][30] = 0, gs.hallOccupancy[10][30] = 1;
+  auto run = [&](const std::string& scenario) {
+    return RunWith(scenario, [&] { plat::headless::MainLoop(); });
+  };
+  ASSERT_EQ(run(Steps("U")), 0);
+  ASSERT_EQ(run(Steps("DDDDDDDLDDDRD")), 0);
+  ASSERT_EQ(gs.currentRoom, 1);
+  ASSERT_EQ(run(Steps("UUUU")), 0);
+
+  // The host sells the game (yes to all); the fireball is steered into the
+  // bear by hand once the game runs.
+  AutoReader reader;
+  reader.gs = &gs;
+  reader.answers = {0, 0, 0, 0};
+  reader.closeAtEnd = true;
+  double bearFrom = -1;
+  plat::headless::SetIdleHook([&] {
+    watch.Look();
+    reader();
+    if (gs.GameMode != kModeBear || !plat::TimerEnabled()) return;
+    if (bearFrom < 0) bearFrom = plat::headless::Now();
+    if (plat::headless::Now() - bearFrom > 1000) {
+      gs.fireX = gs.bearX + float(16 << gs.bearIndex) - 9;
+      gs.fireY = gs.bearY + float(16 << gs.bearIndex) - 9;
+    }
+  });
+  plat::headless::SetFrameHook([&](const plat::Surface&) { watch.Look(); });
+  code =
+      run("press space\nuntil GameMode 3 120000\nuntil GameMode 2 600000\n"
+          "until dialogueState 0 120000\nwait 1000\npress ctrl\nwait 500\npress ctrl\nwait 500\n");
+  plat::headless::SetIdleHook(nullptr);
+  plat::headless::SetFrameHook(nullptr);
+  ASSERT_EQ(code, 0);
+  EXPECT_EQ(gs.specialAbilities[0], 1);
+  EXPECT_TRUE(watch.Saw(U"This is the bear's secret basement!"));
+  EXPECT_TRUE(watch.Saw(U"here is the very special item \"Dash\"!"));
+  EXPECT_TRUE(watch.Saw(U"\"Dash\": press Up and Down on the cursor keys together"));
+  EXPECT_TRUE(watch.Saw(U"Day 1"));  // the Ctrl pause's status screen
+  plat::SetPrintObserver(nullptr);
+
+  for (const std::string& s : watch.japanese) ADD_FAILURE() << "Japanese shown: " << s;
+}
+
+TEST(English, SwitchingInTheMiddleOfATalkGoesOnInTheOtherLanguage) {
+  auto f = MakeForm(3);
+  GameState& gs = f->gs;
+  testing_support::NewGameThroughTheOpening(*f, 0);
+  testing_support::PlaceParty(gs, 20, 10, 1, 20, 11);
+
+  // The receptionist in Japanese. A few characters into her first line the
+  // player switches to English: the page is written again in English up to
+  // the end of the line, and the talk goes on in English.
+  AutoReader reader;
+  reader.gs = &gs;
+  reader.answers = {0, 0, 0, 0};
+  reader.closeAtEnd = false;
+  int step = 0;
+  std::u32string rewritten, questionRewritten, afterRanking, rankingLabel;
+  std::vector<std::u32string> printed;
+  plat::SetPrintObserver(
+      [&](int, int, const std::u32string& s, plat::Color) { printed.push_back(s); });
+  plat::headless::SetIdleHook([&] {
+    if (step == 0 && gs.messageText.size() >= 4) {
+      SetLanguage(*f, kLangEnglish);
+      rewritten = gs.messageText;
+      step = 1;
+    } else if (step == 1 && gs.drawRanking == 1) {
+      // Back to Japanese while the ranking is up: drawn again at once.
+      printed.clear();
+      SetLanguage(*f, kLangJapanese);
+      rankingLabel = printed.empty() ? U"" : printed.front();
+      step = 2;
+    } else if (step == 2 && gs.drawRanking == 0 && gs.choicePending == 1) {
+      afterRanking = gs.messageText;
+      SetLanguage(*f, kLangEnglish);  // while the question waits
+      questionRewritten = gs.messageText;
+      step = 3;
+    }
+    reader();
+  });
+  const int code =
+      RunWith("press space\nuntil dialogueState -1 120000\n", [&] { plat::headless::MainLoop(); });
+  plat::headless::SetIdleHook(nullptr);
+  plat::SetPrintObserver(nullptr);
+  ASSERT_EQ(code, 0);
+  EXPECT_EQ(plat::ToUtf8(rewritten), "Receptionist: \"This is the match reception desk.");
+  EXPECT_EQ(plat::ToUtf8(rankingLabel), "１位　　　");
+  EXPECT_EQ(plat::ToUtf8(afterRanking), "試合を行いますか？");
+  EXPECT_EQ(plat::ToUtf8(questionRewritten), "Would you like to play a match?");
+  // The rest in English, and booked as in Japanese.
+  EXPECT_EQ(plat::ToUtf8(gs.messageText), "Very well then, let's match!");
+  EXPECT_EQ(gs.matchPending, 1);
+  EXPECT_EQ(gs.playerRole, 1);
+  EXPECT_EQ(gs.castNames[2], U"Receptionist");
+  EXPECT_EQ(gs.itemName[0], U"Nothing");
+}
+
+TEST(English, TheScenarioRunnerSwitchesWithLang) {
+  auto f = MakeForm(1);
+  GameState& gs = f->gs;
+  std::string err;
+  std::vector<plat::scenario::Command> cmds;
+  EXPECT_FALSE(plat::scenario::Parse("lang english\n", cmds, err));
+  EXPECT_FALSE(plat::scenario::Parse("lang\n", cmds, err));
+  const int code = RunWith(
+      "lang en\nwait 100\ndump\nmenu start\nuntil yesNoVisible [true,false] 20000\ndump\n"
+      "lang ja\ndump\n",
+      [&] {
+        Form_Load(*f);
+        plat::headless::MainLoop();
+      });
+  EXPECT_EQ(code, 0);
+  const auto& dumps = plat::headless::Dumps();
+  ASSERT_GE(dumps.size(), 3u);
+  EXPECT_NE(dumps[0].find("\"language\":1"), std::string::npos);
+  EXPECT_NE(dumps[1].find("\"messageText\":\"Mokimoki: \\\"Kua (our hero)"), std::string::npos);
+  EXPECT_NE(dumps[2].find("\"language\":0"), std::string::npos);
+  EXPECT_NE(dumps[2].find("\"messageText\":\"モキモキ「くあ(主人公)、"), std::string::npos);
+  EXPECT_EQ(gs.language, kLangJapanese);
+  // A code the game does not know ends the run with status 2.
+  EXPECT_EQ(RunWith("lang xx\n", [&] { plat::headless::MainLoop(); }), 2);
+}

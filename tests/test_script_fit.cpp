@@ -1,0 +1,357 @@
+// Every language's scripts: the same codes as the Japanese ones, every page
+// of every script laid out in the message box with the game's font and the
+// widest texts the codes can write, and the screens without overlapping text.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "items/item_catalogue.h"
+#include "platform/text.h"
+#include "story/cast_tables.h"
+#include "story/language.h"
+#include "story/screens.h"
+#include "test_support.h"
+
+namespace moki {
+namespace {
+
+using std::u32string;
+constexpr size_t npos = u32string::npos;
+constexpr int kBearHost = 22;  // speaks in a room, where "#K" takes no operand
+
+GameState Tables(int lang) {
+  GameState gs;
+  gs.language = static_cast<i16>(lang);
+  InitMapCast(gs);
+  InitCastNames(gs);
+  InitScripts(gs);
+  initItemCatalogue(gs);
+  return gs;
+}
+
+// One code of a script: "#", the code character and its operands (labels
+// included), where it starts and where the script goes on after it.
+struct Code {
+  u32string text;
+  size_t pos, next;
+};
+
+size_t OperandCount(const u32string& s, size_t i, bool room) {
+  switch (s[i + 1]) {
+    case U'?':
+    case U'C':
+      return 2;
+    case U'G':
+    case U'A':
+    case U'Z':
+    case U'U':
+    case U'Y':
+    case U'I':
+      return 1;
+    case U'K':
+      return room ? 0 : 1;
+    case U'X':
+      return s[i + 2] == U'P' ? 2 : 1;
+    default:
+      return 0;
+  }
+}
+
+std::vector<Code> Codes(const u32string& s, bool room) {
+  std::vector<Code> codes;
+  for (size_t i = 0; i + 1 < s.size();) {
+    if (s[i] != U'#') {
+      ++i;
+      continue;
+    }
+    const size_t end = std::min(s.size(), i + 2 + OperandCount(s, i, room));
+    codes.push_back({s.substr(i, end - i), i, end});
+    i = end;
+  }
+  return codes;
+}
+
+std::string Utf8(const u32string& s) {
+  return plat::ToUtf8(s);
+}
+
+TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
+  const GameState ja = Tables(kLangJapanese);
+  for (int lang = 1; lang < kLanguageCount; ++lang) {
+    const GameState other = Tables(lang);
+    for (int sp = 0; sp < kCastCount; ++sp) {
+      SCOPED_TRACE("language " + std::to_string(lang) + ", speaker " + std::to_string(sp));
+      std::vector<Code> a = Codes(ja.scriptTable[sp], sp == kBearHost);
+      std::vector<Code> b = Codes(other.scriptTable[sp], sp == kBearHost);
+      ASSERT_EQ(a.size(), b.size());
+      for (size_t k = 0; k < a.size(); ++k)
+        ASSERT_EQ(Utf8(a[k].text), Utf8(b[k].text)) << "code " << k;
+      EXPECT_EQ(ja.scriptTable[sp].empty(), other.scriptTable[sp].empty());
+    }
+    // The same story pieces too: the joints fall in the same places.
+    for (int sp = 0; sp < kCastCount; ++sp)
+      EXPECT_EQ(Texts(lang).storyScripts(sp).size(), StoryScriptPieces(sp).size()) << sp;
+    // And the same game: the prices stay.
+    EXPECT_EQ(ja.itemPrice, other.itemPrice);
+  }
+  // The English texts hold no Japanese.
+  const GameState en = Tables(kLangEnglish);
+  auto japanese = [](const u32string& s) {
+    return std::any_of(s.begin(), s.end(), [](char32_t c) {
+      return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) ||
+             (c >= 0xFF00 && c <= 0xFFEF);
+    });
+  };
+  for (int sp = 0; sp < kCastCount; ++sp) {
+    // Chatter still waiting for its English table is borrowed in Japanese.
+    const bool borrowed =
+        Texts(kLangEnglish).chatterScripts == nullptr && !ChatterScriptPieces(sp).empty();
+    if (!borrowed) {
+      EXPECT_FALSE(japanese(en.scriptTable[sp])) << "speaker " << sp;
+    }
+    EXPECT_FALSE(japanese(en.castNames[sp])) << sp;
+  }
+  for (int i = 0; i < kItemCount; ++i)
+    EXPECT_FALSE(japanese(en.itemName[i] + en.itemDescription[i])) << "item " << i;
+}
+
+// ---------------------------------------------------------------------------
+// Every page any conversation can show, with the widest value every code can
+// write; the explanations of items and abilities give one page each.
+
+constexpr char32_t kItemText = U'\uE000';
+constexpr char32_t kAbilityText = U'\uE001';
+
+u32string Widest(const std::vector<u32string>& texts) {
+  u32string best;
+  for (const u32string& t : texts)
+    if (plat::TextWidth(t, plat::FontKind::Regular) >
+        plat::TextWidth(best, plat::FontKind::Regular))
+      best = t;
+  return best;
+}
+
+std::set<u32string> AllPages(const GameState& gs, int speaker) {
+  const LanguageTexts& t = Texts(gs);
+  const u32string& s = gs.scriptTable[speaker];
+  const bool room = speaker == kBearHost;
+  const bool indented = !(speaker == 2 || speaker == 3 || speaker == 19 || speaker == kBearHost);
+  const u32string breakText = indented ? u32string(U"\r\n") + t.lineIndent : U"\r\n";
+
+  std::vector<u32string> leagueNames(gs.castNames.begin() + 4, gs.castNames.begin() + 13);
+  std::vector<u32string> teamNames(gs.castNames.begin() + 2, gs.castNames.begin() + 22);
+  std::vector<u32string> itemNames(gs.itemName.begin() + 1, gs.itemName.end());
+  std::vector<u32string> abilities(t.abilityNames.begin(), t.abilityNames.end());
+  const u32string itemName = room ? Widest(abilities) : Widest(itemNames);
+  const u32string team = Widest(teamNames);
+  std::vector<u32string> ranks;
+  for (int r = 1; r <= 10; ++r) ranks.push_back(NumberText(r));
+  std::vector<u32string> ordinals;
+  for (int r = 1; r <= 10; ++r) ordinals.push_back(Ordinal(r));
+  const std::map<u32string, u32string> written = {
+      {U"P", U"10"},
+      {U"N", U"10"},
+      {U"O",
+       FillIn(t.opponent,
+              {{U'r', Widest(ranks)}, {U'o', Widest(ordinals)}, {U'n', Widest(leagueNames)}})},
+      {U"IN", itemName},
+      {U"IM", room ? itemName : U"10500"},
+      {U"IK", room ? itemName : U"14"},
+      {U"U3", FillIn(t.pair, {{U'a', team}, {U'b', team}})},
+      {U"XP0", u32string(1, kItemText)},
+      {U"XP1", u32string(1, kItemText)},
+      {U"XP2", u32string(1, kItemText)},
+      {U"XK", u32string(1, kAbilityText)}};
+
+  std::map<size_t, size_t> codeAt;
+  std::vector<Code> codes = Codes(s, room);
+  for (size_t k = 0; k < codes.size(); ++k) codeAt[codes[k].pos] = k;
+  auto target = [&](char32_t label) {
+    size_t at = s.find(u32string{U'#', label});
+    return at == npos ? s.size() : at + 2;
+  };
+
+  std::set<u32string> pages;
+  std::set<std::pair<size_t, u32string>> seen;
+  std::vector<std::pair<size_t, u32string>> todo = {{0, U""}};
+  while (!todo.empty()) {
+    auto [pos, page] = todo.back();
+    todo.pop_back();
+    if (!seen.insert({pos, page}).second) continue;
+    for (bool open = true; open;) {
+      if (pos >= s.size()) {
+        if (!page.empty()) pages.insert(page);
+        break;
+      }
+      if (s[pos] != U'#') {
+        page += s[pos++];
+        continue;
+      }
+      const Code& c = codes[codeAt.at(pos)];
+      pos = c.next;
+      const char32_t k = c.text[1];
+      auto w = written.find(c.text.substr(1));
+      if (w != written.end()) page += w->second;
+      switch (k) {
+        case U',':
+          page += breakText;
+          break;
+        case U'.':
+          pages.insert(page);
+          page.clear();
+          break;
+        case U'G':
+          pos = target(c.text[2]);
+          break;
+        case U'?':
+        case U'C':
+          if (!page.empty()) pages.insert(page);
+          todo.push_back({target(c.text[2]), U""});
+          todo.push_back({target(c.text[3]), U""});
+          open = false;
+          break;
+        case U'A':
+          for (char32_t d = U'0'; d <= c.text[2]; ++d) todo.push_back({target(d), U""});
+          open = false;
+          break;
+        default:
+          break;
+      }
+    }
+  }
+  std::set<u32string> expanded;
+  for (const u32string& page : pages) {
+    const size_t item = page.find(kItemText), ability = page.find(kAbilityText);
+    if (item != npos) {
+      for (int i = 0; i < kItemCount; ++i) {
+        u32string text =
+            FillIn(t.itemExplained, {{U'n', gs.itemName[i]}, {U'd', gs.itemDescription[i]}});
+        expanded.insert(u32string(page).replace(item, 1, text));
+      }
+    } else if (ability != npos) {
+      for (const char32_t* text : t.abilityTexts)
+        expanded.insert(u32string(page).replace(ability, 1, text));
+    } else {
+      expanded.insert(page);
+    }
+  }
+  return expanded;
+}
+
+TEST(Languages, EveryPageOfEveryScriptFitsTheMessageBox) {
+  std::string err;
+  ASSERT_TRUE(plat::InitFonts(err)) << err;
+  for (int lang = 0; lang < kLanguageCount; ++lang) {
+    const GameState gs = Tables(lang);
+    size_t total = 0;
+    for (int sp = 1; sp < kCastCount; ++sp) {
+      const std::set<u32string> pages = AllPages(gs, sp);
+      // The explorer must reach the long talks: all the rules, every item.
+      const size_t least = sp == 19 ? 19u : sp == 16 ? size_t(kItemCount) : 1u;
+      EXPECT_GE(pages.size(), least) << "speaker " << sp;
+      total += pages.size();
+      for (const u32string& page : pages) {
+        const std::vector<u32string> lines = plat::LayoutLabel(page);
+        EXPECT_LE(int(lines.size()), plat::kLabelMaxLines)
+            << "language " << lang << ", speaker " << sp << ", " << lines.size() << " lines:\n"
+            << Utf8(page);
+        if (lang == kLangJapanese) {
+          // Japanese keeps its breaks between characters, as it always had.
+          EXPECT_EQ(lines,
+                    plat::LayoutLabel(page, plat::kLabelWidth, plat::FontKind::Regular, false))
+              << Utf8(page);
+        } else {
+          // Other languages break between words: a line cut inside a word
+          // is only one whose word alone is wider than the box.
+          for (size_t k = 0; k + 1 < lines.size(); ++k) {
+            if (lines[k].empty() || lines[k + 1].empty()) continue;
+            const bool cut = lines[k].back() > U' ' && lines[k].back() < 0x80 &&
+                             lines[k + 1].front() > U' ' && lines[k + 1].front() < 0x80 &&
+                             page.find(lines[k] + lines[k + 1].front()) != npos;
+            EXPECT_FALSE(cut && lines[k].find(U' ') != npos) << Utf8(lines[k]);
+          }
+        }
+      }
+    }
+    EXPECT_GT(total, 150u) << "language " << lang;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The ranking and status screens with their widest contents: every text
+// inside the window and none over another.
+
+struct Printed {
+  int x, y;
+  u32string text;
+  plat::Color c;
+};
+
+void ExpectApart(const std::vector<Printed>& printed, const char* screen) {
+  for (size_t i = 0; i < printed.size(); ++i) {
+    const Printed& a = printed[i];
+    const int aw = plat::TextWidth(a.text, plat::FontKind::Bold);
+    EXPECT_LE(a.x + aw, plat::kPlayW) << screen << ": " << Utf8(a.text);
+    for (size_t j = i + 1; j < printed.size(); ++j) {
+      const Printed& b = printed[j];
+      const int bw = plat::TextWidth(b.text, plat::FontKind::Bold);
+      const bool apart = a.x + aw <= b.x || b.x + bw <= a.x || a.y + 16 <= b.y || b.y + 16 <= a.y;
+      EXPECT_TRUE(apart) << screen << ": \"" << Utf8(a.text) << "\" and \"" << Utf8(b.text) << "\"";
+    }
+  }
+}
+
+TEST(Languages, TheScreensShowTheirWidestContentsWithoutOverlap) {
+  for (int lang = 0; lang < kLanguageCount; ++lang) {
+    auto f = testing_support::MakeForm();
+    GameState& gs = f->gs;
+    SetLanguage(*f, static_cast<i16>(lang));
+    std::vector<Printed> printed;
+    plat::SetPrintObserver([&](int x, int y, const u32string& text, plat::Color c) {
+      printed.push_back({x, y, text, c});
+    });
+    // The longest names of the league, the longest records.
+    const std::vector<int> teams = {0, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    int widest = 4;
+    for (int c : teams)
+      if (plat::TextWidth(gs.castNames[c], plat::FontKind::Bold) >
+          plat::TextWidth(gs.castNames[widest], plat::FontKind::Bold))
+        widest = c;
+    for (int k = 1; k <= 10; ++k) gs.rankOrder[k] = static_cast<i16>(widest);
+    gs.roundNumber = 14;
+    gs.winsByCast[size_t(widest)] = 13;
+    DrawRanking(*f);
+    ExpectApart(printed, "ranking");
+    EXPECT_EQ(printed.size(), 30u);
+
+    // Status: the longest item names on all three keys, every ability.
+    printed.clear();
+    int longItem = 1;
+    for (int i = 1; i < kItemCount; ++i)
+      if (plat::TextWidth(gs.itemName[i], plat::FontKind::Bold) >
+          plat::TextWidth(gs.itemName[longItem], plat::FontKind::Bold))
+        longItem = i;
+    for (int s = 0; s < 3; ++s) {
+      gs.slotItem[s] = static_cast<i16>(longItem);
+      gs.slotCount[longItem][s] = 14;
+    }
+    gs.specialAbilities = {1, 1, 1};
+    gs.money = 2000000000;
+    gs.motivated = 0;
+    gs.winsByCast[0] = 13;
+    DrawStatus(*f);
+    std::vector<Printed> white;  // the text itself, not its shadow
+    for (const Printed& p : printed)
+      if (p.c == plat::kWhite) white.push_back(p);
+    ExpectApart(white, "status");
+    EXPECT_EQ(white.size(), 12u);
+    plat::SetPrintObserver(nullptr);
+  }
+}
+
+}  // namespace
+}  // namespace moki
