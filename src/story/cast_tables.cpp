@@ -24,7 +24,7 @@ void InitScripts(GameState& gs) {
   gs.lineBreak = U"\r\n";
   const LanguageTexts& t = Texts(gs);
   // A language without chatter of its own yet borrows the Japanese one.
-  ScriptPieces (*chatter)(int) = t.chatterScripts ? t.chatterScripts : ChatterScriptPieces;
+  ScriptPieces (*chatter)(int) = t.chatterScripts;
   for (int speaker = 0; speaker < kCastCount; ++speaker) {
     WString& script = gs.scriptTable[size_t(speaker)];
     script.clear();

@@ -33,8 +33,6 @@ enum class UiText : int {
 struct LanguageTexts {
   const char* code;  // "ja", "en": the settings file's `language =` and --lang
   ScriptPieces (*storyScripts)(int speaker);
-  // Null when the language has no chatter of its own yet: the Japanese
-  // chatter is used, which has the same codes.
   ScriptPieces (*chatterScripts)(int speaker);
   std::array<const char32_t*, kCastCount> castNames;
   // Typed after a line break for the speakers whose lines are indented.

@@ -20,9 +20,6 @@ ScriptPieces StoryScriptPiecesEn(int speaker);
 // The chatterers of the hall and of room 0 (the league players who only talk).
 // Empty for anyone else.
 ScriptPieces ChatterScriptPieces(int speaker);
-// The English chatter lives in its own file. Declared weak so that a build
-// without that file still links: the English table then falls back to the
-// Japanese chatter (see LanguageTexts::chatterScripts).
-[[gnu::weak]] ScriptPieces ChatterScriptPiecesEn(int speaker);
+ScriptPieces ChatterScriptPiecesEn(int speaker);
 
 }  // namespace moki

@@ -7,7 +7,7 @@ namespace moki {
 const LanguageTexts kEnglishTexts = {
     "en",
     StoryScriptPiecesEn,
-    ChatterScriptPiecesEn,  // null while the English chatter is not built in
+    ChatterScriptPiecesEn,
     {
         U"Kua",    U"Mokimoki",  U"Receptionist", U"Santa",      U"Elegance", U"Becker",
         U"Toomey", U"Take",      U"Senpai",       U"Conviction", U"Ellie",    U"Essence",
