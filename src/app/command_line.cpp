@@ -1,8 +1,10 @@
 #include "app/command_line.h"
 
+#include <string>
 #include <string_view>
 
 #include "app/version.h"
+#include "story/language.h"
 
 namespace moki {
 
@@ -13,6 +15,13 @@ const Option kOptions[] = {
      [](CommandLine& cl, std::string_view, std::string&) { return cl.help = true; }},
     {"--version", 0, nullptr, "show the version and exit",
      [](CommandLine& cl, std::string_view, std::string&) { return cl.version = true; }},
+    {"--lang", 0, "ja|en", "play in Japanese (ja) or English (en) this time only",
+     [](CommandLine& cl, std::string_view v, std::string& error) {
+       const std::string code(v);
+       cl.lang = LanguageFromCode(code.c_str());
+       if (cl.lang < 0) error.append("'").append(code).append("' is not ja or en");
+       return cl.lang >= 0;
+     }},
 };
 
 const Option* FindOption(std::span<const Option> options, std::string_view arg) {

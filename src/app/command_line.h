@@ -14,6 +14,7 @@ namespace moki {
 struct CommandLine {
   bool help = false;
   bool version = false;
+  int lang = -1;  // --lang: the language for this run only (-1: as the settings say)
 };
 
 // One option. apply sets what the option means in the command line; value is

@@ -26,5 +26,6 @@ int main(int argc, char** argv) {
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);
   moki::Form_Load(form);
+  if (cl.lang >= 0) moki::ChangeLanguage(form, static_cast<moki::i16>(cl.lang));
   for (;;) plat::WaitEvents(-1);
 }

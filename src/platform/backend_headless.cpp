@@ -287,6 +287,7 @@ double NextWakeUp(int64_t deadline) {
 // --- The window and its controls ------------------------------------------------
 
 void CreateMainWindow(const std::u32string&) {}
+void SetCaption(const std::u32string&) {}
 
 bool KeyDownWaiting(int vk) {
   for (const Event& e : g.events) {

@@ -755,6 +755,10 @@ void Refresh() {
   Show();
 }
 
+void SetCaption(const std::u32string& caption) {
+  if (s.window) SDL_SetWindowTitle(s.window, ToUtf8(caption).c_str());
+}
+
 void MessageBox(const std::u32string& text, const std::u32string& caption) {
   auto& c = internal::GetControls();
   c.boxUp = true;

@@ -92,6 +92,11 @@ void Timer1_Timer(Form1& f) {
   SettleTaps(f.gs, seen);
 }
 
+void ChangeLanguage(Form1& f, i16 lang) {
+  SetLanguage(f, lang);
+  plat::SetCaption(UiString(f.gs.language, UiText::Caption));
+}
+
 void ConnectWindow(Form1& f) {
   plat::Handlers h;
   h.keyDown = [&f](int vk) { Form_KeyDown(f, vk); };
@@ -103,7 +108,7 @@ void ConnectWindow(Form1& f) {
   h.dumpJson = [&f] { return StateJson(f.gs); };
   h.language = [&f](const std::string& code) {
     const int lang = LanguageFromCode(code.c_str());
-    if (lang >= 0) SetLanguage(f, static_cast<i16>(lang));
+    if (lang >= 0) ChangeLanguage(f, static_cast<i16>(lang));
     return lang >= 0;
   };
   h.fieldJson = [&f](const std::string& name, std::string& out) {

@@ -14,6 +14,9 @@ void Form_KeyDown(Form1& f, int keyCode);
 void Form_KeyUp(Form1& f, int keyCode);
 void Form_Paint(Form1& f);
 
+// Switches the game, the caption and the menus to language lang at once.
+void ChangeLanguage(Form1& f, i16 lang);
+
 // Connects the handlers above to the platform's window.
 void ConnectWindow(Form1& f);
 
