@@ -389,4 +389,31 @@ TEST(Recording, ThePlayersFilesAreAnsweredFromTheRecordingAndNeverWritten) {
   (void)f;
 }
 
+TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
+  namespace fs = std::filesystem;
+  const fs::path path = fs::temp_directory_path() / "moki_fatal.rec";
+  fs::remove(path);
+  EXPECT_EXIT(
+      {
+        auto f = testing_support::MakeForm(4);
+        std::string err;
+        if (!plat::StartRecording(path.string(), err)) std::exit(3);
+        plat::headless::Run([] {
+          plat::GetTickCount();
+          plat::FatalError("data/btl3.dat: missing");
+        });
+      },
+      testing::ExitedWithCode(1), "data/btl3.dat: missing");
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  recfile::Recording r;
+  std::string err;
+  ASSERT_TRUE(recfile::Unpack(bytes, rec::GameVersion(), r, err)) << err;
+  ASSERT_EQ(r.records.size(), 2u);
+  EXPECT_EQ(r.records[0].tag, recfile::Tag::Clock);
+  EXPECT_EQ(r.records[1].value, int(recfile::EndHow::Fatal));
+  EXPECT_EQ(r.texts[r.records[1].text], "data/btl3.dat: missing");
+  fs::remove(path);
+}
+
 }  // namespace

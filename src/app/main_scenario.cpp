@@ -13,9 +13,8 @@
 
 namespace {
 
-moki::Form1 form;
-
 int Play() {
+  static moki::Form1 form;  // the window object lives for the program's life
   moki::ConnectWindow(form);
   return plat::headless::Run([] {
     moki::Form_Load(form);
