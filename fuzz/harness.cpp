@@ -11,6 +11,8 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/recording.h"
+#include "platform/recording_file.h"
 #include "platform/text.h"
 #include "shell/form1.h"
 #include "story/dialogue.h"
@@ -200,6 +202,29 @@ ScriptOutcome RunScriptInput(const uint8_t* data, size_t size) {
   outcome.virtualMs = plat::headless::Now() - player.start;
   outcome.spacePresses = player.presses;
   return outcome;
+}
+
+void ReadRecording(const uint8_t* data, size_t size) {
+  if (size == 0) return;
+  namespace recfile = plat::recfile;
+  const std::string& version = plat::recording::GameVersion();
+  std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+  if (data[0] & 1) bytes = recfile::Pack(bytes, version);
+  recfile::Recording rec;
+  std::string err;
+  if (!recfile::Unpack(bytes, version, rec, err)) {
+    if (err.empty()) Broken("a recording refused without a message");
+    return;
+  }
+  if (rec.records.empty() || rec.records.back().tag != recfile::Tag::End)
+    Broken("a recording accepted without its end");
+  for (const recfile::Record& r : rec.records) {
+    if (r.text >= rec.texts.size() || r.text2 >= rec.texts.size())
+      Broken("a record points past the recording's texts");
+    if (r.tag == recfile::Tag::End && &r != &rec.records.back())
+      Broken("a record accepted after the end");
+    if (r.tag == recfile::Tag::Pumps && r.value < 1) Broken("an empty run of pumps accepted");
+  }
 }
 
 }  // namespace moki_fuzz

@@ -13,6 +13,14 @@ namespace moki_fuzz {
 // 0..19, or a failure without a message.
 void ReadDataFile(const uint8_t* data, size_t size);
 
+// Reads the bytes as a recording. An even first byte: the rest is a whole
+// file, as a player might send one. An odd one: the rest is the records
+// themselves, packed with a sound header and checksum so that the decoding
+// of records is reached. Aborts if the reader breaks its promise: a refusal
+// without a message, or an accepted recording that does not end with its
+// end record or points at texts it does not have.
+void ReadRecording(const uint8_t* data, size_t size);
+
 // How one script run ended.
 enum class ScriptEnd {
   Finished,  // the script reached its end and the window was closed
@@ -21,8 +29,8 @@ enum class ScriptEnd {
 
 struct ScriptOutcome {
   ScriptEnd end = ScriptEnd::Finished;
-  double virtualMs = 0;   // virtual time the run took
-  int spacePresses = 0;   // Space presses the stand-in player made
+  double virtualMs = 0;  // virtual time the run took
+  int spacePresses = 0;  // Space presses the stand-in player made
 };
 
 // Runs the bytes as a script on the headless backend. The first four bytes

@@ -13,11 +13,11 @@ bash tools/setup.sh
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOKI_FUZZ=ON -DMOKI_TESTS=OFF -DMOKI_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_data_file fuzz_script
+cmake --build build-fuzz -j2 --target fuzz_data_file fuzz_script fuzz_recording
 
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 status=0
-for target in data_file script; do
+for target in data_file script recording; do
   corpus="build-fuzz/corpus/$target"
   findings="build-fuzz/findings/$target"
   mkdir -p "$corpus" "$findings"

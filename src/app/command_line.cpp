@@ -22,6 +22,18 @@ const Option kOptions[] = {
        if (cl.lang < 0) error.append("'").append(code).append("' is not ja or en");
        return cl.lang >= 0;
      }},
+    {"--record", 0, "FILE", "record the session into FILE (written when the game ends)",
+     [](CommandLine& cl, std::string_view v, std::string& error) {
+       if (!cl.play.empty()) error = "cannot record while playing a recording";
+       cl.record = v;
+       return error.empty();
+     }},
+    {"--play", 0, "FILE", "play a recorded session back in the window",
+     [](CommandLine& cl, std::string_view v, std::string& error) {
+       if (!cl.record.empty()) error = "cannot play while recording";
+       cl.play = v;
+       return error.empty();
+     }},
 };
 
 const Option* FindOption(std::span<const Option> options, std::string_view arg) {

@@ -14,7 +14,9 @@ namespace moki {
 struct CommandLine {
   bool help = false;
   bool version = false;
-  int lang = -1;  // --lang: the language for this run only (-1: as the settings say)
+  int lang = -1;       // --lang: the language for this run only (-1: as the settings say)
+  std::string record;  // --record FILE
+  std::string play;    // --play FILE
 };
 
 // One option. apply sets what the option means in the command line; value is

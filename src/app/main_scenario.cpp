@@ -1,17 +1,50 @@
 // mokimoki-scenario FILE: plays a scenario headless (virtual clock, scripted
 // keys, captured frames) and prints the game state as JSON.
+// mokimoki-scenario --replay FILE: plays a recorded session headless instead.
 #include <fstream>
 #include <iostream>
 #include <sstream>
 
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/recording.h"
 #include "platform/text.h"
 #include "shell/form1.h"
 
+namespace {
+
+int Play() {
+  static moki::Form1 form;  // the window object lives for the program's life
+  moki::ConnectWindow(form);
+  return plat::headless::Run([] {
+    moki::Form_Load(form);
+    plat::headless::MainLoop();
+  });
+}
+
+// Prints the final state like a scenario; the exit status says whether the
+// recorded end was reached (0) or not (1); a recording refused is 2.
+int Replay(const char* path) {
+  std::string err;
+  if (!plat::InitFonts(err)) {
+    std::cerr << "mokimoki-scenario: " << err << "\n";
+    return 1;
+  }
+  plat::headless::Reset(1);
+  plat::headless::SetDumpSink([](const std::string& line) { std::cout << line << std::endl; });
+  if (!plat::StartPlayback(path, err)) {
+    std::cerr << "mokimoki-scenario: cannot play " << err << "\n";
+    return 2;
+  }
+  return Play();
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--replay") return Replay(argv[2]);
   if (argc != 2) {
-    std::cerr << "usage: mokimoki-scenario FILE\n";
+    std::cerr << "usage: mokimoki-scenario FILE\n       mokimoki-scenario --replay FILE\n";
     return 2;
   }
   std::ifstream in(argv[1]);
@@ -32,10 +65,5 @@ int main(int argc, char** argv) {
     std::cerr << argv[1] << ": " << err << "\n";
     return 2;
   }
-  static moki::Form1 form;
-  moki::ConnectWindow(form);
-  return plat::headless::Run([] {
-    moki::Form_Load(form);
-    plat::headless::MainLoop();
-  });
+  return Play();
 }

@@ -4,7 +4,9 @@
 
 #include "app/command_line.h"
 #include "platform/platform.h"
+#include "platform/recording.h"
 #include "shell/form1.h"
+#include "story/language.h"
 
 int main(int argc, char** argv) {
   // The command line is answered before anything opens a window.
@@ -22,10 +24,18 @@ int main(int argc, char** argv) {
     std::cout << moki::VersionText();
     return moki::kExitOk;
   }
+  if (!cl.record.empty() && !plat::StartRecording(cl.record, error)) {
+    std::cerr << "mokimoki: cannot record: " << error << "\n";
+    return moki::kExitUsage;
+  }
+  if (!cl.play.empty() && !plat::StartPlayback(cl.play, error)) {
+    std::cerr << "mokimoki: cannot play " << error << "\n";
+    return moki::kExitUsage;
+  }
   static moki::Form1 form;  // the window object lives for the program's life
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);
   moki::Form_Load(form);
-  if (cl.lang >= 0) moki::ChangeLanguage(form, static_cast<moki::i16>(cl.lang));
+  if (cl.lang >= 0) plat::ChooseLanguage(moki::Texts(cl.lang).code);
   for (;;) plat::WaitEvents(-1);
 }

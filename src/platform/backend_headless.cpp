@@ -289,12 +289,16 @@ double NextWakeUp(int64_t deadline) {
 void CreateMainWindow(const std::u32string&) {}
 void SetCaption(const std::u32string&) {}
 
-bool KeyDownWaiting(int vk) {
+static bool KeyDownWaitingLive(int vk) {
   for (const Event& e : g.events) {
     if (e.at > g.now) break;
     if (e.kind == EvKind::KeyDown && e.value == vk) return true;
   }
   return false;
+}
+
+bool KeyDownWaiting(int vk) {
+  return internal::TakeKeyWaiting(vk, [vk] { return KeyDownWaitingLive(vk); });
 }
 
 Surface& Window() {
@@ -321,8 +325,9 @@ void MessageBox(const std::u32string& text, const std::u32string& caption) {
   c.boxText = text;
   c.boxCaption = caption;
   internal::MarkDirty();
+  internal::ModalScope modal;
   double until = g.now + boxAnswerMs;
-  while (g.now < until) WaitEvents(int64_t(std::ceil(until)));
+  while (!modal.Answered() && g.now < until) WaitEvents(int64_t(std::ceil(until)));
   c.boxUp = false;
   internal::MarkDirty();
 }
@@ -338,10 +343,12 @@ bool TimerEnabled() {
 }
 
 uint32_t GetTickCount() {
-  return uint32_t(g.now);
+  return internal::TakeClock(uint32_t(g.now));
 }
 
 void DoEvents() {
+  if (internal::ReplayPump()) return;
+  internal::PumpScope pump;
   if (PumpOnce()) return;
   if (ScenarioFinished()) EndRun(0);
   // Nothing to handle: time still passes, as it would for a program that
@@ -350,6 +357,8 @@ void DoEvents() {
 }
 
 void WaitEvents(int64_t deadline) {
+  if (internal::ReplayPump()) return;
+  internal::PumpScope pump;
   for (;;) {
     if (PumpOnce()) return;
     if (deadline >= 0 && g.now >= double(deadline)) return;
@@ -371,12 +380,23 @@ void WaitEvents(int64_t deadline) {
 }
 
 void Quit() {
+  internal::AtQuit();
   EndRun(0);
 }
 
 [[noreturn]] void FatalError(const std::string& msg) {
+  internal::AtFatalError(msg);
   std::cerr << "mokimoki: " << msg << "\n";
   std::exit(1);
+}
+
+// Playback keeps the virtual clock with the recording's, and ends the run.
+void internal::PlaybackWait(uint32_t ms) {
+  g.now = std::max(g.now, double(ms));
+}
+
+[[noreturn]] void internal::PlaybackStop(int code) {
+  EndRun(code);
 }
 
 // --- Test and runner controls ----------------------------------------------------------

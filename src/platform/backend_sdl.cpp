@@ -685,6 +685,7 @@ void ShowFatalBox(const std::string& text) {
 }  // namespace
 
 void CreateMainWindow(const std::u32string& caption) {
+  internal::PlatformScope platform;  // what opening the window reads is not the game's
   // The locale first, so the Japanese caption reaches the window manager intact.
   std::setlocale(LC_ALL, "");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
@@ -726,7 +727,7 @@ void CreateMainWindow(const std::u32string& caption) {
   Show();
 }
 
-bool KeyDownWaiting(int vk) {
+static bool KeyDownWaitingLive(int vk) {
   if (!s.window || s.menuOpen || internal::GetControls().boxUp) return false;
   SDL_PumpEvents();
   SDL_Event pending[64];
@@ -738,6 +739,10 @@ bool KeyDownWaiting(int vk) {
   n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_CONTROLLERAXISMOTION,
                      SDL_CONTROLLERDEVICEREMOVED);
   return n > 0 && s.pads.WouldPress(pending, n, vk);
+}
+
+bool KeyDownWaiting(int vk) {
+  return internal::TakeKeyWaiting(vk, [vk] { return KeyDownWaitingLive(vk); });
 }
 
 Surface& Window() {
@@ -766,7 +771,9 @@ void MessageBox(const std::u32string& text, const std::u32string& caption) {
   c.boxCaption = caption;
   s.menuOpen = false;
   internal::MarkDirty();
-  while (c.boxUp) WaitEvents(-1);
+  internal::ModalScope modal;
+  while (!modal.Answered() && c.boxUp) WaitEvents(-1);
+  c.boxUp = false;
   internal::MarkDirty();
 }
 
@@ -779,14 +786,18 @@ bool TimerEnabled() {
 }
 
 uint32_t GetTickCount() {
-  return SDL_GetTicks();
+  return internal::TakeClock(SDL_GetTicks());
 }
 
 void DoEvents() {
+  if (internal::ReplayPump()) return;
+  internal::PumpScope pump;
   PumpOnce();
 }
 
 void WaitEvents(int64_t deadline) {
+  if (internal::ReplayPump()) return;
+  internal::PumpScope pump;
   for (;;) {
     if (PumpOnce()) return;
     Uint32 now = SDL_GetTicks();
@@ -815,11 +826,13 @@ void WaitEvents(int64_t deadline) {
   // Leave at once. Tearing SDL down first can race with the X server over a
   // window that is already going (an X error then ends the program with
   // status 1); the server closes the window with the connection anyway.
+  internal::AtQuit();
   std::fflush(nullptr);
   std::_Exit(0);
 }
 
 [[noreturn]] void FatalError(const std::string& msg) {
+  internal::AtFatalError(msg);
   std::cerr << "mokimoki: " << msg << "\n";
   // The box does not wrap long lines: break the message after each ": ".
   std::string boxText = msg;
@@ -830,6 +843,31 @@ void WaitEvents(int64_t deadline) {
   // sees it.
   if (SDL_WasInit(SDL_INIT_VIDEO)) ShowFatalBox(boxText);
   std::exit(1);
+}
+
+// Playback in the real window: the recording's own pace, the window kept
+// alive (uncovered, resized, closed), the player's keys and clicks ignored.
+void internal::PlaybackWait(uint32_t ms) {
+  static const Uint32 begin = SDL_GetTicks();
+  for (;;) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+      if (e.type == SDL_QUIT) PlaybackClosed();
+      if (e.type == SDL_WINDOWEVENT) {
+        s.redrawAll = true;
+        internal::MarkDirty();
+        Show();
+      }
+    }
+    const Sint32 left = Sint32(begin + ms - SDL_GetTicks());
+    if (left <= 0) return;
+    SDL_Delay(Uint32(std::min<Sint32>(left, 10)));
+  }
+}
+
+[[noreturn]] void internal::PlaybackStop(int code) {
+  std::fflush(nullptr);
+  std::_Exit(code);
 }
 
 }  // namespace plat

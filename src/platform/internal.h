@@ -58,3 +58,67 @@ bool FrameChanged(const Surface& window);
 // Call after a frame was shown, or found unchanged and not sent again.
 void PresentedNow();
 }  // namespace plat::internal
+
+// Hooks of the recording (recording.cpp) in the backends and the platform's
+// other parts. While the game asks, what it is given is recorded or taken
+// from the recording; what the platform does for itself (its pumps, a
+// message box waiting for its answer, opening the window) is not.
+namespace plat::internal {
+// The platform's own code runs in this scope: what it does is not the game's asking.
+class PlatformScope {
+ public:
+  PlatformScope();
+  ~PlatformScope();
+  PlatformScope(const PlatformScope&) = delete;
+  PlatformScope& operator=(const PlatformScope&) = delete;
+
+ protected:
+  bool outer_;  // whether the game was running when the scope began
+};
+// One event pump the game asked for; its return is recorded.
+class PumpScope : public PlatformScope {
+ public:
+  PumpScope();
+  ~PumpScope();
+};
+// In playback, handles a pump the game asked for from the recording; true
+// when it did (the backend's own pump must not run).
+bool ReplayPump();
+// The message box: in playback it is answered as recorded (Answered());
+// when recording, its answer is noted.
+class ModalScope : public PlatformScope {
+ public:
+  ModalScope();
+  ~ModalScope();
+  bool Answered() const { return answered_; }
+
+ private:
+  bool answered_ = false;
+};
+// The tick count the game reads (live: the backend's own).
+uint32_t TakeClock(uint32_t live);
+// The clock read by a reseed of the random generator.
+uint32_t ReseedClock();
+// Whether a key-down of vk is waiting.
+bool TakeKeyWaiting(int vk, const std::function<bool()>& live);
+// A player's-file operation (op: recfile::FileOp) and its answer.
+struct FileAnswer {
+  uint8_t status = 0;
+  std::string text, err;
+};
+FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live);
+// The game is ending: the recording is written, or playback gives its verdict.
+void AtQuit();
+void AtFatalError(const std::string& msg);
+// The random generator's state, kept with a recording.
+uint64_t RandomState();
+void SetRandomState(uint64_t state);
+
+// Provided by each backend for playback: wait (in the real window: in real
+// time, keeping the window alive) until ms past the recording's start, and
+// end the playback with an exit status.
+void PlaybackWait(uint32_t ms);
+[[noreturn]] void PlaybackStop(int code);
+// The real window was closed during playback.
+[[noreturn]] void PlaybackClosed();
+}  // namespace plat::internal

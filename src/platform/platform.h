@@ -56,6 +56,9 @@ void SetHandlers(Handlers h);
 // Opens the main window with its caption and menu bar (the headless backend
 // has nothing to open). On failure the program stops with a clear message.
 void CreateMainWindow(const std::u32string& caption);
+// Hands the game a language chosen on the command line ("ja", "en"), as an
+// event of its own (a recording keeps it).
+void ChooseLanguage(const std::string& code);
 // Changes the window's caption (when the language changes).
 void SetCaption(const std::u32string& caption);
 // The 608 x 448 play area. The game draws on it; Present shows it.

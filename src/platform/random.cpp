@@ -23,12 +23,18 @@ double Rnd() {
 void Randomize() {
   // The clock is mixed into the state rather than replacing it, so reseeding
   // twice in the same millisecond does not repeat the same draws.
-  g_state = Mix(g_state ^ (uint64_t(GetTickCount()) * 0x9e3779b97f4a7c15ULL)) + 1;
+  g_state = Mix(g_state ^ (uint64_t(internal::ReseedClock()) * 0x9e3779b97f4a7c15ULL)) + 1;
 }
 
 namespace internal {
 void SeedRandom(uint64_t seed) {
   g_state = Mix(seed + 0x853c49e6748fea9bULL);
+}
+uint64_t RandomState() {
+  return g_state;
+}
+void SetRandomState(uint64_t state) {
+  g_state = state;
 }
 }  // namespace internal
 

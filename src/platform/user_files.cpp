@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/internal.h"
+#include "platform/recording_file.h"
+
 namespace plat {
 
 namespace {
@@ -55,15 +58,15 @@ bool WriteAll(int fd, const std::string& data) {
 
 }  // namespace
 
-std::string ConfigDir() {
+static std::string ConfigDirLive() {
   return XdgDir("XDG_CONFIG_HOME", ".config");
 }
 
-std::string DataDir() {
+static std::string DataDirLive() {
   return XdgDir("XDG_DATA_HOME", ".local/share");
 }
 
-ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err) {
+static ReadStatus ReadLive(const std::string& path, std::string& contents, std::string& err) {
   contents.clear();
   int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
@@ -94,7 +97,7 @@ ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::str
   return ReadStatus::Ok;
 }
 
-bool WriteUserFile(const std::string& path, const std::string& contents, std::string& err) {
+static bool WriteLive(const std::string& path, const std::string& contents, std::string& err) {
   size_t slash = path.rfind('/');
   std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
   if (!MakeDirs(dir, err)) return false;
@@ -118,7 +121,7 @@ bool WriteUserFile(const std::string& path, const std::string& contents, std::st
   return ok;
 }
 
-bool KeepAsBad(const std::string& path, std::string& err) {
+static bool KeepAsBadLive(const std::string& path, std::string& err) {
   std::string bad = path + ".bad";
   struct stat st;
   // A folder left where the .bad file goes cannot be replaced by rename.
@@ -133,13 +136,76 @@ bool KeepAsBad(const std::string& path, std::string& err) {
   return true;
 }
 
-bool RemoveUserFile(const std::string& path) {
+static bool RemoveLive(const std::string& path) {
   return unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
-bool UserFileExists(const std::string& path) {
+static bool ExistsLive(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0;
+}
+
+// What the game asks of the player's files is recorded with a session, and
+// in playback answered from the recording without touching the disk.
+namespace {
+
+using internal::FileAnswer;
+using recfile::FileOp;
+
+FileAnswer Answer(FileOp op, const std::function<FileAnswer()>& live) {
+  return internal::TakeFile(int(op), live);
+}
+
+FileAnswer Done(bool ok, const std::string& err) {
+  return FileAnswer{uint8_t(ok ? 1 : 0), std::string(), err};
+}
+
+}  // namespace
+
+std::string ConfigDir() {
+  return Answer(FileOp::ConfigDir, [] { return FileAnswer{0, ConfigDirLive(), {}}; }).text;
+}
+
+std::string DataDir() {
+  return Answer(FileOp::DataDir, [] { return FileAnswer{0, DataDirLive(), {}}; }).text;
+}
+
+ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err) {
+  FileAnswer a = Answer(FileOp::Read, [&] {
+    FileAnswer live;
+    live.status = uint8_t(ReadLive(path, live.text, live.err));
+    return live;
+  });
+  contents = std::move(a.text);
+  const auto status = ReadStatus(a.status);
+  if (status == ReadStatus::Unreadable) err = a.err;
+  return status;
+}
+
+bool WriteUserFile(const std::string& path, const std::string& contents, std::string& err) {
+  FileAnswer a = Answer(FileOp::Write, [&] {
+    std::string why;
+    return Done(WriteLive(path, contents, why), why);
+  });
+  if (a.status == 0) err = a.err;
+  return a.status != 0;
+}
+
+bool KeepAsBad(const std::string& path, std::string& err) {
+  FileAnswer a = Answer(FileOp::KeepBad, [&] {
+    std::string why;
+    return Done(KeepAsBadLive(path, why), why);
+  });
+  if (a.status == 0) err = a.err;
+  return a.status != 0;
+}
+
+bool RemoveUserFile(const std::string& path) {
+  return Answer(FileOp::Remove, [&] { return Done(RemoveLive(path), {}); }).status != 0;
+}
+
+bool UserFileExists(const std::string& path) {
+  return Answer(FileOp::Exists, [&] { return Done(ExistsLive(path), {}); }).status != 0;
 }
 
 }  // namespace plat

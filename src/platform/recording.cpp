@@ -1,0 +1,549 @@
+#include "platform/recording.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <iostream>
+#include <memory>
+
+#include "platform/internal.h"
+#include "platform/recording_file.h"
+#include "platform/user_files.h"
+
+#ifndef MOKI_VERSION
+#define MOKI_VERSION "0.1.0"
+#endif
+
+namespace plat {
+
+namespace {
+
+using recfile::EndHow;
+using recfile::Record;
+using recfile::Tag;
+
+// A state check goes into the recording after an event at most this often
+// (recorded milliseconds): playback then tells near where it left the path.
+constexpr uint32_t kCheckpointEvery = 1000;
+
+enum class Mode { Off, Recording, Playing };
+
+struct State {
+  Mode mode = Mode::Off;
+  bool platform = false;  // the platform's own code is running, not the game asking
+  bool reseeding = false;
+  std::function<void()> eventHook;
+
+  // Recording.
+  std::string path;  // empty: in memory only
+  std::unique_ptr<recfile::Writer> writer;
+  uint32_t pendingPumps = 0;
+  uint32_t nextCheckpoint = 0;
+
+  // Playback.
+  recfile::Recording rec;
+  size_t next = 0;
+  uint32_t pumpsLeft = 0;
+  uint32_t lastTime = 0;
+  int checkpoints = 0;
+};
+
+State g;
+std::string g_last;
+recording::Verdict g_verdict;
+
+uint64_t StateHash() {
+  auto& h = internal::GetHandlers();
+  return h.dumpJson ? recfile::Hash(h.dumpJson()) : 0;
+}
+
+std::string HashText(uint64_t h) {
+  char buf[20];
+  std::snprintf(buf, sizeof buf, "%016llx", static_cast<unsigned long long>(h));
+  return buf;
+}
+
+// The live clock, not recorded: read as the platform.
+uint32_t LiveClock() {
+  internal::PlatformScope platform;
+  return GetTickCount();
+}
+
+// --- Recording ---------------------------------------------------------------
+
+void FlushPumps() {
+  if (g.pendingPumps == 0) return;
+  Record r;
+  r.tag = Tag::Pumps;
+  r.value = int32_t(g.pendingPumps);
+  g.pendingPumps = 0;
+  g.writer->Put(r);
+}
+
+void Put(const Record& r, const std::string& text = {}, const std::string& text2 = {}) {
+  FlushPumps();
+  g.writer->Put(r, text, text2);
+}
+
+bool Recording() {
+  return g.mode == Mode::Recording;
+}
+
+// Ends the recording with how it ended and the state's hash, and writes it.
+void FinishRecording(EndHow how, const std::string& message) {
+  if (!Recording()) return;
+  Record r;
+  r.tag = Tag::End;
+  r.value = int32_t(how);
+  r.hash = StateHash();
+  Put(r, message);
+  g_last = recfile::Pack(g.writer->Payload(), MOKI_VERSION);
+  g.writer.reset();
+  g.mode = Mode::Off;  // what follows (the file's own writing) is not recorded
+  if (g.path.empty()) return;
+  std::string err;
+  if (WriteUserFile(g.path, g_last, err))
+    std::cerr << "mokimoki: recording written to " << g.path << " (" << g_last.size()
+              << " bytes)\n";
+  else
+    std::cerr << "mokimoki: cannot write the recording: " << err << "\n";
+}
+
+// --- Playback ----------------------------------------------------------------
+
+std::string WhenText() {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.3f s", double(g.lastTime - g.rec.startClock) / 1000.0);
+  return buf;
+}
+
+[[noreturn]] void EndPlayback(bool reached, const std::string& message) {
+  g_verdict = {true, reached, message};
+  g.mode = Mode::Off;
+  g.rec = recfile::Recording{};
+  std::cerr << "mokimoki: playback " << message << "\n";
+  internal::PlaybackStop(reached ? 0 : 1);
+}
+
+const char* HowText(EndHow how) {
+  switch (how) {
+    case EndHow::Quit:
+      return "the game quit";
+    case EndHow::Closed:
+      return "the window was closed";
+    case EndHow::Fatal:
+      return "the game stopped on a fatal error";
+    default:
+      return "the recording was stopped";
+  }
+}
+
+// The recording's end: compares the state with the one recorded.
+[[noreturn]] void ReachEnd(const Record& end) {
+  const uint64_t now = StateHash();
+  std::string how = HowText(EndHow(end.value));
+  if (end.text) how += " (" + g.rec.texts[end.text] + ")";
+  if (now == end.hash)
+    EndPlayback(true, "reached the recorded end at " + WhenText() + ", where " + how + ": state " +
+                          HashText(now));
+  EndPlayback(false, "did not reach the recorded end at " + WhenText() + ", where " + how +
+                         ": the state is " + HashText(now) + ", recorded " + HashText(end.hash));
+}
+
+[[noreturn]] void Desync(const std::string& asked) {
+  const std::string has = g.pumpsLeft > 0 ? recfile::Describe(Tag::Pumps)
+                                          : recfile::Describe(g.rec.records[g.next].tag);
+  EndPlayback(false, "left the recording at " + WhenText() + ": the game asked for " + asked +
+                         " where the recording has " + has);
+}
+
+void Pace(const Record& r) {
+  g.lastTime = r.time;
+  internal::PlaybackWait(r.time - g.rec.startClock);
+}
+
+// The next record, which must be of kind tag; at the recording's end the
+// playback ends there.
+const Record& Take(Tag tag, const std::string& asked) {
+  if (g.pumpsLeft > 0) Desync(asked);
+  const Record& r = g.rec.records[g.next];
+  if (r.tag == Tag::End) ReachEnd(r);
+  if (r.tag != tag) Desync(asked);
+  ++g.next;
+  return r;
+}
+
+void Dispatch(const Record& r) {
+  auto& h = internal::GetHandlers();
+  Pace(r);
+  switch (r.tag) {
+    case Tag::KeyDown:
+      if (h.keyDown) h.keyDown(r.value);
+      break;
+    case Tag::KeyUp:
+      if (h.keyUp) h.keyUp(r.value);
+      break;
+    case Tag::Menu:
+      if (h.menu) h.menu(r.value);
+      break;
+    case Tag::Timer:
+      if (h.timer) h.timer();
+      break;
+    case Tag::Paint:
+      if (h.paint) h.paint();
+      break;
+    case Tag::Language:
+      if (h.language) h.language(g.rec.texts[r.text]);
+      break;
+    default:
+      break;
+  }
+  if (g.eventHook) g.eventHook();
+}
+
+// --- The game's handlers, wrapped: a call from the platform is an event ----------
+
+template <typename F>
+void Event(Tag tag, int value, const F& call, const std::string& text = {}) {
+  if (!Recording() || !g.platform) {
+    call();
+    return;
+  }
+  Record r;
+  r.tag = tag;
+  r.value = value;
+  r.time = LiveClock();
+  Put(r, text);
+  g.platform = false;
+  call();
+  g.platform = true;
+  if (!Recording()) return;  // the game quit inside
+  if (int32_t(r.time - g.nextCheckpoint) >= 0) {
+    Record c;
+    c.tag = Tag::Checkpoint;
+    c.hash = StateHash();
+    Put(c);
+    g.nextCheckpoint = r.time + kCheckpointEvery;
+  }
+  if (g.eventHook) g.eventHook();
+}
+
+struct KeyHook {
+  std::function<void(int)> inner;
+  Tag tag;
+  void operator()(int value) const {
+    Event(tag, value, [&] { inner(value); });
+  }
+};
+
+struct PlainHook {
+  std::function<void()> inner;
+  Tag tag;
+  void operator()() const {
+    Event(tag, 0, [&] { inner(); });
+  }
+};
+
+void WrapKey(std::function<void(int)>& f, Tag tag) {
+  if (f && !f.target<KeyHook>()) f = KeyHook{f, tag};
+}
+void WrapPlain(std::function<void()>& f, Tag tag) {
+  if (f && !f.target<PlainHook>()) f = PlainHook{f, tag};
+}
+
+// The handlers the game set, wrapped once (they may be set after recording began).
+void EnsureWrapped() {
+  if (!Recording()) return;
+  auto& h = internal::GetHandlers();
+  WrapKey(h.keyDown, Tag::KeyDown);
+  WrapKey(h.keyUp, Tag::KeyUp);
+  WrapKey(h.menu, Tag::Menu);
+  WrapPlain(h.timer, Tag::Timer);
+  WrapPlain(h.paint, Tag::Paint);
+}
+
+void AtExit() {
+  FinishRecording(EndHow::Stopped, "");
+}
+
+bool BeginPlayback(const std::string& bytes, std::string& err) {
+  recfile::Recording rec;
+  if (!recfile::Unpack(bytes, MOKI_VERSION, rec, err)) return false;
+  g = State{};
+  g.mode = Mode::Playing;
+  g.rec = std::move(rec);
+  g.lastTime = g.rec.startClock;
+  internal::SetRandomState(g.rec.randomState);
+  g_verdict = {};
+  return true;
+}
+
+void BeginRecording(const std::string& path) {
+  g = State{};
+  g.mode = Mode::Recording;
+  g.path = path;
+  const uint32_t now = LiveClock();
+  g.writer = std::make_unique<recfile::Writer>(now, internal::RandomState());
+  g.nextCheckpoint = now;
+  EnsureWrapped();
+}
+
+}  // namespace
+
+// --- Starting ------------------------------------------------------------------------
+
+bool StartRecording(const std::string& path, std::string& err) {
+  // The file is written once now, empty, so a path that cannot be written is
+  // known before the session, not after it.
+  recfile::Writer empty(0, 0);
+  Record end;
+  end.tag = Tag::End;
+  end.value = int32_t(EndHow::Stopped);
+  empty.Put(end);
+  if (!WriteUserFile(path, recfile::Pack(empty.Payload(), MOKI_VERSION), err)) return false;
+  BeginRecording(path);
+  static bool registered = false;
+  if (!registered) std::atexit(AtExit);
+  registered = true;
+  return true;
+}
+
+void ChooseLanguage(const std::string& code) {
+  if (g.mode == Mode::Playing) return;  // the recorded choice comes among the events
+  auto& h = internal::GetHandlers();
+  if (h.language)
+    Event(
+        Tag::Language, 0, [&] { h.language(code); }, code);
+}
+
+bool StartPlayback(const std::string& path, std::string& err) {
+  std::string bytes;
+  if (ReadUserFile(path, bytes, err) != ReadStatus::Ok) {
+    if (err.empty()) err = path + ": no such file";
+    return false;
+  }
+  if (!BeginPlayback(bytes, err)) {
+    err = path + ": " + err;
+    return false;
+  }
+  return true;
+}
+
+namespace recording {
+
+void StartInMemory() {
+  BeginRecording("");
+}
+
+bool StartPlaybackOf(const std::string& bytes, std::string& err) {
+  return BeginPlayback(bytes, err);
+}
+
+std::string Finish() {
+  if (!Recording()) return {};
+  FinishRecording(EndHow::Stopped, "");
+  return g_last;
+}
+
+const std::string& LastRecording() {
+  return g_last;
+}
+
+bool Recording() {
+  return g.mode == Mode::Recording;
+}
+bool Playing() {
+  return g.mode == Mode::Playing;
+}
+
+const Verdict& LastVerdict() {
+  return g_verdict;
+}
+
+void SetEventHook(std::function<void()> hook) {
+  g.eventHook = std::move(hook);
+}
+
+void Abandon() {
+  auto hook = std::move(g.eventHook);
+  g = State{};
+  g.eventHook = std::move(hook);
+}
+
+const std::string& GameVersion() {
+  static const std::string v = MOKI_VERSION;
+  return v;
+}
+
+}  // namespace recording
+
+// --- The backends' hooks ----------------------------------------------------------------
+
+namespace internal {
+
+PlatformScope::PlatformScope() : outer_(!g.platform) {
+  g.platform = true;
+}
+PlatformScope::~PlatformScope() {
+  g.platform = !outer_;
+}
+
+PumpScope::PumpScope() {
+  if (outer_) EnsureWrapped();
+}
+PumpScope::~PumpScope() {
+  // A run ended from inside the pump (headless) did not return to the game.
+  if (outer_ && Recording() && std::uncaught_exceptions() == 0) ++g.pendingPumps;
+}
+
+bool ReplayPump() {
+  if (g.mode != Mode::Playing || g.platform) return false;
+  for (;;) {
+    if (g.pumpsLeft > 0) {
+      --g.pumpsLeft;
+      return true;
+    }
+    const Record& r = g.rec.records[g.next];
+    switch (r.tag) {
+      case Tag::Pumps:
+        ++g.next;
+        g.pumpsLeft = uint32_t(r.value);
+        break;
+      case Tag::KeyDown:
+      case Tag::KeyUp:
+      case Tag::Menu:
+      case Tag::Timer:
+      case Tag::Paint:
+      case Tag::Language:
+        ++g.next;
+        Dispatch(r);
+        break;
+      case Tag::Checkpoint:
+        ++g.next;
+        ++g.checkpoints;
+        if (StateHash() != r.hash)
+          EndPlayback(false, "left the recording at " + WhenText() +
+                                 ": the game state differs from the recorded one (check " +
+                                 std::to_string(g.checkpoints) + ")");
+        break;
+      case Tag::End:
+        ReachEnd(r);
+      default:
+        Desync("an event");
+    }
+  }
+}
+
+ModalScope::ModalScope() {
+  if (!outer_) return;  // a box inside the platform's own code
+  if (g.mode == Mode::Playing) {
+    g.platform = false;
+    Pace(Take(Tag::BoxAnswered, "the answer to a message box"));
+    g.platform = true;
+    answered_ = true;
+  }
+}
+ModalScope::~ModalScope() {
+  if (!outer_ || !Recording() || std::uncaught_exceptions() != 0) return;
+  Record r;
+  r.tag = Tag::BoxAnswered;
+  r.time = GetTickCount();  // read as the platform: not a reading of its own
+  Put(r);
+}
+
+uint32_t TakeClock(uint32_t live) {
+  if (g.platform || g.mode == Mode::Off) return live;
+  const Tag tag = g.reseeding ? Tag::Reseed : Tag::Clock;
+  if (Recording()) {
+    Record r;
+    r.tag = tag;
+    r.time = live;
+    Put(r);
+    return live;
+  }
+  const Record& r = Take(tag, recfile::Describe(tag));
+  Pace(r);
+  return r.time;
+}
+
+uint32_t ReseedClock() {
+  g.reseeding = true;
+  const uint32_t t = GetTickCount();
+  g.reseeding = false;
+  return t;
+}
+
+bool TakeKeyWaiting(int vk, const std::function<bool()>& live) {
+  if (g.platform || g.mode == Mode::Off) return live();
+  const std::string asked = "a look at the waiting keys (key " + std::to_string(vk) + ")";
+  if (Recording()) {
+    Record r;
+    r.tag = Tag::KeyWaiting;
+    r.value = vk;
+    {
+      PlatformScope platform;  // the look itself is the platform's
+      r.flag = live() ? 1 : 0;
+    }
+    Put(r);
+    return r.flag != 0;
+  }
+  const Record& r = Take(Tag::KeyWaiting, asked);
+  if (r.value != vk) {
+    --g.next;
+    Desync(asked);
+  }
+  return r.flag != 0;
+}
+
+FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
+  if (g.platform || g.mode == Mode::Off) return live();
+  static const char* const kOps[] = {"reading a player's file",  "whether a player's file is there",
+                                     "writing a player's file",  "keeping a bad file",
+                                     "removing a player's file", "the settings folder",
+                                     "the save folder"};
+  const std::string asked = kOps[op];
+  if (Recording()) {
+    FileAnswer a;
+    {
+      PlatformScope platform;
+      a = live();
+    }
+    Record r;
+    r.tag = Tag::File;
+    r.value = op;
+    r.flag = a.status;
+    Put(r, a.text, a.err);
+    return a;
+  }
+  const Record& r = Take(Tag::File, asked);
+  if (r.value != op) {
+    --g.next;
+    Desync(asked);
+  }
+  // Nothing is read or written in playback: the recorded answers stand in.
+  return FileAnswer{r.flag, g.rec.texts[r.text], g.rec.texts[r.text2]};
+}
+
+void AtQuit() {
+  if (Recording()) FinishRecording(g.platform ? EndHow::Closed : EndHow::Quit, "");
+  if (g.mode != Mode::Playing) return;
+  const Record& r = g.rec.records[g.next];
+  if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
+  Desync("nothing more: it quit");
+}
+
+void AtFatalError(const std::string& msg) {
+  if (Recording()) FinishRecording(EndHow::Fatal, msg);
+  if (g.mode != Mode::Playing) return;
+  const Record& r = g.rec.records[g.next];
+  if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
+  Desync("nothing more: it stopped on a fatal error (" + msg + ")");
+}
+
+[[noreturn]] void PlaybackClosed() {
+  EndPlayback(false, "stopped at " + WhenText() + ": the window was closed before the end");
+}
+
+}  // namespace internal
+
+}  // namespace plat

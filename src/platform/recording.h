@@ -1,0 +1,64 @@
+// Recording a session and playing it back. Everything the game takes from
+// outside crosses the platform: the events handed to its handlers, the
+// clock, reseeds of the random generator, the message box's answer, the
+// player's files. Recording keeps all of it in order; playback hands the
+// game the same values in the same order, so it passes through the same
+// states. The game itself knows nothing of either.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace plat {
+
+// Records from now on; the file is written when the game quits, its window
+// is closed or it stops on a fatal error. Call before the game starts (before
+// the window object connects its handlers). False with err when the file
+// cannot be written.
+bool StartRecording(const std::string& path, std::string& err);
+
+// Plays the recording at path from now on, instead of the player's input.
+// A recording that cannot be played as it is (another version of the game,
+// cut off, damaged) is refused: false with err saying why. When playback
+// ends it says on standard error whether the recorded final state was
+// reached, and the program (or the headless run) ends with status 0 when it
+// was, 1 when not.
+bool StartPlayback(const std::string& path, std::string& err);
+
+namespace recording {
+
+// The same in memory, for tests and tools: records without a file, and
+// plays the bytes of a recording.
+void StartInMemory();
+bool StartPlaybackOf(const std::string& bytes, std::string& err);
+// Ends a recording here (as stopped from outside the game) and returns the
+// file's bytes; writes the file too when recording to one. Empty when
+// nothing is being recorded.
+std::string Finish();
+// The bytes of the last recording finished.
+const std::string& LastRecording();
+
+bool Recording();
+bool Playing();
+
+// How the last playback ended.
+struct Verdict {
+  bool ended = false;
+  bool reached = false;
+  std::string message;
+};
+const Verdict& LastVerdict();
+
+// Called after every event handed to the game, recorded or played back.
+void SetEventHook(std::function<void()> hook);
+
+// Stops recording or playing without writing anything; for tests.
+void Abandon();
+
+// The game version a recording carries.
+const std::string& GameVersion();
+
+}  // namespace recording
+
+}  // namespace plat

@@ -1,0 +1,419 @@
+// Recording a session and playing it back: a whole session through the real
+// keys (the opening, shopping, the receptionist, a match with an item and
+// the Ctrl pause) recorded headless, played back, and every state along the
+// way compared; recordings cut off, damaged or from another version refused.
+#include <algorithm>
+#include <cstdio>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "platform/internal.h"
+#include "platform/recording.h"
+#include "platform/recording_file.h"
+#include "platform/user_files.h"
+#include "test_support.h"
+
+namespace {
+
+using moki::GameState;
+namespace rec = plat::recording;
+namespace recfile = plat::recfile;
+
+// A player who knows the hall: walks to サンタ's counter and buys, then to
+// the receptionist's and books a match (yes to every question), then plays
+// the match as the forward, uses the item on Z and pauses once with Ctrl.
+// It only presses keys, so a recording of it holds everything it did.
+struct Pilot {
+  GameState* gs = nullptr;
+  std::set<int> held;
+  int stage = 0;  // 0 to the seller, 1 to the receptionist, 2 the match
+  double pageSince = 0, pauseEnds = -1, lastItem = 0, lastSpace = -1e9;
+  std::u32string seen;
+  int16_t seenState = 0;
+  bool paused = false;
+  int16_t lastCount = 0;
+  // What happened, for the test to check that the session was the one meant.
+  bool talked = false, bought = false, itemUsed = false, pausedInMatch = false;
+  bool matchPlayed = false;
+
+  void Down(int vk) {
+    if (held.insert(vk).second) plat::headless::QueueKeyDown(vk);
+  }
+  void Up(int vk) {
+    if (held.erase(vk)) plat::headless::QueueKeyUp(vk);
+  }
+  void Press(int vk) {
+    plat::headless::QueueKeyDown(vk);
+    plat::headless::QueueKeyUp(vk, 30);
+  }
+  void Arrow(int d) {  // hold the arrow of facing d (-1: none)
+    for (int k = 0; k < 4; ++k)
+      if (k != d) Up(plat::VK_LEFT + k);
+    if (d >= 0) Down(plat::VK_LEFT + d);
+  }
+
+  // The first step from the hero's cell towards (gx, gy) over free floor.
+  int FirstStep(int gx, int gy) const {
+    static constexpr int dx[4] = {-1, 0, 1, 0}, dy[4] = {0, -1, 0, 1};
+    const int sx = gs->playerX, sy = gs->playerY;
+    if (sx == gx && sy == gy) return -1;
+    std::vector<int> seenCell(41 * 41, 0);
+    std::deque<std::pair<int, int>> q;  // cell, first step
+    seenCell[size_t(sy * 41 + sx)] = 1;
+    for (int d = 0; d < 4; ++d) q.push_back({(sy + dy[d]) * 41 + sx + dx[d], d});
+    while (!q.empty()) {
+      auto [c, first] = q.front();
+      q.pop_front();
+      const int x = c % 41, y = c / 41;
+      if (x < 0 || y < 0 || x > 40 || y > 40 || seenCell[size_t(c)]) continue;
+      seenCell[size_t(c)] = 1;
+      if (gs->hallMap[size_t(y)][size_t(x)] != 10 || gs->hallOccupancy[size_t(y)][size_t(x)] >= 2)
+        continue;
+      if (x == gx && y == gy) return first;
+      for (int d = 0; d < 4; ++d) q.push_back({(y + dy[d]) * 41 + x + dx[d], first});
+    }
+    return -1;
+  }
+
+  void Read(double now) {
+    talked = true;
+    Arrow(-1);
+    if (gs->messageText != seen || gs->dialogueState != seenState) {
+      seen = gs->messageText;
+      seenState = gs->dialogueState;
+      pageSince = now;
+    }
+    if (gs->choicePending == 1) {
+      if (gs->choiceCursor != 0) return Press(plat::VK_UP);
+      if (now - pageSince > 200) Press(plat::VK_SPACE), pageSince = now;
+      return;
+    }
+    if (now - pageSince > 400) Press(plat::VK_SPACE), pageSince = now;
+  }
+
+  void Walk(double now) {
+    if (stage == 0 && gs->slotCount[size_t(gs->slotItem[0])][0] > 0) bought = true, stage = 1;
+    const int gx = stage == 0 ? 12 : 20, gy = stage == 0 ? 29 : 10, face = stage == 0 ? 0 : 1;
+    if (gs->playerX != gx || gs->playerY != gy) return Arrow(FirstStep(gx, gy));
+    if (gs->playerFacing != face) return Arrow(face);  // the counter: a turn only
+    Arrow(-1);
+    if (now - lastSpace > 800) Press(plat::VK_SPACE), lastSpace = now;
+  }
+
+  void Match(double now) {
+    matchPlayed = true;
+    if (!plat::TimerEnabled() && gs->statusShown == 0) return;  // the intro, the box
+    if (gs->statusShown == 1) {
+      pausedInMatch = true;
+      if (now >= pauseEnds) Press(plat::VK_CONTROL), pauseEnds = 1e18;
+      return;
+    }
+    if (!paused && gs->countsLeft <= 50) {
+      paused = true;
+      pauseEnds = now + 1500;
+      Press(plat::VK_CONTROL);
+      return;
+    }
+    // Drive round the field, and use the item now and then.
+    const int phase = int(now / 700) % 4;
+    Down(plat::VK_UP);
+    phase == 1 ? Down(plat::VK_LEFT) : Up(plat::VK_LEFT);
+    phase == 3 ? Down(plat::VK_SHIFT) : Up(plat::VK_SHIFT);
+    const int16_t count = gs->slotCount[size_t(gs->slotItem[0])][0];
+    if (count < lastCount) itemUsed = true;
+    lastCount = count;
+    if (gs->countsLeft <= 55 && now - lastItem > 4000 && count > 0)
+      Press(plat::VK_Z), lastItem = now;
+  }
+
+  void Step() {
+    const double now = plat::headless::Now();
+    if (gs->GameMode == moki::kModeMatch) {
+      stage = 2;
+      return Match(now);
+    }
+    for (int vk : {plat::VK_UP, plat::VK_LEFT, plat::VK_SHIFT})
+      if (stage == 2) Up(vk);
+    if (gs->GameMode == moki::kModeTitle) return;
+    if (gs->dialogueState != 0 || gs->statusShown == 1) return Read(now);
+    if (gs->GameMode == moki::kModeHall && plat::TimerEnabled() && stage < 2) Walk(now);
+  }
+};
+
+// The game state's hash after every event handed to the game.
+std::vector<uint64_t>* g_trail = nullptr;
+
+void FollowStates(std::vector<uint64_t>& trail) {
+  g_trail = &trail;
+  rec::SetEventHook(
+      [] { g_trail->push_back(recfile::Hash(plat::internal::GetHandlers().dumpJson())); });
+}
+
+struct Played {
+  int code = -1;
+  std::vector<uint64_t> trail;
+  std::string finalDump;
+};
+
+Played PlayBack(const std::string& bytes) {
+  Played out;
+  auto f = testing_support::MakeForm(99);  // the recording's own seed takes over
+  std::string err;
+  EXPECT_TRUE(rec::StartPlaybackOf(bytes, err)) << err;
+  FollowStates(out.trail);
+  out.code = plat::headless::Run([&] {
+    moki::Form_Load(*f);
+    plat::headless::MainLoop();
+  });
+  rec::SetEventHook(nullptr);
+  out.finalDump = plat::internal::GetHandlers().dumpJson();
+  return out;
+}
+
+// One session, recorded once for all the tests here.
+struct Session {
+  std::string bytes;
+  std::vector<uint64_t> trail;
+  std::string finalDump;
+  Pilot pilot;
+  int code = -1;
+};
+
+const Session& RecordedSession() {
+  static Session* s = [] {
+    auto* out = new Session;
+    auto f = testing_support::MakeForm(7);
+    rec::StartInMemory();
+    FollowStates(out->trail);
+    out->pilot.gs = &f->gs;
+    plat::headless::SetIdleHook([out] { out->pilot.Step(); });
+    plat::headless::SetFrameHook([out](const plat::Surface&) { out->pilot.Step(); });
+    std::string err;
+    EXPECT_TRUE(plat::headless::LoadScenario(
+        "menu start\nuntil GameMode 4 900000\nuntil GameMode 1 200000\nwait 2000\nmenu quit\n",
+        err))
+        << err;
+    out->code = plat::headless::Run([&] {
+      moki::Form_Load(*f);
+      plat::headless::MainLoop();
+    });
+    plat::headless::SetIdleHook(nullptr);
+    plat::headless::SetFrameHook(nullptr);
+    rec::SetEventHook(nullptr);
+    out->finalDump = plat::internal::GetHandlers().dumpJson();
+    out->bytes = rec::LastRecording();
+    return out;
+  }();
+  return *s;
+}
+
+TEST(Recording, AWholeSessionPlaysBackThroughTheSameStates) {
+  const Session& s = RecordedSession();
+  ASSERT_EQ(s.code, 0);
+  EXPECT_FALSE(rec::Recording());  // 終了 ended and wrote it
+  // The session was the one meant: a talk, a purchase, a match with the item
+  // used and the Ctrl pause.
+  EXPECT_TRUE(s.pilot.talked);
+  EXPECT_TRUE(s.pilot.bought);
+  EXPECT_TRUE(s.pilot.matchPlayed);
+  EXPECT_TRUE(s.pilot.itemUsed);
+  EXPECT_TRUE(s.pilot.pausedInMatch);
+  EXPECT_NE(s.finalDump.find("\"GameMode\":1"), std::string::npos);
+  ASSERT_GT(s.trail.size(), 1000u);
+  ASSERT_FALSE(s.bytes.empty());
+
+  const Played p = PlayBack(s.bytes);
+  EXPECT_EQ(p.code, 0);
+  EXPECT_TRUE(rec::LastVerdict().ended);
+  EXPECT_TRUE(rec::LastVerdict().reached) << rec::LastVerdict().message;
+  EXPECT_FALSE(rec::Playing());
+  ASSERT_EQ(p.trail.size(), s.trail.size());
+  const auto diff = std::mismatch(s.trail.begin(), s.trail.end(), p.trail.begin());
+  EXPECT_TRUE(diff.first == s.trail.end())
+      << "first state to differ: after event " << (diff.first - s.trail.begin());
+  EXPECT_EQ(p.finalDump, s.finalDump);
+
+  // And again: a playback leaves nothing behind that changes the next one.
+  const Played again = PlayBack(s.bytes);
+  EXPECT_EQ(again.code, 0);
+  EXPECT_EQ(again.trail, s.trail);
+}
+
+TEST(Recording, ALeagueRecordedWithAnotherRandomStateIsReportedAsNotReached) {
+  const Session& s = RecordedSession();
+  std::string payload, err;
+  ASSERT_TRUE(recfile::PayloadOf(s.bytes, rec::GameVersion(), payload, err)) << err;
+  // The random state sits after the start clock (one varint): change it.
+  size_t at = 0;
+  while (uint8_t(payload[at]) & 0x80) ++at;
+  payload[at + 1] = char(payload[at + 1] ^ 0x5a);
+  const Played p = PlayBack(recfile::Pack(payload, rec::GameVersion()));
+  EXPECT_EQ(p.code, 1);
+  EXPECT_TRUE(rec::LastVerdict().ended);
+  EXPECT_FALSE(rec::LastVerdict().reached);
+  EXPECT_NE(rec::LastVerdict().message.find("left the recording"), std::string::npos)
+      << rec::LastVerdict().message;
+}
+
+TEST(RecordingFile, CutOffDamagedOrFromAnotherVersionIsRefusedWithAClearMessage) {
+  const std::string& good = RecordedSession().bytes;
+  recfile::Recording r;
+  std::string err;
+  ASSERT_TRUE(recfile::Unpack(good, rec::GameVersion(), r, err)) << err;
+  EXPECT_EQ(r.records.back().tag, recfile::Tag::End);
+  EXPECT_EQ(r.records.back().value, int(recfile::EndHow::Quit));
+
+  auto refused = [&](const std::string& bytes, const std::string& words) {
+    std::string why;
+    recfile::Recording out;
+    const bool ok = recfile::Unpack(bytes, rec::GameVersion(), out, why);
+    EXPECT_FALSE(ok) << "accepted; expected: " << words;
+    EXPECT_NE(why.find(words), std::string::npos) << why;
+  };
+  refused("", "empty");
+  refused("GIF89a and so on", "not a recording");
+  std::string b = good;
+  b[8] = 2;  // format version
+  refused(b, "recording format 2");
+  std::string payload;
+  ASSERT_TRUE(recfile::PayloadOf(good, rec::GameVersion(), payload, err));
+  refused(recfile::Pack(payload, "9.9.9"),
+          "recorded with version 9.9.9 of the game; this is version " + rec::GameVersion());
+  refused(good + "x", "follow its end");
+  // Cut off anywhere: refused, never read past the end.
+  for (size_t n = 0; n < good.size(); ++n) {
+    std::string why;
+    recfile::Recording out;
+    ASSERT_FALSE(recfile::Unpack(good.substr(0, n), rec::GameVersion(), out, why)) << n;
+    EXPECT_TRUE(why.find("cut off") != std::string::npos || why.find("empty") != std::string::npos)
+        << n << ": " << why;
+  }
+  // Any one byte changed anywhere: refused.
+  for (size_t i = 0; i < good.size(); ++i)
+    for (int flip : {0x01, 0x80, 0xff}) {
+      std::string bad = good;
+      bad[i] = char(bad[i] ^ flip);
+      std::string why;
+      recfile::Recording out;
+      ASSERT_FALSE(recfile::Unpack(bad, rec::GameVersion(), out, why)) << i;
+      ASSERT_FALSE(why.empty());
+    }
+  // A payload whose records are wrong, packed as if sound: refused.
+  refused(recfile::Pack(payload.substr(0, payload.size() - 3), rec::GameVersion()),
+          "runs past the end");
+  size_t head = 0;  // past the start clock (a varint) and the random state
+  while (uint8_t(payload[head]) & 0x80) ++head;
+  refused(recfile::Pack(payload.substr(0, head + 9), rec::GameVersion()), "cut off: it has no end");
+  refused(recfile::Pack(payload + char(recfile::Tag::Timer) + '\0', rec::GameVersion()),
+          "follows the end");
+  refused(recfile::Pack(payload.substr(0, head + 9) + char(99), rec::GameVersion()),
+          "of no known kind");
+}
+
+TEST(RecordingFile, OneByteChangedInTheRecordsIsRefusedOrReportedNeverPlayedAsSound) {
+  // Past the checksum: records changed in the middle, then packed anew.
+  // Playback either refuses them or plays to a verdict it reports.
+  const Session& s = RecordedSession();
+  std::string payload, err;
+  ASSERT_TRUE(recfile::PayloadOf(s.bytes, rec::GameVersion(), payload, err));
+  int refusedCount = 0, reported = 0;
+  for (int k = 1; k <= 6; ++k) {
+    std::string bad = payload;
+    const size_t at = payload.size() * size_t(k) / 7;
+    bad[at] = char(bad[at] ^ 0x24);
+    const std::string bytes = recfile::Pack(bad, rec::GameVersion());
+    std::string why;
+    if (!rec::StartPlaybackOf(bytes, why)) {
+      EXPECT_NE(why.find("damaged"), std::string::npos) << why;
+      ++refusedCount;
+      continue;
+    }
+    rec::Abandon();
+    const Played p = PlayBack(bytes);
+    EXPECT_TRUE(rec::LastVerdict().ended) << at;
+    EXPECT_EQ(p.code, rec::LastVerdict().reached ? 0 : 1);
+    EXPECT_FALSE(rec::LastVerdict().message.empty());
+    ++reported;
+  }
+  EXPECT_EQ(refusedCount + reported, 6);
+}
+
+TEST(Recording, ThePlayersFilesAreAnsweredFromTheRecordingAndNeverWritten) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "moki_recording_files";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const std::string settings = (dir / "settings").string(), save = (dir / "save").string();
+  { std::ofstream(settings) << "language=en\n"; }
+
+  auto f = testing_support::MakeForm(3);
+  rec::StartInMemory();
+  std::string contents, err;
+  EXPECT_EQ(plat::ReadUserFile(settings, contents, err), plat::ReadStatus::Ok);
+  EXPECT_EQ(plat::ReadUserFile(save, contents, err), plat::ReadStatus::Missing);
+  EXPECT_TRUE(plat::WriteUserFile(save, "a save", err)) << err;
+  EXPECT_TRUE(plat::UserFileExists(save));
+  const std::string recorded = rec::Finish();
+  ASSERT_FALSE(recorded.empty());
+
+  // On another machine: no settings, no save.
+  fs::remove_all(dir);
+  std::string why;
+  ASSERT_TRUE(rec::StartPlaybackOf(recorded, why)) << why;
+  const int code = plat::headless::Run([&] {
+    EXPECT_EQ(plat::ReadUserFile(settings, contents, err), plat::ReadStatus::Ok);
+    EXPECT_EQ(contents, "language=en\n");
+    EXPECT_EQ(plat::ReadUserFile(save, contents, err), plat::ReadStatus::Missing);
+    EXPECT_TRUE(plat::WriteUserFile(save, "a save", err));
+    EXPECT_TRUE(plat::UserFileExists(save));
+    plat::DoEvents();  // the recording ends here
+    ADD_FAILURE() << "playback went on past the end";
+  });
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(rec::LastVerdict().reached) << rec::LastVerdict().message;
+  EXPECT_FALSE(fs::exists(dir));  // nothing written in playback
+
+  // Asked in another order than recorded: reported, not answered.
+  ASSERT_TRUE(rec::StartPlaybackOf(recorded, why));
+  const int wrong = plat::headless::Run([&] {
+    plat::GetTickCount();
+    ADD_FAILURE() << "the clock was answered from a file's record";
+  });
+  EXPECT_EQ(wrong, 1);
+  EXPECT_NE(rec::LastVerdict().message.find("the game asked for a clock reading where the "
+                                            "recording has a player's file"),
+            std::string::npos)
+      << rec::LastVerdict().message;
+  (void)f;
+}
+
+TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
+  namespace fs = std::filesystem;
+  const fs::path path = fs::temp_directory_path() / "moki_fatal.rec";
+  fs::remove(path);
+  EXPECT_EXIT(
+      {
+        auto f = testing_support::MakeForm(4);
+        std::string err;
+        if (!plat::StartRecording(path.string(), err)) std::exit(3);
+        plat::headless::Run([] {
+          plat::GetTickCount();
+          plat::FatalError("data/btl3.dat: missing");
+        });
+      },
+      testing::ExitedWithCode(1), "data/btl3.dat: missing");
+  std::ifstream in(path, std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  recfile::Recording r;
+  std::string err;
+  ASSERT_TRUE(recfile::Unpack(bytes, rec::GameVersion(), r, err)) << err;
+  ASSERT_EQ(r.records.size(), 2u);
+  EXPECT_EQ(r.records[0].tag, recfile::Tag::Clock);
+  EXPECT_EQ(r.records[1].value, int(recfile::EndHow::Fatal));
+  EXPECT_EQ(r.texts[r.records[1].text], "data/btl3.dat: missing");
+  fs::remove(path);
+}
+
+}  // namespace
