@@ -17,11 +17,13 @@ namespace {
 
 const LanguageTexts* const kLanguages[kLanguageCount] = {&kJapaneseTexts, &kEnglishTexts};
 
+// The codes that two languages' scripts share. Line breaks ("#,") are not
+// among them: each language breaks its lines where its words need.
 bool IsCodeStart(const WString& s, size_t i) {
-  return s[i] == U'#';
+  return s[i] == U'#' && !(i + 1 < s.size() && s[i + 1] == U',');
 }
 
-// Index (0-based) of the k-th "#" of s (k from 1), or s.size() past the last.
+// Index (0-based) of the k-th shared code of s (k from 1), or s.size() past the last.
 size_t NthHash(const WString& s, size_t k) {
   size_t seen = 0;
   for (size_t i = 0; i < s.size(); ++i)
