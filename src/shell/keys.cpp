@@ -37,8 +37,12 @@ void Form_KeyDown(Form1& f, int keyCode) {
       if (gs.dialogueState != 0) ForgetTaps(gs);
     }
   } else if (keyCode >= VK_LEFT && keyCode <= VK_DOWN) {
+    const size_t d = size_t(keyCode - VK_LEFT);
     if (gs.dialogueState == 0) {
-      const size_t d = size_t(keyCode - VK_LEFT);
+      // A key-down of a key that is down already is the keyboard's
+      // auto-repeat, not a new press: it neither starts nor prolongs a tap,
+      // so a held key stops with the step in progress when it is let go.
+      if (gs.arrowHeld[d] != 0 && gs.arrowReleased[d] == 0) return;
       gs.arrowHeld[d] = 1;
       gs.arrowPressed[d] = 1;
       gs.arrowReleased[d] = 0;
