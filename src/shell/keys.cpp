@@ -4,6 +4,7 @@
 // can go down and up between two ticks: such a key stays held until one tick
 // has seen it (Timer1_Timer lets it go).
 #include "items/item_use.h"
+#include "match/match_setup.h"
 #include "platform/platform.h"
 #include "shell/form1.h"
 #include "story/dialogue.h"
@@ -66,7 +67,11 @@ void Form_KeyDown(Form1& f, int keyCode) {
     if (gs.statusShown == 1) {
       gs.statusShown = 0;
       gs.drawStatus = 0;
-      SetTimerEnabled(true);
+      if (gs.kickOffHeld == 2) {
+        KickOff(gs);  // the intro ended under the pause: the match begins now
+      } else if (gs.kickOffHeld == 0) {
+        SetTimerEnabled(true);
+      }  // else the intro is still drawn, and its end starts the match
       // No tick draws the title: take the status screen off it at once.
       if (gs.GameMode == kModeTitle) Refresh();
     } else {

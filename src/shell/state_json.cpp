@@ -201,6 +201,7 @@ void VisitFields(const GameState& gs, V&& v) {
   v("awayScore", gs.awayScore);
   v("countsLeft", gs.countsLeft);
   v("lastCountTick", gs.lastCountTick);
+  v("kickOffHeld", gs.kickOffHeld);
   v("playerRole", gs.playerRole);
   v("extraTime", gs.extraTime);
   v("matchFrozen", gs.matchFrozen);
