@@ -75,6 +75,13 @@ void SetYesNoPictures(const Surface* yes, const Surface* no);
 void SetYesNoVisible(int index, bool visible);
 bool YesNoVisible(int index);
 
+// The mark at the end of a page: while it is on and Label1 is shown, a small
+// ▼ blinks twice a second at the bottom right inside the label, lit first.
+// Only the mark's few pixels change at each blink, and a wait for events
+// wakes at the blinks and at nothing else of its own.
+void SetPageEndMark(bool on);
+bool PageEndMark();
+
 // The menu ファイル: item 0 スタート, item 1 終了.
 void SetMenuEnabled(int index, bool enabled);
 bool MenuEnabled(int index);

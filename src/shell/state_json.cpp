@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/platform.h"
 #include "platform/text.h"
 
 namespace moki {
@@ -266,10 +267,17 @@ std::string StateJson(const GameState& gs) {
     o += "\":";
     Put(o, value);
   });
+  // Whether the message window shows that its page waits for Space.
+  o += std::string(o.size() > 1 ? "," : "") + "\"pageEndMark\":";
+  o += plat::PageEndMark() ? "true" : "false";
   return o + "}";
 }
 
 bool FieldJson(const GameState& gs, const std::string& name, std::string& out) {
+  if (name == "pageEndMark") {
+    out = plat::PageEndMark() ? "true" : "false";
+    return true;
+  }
   bool found = false;
   VisitFields(gs, [&](const char* field, const auto& value) {
     if (found || name != field) return;

@@ -109,7 +109,9 @@ void RunScript(Form1& f, int speaker) {
       }
       case U'.': {  // page end: one Space made after the page is complete
         i16 seen = gs.dialogueState;
+        plat::SetPageEndMark(true);  // the page is complete: Space turns it
         WaitWhile([&] { return gs.dialogueState == seen; });
+        plat::SetPageEndMark(false);
         gs.messageText.clear();
         ++pos;
         break;
