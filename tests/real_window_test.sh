@@ -2,15 +2,21 @@
 # The real game under a virtual X server: the window opens with its caption;
 # F11 covers the screen or leaves the window alone, and a second F11 brings
 # back the window and its picture exactly, on a bare X server and under a
-# window manager (openbox, when it is installed); the menu opens with Alt+F,
-# and 終了 chosen with X ends the game with status 0.
+# window manager (openbox, when it is installed); a cursor key held past the
+# keyboard's auto-repeat delay stops the hero at the end of the step in
+# progress when it is let go; the menu opens with Alt+F, and 終了 chosen with
+# X ends the game with status 0.
 set -uo pipefail
 exe="$1"
 export SDL_AUDIODRIVER=dummy
 export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+command -v python3 >/dev/null || { echo "FAIL: python3 is needed to read the window's shots"; exit 1; }
+shots="$(mktemp -d)"
+trap 'rm -rf "$shots"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   exe="$1"
+  shots="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }
   start() {
     "$exe" & pid=$!
@@ -56,6 +62,72 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     start
     full_screen_and_back "openbox"
   fi
+  # A new game; the opening answered and closed, the party walks in.
+  xdotool windowfocus --sync "$win" 2>/dev/null || true
+  xdotool key alt+f; sleep 0.5; xdotool key s
+  sleep 7; xdotool key space; sleep 2.5; xdotool key space; sleep 2
+  xwd -silent -id "$win" > "$shots/hall.xwd"
+  python3 - "$shots/hall.xwd" <<"PY" || fail "the opening talk did not close"
+import struct, sys
+d = open(sys.argv[1], "rb").read()
+h = struct.unpack(">25I", d[:100])
+px = d[h[0] + h[19] * 12:]
+at = (20 + 360) * h[12] + 4 * 63  # the frame of the message window
+sys.exit(1 if px[at:at + 3] in (bytes([70, 44, 40]), bytes([40, 44, 70])) else 0)
+PY
+  # Up held 1.1 s with the keyboard repeating it, the window shot over and
+  # over meanwhile and for a second after the key-up. The shots are close
+  # enough for the scroll between two of them to be told (under half a
+  # cell). From the key-up the hall may scroll by what is left of the step
+  # in progress, at most a cell, and no more.
+  command -v xset >/dev/null && { xset r on; xset r rate 500 30; }
+  burst() {  # $1: milliseconds, $2: name of the shots
+    local t0=$(date +%s%N) n=0
+    while (( ($(date +%s%N) - t0) / 1000000 < $1 )); do
+      xwd -silent -id "$win" > "$shots/$2_$(printf %03d $n).xwd"; n=$((n + 1))
+    done
+  }
+  measure() {
+    python3 - "$shots" <<"PY"
+import glob, struct, sys
+def load(p):
+    d = open(p, "rb").read()
+    h = struct.unpack(">25I", d[:100])
+    return h[4], h[5], h[12], d[h[0] + h[19] * 12:]
+def shift(a, b):  # how far the hall moved down from shot a to shot b
+    w, hgt, bpl, pa = a
+    pb = b[3]
+    xs = [x for x in range(0, w, 4) if not 224 <= x < 384]  # away from the party
+    best, at = -1.0, 0
+    for dy in range(0, 16):
+        same = total = 0
+        for y in range(dy + 24, hgt, 4):
+            ra, rb = (y - dy) * bpl, y * bpl
+            for x in xs:
+                total += 1
+                same += pa[ra + 4 * x:ra + 4 * x + 3] == pb[rb + 4 * x:rb + 4 * x + 3]
+        if same / total > best:
+            best, at = same / total, dy
+    return at
+def scrolled(name):
+    shots = [load(f) for f in sorted(glob.glob(sys.argv[1] + "/" + name + "_*.xwd"))]
+    return sum(shift(a, b) for a, b in zip(shots, shots[1:]))
+print(scrolled("held"), scrolled("after"))
+PY
+  }
+  # Someone of the hall may stand in the way: then the hero walks on and
+  # tries again, up to three times (the floor above him is free for twelve cells).
+  for attempt in 1 2 3; do
+    rm -f "$shots"/held_* "$shots"/after_*
+    xdotool keydown Up; burst 1100 held; xdotool keyup Up; burst 1000 after
+    read -r walked after < <(measure)
+    [ -n "$walked" ] || fail "the shots of the walk could not be read"
+    [ "$walked" -ge 64 ] && break
+  done
+  [ "$walked" -ge 64 ] || fail "holding Up scrolled the hall by only $walked pixels"
+  [ "$after" -le 32 ] || fail "after the key-up the hall scrolled on by $after pixels: one step too many"
+  echo "Up held 1.1 s: the hall scrolled $walked pixels, then $after after the key-up"
+
   xdotool key alt+f
   sleep 0.5
   xdotool key x
@@ -68,4 +140,4 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   [ -n "$wm" ] && kill $wm
   echo "exit status $status"
   exit $status
-' _ "$exe"
+' _ "$exe" "$shots"

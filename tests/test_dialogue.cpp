@@ -286,3 +286,88 @@ TEST_F(DialogueLeague, TheRankingStartsEveryNameInOneColumn) {
 }
 
 }  // namespace
+
+namespace {
+
+// The page-end mark as the game draws it: a ▼ in the label's bottom right
+// corner, rows 420..424, 9 pixels wide at the top, on the label's white.
+bool ShowsMark(const plat::Surface& s) {
+  for (int r = 0; r < 5; ++r) {
+    for (int x = 528 + r; x <= 536 - r; ++x)
+      if (s.At(x, 420 + r) != plat::kBlack) return false;
+    if (s.At(527 + r, 420 + r) != plat::kWhite || s.At(537 - r, 420 + r) != plat::kWhite)
+      return false;
+  }
+  return true;
+}
+
+struct FrameNote {
+  double at;
+  bool markOn, shows, yesNo, label;
+  int16_t state;
+  int minX = 9999, minY = 9999, maxX = -1, maxY = -1;  // changed since the last frame
+};
+
+}  // namespace
+
+TEST_F(DialogueLeague, AMarkBlinksOnlyWhileACompletePageWaitsForSpace) {
+  GameState& gs = f->gs;
+  std::vector<FrameNote> notes;
+  plat::Surface last;
+  plat::headless::SetFrameHook([&](const plat::Surface& s) {
+    FrameNote n{plat::headless::Now(), plat::PageEndMark(),
+                ShowsMark(s),          plat::YesNoVisible(0) || plat::YesNoVisible(1),
+                plat::LabelVisible(),  gs.dialogueState};
+    if (last.w == s.w && last.h == s.h)
+      for (int y = 0; y < s.h; ++y)
+        for (int x = 0; x < s.w; ++x)
+          if (s.At(x, y) != last.At(x, y))
+            n.minX = std::min(n.minX, x), n.maxX = std::max(n.maxX, x),
+            n.minY = std::min(n.minY, y), n.maxY = std::max(n.maxY, y);
+    last = s;
+    notes.push_back(n);
+  });
+  // A page, a question, the ranking screen, and the last page.
+  const int code = Talk(*f, 2, U"あいう#.えおか#?ab#aきく#Rけこ#E",
+                        "until pageEndMark true 1000\nwait 2000\npress space\nwait 1500\n"
+                        "press space\nwait 1500\npress space\nwait 1500\n");
+  plat::headless::SetFrameHook(nullptr);
+  EXPECT_EQ(code, 0);  // the scenario sees the mark come on
+  EXPECT_EQ(gs.dialogueState, -1);
+  EXPECT_EQ(gs.messageText, U"きくけこ");  // the ranking screen keeps the page
+  EXPECT_FALSE(plat::PageEndMark());
+
+  // Nowhere but at the page end: not while typing, nor under the question,
+  // the ranking, or the ended script waiting for its closing Space.
+  EXPECT_FALSE(ShowsMark(plat::headless::LastFrame()));
+  bool sawQuestion = false, sawRanking = false;
+  std::vector<double> blinks;  // when the mark went on or off
+  bool shown = false;
+  int waitFrames = 0;
+  for (const FrameNote& n : notes) {
+    if (!n.markOn) {
+      EXPECT_FALSE(n.shows) << "at " << n.at << " ms";
+      sawQuestion |= n.yesNo;
+      sawRanking |= !n.label && n.state > 0;
+      continue;
+    }
+    ++waitFrames;
+    if (n.shows != shown) {
+      blinks.push_back(n.at);
+      shown = n.shows;
+      // A blink changes the mark's few pixels and nothing else.
+      EXPECT_GE(n.minX, 520);
+      EXPECT_LE(n.maxX, 543);
+      EXPECT_GE(n.minY, 412);
+      EXPECT_LE(n.maxY, 431);
+    }
+  }
+  EXPECT_TRUE(sawQuestion);
+  EXPECT_TRUE(sawRanking);
+  // About two seconds of waiting: lit and dark a quarter second each, and
+  // no frame in between (the wait sleeps from blink to blink).
+  ASSERT_GE(blinks.size(), 7u);
+  for (size_t i = 1; i < blinks.size(); ++i)
+    EXPECT_NEAR(blinks[i] - blinks[i - 1], 250.0, 17.0) << "blink " << i;
+  EXPECT_LE(waitFrames, int(blinks.size()) + 2);
+}

@@ -1,6 +1,7 @@
 // Cursor keys against the hall's ticks, through the real key handlers and
 // timer: quick taps, held keys, taps during a dialogue, and the treading
 // frames giving way to a new key.
+#include <algorithm>
 #include <vector>
 
 #include "test_support.h"
@@ -46,6 +47,7 @@ class HallKeys : public ::testing::Test {
     h.keyUp = [this](int vk) { moki::Form_KeyUp(*f, vk); };
     h.paint = [this] { moki::Form_Paint(*f); };
     h.timer = [this] {
+      tickAt.push_back(plat::headless::Now());
       frameInTick = 0;
       ticking = true;
       moki::Timer1_Timer(*f);
@@ -73,7 +75,7 @@ class HallKeys : public ::testing::Test {
 
   std::unique_ptr<Form1> f;
   std::vector<TickLog> log;
-  std::vector<double> downAt, frameAt;
+  std::vector<double> downAt, frameAt, tickAt;
   int frameInTick = 0;
   bool ticking = false;
   std::function<void(int tick, int frame)> onFrame;
@@ -140,6 +142,36 @@ TEST_F(HallKeys, HeldKeysWalkEveryTickAndATapInsideAStepTurnsOnce) {
     EXPECT_EQ(log[i].x, 26) << "tick " << i;
     EXPECT_EQ(log[i].y, 22) << "tick " << i;
   }
+}
+
+TEST_F(HallKeys, AHeldKeyWithAutoRepeatStopsWithTheStepInProgress) {
+  // Right held for 1.18 s on a desktop whose keyboard repeats after 500 ms,
+  // 30 times a second: the repeats come as key-downs without key-ups.
+  constexpr double kUp = 1180;
+  std::vector<double> repeats;
+  for (double t = 500; t < kUp; t += 1000.0 / 30) repeats.push_back(t);
+  plat::headless::QueueKeyDown(plat::VK_RIGHT);
+  for (double t : repeats) plat::headless::QueueKeyDown(plat::VK_RIGHT, t);
+  plat::headless::QueueKeyUp(plat::VK_RIGHT, kUp);
+  Run(3000);
+  ASSERT_EQ(tickAt.size(), log.size());
+  size_t whileHeld = 0;  // ticks that began while the key was down
+  while (whileHeld < tickAt.size() && tickAt[whileHeld] < kUp) ++whileHeld;
+  ASSERT_GE(whileHeld, 3u);
+  ASSERT_GT(log.size(), whileHeld + 2);
+  // The case in question: a repeat arrives during the step in which the key
+  // goes up, after that step began.
+  const double lastStart = tickAt[whileHeld - 1];
+  ASSERT_TRUE(std::any_of(repeats.begin(), repeats.end(),
+                          [&](double t) { return t > lastStart && t < kUp; }));
+  // Every tick that began while the key was down walks a cell; the hall
+  // stops when the step in progress at the key-up is done.
+  for (size_t i = 0; i < log.size(); ++i) {
+    EXPECT_EQ(log[i].x, 20 + int(std::min(i + 1, whileHeld)))
+        << "tick " << i << " began at " << tickAt[i] << " ms";
+    EXPECT_EQ(log[i].y, 23) << "tick " << i;
+  }
+  EXPECT_EQ(f->gs.arrowHeld[2], 0);
 }
 
 TEST_F(HallKeys, ATapDuringADialogueOrThePauseDoesNothingAfterwards) {

@@ -262,6 +262,37 @@ TEST(MatchClock, ADrawIsReplayedAndTheGoldenGoalEndsTheTickAtOnce) {
   EXPECT_TRUE(shown == repainted);
 }
 
+TEST(MatchClock, AReplayInTheChallengesIsPlayedOnTheFieldAndKickOffItsIntroShowed) {
+  // From match-day 11 on every set-up draws a field; a drawn challenge is
+  // replayed, and the replay must be the one its intro showed.
+  for (uint64_t seed : {1u, 2u, 3u, 4u}) {
+    auto f = MatchForm(seed);
+    GameState& gs = f->gs;
+    gs.roundNumber = 12;
+    ResetMatch(gs);
+    gs.homeScore = gs.awayScore = 2;
+    auto introField = terrainGrid(gs);
+    MatchBall introBall{};
+    int introFrames = 0;
+    plat::headless::SetFrameHook([&](const plat::Surface&) {
+      if (gs.extraTime != 1) return;  // the result box
+      introField = terrainGrid(gs);
+      introBall = gs.ball;
+      ++introFrames;
+    });
+    int code = RunWith("wait 10000\n", [&] { MatchResult(*f); });
+    plat::headless::SetFrameHook(nullptr);
+    EXPECT_EQ(code, 0);
+    ASSERT_GT(introFrames, 60) << "seed " << seed;  // two seconds of intro
+    EXPECT_EQ(gs.extraTime, 1);
+    EXPECT_EQ(gs.GameMode, kModeMatch);
+    EXPECT_TRUE(terrainGrid(gs) == introField) << "seed " << seed;
+    EXPECT_EQ(gs.ball.speed, introBall.speed) << "seed " << seed;
+    EXPECT_EQ(gs.ball.direction, introBall.direction) << "seed " << seed;
+    EXPECT_EQ(gs.countsLeft, 60);
+  }
+}
+
 TEST(MatchSeason, NineWinsTheFinalTwoDefencesThenALostChallengeEndsTheGame) {
   auto f = MakeForm(5);
   GameState& gs = f->gs;
@@ -325,17 +356,70 @@ TEST(MatchSeason, ALossInTheLeagueEndsTheGameAfterTheNinthDay) {
   EXPECT_TRUE(plat::MenuEnabled(0));
 }
 
+TEST(MatchClock, CtrlTwiceDuringTheIntroRunsNoStepAndTheClockStartsAtItsEnd) {
+  auto f = MatchForm();
+  GameState& gs = f->gs;
+  // The pause opened and closed again half-way through the intro, as from a
+  // match booked with the receptionist (the intro runs in a key event).
+  int stepsInIntro = 0;
+  bool inIntro = false;
+  const float ballX = gs.ball.x;
+  plat::Handlers h;
+  h.keyDown = [&](int vk) { Form_KeyDown(*f, vk); };
+  h.keyUp = [&](int vk) { Form_KeyUp(*f, vk); };
+  h.paint = [&] { Form_Paint(*f); };
+  h.timer = [&] {
+    if (inIntro) ++stepsInIntro;
+    Timer1_Timer(*f);
+  };
+  plat::SetHandlers(h);
+  uint32_t introEnd = 0;
+  std::vector<std::pair<int, uint32_t>> counts;  // each count and its tick
+  plat::headless::SetIdleHook([&] {
+    if (counts.empty() || counts.back().first != gs.countsLeft)
+      counts.push_back({gs.countsLeft, plat::GetTickCount()});
+  });
+  int code = RunWith("wait 700\npress ctrl\nwait 200\npress ctrl\nwait 3500\n", [&] {
+    inIntro = true;
+    StartMatch(*f);
+    inIntro = false;
+    introEnd = plat::GetTickCount();
+    EXPECT_EQ(gs.ball.x, ballX);  // the ball still on its spot
+    plat::headless::MainLoop();
+  });
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_EQ(code, 0);
+  EXPECT_EQ(stepsInIntro, 0);
+  EXPECT_GE(introEnd, 2000u);
+  EXPECT_EQ(gs.kickOffHeld, 0);
+  EXPECT_TRUE(plat::TimerEnabled());
+  // The clock counts a whole second after the intro's end, then every second.
+  ASSERT_GE(counts.size(), 3u);
+  EXPECT_EQ(counts[0].first, 60);
+  EXPECT_EQ(counts[1].first, 59);
+  EXPECT_GE(counts[1].second, introEnd + 1000);
+  EXPECT_LE(counts[1].second, introEnd + 1060);
+  EXPECT_EQ(counts[2].first, 58);
+  EXPECT_GE(counts[2].second, counts[1].second + 1000);
+}
+
 TEST(MatchClock, ACtrlPauseDuringTheIntroHoldsAndADialogueAfterItStillReadsSpace) {
   auto f = MatchForm();
   GameState& gs = f->gs;
   // Ctrl during the intro: the match waits behind the status screen.
   float kickOffX = 0;
   bool timerAfterIntro = true;
+  uint32_t closedAt = 0;
+  int firstCountAt = -1;
+  plat::headless::SetIdleHook([&] {
+    if (firstCountAt < 0 && gs.countsLeft == 59) firstCountAt = int(plat::GetTickCount());
+  });
   int code = RunWith("wait 1000\npress ctrl\nwait 3000\ndump\npress ctrl\nwait 2000\n", [&] {
     plat::headless::SetDumpSink([&](const std::string&) {
       if (kickOffX == 0) {
         kickOffX = gs.players[homeForward].x;
         timerAfterIntro = plat::TimerEnabled();
+        closedAt = plat::GetTickCount();  // the closing Ctrl goes down now
       }
     });
     StartMatch(*f);
@@ -348,6 +432,10 @@ TEST(MatchClock, ACtrlPauseDuringTheIntroHoldsAndADialogueAfterItStillReadsSpace
   EXPECT_EQ(gs.statusShown, 0);
   EXPECT_TRUE(plat::TimerEnabled());
   EXPECT_LT(gs.countsLeft, 60);  // the second Ctrl let the match go on
+  // ... and started its clock: the first count a second after it.
+  EXPECT_GE(firstCountAt, int(closedAt) + 1000);
+  EXPECT_LE(firstCountAt, int(closedAt) + 1060);
+  plat::headless::SetIdleHook(nullptr);
 
   // A pause still up when the receptionist calls the hero over gives way to
   // her, so Space pages through her words and closes them.

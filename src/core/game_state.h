@@ -184,6 +184,9 @@ struct GameState {
   i16 homeScore = 0, awayScore = 0;
   i16 countsLeft = 0;
   int32_t lastCountTick = 0;
+  // The kick-off waits: 1 while the intro is drawn, 2 when the intro ended
+  // under the Ctrl pause (the Ctrl that closes the pause kicks off); else 0.
+  i16 kickOffHeld = 0;
   i16 playerRole = 1;  // 1 forward, 2 back, 0 manager
   i16 extraTime = 0;
   i16 matchFrozen = 0;

@@ -89,10 +89,12 @@ void MatchResult(Form1& f) {
   gs.matchPending = 0;
 
   if (gs.homeScore == gs.awayScore) {
-    // A draw is played again at once; the first goal decides it.
+    // A draw is played again at once; the first goal decides it. The replay
+    // is set up once, by StartMatch: a second reset after its intro would
+    // draw a new kick-off and, in the challenges, a new field, and the
+    // replay would not be played on the field its intro showed.
     gs.extraTime = 1;
     StartMatch(f);
-    ResetMatch(gs);
     return;
   }
 

@@ -68,16 +68,27 @@ void PlayIntro(Form1& f) {
   }
 }
 
+void KickOff(GameState& gs) {
+  gs.kickOffHeld = 0;
+  plat::SetTimerEnabled(true);
+  gs.lastCountTick = static_cast<int32_t>(plat::GetTickCount());
+}
+
 void StartMatch(Form1& f) {
   GameState& gs = f.gs;
   ResetKeys(gs);
   plat::SetTimerEnabled(false);
   ResetMatch(gs);
   gs.GameMode = kModeMatch;
+  // No match step runs under the intro, whatever Ctrl does meanwhile.
+  gs.kickOffHeld = 1;
   PlayIntro(f);
-  // A Ctrl pause opened during the intro holds; Ctrl starts the match.
-  if (gs.statusShown == 0) plat::SetTimerEnabled(true);
-  gs.lastCountTick = static_cast<int32_t>(plat::GetTickCount());
+  // A Ctrl pause still up when the intro ends holds the match; the Ctrl that
+  // closes it kicks off.
+  if (gs.statusShown == 0)
+    KickOff(gs);
+  else
+    gs.kickOffHeld = 2;
 }
 
 }  // namespace moki

@@ -13,6 +13,8 @@ void StartMatch(Form1& f);
 // A fresh match: the field from its battle file, no traps, the players and
 // the ball at their places, scores, boosts and effects cleared, 60 counts.
 void ResetMatch(GameState& gs);
+// The match begins: the frame timer and the clock start now.
+void KickOff(GameState& gs);
 // The frame closing in from the edges to the centre over two seconds.
 void PlayIntro(Form1& f);
 

@@ -279,6 +279,10 @@ double NextWakeUp(int64_t deadline) {
   if (!g.events.empty()) next = std::min(next, g.events.front().at);
   if (g.untilActive) next = std::min(next, g.untilDeadline);
   if (g.now < g.blockedUntil) next = std::min(next, g.blockedUntil);
+  // The page-end mark's blinks are shown as they come, but they do not keep
+  // alive a run that waits for nothing else.
+  if (const int64_t blink = internal::NextMarkBlink(); blink >= 0 && next != kNever)
+    next = std::min(next, double(blink));
   return next;
 }
 

@@ -807,6 +807,8 @@ void WaitEvents(int64_t deadline) {
     int64_t timeout = deadline >= 0 ? deadline - int64_t(now) : 1000;
     if (s.timerEnabled && !s.inTick && !internal::GetControls().boxUp)
       timeout = std::min<int64_t>(timeout, int64_t(Sint32(s.nextTimer - now)));
+    if (const int64_t blink = internal::NextMarkBlink(); blink >= 0)
+      timeout = std::min<int64_t>(timeout, blink - int64_t(now));
     if (internal::NeedsPresent()) timeout = std::min<int64_t>(timeout, int64_t(kRefreshMs));
     timeout = std::max<int64_t>(timeout, 0);
     SDL_Event e;

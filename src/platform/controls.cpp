@@ -15,6 +15,17 @@ constexpr int kBoxW = 280, kBoxH = 128;
 constexpr Color kFrame = RGB(40, 44, 70);
 constexpr Color kCaptionBar = RGB(48, 72, 140);
 constexpr Color kButtonFace = RGB(224, 224, 228);
+// The page-end mark: a ▼ 9 pixels wide and 5 high, in the bottom right
+// corner of the label, on its last line (no page of the scripts fills it),
+// and lit and dark for a quarter second each.
+constexpr int kMarkLeft = kLabelLeft + kLabelWidth - 16;
+constexpr int kMarkTop = kLabelTop + kLabelHeight - 12;
+constexpr uint32_t kMarkBlinkMs = 250;
+
+void DrawPageEndMark(Surface& out) {
+  for (int row = 0; row < 5; ++row)
+    DrawLine(out, kMarkLeft + row, kMarkTop + row, kMarkLeft + 8 - row, kMarkTop + row, kBlack);
+}
 
 void DrawLabel(Surface& out, const std::u32string& text) {
   FillBox(out, kLabelLeft, kLabelTop, kLabelLeft + kLabelWidth - 1, kLabelTop + kLabelHeight - 1,
@@ -70,6 +81,7 @@ void ComposePlayArea(const Surface& window, Surface& out) {
   if (c.labelVisible) {
     static const std::u32string kEmpty;
     DrawLabel(out, g_handlers.labelText ? g_handlers.labelText() : kEmpty);
+    if (c.markLit) DrawPageEndMark(out);
   }
   for (int k = 0; k < 2; ++k) {
     if (c.yesNoVisible[k] && c.yesNo[k])
@@ -93,6 +105,14 @@ void SetLabelVisible(bool visible) {
 
 bool LabelVisible() {
   return internal::GetControls().labelVisible;
+}
+void SetPageEndMark(bool on) {
+  auto& c = internal::GetControls();
+  if (on && !c.pageEndMark) c.markSince = GetTickCount();
+  c.pageEndMark = on;
+}
+bool PageEndMark() {
+  return internal::GetControls().pageEndMark;
 }
 void SetYesNoPictures(const Surface* yes, const Surface* no) {
   internal::GetControls().yesNo[0] = yes;
@@ -141,6 +161,13 @@ bool g_drawn = false;
 Surface g_sent;  // the window's picture as last sent to the screen
 std::u32string g_shownLabel;
 bool g_shownLabelVisible = false;
+bool g_shownMarkLit = false;
+
+// Whether the page-end mark is lit at this moment.
+bool MarkLitNow() {
+  const Controls& c = g_controls;
+  return c.pageEndMark && c.labelVisible && (GetTickCount() - c.markSince) / kMarkBlinkMs % 2 == 0;
+}
 
 bool LabelChanged() {
   const Controls& c = g_controls;
@@ -158,12 +185,20 @@ void MarkDrawn() {
 }
 
 bool NeedsPresent() {
-  return g_dirty || g_drawn || LabelChanged();
+  return g_dirty || g_drawn || LabelChanged() || MarkLitNow() != g_shownMarkLit;
+}
+
+int64_t NextMarkBlink() {
+  const Controls& c = g_controls;
+  if (!c.pageEndMark || !c.labelVisible) return -1;
+  const uint32_t phases = (GetTickCount() - c.markSince) / kMarkBlinkMs + 1;
+  return int64_t(c.markSince) + int64_t(phases) * kMarkBlinkMs;
 }
 
 bool FrameChanged(const Surface& window) {
-  bool changed = g_dirty || LabelChanged() || g_sent.w != window.w || g_sent.h != window.h ||
-                 g_sent.px != window.px;
+  g_controls.markLit = MarkLitNow();
+  bool changed = g_dirty || LabelChanged() || g_controls.markLit != g_shownMarkLit ||
+                 g_sent.w != window.w || g_sent.h != window.h || g_sent.px != window.px;
   if (changed) g_sent = window;
   return changed;
 }
@@ -171,6 +206,7 @@ bool FrameChanged(const Surface& window) {
 void PresentedNow() {
   g_dirty = false;
   g_drawn = false;
+  g_shownMarkLit = g_controls.markLit;
   g_shownLabelVisible = g_controls.labelVisible;
   if (g_handlers.labelText) g_shownLabel = g_handlers.labelText();
 }

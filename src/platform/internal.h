@@ -24,6 +24,9 @@ struct Controls {
   bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true};
   std::vector<Menu> menus = {
       {U"ファイル(&F)", {{U"スタート(&S)", kMenuStart}, {U"終了(&X)", kMenuQuit}}}};
+  bool pageEndMark = false;  // the blinking ▼ of a page waiting for Space
+  uint32_t markSince = 0;    // the tick it came on at
+  bool markLit = false;      // its state in the frame being shown
   bool boxUp = false;
   std::u32string boxText, boxCaption;
 };
@@ -51,6 +54,9 @@ void MarkDirty();
 // The game drew on the window: the next frame is sent if its pixels changed.
 void MarkDrawn();
 bool NeedsPresent();
+// The tick count at which the page-end mark next goes on or off; -1 while it
+// is off. A wait for events sleeps no longer than until then.
+int64_t NextMarkBlink();
 // Whether the frame about to be shown, the window's picture with Label1 over
 // it, differs from the last one sent; when it does, it is remembered as sent.
 // Comparing costs one pass over 608 x 448 pixels, far less than sending.

@@ -114,6 +114,13 @@ bool MenuEnabled(int id);
 char32_t AccessKey(const std::u32string& label);
 std::u32string ShownLabel(const std::u32string& label);
 
+// The mark at the end of a page: while it is on and Label1 is shown, a small
+// ▼ blinks twice a second at the bottom right inside the label, lit first.
+// Only the mark's few pixels change at each blink, and a wait for events
+// wakes at the blinks and at nothing else of its own.
+void SetPageEndMark(bool on);
+bool PageEndMark();
+
 // Modal message box with an OK button; returns when it is closed. While it is
 // up no key handler runs and no timer tick starts.
 void MessageBox(const std::u32string& text, const std::u32string& caption);

@@ -4,6 +4,7 @@
 // can go down and up between two ticks: such a key stays held until one tick
 // has seen it (Timer1_Timer lets it go).
 #include "items/item_use.h"
+#include "match/match_setup.h"
 #include "platform/platform.h"
 #include "shell/form1.h"
 #include "story/dialogue.h"
@@ -37,8 +38,12 @@ void Form_KeyDown(Form1& f, int keyCode) {
       if (gs.dialogueState != 0) ForgetTaps(gs);
     }
   } else if (keyCode >= VK_LEFT && keyCode <= VK_DOWN) {
+    const size_t d = size_t(keyCode - VK_LEFT);
     if (gs.dialogueState == 0) {
-      const size_t d = size_t(keyCode - VK_LEFT);
+      // A key-down of a key that is down already is the keyboard's
+      // auto-repeat, not a new press: it neither starts nor prolongs a tap,
+      // so a held key stops with the step in progress when it is let go.
+      if (gs.arrowHeld[d] != 0 && gs.arrowReleased[d] == 0) return;
       gs.arrowHeld[d] = 1;
       gs.arrowPressed[d] = 1;
       gs.arrowReleased[d] = 0;
@@ -62,7 +67,11 @@ void Form_KeyDown(Form1& f, int keyCode) {
     if (gs.statusShown == 1) {
       gs.statusShown = 0;
       gs.drawStatus = 0;
-      SetTimerEnabled(true);
+      if (gs.kickOffHeld == 2) {
+        KickOff(gs);  // the intro ended under the pause: the match begins now
+      } else if (gs.kickOffHeld == 0) {
+        SetTimerEnabled(true);
+      }  // else the intro is still drawn, and its end starts the match
       // No tick draws the title: take the status screen off it at once.
       if (gs.GameMode == kModeTitle) Refresh();
     } else {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "platform/platform.h"
 #include "platform/text.h"
 
 namespace moki {
@@ -204,6 +205,7 @@ void VisitFields(const GameState& gs, V&& v) {
   v("awayScore", gs.awayScore);
   v("countsLeft", gs.countsLeft);
   v("lastCountTick", gs.lastCountTick);
+  v("kickOffHeld", gs.kickOffHeld);
   v("playerRole", gs.playerRole);
   v("extraTime", gs.extraTime);
   v("matchFrozen", gs.matchFrozen);
@@ -268,10 +270,17 @@ std::string StateJson(const GameState& gs) {
     o += "\":";
     Put(o, value);
   });
+  // Whether the message window shows that its page waits for Space.
+  o += std::string(o.size() > 1 ? "," : "") + "\"pageEndMark\":";
+  o += plat::PageEndMark() ? "true" : "false";
   return o + "}";
 }
 
 bool FieldJson(const GameState& gs, const std::string& name, std::string& out) {
+  if (name == "pageEndMark") {
+    out = plat::PageEndMark() ? "true" : "false";
+    return true;
+  }
   bool found = false;
   VisitFields(gs, [&](const char* field, const auto& value) {
     if (found || name != field) return;

@@ -122,7 +122,9 @@ void RunScript(Form1& f, int speaker) {
       case U'.': {  // page end: one Space made after the page is complete
         i16 seen = gs.dialogueState;
         SyncPos(gs, ++pos);
+        plat::SetPageEndMark(true);  // the page is complete: Space turns it
         WaitWhile([&] { return gs.dialogueState == seen; });
+        plat::SetPageEndMark(false);
         gs.messageText.clear();
         waitedAcrossSwitch();
         gs.pageStartPos = static_cast<i16>(pos);
