@@ -8,7 +8,7 @@
 
 namespace plat::scenario {
 
-enum class Op { Seed, Wait, Down, Up, Press, Menu, Until, Shot, Dump };
+enum class Op { Seed, Wait, Down, Up, Press, Menu, Close, Until, Shot, Dump };
 
 struct Command {
   Op op = Op::Wait;
