@@ -111,6 +111,7 @@ void MatchResult(Form1& f) {
   plat::SetTimerEnabled(true);
   gs.GameMode = kModeHall;
   plat::Refresh();
+  AtRest(f);                                   // the result is kept before anything else can happen
   if (gs.roundNumber > 9) OpenDialogue(f, 2);  // the receptionist calls the hero over
   ResetMatch(gs);
 }
