@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "core/json.h"
+#include "fuzz/harness.h"
 #include "look_ahead_player.h"
 #include "platform/user_files.h"
 #include "shell/save_game.h"
@@ -524,6 +525,20 @@ TEST(SaveReader, ChecksEveryValueBeforeApplyingAnyAndReadsBackWhatItWrote) {
     EXPECT_NE(why.find("castX"), std::string::npos);
   }
   EXPECT_EQ(moki::StateJson(title), untouched);
+}
+
+TEST(SaveReader, TheFuzzSeedsHoldASaveInTheHallOneInARoomAndTwoThatCannotBeUsed) {
+  const fs::path dir = fs::path(MOKI_SOURCE_DIR) / "fuzz" / "corpus" / "save";
+  for (const char* name : {"hall", "room", "cut_off", "newer"}) {
+    const std::string text = Slurp((dir / name).string());
+    ASSERT_FALSE(text.empty()) << name;
+    GameState gs = TitleState();
+    std::string why;
+    const bool usable = std::string(name) == "hall" || std::string(name) == "room";
+    EXPECT_EQ(moki::LoadSave(text, gs, why), usable) << name << ": " << why;
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    moki_fuzz::ReadSave(bytes, text.size());  // aborts on a broken promise
+  }
 }
 
 }  // namespace
