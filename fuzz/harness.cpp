@@ -164,8 +164,8 @@ void ReadSave(const uint8_t* data, size_t size) {
   if (!moki::LoadSave(text, gs, why)) {
     if (why.empty()) Broken("a save was refused without a reason");
     if (gs.GameMode != title.GameMode || gs.money != title.money ||
-        gs.talkEntry != title.talkEntry || gs.castX != title.castX ||
-        gs.hallMap != title.hallMap || gs.roomMap != title.roomMap)
+        gs.talkEntry != title.talkEntry || gs.castX != title.castX || gs.hallMap != title.hallMap ||
+        gs.roomMap != title.roomMap)
       Broken("a refused save changed the state");
     return;
   }
@@ -176,7 +176,8 @@ void ReadSave(const uint8_t* data, size_t size) {
     Broken("the hero is not marked where he stands");
   const std::string again = moki::SaveGame(gs);
   moki::GameState back = title;
-  if (!moki::LoadSave(again, back, why)) Broken("a save written from a read save was refused: " + why);
+  if (!moki::LoadSave(again, back, why))
+    Broken("a save written from a read save was refused: " + why);
   if (moki::SaveGame(back) != again) Broken("a save does not read back the same");
 }
 

@@ -27,8 +27,8 @@ enum class ScriptEnd {
 
 struct ScriptOutcome {
   ScriptEnd end = ScriptEnd::Finished;
-  double virtualMs = 0;   // virtual time the run took
-  int spacePresses = 0;   // Space presses the stand-in player made
+  double virtualMs = 0;  // virtual time the run took
+  int spacePresses = 0;  // Space presses the stand-in player made
 };
 
 // Runs the bytes as a script on the headless backend. The first four bytes
