@@ -36,17 +36,22 @@ using testing_support::RunWith;
 class TemporaryDataHome : public ::testing::Environment {
  public:
   void SetUp() override {
-    char name[] = "/tmp/moki-test-data-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
+    // A death test's child, started afresh, uses the folder of its parent,
+    // which removes it.
+    const char* inherited = getenv("XDG_DATA_HOME");
+    if (inherited && std::string(inherited).rfind(kPrefix, 0) == 0) return;
+    std::string name = std::string(kPrefix) + "XXXXXX";
+    ASSERT_NE(mkdtemp(name.data()), nullptr);
     dir_ = name;
     setenv("XDG_DATA_HOME", dir_.c_str(), 1);
   }
   void TearDown() override {
     std::error_code ec;
-    fs::remove_all(dir_, ec);
+    if (!dir_.empty()) fs::remove_all(dir_, ec);
   }
 
  private:
+  static constexpr const char* kPrefix = "/tmp/moki-test-data-";
   std::string dir_;
 };
 ::testing::Environment* const kDataHome =
