@@ -357,6 +357,35 @@ TEST_F(Continuing, GameOverTakesTheSaveAndTheContinueItemWithIt) {
   EXPECT_EQ(plat::headless::MessageBoxCount(), 0);
 }
 
+TEST_F(Continuing, QuittingInAMatchOrADialogueKeepsTheLastRestPoint) {
+  auto f = MakeForm(12);
+  NewGameThroughTheOpening(*f, 0);
+  ASSERT_EQ(Play(*f, "menu quit\n"), 0);
+  const std::string rest = Slurp(Save());
+  ASSERT_FALSE(rest.empty());
+
+  // Continued, a match booked and the window closed in its middle.
+  std::unique_ptr<Form1> g;
+  ASSERT_TRUE(ContinueInNewRun(g, 13));
+  PlaceParty(g->gs, 20, 10, 1, 20, 11);
+  AutoReader reader;
+  reader.gs = &g->gs;
+  reader.answers = {1, 0, 0, 1, 1, 0};  // no ranking, play, play, manager
+  reader.closeAtEnd = true;
+  plat::headless::SetIdleHook([&] { reader(); });
+  ASSERT_EQ(Play(*g, "press space\nuntil GameMode 4 60000\nwait 5000\nclose\n"), 0);
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_EQ(g->gs.GameMode, moki::kModeMatch);
+  EXPECT_EQ(Slurp(Save()), rest);
+
+  // Continued again, 終了 in the middle of the receptionist's words.
+  ASSERT_TRUE(ContinueInNewRun(g, 14));
+  PlaceParty(g->gs, 20, 10, 1, 20, 11);
+  ASSERT_EQ(Play(*g, "press space\nwait 1500\nmenu quit\n"), 0);
+  EXPECT_GT(g->gs.dialogueState, 0);
+  EXPECT_EQ(Slurp(Save()), rest);
+}
+
 // --- Saves that cannot be used --------------------------------------------------
 
 // A save of a game just begun: the hall, two cells in from the entrance.
