@@ -381,7 +381,7 @@ TEST_F(Continuing, QuittingInAMatchOrADialogueKeepsTheLastRestPoint) {
   // Continued again, 終了 in the middle of the receptionist's words.
   ASSERT_TRUE(ContinueInNewRun(g, 14));
   PlaceParty(g->gs, 20, 10, 1, 20, 11);
-  ASSERT_EQ(Play(*g, "press space\nwait 1500\nmenu quit\n"), 0);
+  ASSERT_EQ(Play(*g, "press space\nwait 300\nmenu quit\n"), 0);
   EXPECT_GT(g->gs.dialogueState, 0);
   EXPECT_EQ(Slurp(Save()), rest);
 }
