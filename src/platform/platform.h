@@ -45,10 +45,11 @@ struct Handlers {
   std::function<void()> paint;
   std::function<void()> timer;
   std::function<void(int)> menu;                     // id of the chosen menu item (MenuId)
-  std::function<void()> close;  // the player closes the window; the program ends after it
   std::function<const std::u32string&()> labelText;  // the current text of Label1
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
+  // The player closes the window; the program ends after it returns.
+  std::function<void()> close;
 };
 void SetHandlers(Handlers h);
 
