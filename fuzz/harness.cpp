@@ -15,6 +15,7 @@
 #include "platform/recording_file.h"
 #include "platform/text.h"
 #include "shell/form1.h"
+#include "shell/save_game.h"
 #include "story/dialogue.h"
 #include "world/data_file.h"
 #include "world/new_game.h"
@@ -151,6 +152,35 @@ void ReadDataFile(const uint8_t* data, size_t size) {
   } else if (err.empty() || err.rfind(ScratchPath(), 0) != 0) {
     Broken("read failed without a message naming the file");
   }
+}
+
+void ReadSave(const uint8_t* data, size_t size) {
+  static const moki::GameState title = [] {
+    moki::GameState gs;
+    moki::InitTables(gs);
+    return gs;
+  }();
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  moki::GameState gs = title;
+  std::string why;
+  if (!moki::LoadSave(text, gs, why)) {
+    if (why.empty()) Broken("a save was refused without a reason");
+    if (gs.GameMode != title.GameMode || gs.money != title.money ||
+        gs.talkEntry != title.talkEntry || gs.castX != title.castX || gs.hallMap != title.hallMap ||
+        gs.roomMap != title.roomMap)
+      Broken("a refused save changed the state");
+    return;
+  }
+  if (!why.empty()) Broken("a save was read but left a reason");
+  if (!moki::AtRestNow(gs)) Broken("a save was read into a game not at rest");
+  if (gs.GameMode == moki::kModeHall &&
+      gs.hallOccupancy[size_t(gs.playerY)][size_t(gs.playerX)] != 0)
+    Broken("the hero is not marked where he stands");
+  const std::string again = moki::SaveGame(gs);
+  moki::GameState back = title;
+  if (!moki::LoadSave(again, back, why))
+    Broken("a save written from a read save was refused: " + why);
+  if (moki::SaveGame(back) != again) Broken("a save does not read back the same");
 }
 
 ScriptOutcome RunScriptInput(const uint8_t* data, size_t size) {

@@ -21,6 +21,12 @@ void ReadDataFile(const uint8_t* data, size_t size);
 // end record or points at texts it does not have.
 void ReadRecording(const uint8_t* data, size_t size);
 
+// Reads the bytes as a save into the state of the title screen. Aborts if
+// the reader breaks its promise: a failure without a reason or with the
+// state touched, or a success that is not a game at rest, or whose save does
+// not read back to the same save.
+void ReadSave(const uint8_t* data, size_t size);
+
 // How one script run ended.
 enum class ScriptEnd {
   Finished,  // the script reached its end and the window was closed

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# The game writes no file anywhere: a scenario is played under strace, with
-# an empty home and cache folder so that a font cache written on first use
-# would show, and every file-system call that creates, writes, renames or
-# removes something fails the test. The runner's own `shot` is the one
-# write it is allowed, so the played scenario has none; a scenario with a
-# shot is traced first to prove the check sees writes at all.
+# The game writes nothing but its save: scenarios are played under strace,
+# with an empty home and cache folder so that a font cache written on first
+# use would show. A session that never comes to rest writes nothing at all:
+# every file-system call that creates, writes, renames or removes something
+# fails it. A session that quits while walking writes the save through its
+# temporary file (and makes the data folder), and nothing else. The runner's
+# own `shot` is a write the scenarios do not use; a scenario with a shot is
+# traced first to prove the check sees writes at all.
 set -uo pipefail
 runner="$(realpath "$1")"
 scenarios="$(realpath "$2")"
@@ -33,12 +35,30 @@ found="$(trace "$work/shot.scn")" || { echo "$found"; exit 1; }
 grep -q 'seen\.png' <<<"$found" ||
   { echo "FAIL: the tracer did not see the runner's own shot being written"; exit 1; }
 
-found="$(trace "$scenarios/play_without_shot.scn")" || { echo "$found"; exit 1; }
+found="$(trace "$scenarios/quit_on_status_screen.scn")" || { echo "$found"; exit 1; }
 if [ -n "$found" ]; then
-  echo "FAIL: the game wrote to the file system:"
+  echo "FAIL: the game wrote to the file system without coming to rest:"
   printf '%s\n' "$found" | head -20
   exit 1
 fi
 leftover="$(find "$work/home" "$work/run" -mindepth 1 | head -5)"
 [ -z "$leftover" ] || { echo "FAIL: files left behind: $leftover"; exit 1; }
 echo "no writes: $(grep -c . "$work/trace") traced calls, none writes"
+
+# Quitting while walking saves: the data folder is made, the save written to
+# its temporary file and renamed over save.json.
+found="$(trace "$scenarios/play_without_shot.scn")" || { echo "$found"; exit 1; }
+data="$work/home/.local/share/mokimoki"
+allowed="mkdir(at)?\\((AT_FDCWD, )?\"($work/home/\\.local|$work/home/\\.local/share|$data)\"|open(at)?\\((AT_FDCWD, )?\"$data/save\\.json\\.tmp\"|rename(at2?)?\\((AT_FDCWD, )?\"$data/save\\.json\\.tmp\", (AT_FDCWD, )?\"$data/save\\.json\""
+other="$(grep -vE "$allowed" <<<"$found" || true)"
+if [ -n "$other" ]; then
+  echo "FAIL: the game wrote something besides its save:"
+  printf '%s\n' "$other" | head -20
+  exit 1
+fi
+grep -qE "rename(at2?)?\\(.*save\\.json\\.tmp" <<<"$found" ||
+  { echo "FAIL: quitting while walking did not write the save"; exit 1; }
+grep -q '"version": 1' "$data/save.json" || { echo "FAIL: the save has no version"; exit 1; }
+leftover="$(find "$work/home" "$work/run" -mindepth 1 -type f | grep -v "^$data/save\\.json$" | head -5)"
+[ -z "$leftover" ] || { echo "FAIL: files left besides the save: $leftover"; exit 1; }
+echo "save only: $(grep -c . <<<"$found") writing calls, all for the save"

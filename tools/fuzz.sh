@@ -13,11 +13,11 @@ bash tools/setup.sh
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOKI_FUZZ=ON -DMOKI_TESTS=OFF -DMOKI_BENCH=OFF >/dev/null
-cmake --build build-fuzz -j2 --target fuzz_data_file fuzz_script fuzz_recording
+cmake --build build-fuzz -j2 --target fuzz_data_file fuzz_script fuzz_recording fuzz_save
 
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 status=0
-for target in data_file script recording; do
+for target in data_file script recording save; do
   corpus="build-fuzz/corpus/$target"
   findings="build-fuzz/findings/$target"
   mkdir -p "$corpus" "$findings"
@@ -25,6 +25,7 @@ for target in data_file script recording; do
   # A script input carries a whole little game session: leak checks after
   # every input would double its cost, and typing takes virtual time only.
   if [ "$target" = script ]; then extra=(-dict=fuzz/script.dict -detect_leaks=0); fi
+  if [ "$target" = save ]; then extra=(-dict=fuzz/save.dict); fi
   kept=()
   if [ -d "fuzz/regressions/$target" ]; then kept=("fuzz/regressions/$target"); fi
   log="build-fuzz/fuzz_$target.log"

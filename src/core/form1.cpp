@@ -18,6 +18,14 @@ void SetChoice(GameState& gs, int k) {
   gs.choiceCursor = static_cast<i16>(k);
 }
 
+void AtRest(Form1& f) {
+  if (f.atRest) f.atRest();
+}
+
+void GameEnded(Form1& f) {
+  if (f.gameEnded) f.gameEnded();
+}
+
 void RestoreFrontTable(GameState& gs) {
   gs.frontDX = {-1, 0, 1, 0};
   gs.frontDY = {0, -1, 0, 1};

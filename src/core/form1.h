@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "core/game_state.h"
@@ -35,7 +36,17 @@ struct Form1 {
   // White wind streaks (x1, y1, x2, y2) drawn straight on the window over the
   // next match frame shown; they never enter a composed picture.
   std::vector<std::array<int, 4>> windowStreaks;
+  // Two moments that the subsystems reach deep inside their own flow and the
+  // shell answers (it saves the game, or forgets the save): the party is back
+  // at rest after a match result or after the bear's game, and a script has
+  // ended the game. Unset in a window built without the shell.
+  std::function<void()> atRest;
+  std::function<void()> gameEnded;
 };
+
+// Run the hooks above, when they are set.
+void AtRest(Form1& f);
+void GameEnded(Form1& f);
 
 // Clears the four cursor-key flags and the Shift flag.
 void ResetKeys(GameState& gs);

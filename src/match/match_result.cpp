@@ -115,6 +115,8 @@ void MatchResult(Form1& f) {
   plat::SetTimerEnabled(true);
   gs.GameMode = kModeHall;
   plat::Refresh();
+  // Back at rest: the result is kept before anything else can happen.
+  AtRest(f);
   if (gs.roundNumber > 9) OpenDialogue(f, 2);  // the receptionist calls the hero over
   ResetMatch(gs);
 }

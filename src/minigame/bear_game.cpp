@@ -83,6 +83,7 @@ void bearStep(Form1& f) {
     const bool won = hit == BearHit::HeroWins;
     ShowLoser(f, won);
     EndBearGame(f, won ? 1 : 0);
+    AtRest(f);  // the host has spoken and the bear has taken its steps
     return;
   }
   KeepInBasement(gs);

@@ -23,7 +23,7 @@ constexpr double kRefresh = 1000.0 / 60.0;
 double boxAnswerMs = 500.0;  // how long the stand-in player takes to press OK
 constexpr double kNever = std::numeric_limits<double>::infinity();
 
-enum class EvKind { KeyDown, KeyUp, Menu };
+enum class EvKind { KeyDown, KeyUp, Menu, Close };
 struct Event {
   double at;
   EvKind kind;
@@ -145,7 +145,8 @@ void ShowFrame() {
 void Dispatch(const Event& e) {
   auto& h = internal::GetHandlers();
   auto& c = internal::GetControls();
-  if (c.boxUp) return;  // keys go to the message box, which is answered by itself
+  // Keys go to the message box, which is answered by itself.
+  if (c.boxUp && e.kind != EvKind::Close) return;
   switch (e.kind) {
     case EvKind::KeyDown:
       if (h.keyDown) h.keyDown(e.value);
@@ -156,6 +157,9 @@ void Dispatch(const Event& e) {
     case EvKind::Menu:
       if (MenuEnabled(e.value) && h.menu) h.menu(e.value);
       break;
+    case EvKind::Close:  // the window's close button: the game has its say, then the end
+      if (h.close) h.close();
+      Quit();
   }
 }
 
@@ -199,6 +203,9 @@ void AdvanceScenario() {
         break;
       case scenario::Op::Menu:
         Insert({g.now, EvKind::Menu, c.menu});
+        break;
+      case scenario::Op::Close:
+        Insert({g.now, EvKind::Close, 0});
         break;
       case scenario::Op::Until:
         g.untilActive = true;

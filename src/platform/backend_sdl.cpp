@@ -443,6 +443,7 @@ void Handle(const SDL_Event& e) {
   auto& c = internal::GetControls();
   switch (e.type) {
     case SDL_QUIT:
+      if (h.close) h.close();
       Quit();
     case SDL_WINDOWEVENT:
       s.redrawAll = true;

@@ -49,6 +49,8 @@ struct Handlers {
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
   std::function<bool(const std::string&)> language;  // switch to the language of a code ("en")
+  // The player closes the window; the program ends after it returns.
+  std::function<void()> close;
 };
 void SetHandlers(Handlers h);
 

@@ -88,6 +88,9 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
         if (w.size() == 2 && w[1] == name) c.menu = id;
       if (c.menu < 0) return fail("expected: menu start | quit | continue | keys | language");
       c.op = Op::Menu;
+    } else if (op == "close") {
+      if (w.size() != 1) return fail("expected: close");
+      c.op = Op::Close;
     } else if (op == "until") {
       if (w.size() < 3) return fail("expected: until FIELD VALUE [MS]");
       c.op = Op::Until;

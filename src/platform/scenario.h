@@ -8,7 +8,7 @@
 
 namespace plat::scenario {
 
-enum class Op { Seed, Wait, Down, Up, Press, Menu, Until, Shot, Dump, Lang };
+enum class Op { Seed, Wait, Down, Up, Press, Menu, Close, Until, Shot, Dump, Lang };
 
 struct Command {
   Op op = Op::Wait;

@@ -7,6 +7,7 @@
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
+#include "shell/save_game.h"
 #include "shell/state_json.h"
 #include "story/cast_tables.h"
 #include "story/language.h"
@@ -42,6 +43,8 @@ void InitTables(GameState& gs) {
 void Form_Load(Form1& f) {
   LoadPictures(f.pics);
   InitControls(f);
+  SetGameMenuBar();
+  UpdateContinueItem();
   InitTables(f.gs);
   f.gs.GameMode = kModeTitle;
   plat::Refresh();
@@ -50,8 +53,11 @@ void Form_Load(Form1& f) {
 void f1_Click(Form1& f, int id) {
   if (id == plat::kMenuStart) {
     StartNewGame(f);
+  } else if (id == plat::kMenuContinue) {
+    ContinueGame(f);
   } else if (id == plat::kMenuQuit) {
-    plat::Quit();  // nothing to save: the game never writes files
+    SaveIfAtRest(f.gs);  // quitting in a match or a dialogue keeps the last rest point
+    plat::Quit();
   }
 }
 
@@ -104,6 +110,7 @@ void ConnectWindow(Form1& f) {
   h.paint = [&f] { Form_Paint(f); };
   h.timer = [&f] { Timer1_Timer(f); };
   h.menu = [&f](int index) { f1_Click(f, index); };
+  h.close = [&f] { SaveIfAtRest(f.gs); };
   h.labelText = [&f]() -> const std::u32string& { return f.gs.messageText; };
   h.dumpJson = [&f] { return StateJson(f.gs); };
   h.language = [&f](const std::string& code) {
@@ -115,6 +122,8 @@ void ConnectWindow(Form1& f) {
     return FieldJson(f.gs, name, out);
   };
   plat::SetHandlers(std::move(h));
+  f.atRest = [&f] { WriteSave(f.gs); };
+  f.gameEnded = [] { ForgetSave(); };
 }
 
 }  // namespace moki

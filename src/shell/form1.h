@@ -27,6 +27,9 @@ void InitTables(GameState& gs);
 // stops the program with a message naming it.
 void LoadPictures(Pictures& pics);
 
+// The menu bar: ファイル with スタート, つづきから and 終了.
+void SetGameMenuBar();
+
 // --- The game's lifecycle -----------------------------------------------------
 void StartNewGame(Form1& f);
 

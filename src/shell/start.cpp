@@ -11,6 +11,7 @@ namespace moki {
 void StartNewGame(Form1& f) {
   GameState& gs = f.gs;
   plat::SetMenuEnabled(plat::kMenuStart, false);  // no second game while this one runs
+  plat::SetMenuEnabled(plat::kMenuContinue, false);
   ResetKeys(gs);
   plat::SetTimerEnabled(false);
   SetupNewGame(gs);

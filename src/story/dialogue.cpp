@@ -24,6 +24,7 @@ void CloseDialogue(Form1& f) {
     plat::SetTimerEnabled(false);
     gs.GameMode = kModeTitle;
     plat::SetMenuEnabled(0, true);
+    GameEnded(f);
     plat::Refresh();
   }
 }

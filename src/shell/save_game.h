@@ -1,0 +1,44 @@
+// The saved game: one file in the player's data folder, written at rest (back
+// in the hall after a match result, after the bear's game, when the player
+// quits while walking) and read by つづきから. It holds what a player would
+// notice of a game; the fixed tables, the hall's tiles and everyone's marks
+// on the grids are rebuilt from it.
+#pragma once
+
+#include <string>
+
+#include "core/form1.h"
+
+namespace moki {
+
+constexpr int kSaveVersion = 1;
+
+// $XDG_DATA_HOME/mokimoki/save.json.
+std::string SavePath();
+
+// The save's text for a game at rest (GameMode 1 or 2, no dialogue).
+std::string SaveGame(const GameState& gs);
+
+// Reads a save's text into out, which holds the title's state (the fixed
+// tables). Every value is checked before any is applied: on failure out is
+// untouched and why says in plain words what is wrong. Reads the hall map
+// file, as a new game does.
+bool LoadSave(const std::string& text, GameState& out, std::string& why);
+
+// Whether the game stands at rest: walking in the hall or a room, with no
+// dialogue, status screen, ranking or match up and nothing booked.
+bool AtRestNow(const GameState& gs);
+
+// Writes the save now; a failure is told in a message box, and the game goes on.
+void WriteSave(const GameState& gs);
+// Saves if the game is at rest (the player quits or closes the window).
+void SaveIfAtRest(const GameState& gs);
+// The game is over: its save goes, and つづきから with it.
+void ForgetSave();
+// Enables つづきから when there is a save.
+void UpdateContinueItem();
+// つづきから: reads the save and resumes where the party stood, or says what is
+// wrong with it, keeps it as save.json.bad and stays on the title.
+void ContinueGame(Form1& f);
+
+}  // namespace moki
