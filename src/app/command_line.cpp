@@ -121,7 +121,8 @@ std::string HelpText() {
   text +=
       "\n"
       "Keys:\n"
-      "  Alt+F                    the menu: スタート (S) starts a game, 終了 (X) quits\n"
+      "  Alt+F                    the menu: スタート (S) starts a game, つづきから (C)\n"
+      "                           continues the saved one, 終了 (X) quits\n"
       "  cursor keys              walk; in a match drive the forward, move and aim the back\n"
       "  Shift (held)             walk faster; in a match twice the speed and turning\n"
       "  Space                    talk, turn the page, confirm はい/いいえ\n"
@@ -138,6 +139,7 @@ std::string HelpText() {
       "                           offscreen); without it the game uses X11 or Wayland only\n"
       "  MOKI_PRESENT             'renderer' draws through an SDL renderer and a texture\n"
       "                           instead of the window's own pixels\n"
+      "  XDG_DATA_HOME            where the save goes (~/.local/share when unset)\n"
       "\n"
       "Exit status: 0 when the game is quit, 1 when it cannot open its window or stops\n"
       "on an error, 2 on a command line it cannot read.\n";
