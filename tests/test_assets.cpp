@@ -53,6 +53,7 @@ std::vector<Masked> MaskedFiles() {
   for (int i = 0, n = 32; i < 3; ++i, n *= 2)
     out.push_back({Name("pickuma_%d.png", i), n, 2 * n, {{0, 0, 0, n, n, n}}});
   out.push_back({"picdaiji.png", 560, 240, {{0, 0, 0, 120, 560, 120}}});
+  out.push_back({"picdaiji_en.png", 560, 240, {{0, 0, 0, 120, 560, 120}}});
   out.push_back({"picopening.png", 48, 96, {{0, 0, 0, 48, 48, 48}}});
   for (int i = 0; i < 2; ++i)
     out.push_back({Name("picball_%d.png", i), 36, 18, {{0, 0, 18, 0, 18, 18}}});

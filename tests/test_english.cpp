@@ -1,8 +1,10 @@
 // The game in English, played through its keys: a whole season and a bear
-// game with no Japanese character on the screen, and a switch of language in
-// the middle of a talk that carries the talk on in the other language.
+// game with no Japanese character on the screen, the title's own lettering,
+// and a switch of language in the middle of a talk that carries the talk on
+// in the other language.
 #include <set>
 
+#include "core/screen_colors.h"
 #include "platform/scenario.h"
 #include "story/language.h"
 #include "test_support.h"
@@ -302,6 +304,51 @@ TEST(English, SwitchingInTheMiddleOfATalkGoesOnInTheOtherLanguage) {
   EXPECT_EQ(gs.playerRole, 1);
   EXPECT_EQ(gs.castNames[2], U"Receptionist");
   EXPECT_EQ(gs.itemName[0], U"Nothing");
+}
+
+TEST(English, TheTitleWearsItsLetteringInTheLanguageShown) {
+  auto f = MakeForm(2);
+  Form_Load(*f);
+  const plat::Surface ja = plat::headless::LastFrame();
+  ASSERT_EQ(RunWith("lang en\nwait 100\n", [&] { plat::headless::MainLoop(); }), 0);
+  const plat::Surface en = plat::headless::LastFrame();
+  ASSERT_EQ(RunWith("lang ja\nwait 100\n", [&] { plat::headless::MainLoop(); }), 0);
+  const plat::Surface back = plat::headless::LastFrame();
+  ASSERT_TRUE(ja.w == en.w && ja.h == en.h);
+  // Back in Japanese, the title is again exactly what it was.
+  EXPECT_TRUE(back.px == ja.px);
+
+  // The lettering's place: each frame shows there its own language's
+  // picture through its mask, over the window's background.
+  constexpr int kLeft = 24, kTop = 32, kW = 560, kH = 120;
+  auto wears = [&](const plat::Surface& frame, const plat::Surface& pic, const char* what) {
+    int drawn = 0;
+    for (int y = 0; y < kH; ++y) {
+      for (int x = 0; x < kW; ++x) {
+        const bool figure = pic.At(x, y + kH) == plat::kWhite;
+        const uint32_t want = figure ? pic.At(x, y) : kWindowBackground;
+        if (frame.At(kLeft + x, kTop + y) != want) {
+          ADD_FAILURE() << what << " title: lettering pixel (" << x << "," << y << ") is wrong";
+          return;
+        }
+        drawn += figure;
+      }
+    }
+    EXPECT_GT(drawn, kW * kH / 4) << what;
+  };
+  wears(ja, f->pics.Picdaiji, "Japanese");
+  wears(en, f->pics.PicdaijiEn, "English");
+  int differ = 0;
+  for (int y = kTop; y < kTop + kH; ++y)
+    for (int x = kLeft; x < kLeft + kW; ++x) differ += ja.At(x, y) != en.At(x, y);
+  EXPECT_GT(differ, kW * kH / 4);
+  // Above the help lines nothing else changes: the opening picture and the
+  // background are the same in both languages.
+  for (int y = 0; y < 280; ++y)
+    for (int x = 0; x < ja.w; ++x) {
+      if (x >= kLeft && x < kLeft + kW && y >= kTop && y < kTop + kH) continue;
+      ASSERT_EQ(ja.At(x, y), en.At(x, y)) << "(" << x << "," << y << ")";
+    }
 }
 
 TEST(English, TheScenarioRunnerSwitchesWithLang) {

@@ -21,6 +21,7 @@ struct Pictures {
   std::array<plat::Surface, 2> Picyesno;     // 80 x 50 yes/no cursor pictures
   std::array<plat::Surface, 2> PicyesnoOwn;  // the same, drawn in the words of another language
   plat::Surface Picdaiji;                    // 560 x 240 title lettering and mask
+  plat::Surface PicdaijiEn;                  // 560 x 240 the same lettering in English
   plat::Surface Picopening;                  // 48 x 96 opening picture and mask
   plat::Surface Picwana4;                    // 64 x 32 sphere obstacle
   std::array<plat::Surface, 2> Picball;      // 36 x 18 balls

@@ -35,6 +35,7 @@ void LoadPictures(Pictures& p) {
     Load(p.Pickuma[size_t(k)], Numbered("pickuma", k, 1), 32 << k, 64 << k);
   for (int k = 0; k < 2; ++k) Load(p.Picyesno[size_t(k)], Numbered("picyesno", k, 1), 80, 50);
   Load(p.Picdaiji, "picdaiji.png", 560, 240);
+  Load(p.PicdaijiEn, "picdaiji_en.png", 560, 240);
   Load(p.Picopening, "picopening.png", 48, 96);
   Load(p.Picwana4, "picwana4.png", 64, 32);
   for (int k = 0; k < 2; ++k) Load(p.Picball[size_t(k)], Numbered("picball", k, 1), 36, 18);

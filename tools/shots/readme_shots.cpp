@@ -1,6 +1,6 @@
 // Makes the README's screenshots on the headless backend: the title, the
 // hall, a dialogue, a match and the bear's game, each as the player sees it,
-// and in English a dialogue, the status screen and a match's result.
+// and in English the title, a dialogue, the status screen and a match's result.
 // Usage: mokimoki-shots OUTDIR
 #include <cstdio>
 #include <functional>
@@ -38,6 +38,19 @@ bool Save(const std::string& path) {
   }
   std::printf("%s\n", path.c_str());
   return true;
+}
+
+// The title in English, with its English lettering.
+bool EnglishTitle(const std::string& out) {
+  plat::headless::Reset(7);
+  moki::Form1 f;
+  moki::ConnectWindow(f);
+  f.gs.language = moki::kLangEnglish;
+  return Run("wait 500\nshot " + out + "/en_title.png\n", [&] {
+    moki::Form_Load(f);
+    moki::SetLanguage(f, moki::kLangEnglish);
+    plat::headless::MainLoop();
+  });
 }
 
 // In English: the receptionist naming the day's opponent, the status screen
@@ -155,5 +168,5 @@ int main(int argc, char** argv) {
   moki::SetUpBearGame(f);
   for (int i = 0; i < 25; ++i) moki::bearStep(f);
   if (!Save(out + "/minigame.png")) return 1;
-  return EnglishShots(out) ? 0 : 1;
+  return EnglishTitle(out) && EnglishShots(out) ? 0 : 1;
 }

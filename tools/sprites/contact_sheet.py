@@ -194,6 +194,9 @@ def main():
             cv.copy(d, x, y, 1)
             cv.tile_bg(grass, x + 570, y, 560, 120)
             cv.masked(d.sub(0, 0, 560, 120), d.sub(0, 120, 560, 120), x + 570, y)
+            e = load("picdaiji_en.png")
+            cv.tile_bg(grass, x + 570, y + 120, 560, 120)
+            cv.masked(e.sub(0, 0, 560, 120), e.sub(0, 120, 560, 120), x + 570, y + 120)
         blocks.append((max(488 * k + 100, 224 * k + 1170), 272 * k + 16 + max(240, 64 * k) + 10,
                        paint_misc))
 

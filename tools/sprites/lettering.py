@@ -1,4 +1,5 @@
-"""Hand-drawn kana for the yes/no prompt and the title logo 大会にモキモキ."""
+"""Hand-drawn kana for the yes/no prompt, the title logo 大会にモキモキ and
+its English counterpart MOKIMOKI AT THE TOURNAMENT."""
 from canvas import Img, Sheet, parse_grid
 from palette import COLORS, BG
 
@@ -181,6 +182,66 @@ TITLE_COLOURS = [
 SCALE = 6
 
 
+def paint_glyph(letters, rows, x0, y0, scale, bevel, colours, shine=True):
+    """Paints one glyph grid onto `letters` at (x0, y0), each cell a
+    scale x scale block: the light colour along the top of a stroke, the dark
+    one along its bottom and right side (`bevel` pixels deep), the base colour
+    inside, and a little shine on its first pixel."""
+    light, base, dark = (COLORS[c] for c in colours)
+    cells = {(gx, gy) for gy, row in enumerate(rows) for gx, c in enumerate(row) if c == "#"}
+
+    def edge(gx, gy, dx, dy):
+        """True where the stroke has an open side of at least two cells
+        (so the steps of diagonal strokes stay plain)."""
+        if (gx + dx, gy + dy) in cells:
+            return False
+        if dy:
+            return any((gx + side, gy) in cells and (gx + side, gy + dy) not in cells
+                       for side in (-1, 1))
+        return any((gx, gy + side) in cells and (gx + dx, gy + side) not in cells
+                   for side in (-1, 1))
+    fill = set()
+    for gx, gy in cells:
+        top, bottom, right = edge(gx, gy, 0, -1), edge(gx, gy, 0, 1), edge(gx, gy, 1, 0)
+        for yy in range(scale):
+            for xx in range(scale):
+                if top and yy < bevel:
+                    col = light
+                elif bottom and yy >= scale - bevel or right and xx >= scale - bevel:
+                    col = dark
+                else:
+                    col = base
+                x, y = x0 + gx * scale + xx, y0 + gy * scale + yy
+                fill.add((x, y))
+                letters.set(x, y, col)
+    if shine:
+        top = min(fill, key=lambda p: (p[1], p[0]))
+        letters.set(top[0] + 1, top[1] + 1, COLORS["white"])
+
+
+def outlined(letters, width):
+    """An ink outline `width` pixels wide with rounded corners."""
+    body = letters
+    for k in range(width):
+        body = body.outlined(COLORS["ink"], diagonal=k % 2 == 1)
+    return body
+
+
+def logo_sheet(body):
+    """The outlined lettering with its drop shadow, on white above its mask."""
+    W, H = body.w, body.h
+    shadow = Img(W, H)
+    for y in range(H):
+        for x in range(W):
+            if body.get(x - 4, y - 4) is not None and body.get(x, y) is None:
+                shadow.set(x, y, COLORS["purple"])
+    logo = shadow.copy().blit(body)
+    sheet = Sheet(W, 2 * H)
+    sheet.put(logo.picture(), W, H, 0, 0)
+    sheet.put(logo.silhouette(), W, H, 0, H)
+    return sheet
+
+
 def title():
     """560x240: the logo on white above its mask."""
     W, H = 560, 120
@@ -192,47 +253,219 @@ def title():
     y0 = (H - 13 * SCALE) // 2 - 4
     for i, ch in enumerate(order):
         rows = glyphs[ch].strip("\n").split("\n")
-        light, base, dark = (COLORS[c] for c in TITLE_COLOURS[i])
-        cells = {(gx, gy) for gy, row in enumerate(rows) for gx, c in enumerate(row) if c == "#"}
-
-        def edge(gx, gy, dx, dy):
-            """True where the stroke has an open side of at least two cells
-            (so the steps of diagonal strokes stay plain)."""
-            if (gx + dx, gy + dy) in cells:
-                return False
-            if dy:
-                return any((gx + side, gy) in cells and (gx + side, gy + dy) not in cells
-                           for side in (-1, 1))
-            return any((gx, gy + side) in cells and (gx + dx, gy + side) not in cells
-                       for side in (-1, 1))
-        fill = set()
-        for gx, gy in cells:
-            top, bottom, right = edge(gx, gy, 0, -1), edge(gx, gy, 0, 1), edge(gx, gy, 1, 0)
-            for yy in range(SCALE):
-                for xx in range(SCALE):
-                    if top and yy < 2:
-                        col = light
-                    elif bottom and yy >= SCALE - 2 or right and xx >= SCALE - 2:
-                        col = dark
-                    else:
-                        col = base
-                    x, y = x0 + i * adv + gx * SCALE + xx, y0 + gy * SCALE + yy
-                    fill.add((x, y))
-                    letters.set(x, y, col)
-        # a little shine on the first stroke pixel of each letter
-        top = min(fill, key=lambda p: (p[1], p[0]))
-        letters.set(top[0] + 1, top[1] + 1, COLORS["white"])
+        paint_glyph(letters, rows, x0 + i * adv, y0, SCALE, 2, TITLE_COLOURS[i])
     # ink outline three pixels wide with rounded corners, then a drop shadow
-    body = letters
-    for _ in range(3):
-        body = body.outlined(COLORS["ink"], diagonal=_ % 2 == 1)
-    shadow = Img(W, H)
-    for y in range(H):
-        for x in range(W):
-            if body.get(x - 4, y - 4) is not None and body.get(x, y) is None:
-                shadow.set(x, y, COLORS["purple"])
-    logo = shadow.copy().blit(body)
-    sheet = Sheet(W, 2 * H)
-    sheet.put(logo.picture(), W, H, 0, 0)
-    sheet.put(logo.silhouette(), W, H, 0, H)
-    return sheet
+    return logo_sheet(outlined(letters, 3))
+
+
+# ------------------------------------------------------------------ the English logo
+# "MOKIMOKI" in the same bevelled letters, and "AT THE TOURNAMENT" beneath it
+# at half the size. Strokes are two cells wide, as in the Japanese glyphs.
+
+BIG = {
+    "M": """
+##........##
+###......###
+####....####
+##.##..##.##
+##..####..##
+##...##...##
+##........##
+##........##
+##........##
+##........##
+##........##
+""",
+    "O": """
+..######..
+.########.
+###....###
+##......##
+##......##
+##......##
+##......##
+##......##
+###....###
+.########.
+..######..
+""",
+    "K": """
+##......##
+##.....##.
+##....##..
+##...##...
+##..##....
+#####.....
+##..##....
+##...##...
+##....##..
+##.....##.
+##......##
+""",
+    "I": """
+######
+######
+..##..
+..##..
+..##..
+..##..
+..##..
+..##..
+..##..
+######
+######
+""",
+}
+
+SMALL = {
+    "A": """
+..####..
+.######.
+###..###
+##....##
+##....##
+########
+########
+##....##
+##....##
+##....##
+""",
+    "T": """
+########
+########
+...##...
+...##...
+...##...
+...##...
+...##...
+...##...
+...##...
+...##...
+""",
+    "H": """
+##....##
+##....##
+##....##
+##....##
+########
+########
+##....##
+##....##
+##....##
+##....##
+""",
+    "E": """
+#######
+#######
+##.....
+##.....
+######.
+######.
+##.....
+##.....
+#######
+#######
+""",
+    "O": """
+.######.
+########
+##....##
+##....##
+##....##
+##....##
+##....##
+##....##
+########
+.######.
+""",
+    "U": """
+##....##
+##....##
+##....##
+##....##
+##....##
+##....##
+##....##
+##....##
+########
+.######.
+""",
+    "R": """
+#######.
+########
+##....##
+##....##
+########
+#######.
+##..###.
+##...###
+##....##
+##....##
+""",
+    "N": """
+##....##
+###...##
+####..##
+##.##.##
+##.##.##
+##..####
+##..####
+##...###
+##....##
+##....##
+""",
+    "M": """
+##......##
+###....###
+####..####
+##.####.##
+##..##..##
+##......##
+##......##
+##......##
+##......##
+##......##
+""",
+}
+
+# MOKIMOKI takes the colours of モキモキ, twice over; the small line those of
+# 大会に, one word each (TOURNAMENT for 大会, AT for に).
+BIG_COLOURS = TITLE_COLOURS[3:] * 2
+SMALL_COLOURS = {"AT": TITLE_COLOURS[2], "THE": TITLE_COLOURS[1],
+                 "TOURNAMENT": TITLE_COLOURS[0]}
+
+BIG_GAP = 10     # pixels between big letters
+SMALL_SCALE = 3
+SMALL_GAP = 8
+SPACE = 22       # pixels between words of the small line
+
+
+def _rows(grid):
+    return grid.strip("\n").split("\n")
+
+
+def title_en():
+    """560x240: the English logo on white above its mask."""
+    W, H = 560, 120
+    big = Img(W, H)
+    word = "MOKIMOKI"
+    width = sum(len(_rows(BIG[c])[0]) * SCALE for c in word) + BIG_GAP * (len(word) - 1)
+    x = (W - width) // 2 - 2
+    y = 4
+    for i, ch in enumerate(word):
+        rows = _rows(BIG[ch])
+        paint_glyph(big, rows, x, y, SCALE, 2, BIG_COLOURS[i])
+        x += len(rows[0]) * SCALE + BIG_GAP
+    small = Img(W, H)
+    words = ["AT", "THE", "TOURNAMENT"]
+    width = sum(len(_rows(SMALL[c])[0]) * SMALL_SCALE + SMALL_GAP for w in words for c in w)
+    width += SPACE * (len(words) - 1) - SMALL_GAP * len(words)
+    x = (W - width) // 2 - 2
+    y = 80
+    for w in words:
+        for ch in w:
+            rows = _rows(SMALL[ch])
+            paint_glyph(small, rows, x, y, SMALL_SCALE, 1, SMALL_COLOURS[w], shine=False)
+            x += len(rows[0]) * SMALL_SCALE + SMALL_GAP
+        x += SPACE - SMALL_GAP
+    return logo_sheet(outlined(big, 3).blit(outlined(small, 3)))

@@ -11,6 +11,7 @@ only lays the pieces out in the sheet formats the game loads:
   pickuma_N.png      the bear at 32, 64, 128 pixels, picture above silhouette
   picyesno_N.png     80x50 はい/いいえ prompt, pointer on line N
   picdaiji.png       560x240 title lettering above its mask
+  picdaiji_en.png    560x240 the English title lettering, the same way
   picopening.png     48x96 opening picture above its mask
   picball_N.png      36x18 picture beside silhouette
   picwana4.png       64x32 picture beside silhouette
@@ -78,6 +79,7 @@ def build(out_dir):
     for i in (0, 1):
         save(out_dir, "picyesno_%d.png" % i, lettering.yesno(i))
     save(out_dir, "picdaiji.png", lettering.title())
+    save(out_dir, "picdaiji_en.png", lettering.title_en())
     hero, moki = cells[0][3], cells[1][3]
     save(out_dir, "picopening.png", above(props.opening(hero, moki)))
     for i in (0, 1):
