@@ -8,16 +8,32 @@
 
 namespace plat::scenario {
 
-enum class Op { Seed, Wait, Down, Up, Press, Menu, Until, Shot, Dump };
+enum class Op {
+  Seed,
+  Settings,
+  Wait,
+  Down,
+  Up,
+  Press,
+  KeyDown,
+  KeyUp,
+  PressKey,
+  Menu,
+  Until,
+  Shot,
+  Dump,
+  Resize
+};
 
 struct Command {
   Op op = Op::Wait;
   int line = 0;
   int64_t ms = 0;     // wait, press (held time), until (time limit)
-  int key = 0;        // down, up, press: virtual-key code
+  int key = 0;        // down, up, press: virtual-key code; keydown, keyup, presskey: SDL keycode
+  int w = 0, h = 0;   // resize
   int menu = 0;       // menu: item index
   uint64_t seed = 1;  // seed
-  std::string field, value, file;
+  std::string field, value, file;  // file: shot, settings
 };
 
 // Key names of scenario files: left up right down shift ctrl space z x c 1 2 3
