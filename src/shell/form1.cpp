@@ -7,6 +7,7 @@
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
+#include "shell/key_screen.h"
 #include "shell/state_json.h"
 #include "story/cast_tables.h"
 #include "world/hall_walk.h"
@@ -24,6 +25,7 @@ void InitControls(Form1& f) {
   plat::SetYesNoVisible(0, false);
   plat::SetYesNoVisible(1, false);
   plat::SetLabelVisible(false);
+  SetGameMenuBar();
 }
 
 void InitTables(GameState& gs) {
@@ -50,7 +52,9 @@ void f1_Click(Form1& f, int id) {
   if (id == plat::kMenuStart) {
     StartNewGame(f);
   } else if (id == plat::kMenuQuit) {
-    plat::Quit();  // nothing to save: the game never writes files
+    plat::Quit();  // nothing to save: a changed setting was written at once
+  } else if (id == plat::kMenuKeys) {
+    OpenKeyScreen(f);
   }
 }
 

@@ -20,6 +20,8 @@ void ConnectWindow(Form1& f);
 // --- Start-up ----------------------------------------------------------------
 void InitControls(Form1& f);
 void InitTables(GameState& gs);
+// Sets the window's menu bar (menu_bar.cpp).
+void SetGameMenuBar();
 // Loads every sprite sheet from the assets folder; a missing or damaged file
 // stops the program with a message naming it.
 void LoadPictures(Pictures& pics);

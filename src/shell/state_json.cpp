@@ -126,6 +126,12 @@ void VisitFields(const GameState& gs, V&& v) {
   v("choiceCursor", gs.choiceCursor);
   v("choiceLabels", gs.choiceLabels);
   v("statusShown", gs.statusShown);
+  v("keyScreenShown", gs.keyScreenShown);
+  v("keyScreenCursor", gs.keyScreenCursor);
+  v("keyScreenWaiting", gs.keyScreenWaiting);
+  v("keyScreenNote", gs.keyScreenNote);
+  v("keyScreenOther", gs.keyScreenOther);
+  v("keyScreenKey", gs.keyScreenKey);
   v("frontDX", gs.frontDX);
   v("frontDY", gs.frontDY);
   v("sideDX", gs.sideDX);
