@@ -4,7 +4,7 @@
 #include "shell/form1.h"
 
 int main() {
-  static moki::Form1 form;  // the window object lives for the program's life
+  static moki::Form1 form;                   // the window object lives for the program's life
   plat::LoadSettings(plat::SettingsPath());  // the window opens as the player left it
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);

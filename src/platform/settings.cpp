@@ -133,8 +133,10 @@ bool ParseScale(const std::string& v, int& out) {
   if (v.empty() || v.size() > 3) return false;
   for (char c : v)
     if (!std::isdigit(static_cast<unsigned char>(c))) return false;
-  out = std::stoi(v);
-  return out <= kMaxScale;
+  const int n = std::stoi(v);
+  if (n > kMaxScale) return false;
+  out = n;
+  return true;
 }
 
 std::vector<int32_t> CodesOf(const std::vector<std::string>& names) {

@@ -175,8 +175,8 @@ void KeyScreenKey(Form1& f, int keyCode) {
   }
   switch (keyCode) {
     case plat::VK_UP:
-      gs.keyScreenCursor = static_cast<i16>((gs.keyScreenCursor + plat::kGameKeyCount - 1) %
-                                            plat::kGameKeyCount);
+      gs.keyScreenCursor =
+          static_cast<i16>((gs.keyScreenCursor + plat::kGameKeyCount - 1) % plat::kGameKeyCount);
       gs.keyScreenNote = kNoteHelp;
       break;
     case plat::VK_DOWN:
@@ -223,8 +223,7 @@ void DrawKeyScreen(Form1& f) {
     PrintShadowed(w, kActionX, y, t.actions[size_t(k)], here ? text : dim);
     std::string names;
     for (const std::string& n : keys[size_t(k)]) names += (names.empty() ? "" : ", ") + n;
-    const WString shown =
-        here && gs.keyScreenWaiting != 0 ? WString(U"？") : plat::FromUtf8(names);
+    const WString shown = here && gs.keyScreenWaiting != 0 ? WString(U"？") : plat::FromUtf8(names);
     PrintShadowed(w, kKeysX, y, Fit(shown, kRight - 16 - kKeysX), text);
   }
   const int noteY = kRowTop + plat::kGameKeyCount * kRowH + 12;
