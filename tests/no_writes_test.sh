@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# The game writes no file anywhere: a scenario is played under strace, with
-# an empty home and cache folder so that a font cache written on first use
-# would show, and every file-system call that creates, writes, renames or
-# removes something fails the test. The runner's own `shot` is the one
-# write it is allowed, so the played scenario has none; a scenario with a
-# shot is traced first to prove the check sees writes at all.
+# The game writes no file anywhere unless the player changes a setting: a
+# scenario is played under strace, with an empty home and cache folder so
+# that a font cache written on first use would show, and every file-system
+# call that creates, writes, renames or removes something fails the test.
+# The runner's own `shot` is the one write it is allowed, so the played
+# scenario has none; a scenario with a shot is traced first to prove the
+# check sees writes at all. A settings file full of errors is read and left
+# as it was by a game that changes nothing; a changed key writes only the
+# settings, through a temporary file renamed over the old one, after
+# keeping the old one as .bad.
 set -uo pipefail
 runner="$(realpath "$1")"
 scenarios="$(realpath "$2")"
@@ -16,9 +20,14 @@ command -v strace >/dev/null || { echo "FAIL: strace is not installed (tools/set
 
 writes='O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_TMPFILE|(^|[^a-z_])(creat|rename|renameat2?|unlink|unlinkat|mkdir|mkdirat|rmdir|link|linkat|symlink|symlinkat|truncate|ftruncate|mknod|mknodat|chmod|fchmodat|chown|lchown|fchownat|utimensat|utimes|futimesat)\('
 
-# trace SCENARIO: plays it in a fresh home; the lines that write go to stdout.
+settings="$work/home/.config/mokimoki/settings.ini"
+# trace SCENARIO [SETTINGS]: plays it in a fresh home (with SETTINGS as the
+# settings file); the lines that write go to stdout.
 trace() {
   rm -rf "$work/home" "$work/run" && mkdir -p "$work/home" "$work/run"
+  if [ $# -ge 2 ]; then
+    mkdir -p "$(dirname "$settings")" && printf '%s' "$2" > "$settings"
+  fi
   (cd "$work/run" &&
     HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config" \
       XDG_DATA_HOME="$work/home/.local/share" \
@@ -41,4 +50,29 @@ if [ -n "$found" ]; then
 fi
 leftover="$(find "$work/home" "$work/run" -mindepth 1 | head -5)"
 [ -z "$leftover" ] || { echo "FAIL: files left behind: $leftover"; exit 1; }
-echo "no writes: $(grep -c . "$work/trace") traced calls, none writes"
+calls=$(grep -c . "$work/trace")
+
+bad=$'[window]\nscale = 40\n[keys]\nup = Banana\nnonsense\n'
+{ echo "settings $settings"; grep -v '^seed\|^#' "$scenarios/play_without_shot.scn"; } > "$work/bad.scn"
+found="$(trace "$work/bad.scn" "$bad")" || { echo "$found"; exit 1; }
+if [ -n "$found" ]; then
+  echo "FAIL: the game wrote with a bad settings file and no change:"
+  printf '%s\n' "$found" | head -20
+  exit 1
+fi
+grep -q "settings.ini\", O_RDONLY" "$work/trace" || { echo "FAIL: the settings file was not read"; exit 1; }
+[ "$(cat "$settings")" = "$(printf '%s' "$bad")" ] || { echo "FAIL: the bad settings file changed"; exit 1; }
+grep -q 'settings.ini:4: ' "$work/err" || { echo "FAIL: no warning for line 4: $(cat "$work/err")"; exit 1; }
+
+printf 'settings %s\nwait 100\nmenu keys\npress space\npresskey A\npress esc\nwait 100\n' \
+  "$settings" > "$work/change.scn"
+found="$(trace "$work/change.scn" "$bad")" || { echo "$found"; exit 1; }
+others="$(grep -v 'settings\.ini' <<<"$found")"
+[ -z "$others" ] || { echo "FAIL: a changed key wrote more than the settings:"; echo "$others"; exit 1; }
+grep -qE 'rename\(".*settings\.ini", ".*settings\.ini\.bad"\) = 0' <<<"$found" ||
+  { echo "FAIL: the bad settings file was not kept as .bad: $found"; exit 1; }
+grep -qE 'rename\(".*settings\.ini\.tmp", ".*settings\.ini"\) = 0' <<<"$found" ||
+  { echo "FAIL: the settings were not written through a temporary file: $found"; exit 1; }
+grep -q '^left = A$' "$settings" || { echo "FAIL: the changed key is not in the file"; exit 1; }
+echo "no writes: $calls traced calls, none writes; a bad settings file left alone;" \
+  "a changed key written through settings.ini.tmp after keeping settings.ini.bad"

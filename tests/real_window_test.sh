@@ -9,6 +9,10 @@ exe="$1"
 export SDL_AUDIODRIVER=dummy
 export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
+# A settings folder of its own: the test neither reads nor changes the player's.
+XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME
+trap 'rm -rf "$XDG_CONFIG_HOME"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   exe="$1"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }

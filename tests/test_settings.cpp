@@ -149,7 +149,7 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
   EXPECT_EQ(plat::FormatSettings(s, before),
             "# mine\n"
             "[window]\n"
-            "scale = 2\n"
+            "scale = 2  # big\n"
             "fullscreen = true\n"
             "border = thin\n"
             "\n"

@@ -67,6 +67,7 @@ struct Line {
   enum Kind { Blank, Comment, Section, Pair, Junk } kind = Blank;
   std::string name;  // the section, or the setting's key (lower case)
   std::string value;
+  std::string comment;  // a comment at the end of the line, with the spaces before it
 };
 
 Line Classify(std::string raw) {
@@ -80,6 +81,9 @@ Line Classify(std::string raw) {
   // "#" after a space starts a comment at the end of a line.
   for (size_t i = 1; i < t.size(); ++i)
     if (t[i] == '#' && std::isspace(static_cast<unsigned char>(t[i - 1]))) {
+      size_t from = i;
+      while (from > 0 && std::isspace(static_cast<unsigned char>(t[from - 1]))) --from;
+      l.comment = t.substr(from);
       t = Trim(t.substr(0, i));
       break;
     }
@@ -385,7 +389,7 @@ std::string FormatSettings(const Settings& s, const std::string& previous) {
         for (const auto& [key, value] : settingsOf(sec)) {
           if (key != l.name) continue;
           known = true;
-          if (!written[full]) out.push_back(key + " = " + value);
+          if (!written[full]) out.push_back(key + " = " + value + l.comment);
           written[full] = true;
         }
         // Other lines of [window] and [keys] may be a newer game's settings.
