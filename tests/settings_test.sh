@@ -16,7 +16,9 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME="$work/config"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# -noreset: between two starts the server has no client, and a server that
+# resets then can lose the next game's window while it connects.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   exe="$1" work="$2" shots="$3"
   file="$XDG_CONFIG_HOME/mokimoki/settings.ini"
   pid=""
@@ -29,9 +31,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       [ -n "$win" ] && [ -n "$(xdotool getwindowname "$win" 2>/dev/null)" ] && break
       sleep 0.1
     done
-    [ -n "$win" ] || fail "no game window appeared ($(kill -0 $pid 2>/dev/null && echo running ||
-      echo ended); $(cat "$work/err"); windows: $(for w in $(xdotool search --classname mokimoki); do
-      echo "$w [$(xdotool getwindowname $w)]"; done); $(cat /proc/$pid/wchan); $(xwininfo -root -tree | grep -c mokimoki); $(gdb -p $pid -batch -ex "thread apply all bt" 2>&1 | grep "^#" | head -30))"
+    [ -n "$win" ] || fail "no game window appeared (the game $(kill -0 $pid 2>/dev/null &&
+      echo runs || echo ended): $(cat "$work/err"))"
     sleep 1
     xdotool mousemove --window "$win" 300 300
     xdotool windowfocus --sync "$win" 2>/dev/null || true

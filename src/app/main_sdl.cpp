@@ -4,8 +4,9 @@
 #include "shell/form1.h"
 
 int main() {
-  static moki::Form1 form;                   // the window object lives for the program's life
-  plat::LoadSettings(plat::SettingsPath());  // the window opens as the player left it
+  static moki::Form1 form;  // the window object lives for the program's life
+  // The window opens as the player left it.
+  plat::LoadSettings(plat::SettingsPath());
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);
   moki::Form_Load(form);
