@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
-# The game writes nothing but its save: scenarios are played under strace,
-# with an empty home and cache folder so that a font cache written on first
-# use would show. A session that never comes to rest writes nothing at all:
-# every file-system call that creates, writes, renames or removes something
-# fails it. A session that quits while walking writes the save through its
-# temporary file (and makes the data folder), and nothing else. The runner's
-# own `shot` is a write the scenarios do not use; a scenario with a shot is
-# traced first to prove the check sees writes at all.
+# The game writes nothing but its save and, when the player changes a
+# setting, its settings: scenarios are played under strace, with an empty
+# home and cache folder so that a font cache written on first use would
+# show. A session that never comes to rest and changes no setting writes
+# nothing at all: every file-system call that creates, writes, renames or
+# removes something fails it. A session that quits while walking writes the
+# save through its temporary file (and makes the data folder), and nothing
+# else. A settings file full of errors is read and left as it was by a game
+# that changes nothing; a changed key writes only the settings, through a
+# temporary file renamed over the old one, after keeping the old one as .bad.
+# The runner's own `shot` is a write the scenarios do not use; a scenario
+# with a shot is traced first to prove the check sees writes at all.
 set -uo pipefail
 runner="$(realpath "$1")"
 scenarios="$(realpath "$2")"
@@ -18,9 +22,14 @@ command -v strace >/dev/null || { echo "FAIL: strace is not installed (tools/set
 
 writes='O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_TMPFILE|(^|[^a-z_])(creat|rename|renameat2?|unlink|unlinkat|mkdir|mkdirat|rmdir|link|linkat|symlink|symlinkat|truncate|ftruncate|mknod|mknodat|chmod|fchmodat|chown|lchown|fchownat|utimensat|utimes|futimesat)\('
 
-# trace SCENARIO: plays it in a fresh home; the lines that write go to stdout.
+settings="$work/home/.config/mokimoki/settings.ini"
+# trace SCENARIO [SETTINGS]: plays it in a fresh home (with SETTINGS as the
+# settings file); the lines that write go to stdout.
 trace() {
   rm -rf "$work/home" "$work/run" && mkdir -p "$work/home" "$work/run"
+  if [ $# -ge 2 ]; then
+    mkdir -p "$(dirname "$settings")" && printf '%s' "$2" > "$settings"
+  fi
   (cd "$work/run" &&
     HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config" \
       XDG_DATA_HOME="$work/home/.local/share" \
@@ -62,3 +71,30 @@ grep -q '"version": 1' "$data/save.json" || { echo "FAIL: the save has no versio
 leftover="$(find "$work/home" "$work/run" -mindepth 1 -type f | grep -v "^$data/save\\.json$" | head -5)"
 [ -z "$leftover" ] || { echo "FAIL: files left besides the save: $leftover"; exit 1; }
 echo "save only: $(grep -c . <<<"$found") writing calls, all for the save"
+
+
+bad=$'[window]\nscale = 40\n[keys]\nup = Banana\nnonsense\n'
+{ echo "settings $settings"; grep -v '^seed\|^#' "$scenarios/play_without_shot.scn"; } > "$work/bad.scn"
+found="$(trace "$work/bad.scn" "$bad")" || { echo "$found"; exit 1; }
+found="$(grep -vE "$allowed" <<<"$found" || true)"  # it quits while walking: the save is written
+if [ -n "$found" ]; then
+  echo "FAIL: the game wrote with a bad settings file and no change:"
+  printf '%s\n' "$found" | head -20
+  exit 1
+fi
+grep -q "settings.ini\", O_RDONLY" "$work/trace" || { echo "FAIL: the settings file was not read"; exit 1; }
+[ "$(cat "$settings")" = "$(printf '%s' "$bad")" ] || { echo "FAIL: the bad settings file changed"; exit 1; }
+grep -q 'settings.ini:4: ' "$work/err" || { echo "FAIL: no warning for line 4: $(cat "$work/err")"; exit 1; }
+
+printf 'settings %s\nwait 100\nmenu keys\npress space\npresskey A\npress esc\nwait 100\n' \
+  "$settings" > "$work/change.scn"
+found="$(trace "$work/change.scn" "$bad")" || { echo "$found"; exit 1; }
+others="$(grep -v 'settings\.ini' <<<"$found")"
+[ -z "$others" ] || { echo "FAIL: a changed key wrote more than the settings:"; echo "$others"; exit 1; }
+grep -qE 'rename\(".*settings\.ini", ".*settings\.ini\.bad"\) = 0' <<<"$found" ||
+  { echo "FAIL: the bad settings file was not kept as .bad: $found"; exit 1; }
+grep -qE 'rename\(".*settings\.ini\.tmp", ".*settings\.ini"\) = 0' <<<"$found" ||
+  { echo "FAIL: the settings were not written through a temporary file: $found"; exit 1; }
+grep -q '^left = A$' "$settings" || { echo "FAIL: the changed key is not in the file"; exit 1; }
+echo "settings: a bad settings file left alone; a changed key written through" \
+  "settings.ini.tmp after keeping settings.ini.bad"

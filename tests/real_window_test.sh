@@ -13,8 +13,11 @@ export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 command -v python3 >/dev/null || { echo "FAIL: python3 is needed to read the window's shots"; exit 1; }
 shots="$(mktemp -d)"
-trap 'rm -rf "$shots"' EXIT
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# A settings folder of its own: the test neither reads nor changes the player's.
+XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME
+trap 'rm -rf "$shots" "$XDG_CONFIG_HOME"' EXIT
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   exe="$1"
   shots="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }

@@ -14,6 +14,8 @@ export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# Folders of its own for settings and saves: the player's are neither read nor changed.
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   bin="$1"; work="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
@@ -34,7 +36,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   window
   xdotool key alt+f; sleep 0.4; xdotool key s
   sleep 1.5
-  for _ in $(seq 40); do xdotool key space; sleep 0.3; done
+  for _ in $(seq 60); do xdotool key space; sleep 0.3; done
   sleep 1
   hold Left 1.0
   xdotool key Up; sleep 0.3; xdotool key Up; sleep 0.3

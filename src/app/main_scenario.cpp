@@ -8,6 +8,7 @@
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/recording.h"
+#include "platform/settings.h"
 #include "platform/text.h"
 #include "shell/form1.h"
 
@@ -36,6 +37,9 @@ int Replay(const char* path) {
     std::cerr << "mokimoki-scenario: cannot play " << err << "\n";
     return 2;
   }
+  // The game in the window read its settings before it opened: the recording
+  // hands over what it read then.
+  plat::LoadSettings(plat::SettingsPath());
   return Play();
 }
 

@@ -5,6 +5,7 @@
 #include "app/command_line.h"
 #include "platform/platform.h"
 #include "platform/recording.h"
+#include "platform/settings.h"
 #include "shell/form1.h"
 #include "story/language.h"
 
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     return moki::kExitUsage;
   }
   static moki::Form1 form;  // the window object lives for the program's life
+  // The window opens as the player left it.
+  plat::LoadSettings(plat::SettingsPath());
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);
   moki::Form_Load(form);

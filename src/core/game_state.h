@@ -102,6 +102,14 @@ struct GameState {
   i16 statusShown = 0;           // the Ctrl pause is up
   i16 language = kLangJapanese;  // whose words every text is in (kLangJapanese, kLangEnglish)
 
+  // The key screen (設定 > キー設定), over any mode; the game waits while it is up.
+  i16 keyScreenShown = 0;
+  i16 keyScreenCursor = 0;   // the highlighted game key, 0 left .. 9 c
+  i16 keyScreenWaiting = 0;  // waiting for the new key of the highlighted one
+  i16 keyScreenNote = 0;     // what the line under the list says (KeyScreenNote)
+  i16 keyScreenOther = -1;   // the game key that already has the pressed key
+  WString keyScreenKey;      // the name of the key pressed
+
   // Fixed direction tables (frontDX/frontDY may be doubled for one look-up at a counter).
   std::array<i16, 4> frontDX{}, frontDY{};
   std::array<i16, 5> sideDX{}, sideDY{};

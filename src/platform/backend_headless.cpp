@@ -13,6 +13,7 @@
 #include "platform/internal.h"
 #include "platform/png_io.h"
 #include "platform/scenario.h"
+#include "platform/settings.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -23,7 +24,10 @@ constexpr double kRefresh = 1000.0 / 60.0;
 double boxAnswerMs = 500.0;  // how long the stand-in player takes to press OK
 constexpr double kNever = std::numeric_limits<double>::infinity();
 
-enum class EvKind { KeyDown, KeyUp, Menu, Close };
+// KeyDown, KeyUp: a virtual key for the game; Keyboard*: a key of the
+// keyboard (SDL keycode), through the player's keys; Close: the window's
+// close button.
+enum class EvKind { KeyDown, KeyUp, Menu, KeyboardDown, KeyboardUp, Close };
 struct Event {
   double at;
   EvKind kind;
@@ -57,9 +61,37 @@ struct Engine {
   std::function<void(const std::string&)> dumpSink;
   int boxCount = 0;
   std::u32string boxText, boxCaption;
+
+  // The window on a screen of 1920 x 1080: its size, and full screen.
+  int windowW = 0, windowH = 0;
+  bool fullscreen = false;
 };
 
+constexpr int kScreenW = 1920, kScreenH = 1080;
+
 Engine g;
+
+int ShownScale() {
+  if (g.fullscreen) return std::max(1, std::min(kScreenW / kPlayW, kScreenH / internal::kWindowH));
+  return std::max(1, std::min(g.windowW / kPlayW, g.windowH / internal::kWindowH));
+}
+
+// Opens the window as the real one does: at the remembered scale and full
+// screen, or at the largest scale that fits comfortably.
+void OpenWindow() {
+  const int fit = std::min(kScreenW * 9 / 10 / kPlayW, kScreenH * 9 / 10 / internal::kWindowH);
+  const int most = std::min(kScreenW / kPlayW, kScreenH / internal::kWindowH);
+  const int scale = internal::OpeningScale(fit, most);
+  g.windowW = kPlayW * scale;
+  g.windowH = internal::kWindowH * scale;
+  g.fullscreen = internal::OpeningFullscreen();
+  internal::WindowOpened(scale);
+}
+
+void ToggleFullscreen() {
+  g.fullscreen = !g.fullscreen;
+  internal::RecordFullscreen(g.fullscreen);
+}
 
 void Insert(const Event& e) {
   auto it = g.events.begin();
@@ -84,6 +116,24 @@ std::string JsonEscape(const std::string& s) {
   return out + "\"";
 }
 
+// The player's keys: {"left":["Left"],...}.
+std::string KeysJson() {
+  std::string json(1, '{');
+  for (int k = 0; k < kGameKeyCount; ++k) {
+    if (k) json += ',';
+    json += JsonEscape(GameKeyName(k));
+    json += ":[";
+    const auto& names = CurrentSettings().keys[size_t(k)];
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (i) json += ',';
+      json += JsonEscape(names[i]);
+    }
+    json += ']';
+  }
+  json += '}';
+  return json;
+}
+
 bool PlatformField(const std::string& field, std::string& json) {
   const auto& c = internal::GetControls();
   if (field == "tick")
@@ -101,6 +151,12 @@ bool PlatformField(const std::string& field, std::string& json) {
            (c.yesNoVisible[1] ? "true" : "false") + "]";
   else if (field == "frames")
     json = std::to_string(g.frames);
+  else if (field == "window")
+    json = "{\"width\":" + std::to_string(g.windowW) + ",\"height\":" + std::to_string(g.windowH) +
+           ",\"scale\":" + std::to_string(ShownScale()) +
+           ",\"fullscreen\":" + (g.fullscreen ? "true" : "false") + "}";
+  else if (field == "keys")
+    json = KeysJson();
   else if (field == "lastMessageBox")
     json = g.boxCount == 0 ? "null"
                            : "{\"text\":" + JsonEscape(ToUtf8(g.boxText)) +
@@ -149,11 +205,28 @@ void Dispatch(const Event& e) {
   if (c.boxUp && e.kind != EvKind::Close) return;
   switch (e.kind) {
     case EvKind::KeyDown:
-      if (h.keyDown) h.keyDown(e.value);
+      if (e.value == VK_F11)
+        ToggleFullscreen();  // the window's key, as in the real window
+      else if (h.keyDown)
+        h.keyDown(e.value);
       break;
     case EvKind::KeyUp:
-      if (h.keyUp) h.keyUp(e.value);
+      if (e.value != VK_F11 && h.keyUp) h.keyUp(e.value);
       break;
+    case EvKind::KeyboardDown: {
+      if (e.value == KeyCodeOf("F11")) {
+        ToggleFullscreen();
+        break;
+      }
+      const int vk = internal::KeyboardDown(e.value, false);
+      if (vk && h.keyDown) h.keyDown(vk);
+      break;
+    }
+    case EvKind::KeyboardUp: {
+      const int vk = internal::KeyboardUp(e.value);
+      if (vk && h.keyUp) h.keyUp(vk);
+      break;
+    }
     case EvKind::Menu:
       if (MenuEnabled(e.value) && h.menu) h.menu(e.value);
       break;
@@ -186,6 +259,27 @@ void AdvanceScenario() {
     switch (c.op) {
       case scenario::Op::Seed:
         internal::SeedRandom(c.seed);
+        break;
+      case scenario::Op::Settings:
+        break;  // read when the scenario was loaded, before the game starts
+      case scenario::Op::KeyDown:
+        Insert({g.now, EvKind::KeyboardDown, c.key});
+        break;
+      case scenario::Op::KeyUp:
+        Insert({g.now, EvKind::KeyboardUp, c.key});
+        break;
+      case scenario::Op::PressKey:
+        Insert({g.now, EvKind::KeyboardDown, c.key});
+        Insert({g.now + double(c.ms), EvKind::KeyboardUp, c.key});
+        g.blockedUntil = g.now + double(c.ms);
+        break;
+      case scenario::Op::Resize:
+        // The player drags the window to this size; full screen has no edges.
+        if (!g.fullscreen) {
+          g.windowW = c.w;
+          g.windowH = c.h;
+          internal::WindowResized(g.now);
+        }
         break;
       case scenario::Op::Wait:
         g.blockedUntil = g.now + double(c.ms);
@@ -275,6 +369,7 @@ bool PumpOnce() {
     handled = true;
     AdvanceScenario();
   }
+  if (internal::ResizeSettled(g.now) && !g.fullscreen) internal::RecordScale(ShownScale());
   if (internal::NeedsPresent()) ShowFrame();
   return handled;
 }
@@ -290,6 +385,7 @@ double NextWakeUp(int64_t deadline) {
   // alive a run that waits for nothing else.
   if (const int64_t blink = internal::NextMarkBlink(); blink >= 0 && next != kNever)
     next = std::min(next, double(blink));
+  if (internal::ResizeDeadline() >= 0) next = std::min(next, internal::ResizeDeadline());
   return next;
 }
 
@@ -304,6 +400,9 @@ static bool KeyDownWaitingLive(int vk) {
   for (const Event& e : g.events) {
     if (e.at > g.now) break;
     if (e.kind == EvKind::KeyDown && e.value == vk) return true;
+    if (e.kind == EvKind::KeyboardDown && !internal::CapturingKey() &&
+        internal::BoundVk(e.value) == vk)
+      return true;
   }
   return false;
 }
@@ -420,6 +519,9 @@ void Reset(uint64_t seed) {
   g.dumpSink = dumpSink;  // the runner's output stays connected; hooks do not
   internal::GetControls() = internal::Controls{};
   internal::SeedRandom(seed);
+  // No settings file unless a scenario asks for one: the same run everywhere.
+  UseDefaultSettings();
+  OpenWindow();
   boxAnswerMs = 500.0;
   internal::MarkDirty();
 }
@@ -427,6 +529,11 @@ void Reset(uint64_t seed) {
 bool LoadScenario(const std::string& text, std::string& err) {
   std::vector<scenario::Command> cmds;
   if (!scenario::Parse(text, cmds, err)) return false;
+  for (const scenario::Command& c : cmds)
+    if (c.op == scenario::Op::Settings) {
+      LoadSettings(c.file);
+      OpenWindow();
+    }
   g.commands = std::move(cmds);
   g.cursor = 0;
   g.haveScenario = true;
@@ -463,8 +570,9 @@ std::string DumpJson() {
   auto& h = internal::GetHandlers();
   std::string game = h.dumpJson ? h.dumpJson() : "{}";
   std::string extra;
-  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled",
-                        "menuContinueEnabled", "yesNoVisible", "frames", "lastMessageBox"}) {
+  for (const char* f :
+       {"tick", "timerEnabled", "label1Visible", "menuStartEnabled", "menuContinueEnabled",
+        "yesNoVisible", "frames", "lastMessageBox", "window", "keys"}) {
     std::string v;
     PlatformField(f, v);
     extra += std::string(extra.empty() ? "" : ",") + "\"" + f + "\":" + v;
@@ -511,6 +619,12 @@ void QueueKeyUp(int vk, double afterMs) {
 }
 void QueueMenu(int index) {
   Insert({g.now, EvKind::Menu, index});
+}
+void QueueKeyboardDown(int32_t keycode, double afterMs) {
+  Insert({g.now + afterMs, EvKind::KeyboardDown, keycode});
+}
+void QueueKeyboardUp(int32_t keycode, double afterMs) {
+  Insert({g.now + afterMs, EvKind::KeyboardUp, keycode});
 }
 
 double Now() {

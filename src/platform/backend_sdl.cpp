@@ -28,6 +28,7 @@ namespace {
 
 constexpr int kMenuBarH = 20;
 constexpr int kFullH = kMenuBarH + kPlayH;
+static_assert(kFullH == internal::kWindowH);
 constexpr int kDropY = kMenuBarH, kItemH = 24;
 constexpr double kRefreshMs = 1000.0 / 60.0;
 
@@ -257,42 +258,6 @@ void Show() {
   SDL_RenderPresent(s.renderer);
 }
 
-int ToVirtualKey(SDL_Keycode k) {
-  switch (k) {
-    case SDLK_LEFT:
-      return VK_LEFT;
-    case SDLK_UP:
-      return VK_UP;
-    case SDLK_RIGHT:
-      return VK_RIGHT;
-    case SDLK_DOWN:
-      return VK_DOWN;
-    case SDLK_LSHIFT:
-    case SDLK_RSHIFT:
-      return VK_SHIFT;
-    case SDLK_LCTRL:
-    case SDLK_RCTRL:
-      return VK_CONTROL;
-    case SDLK_SPACE:
-      return VK_SPACE;
-    case SDLK_RETURN:
-      return VK_RETURN;
-    case SDLK_ESCAPE:
-      return VK_ESCAPE;
-    case SDLK_KP_1:
-      return VK_NUMPAD1;
-    case SDLK_KP_2:
-      return VK_NUMPAD2;
-    case SDLK_KP_3:
-      return VK_NUMPAD3;
-    default:
-      break;
-  }
-  if (k >= SDLK_0 && k <= SDLK_9) return 48 + int(k - SDLK_0);
-  if (k >= SDLK_a && k <= SDLK_z) return 65 + int(k - SDLK_a);
-  return 0;
-}
-
 void ChooseMenu(int item) {
   s.menuOpen = false;
   internal::MarkDirty();
@@ -338,11 +303,12 @@ bool HaveWindowManager() {
   return status == Success && type == XA_WINDOW && count == 1;
 }
 
-void ToggleFullscreen() {
+void SetFullscreen(bool on) {
+  if (on == s.fullscreen) return;
   if (HaveWindowManager()) {
-    s.fullscreen = !s.fullscreen;
+    s.fullscreen = on;
     SDL_SetWindowFullscreen(s.window, s.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  } else if (!s.fullscreen) {
+  } else if (on) {
     // Without a window manager the window covers the screen itself, and the
     // second F11 puts it back where it was.
     SDL_Rect screen;
@@ -448,11 +414,15 @@ void Handle(const SDL_Event& e) {
     case SDL_WINDOWEVENT:
       s.redrawAll = true;
       internal::MarkDirty();
+      // The player's own resize is remembered; full screen's sizes are not.
+      if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED && !s.fullscreen)
+        internal::WindowResized(SDL_GetTicks());
       break;
     case SDL_KEYDOWN: {
       SDL_Keycode k = e.key.keysym.sym;
       if (k == SDLK_F11) {
-        ToggleFullscreen();
+        SetFullscreen(!s.fullscreen);
+        internal::RecordFullscreen(s.fullscreen);
         break;
       }
       if (c.boxUp) {
@@ -473,13 +443,14 @@ void Handle(const SDL_Event& e) {
         if (s.menuOpen) break;
       }
       if (e.key.keysym.mod & KMOD_ALT) break;  // Alt combinations are the window's, not the game's
-      int vk = ToVirtualKey(k);
+      // Through the player's keys; the key screen may be waiting for this one.
+      int vk = internal::KeyboardDown(k, e.key.repeat != 0);
       if (vk && h.keyDown) h.keyDown(vk);
       break;
     }
     case SDL_KEYUP: {
+      int vk = internal::KeyboardUp(e.key.keysym.sym);
       if (c.boxUp) break;
-      int vk = ToVirtualKey(e.key.keysym.sym);
       if (vk && h.keyUp) h.keyUp(vk);
       break;
     }
@@ -567,6 +538,11 @@ bool PumpOnce() {
   if (!handled && TimerDue()) {
     FireTimer();
     handled = true;
+  }
+  if (internal::ResizeSettled(SDL_GetTicks()) && !s.fullscreen) {
+    int w = 0, h = 0;
+    SDL_GetWindowSize(s.window, &w, &h);
+    internal::RecordScale(std::max(1, std::min(w / kPlayW, h / kFullH)));
   }
   if (internal::NeedsPresent()) Show();
   return handled;
@@ -698,13 +674,15 @@ void CreateMainWindow(const std::u32string& caption) {
   std::string err;
   if (!InitFonts(err)) FatalError(err);
 
-  // Open at the largest whole multiple that fits comfortably on the screen.
-  int scale = 1;
+  // Open at the scale the player left, as far as the screen allows, or else
+  // at the largest whole multiple that fits comfortably on it.
+  int fit = 1, most = 1;
   SDL_Rect usable;
   if (SDL_GetDisplayUsableBounds(0, &usable) == 0) {
-    int sx = int(usable.w * 0.9) / kPlayW, sy = int(usable.h * 0.9) / kFullH;
-    scale = std::max(1, std::min(sx, sy));
+    fit = std::min(int(usable.w * 0.9) / kPlayW, int(usable.h * 0.9) / kFullH);
+    most = std::min(usable.w / kPlayW, usable.h / kFullH);
   }
+  const int scale = internal::OpeningScale(fit, most);
   s.window = SDL_CreateWindow(ToUtf8(caption).c_str(), SDL_WINDOWPOS_CENTERED,
                               SDL_WINDOWPOS_CENTERED, kPlayW * scale, kFullH * scale,
                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
@@ -722,6 +700,8 @@ void CreateMainWindow(const std::u32string& caption) {
                                   kPlayW, kFullH);
     if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
   }
+  internal::WindowOpened(scale);
+  if (internal::OpeningFullscreen()) SetFullscreen(true);
   // Game controllers are welcome but not needed.
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   internal::MarkDirty();
@@ -735,7 +715,9 @@ static bool KeyDownWaitingLive(int vk) {
   int n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
   for (int i = 0; i < n; ++i) {
     const SDL_KeyboardEvent& k = pending[i].key;
-    if (!k.repeat && !(k.keysym.mod & KMOD_ALT) && ToVirtualKey(k.keysym.sym) == vk) return true;
+    if (!k.repeat && !(k.keysym.mod & KMOD_ALT) && !internal::CapturingKey() &&
+        internal::BoundVk(k.keysym.sym) == vk)
+      return true;
   }
   n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_CONTROLLERAXISMOTION,
                      SDL_CONTROLLERDEVICEREMOVED);
@@ -811,6 +793,8 @@ void WaitEvents(int64_t deadline) {
     if (const int64_t blink = internal::NextMarkBlink(); blink >= 0)
       timeout = std::min<int64_t>(timeout, blink - int64_t(now));
     if (internal::NeedsPresent()) timeout = std::min<int64_t>(timeout, int64_t(kRefreshMs));
+    if (internal::ResizeDeadline() >= 0)
+      timeout = std::min<int64_t>(timeout, int64_t(internal::ResizeDeadline()) - int64_t(now) + 1);
     timeout = std::max<int64_t>(timeout, 0);
     SDL_Event e;
     if (SDL_WaitEventTimeout(&e, int(timeout))) {

@@ -18,11 +18,14 @@ struct RunEnded {
 };
 
 // A fresh run: virtual clock at 0, timer off, controls reset, no scenario,
-// random seed `seed`.
+// random seed `seed`, the default settings (no file) and the window opened
+// at them.
 void Reset(uint64_t seed = 1);
 
 // Parses a scenario; on a line it cannot read returns false with err naming
-// the line (the run has not started). A leading `seed N` reseeds.
+// the line (the run has not started). A leading `seed N` reseeds; a leading
+// `settings FILE` reads the settings from FILE now (changes are written
+// there) and opens the window again at them.
 bool LoadScenario(const std::string& text, std::string& err);
 
 // Runs body (typically Form_Load and the main loop) until the run ends;
@@ -59,6 +62,9 @@ std::u32string LastMessageBoxCaption();
 void QueueKeyDown(int vk, double afterMs = 0);
 void QueueKeyUp(int vk, double afterMs = 0);
 void QueueMenu(int index);
+// A key of the keyboard (SDL keycode), through the player's keys.
+void QueueKeyboardDown(int32_t keycode, double afterMs = 0);
+void QueueKeyboardUp(int32_t keycode, double afterMs = 0);
 
 // A player stand-in for tests: called whenever the game waits and nothing is
 // due, before time moves on; it may queue keys (QueueKeyDown/Up) to answer.

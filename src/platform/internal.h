@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -127,4 +128,40 @@ void PlaybackWait(uint32_t ms);
 [[noreturn]] void PlaybackStop(int code);
 // The real window was closed during playback.
 [[noreturn]] void PlaybackClosed();
+}  // namespace plat::internal
+
+namespace plat::internal {
+// --- The keyboard, through the player's keys (platform/settings.cpp) ----------
+// The virtual key a keyboard key (SDL keycode) stands for; 0: none.
+int BoundVk(int32_t keycode);
+// A keyboard key went down. While the key screen waits for a new key, the key
+// goes there and 0 is returned; otherwise its virtual key (0: none), which is
+// also what KeyboardUp gives when the key goes up.
+int KeyboardDown(int32_t keycode, bool repeat);
+int KeyboardUp(int32_t keycode);
+bool CapturingKey();
+// The key screen's new key, by name, handed to the game as an event of its
+// own (a recording keeps it; recording.cpp), and handed over again in
+// playback (settings.cpp).
+void HandCapturedKey(const std::function<void(const std::string&)>& handler,
+                     const std::string& name);
+void DeliverCapturedKey(const std::string& name);
+
+// --- The window as the player left it ---------------------------------------------
+constexpr int kWindowH = kPlayH + 20;  // the picture with the menu bar
+constexpr double kResizeSettleMs = 500;
+// The scale the window opens at: the remembered one, as far as `most` lets
+// it, or `fit` (the largest that fits comfortably) when none is remembered.
+int OpeningScale(int fit, int most);
+bool OpeningFullscreen();
+void WindowOpened(int scale);
+// The player resized the window at nowMs. Once the sizes have settled
+// (ResizeSettled turns true, once), the backend records the scale shown.
+void WindowResized(double nowMs);
+double ResizeDeadline();  // < 0: nothing to settle
+bool ResizeSettled(double nowMs);
+// The scale the window shows, or its full screen, as the player made it:
+// written to the settings when it differs from them.
+void RecordScale(int scale);
+void RecordFullscreen(bool on);
 }  // namespace plat::internal

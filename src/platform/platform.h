@@ -36,6 +36,7 @@ enum VKey : int {
   VK_NUMPAD1 = 97,
   VK_NUMPAD2 = 98,
   VK_NUMPAD3 = 99,
+  VK_F11 = 122,  // full screen: the window's, never the game's
 };
 
 // The window's event handlers, set once by the window object.

@@ -195,6 +195,9 @@ void Dispatch(const Record& r) {
     case Tag::Language:
       if (h.language) h.language(g.rec.texts[r.text]);
       break;
+    case Tag::KeyName:
+      internal::DeliverCapturedKey(g.rec.texts[r.text]);
+      break;
     default:
       break;
   }
@@ -308,6 +311,15 @@ bool StartRecording(const std::string& path, std::string& err) {
   return true;
 }
 
+void internal::HandCapturedKey(const std::function<void(const std::string&)>& handler,
+                               const std::string& name) {
+  // In playback a key from the keyboard is ignored; the recorded one comes
+  // among the events.
+  if (g.mode == Mode::Playing && g.platform) return;
+  Event(
+      Tag::KeyName, 0, [&] { handler(name); }, name);
+}
+
 void ChooseLanguage(const std::string& code) {
   if (g.mode == Mode::Playing) return;  // the recorded choice comes among the events
   auto& h = internal::GetHandlers();
@@ -415,6 +427,7 @@ bool ReplayPump() {
       case Tag::Timer:
       case Tag::Paint:
       case Tag::Language:
+      case Tag::KeyName:
         ++g.next;
         Dispatch(r);
         break;

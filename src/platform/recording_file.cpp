@@ -142,6 +142,8 @@ const char* Describe(Tag tag) {
       return "the end of the recording";
     case Tag::Language:
       return "a choice of language";
+    case Tag::KeyName:
+      return "a new key for the key screen";
   }
   return "an unknown record";
 }
@@ -193,6 +195,7 @@ void Writer::Put(const Record& r, const std::string& text, const std::string& te
       PutText(payload_, text);
       break;
     case Tag::Language:
+    case Tag::KeyName:
       PutText(payload_, text);
       time();
       break;
@@ -362,6 +365,7 @@ bool ParsePayload(const std::string& payload, Recording& out, std::string& err) 
         ended = true;
         break;
       case Tag::Language:
+      case Tag::KeyName:
         rec.text = text();
         time();
         break;

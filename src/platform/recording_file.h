@@ -29,6 +29,7 @@ enum class Tag : uint8_t {
   Checkpoint = 12,   // hash of the game state now; time of the record before it
   End = 13,          // value: EndHow; hash of the final game state; text: a fatal error's message
   Language = 14,     // the language chosen on the command line; text: its code; time
+  KeyName = 15,      // the key screen's new key; text: the key's name; time
 };
 
 // The player's-file operations whose answers are recorded.

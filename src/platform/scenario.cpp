@@ -1,10 +1,12 @@
 #include "platform/scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <sstream>
 #include <utility>
 
 #include "platform/platform.h"
+#include "platform/settings.h"
 
 namespace plat::scenario {
 
@@ -57,8 +59,15 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
     c.line = lineNo;
     const std::string& op = w[0];
     int64_t n = 0;
-    if (op == "seed") {
-      if (sawCommand) return fail("seed must come before any other command");
+    if (op == "seed" || op == "settings") {
+      if (sawCommand) return fail(op + " must come before any other command");
+      if (op == "settings") {
+        if (w.size() != 2) return fail("expected: settings FILE");
+        c.op = Op::Settings;
+        c.file = w[1];
+        out.push_back(c);
+        continue;
+      }
       if (w.size() != 2 || !ParseInt(w[1], n) || n < 0) return fail("expected: seed N");
       c.op = Op::Seed;
       c.seed = uint64_t(n);
@@ -77,16 +86,37 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
         if (!ParseInt(w[2], n) || n < 0) return fail("expected a time in ms");
         c.ms = n;
       }
+    } else if (op == "keydown" || op == "keyup" || op == "presskey") {
+      // A key of the keyboard by its name, "_" for a space: Left_Shift.
+      if (w.size() < 2 || w.size() > (op == "presskey" ? 3u : 2u))
+        return fail("expected: " + op + " NAME" + (op == "presskey" ? " [MS]" : ""));
+      std::string name = w[1];
+      std::replace(name.begin(), name.end(), '_', ' ');
+      c.key = KeyCodeOf(name);
+      if (c.key == 0) return fail("unknown key name '" + w[1] + "'");
+      c.op = op == "keydown" ? Op::KeyDown : op == "keyup" ? Op::KeyUp : Op::PressKey;
+      c.ms = 50;
+      if (w.size() == 3) {
+        if (!ParseInt(w[2], n) || n < 0) return fail("expected a time in ms");
+        c.ms = n;
+      }
+    } else if (op == "resize") {
+      int64_t h = 0;
+      if (w.size() != 3 || !ParseInt(w[1], n) || !ParseInt(w[2], h) || n < 1 || h < 1 ||
+          n > 100000 || h > 100000)
+        return fail("expected: resize WIDTH HEIGHT");
+      c.op = Op::Resize;
+      c.w = int(n);
+      c.h = int(h);
     } else if (op == "menu") {
-      static const std::pair<const char*, int> kItems[] = {{"start", kMenuStart},
-                                                           {"quit", kMenuQuit},
-                                                           {"continue", kMenuContinue},
-                                                           {"keys", kMenuKeys},
-                                                           {"language", kMenuLanguage}};
+      static const std::pair<const char*, int> kItems[] = {
+          {"start", kMenuStart}, {"quit", kMenuQuit},         {"continue", kMenuContinue},
+          {"keys", kMenuKeys},   {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1}};
       c.menu = -1;
       for (const auto& [name, id] : kItems)
         if (w.size() == 2 && w[1] == name) c.menu = id;
-      if (c.menu < 0) return fail("expected: menu start | quit | continue | keys | language");
+      if (c.menu < 0)
+        return fail("expected: menu start | quit | continue | keys | japanese | english");
       c.op = Op::Menu;
     } else if (op == "close") {
       if (w.size() != 1) return fail("expected: close");
@@ -119,7 +149,7 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
     } else {
       return fail("unknown command '" + op + "'");
     }
-    sawCommand = true;
+    sawCommand = sawCommand || c.op != Op::Seed;
     out.push_back(c);
   }
   return true;

@@ -8,16 +8,34 @@
 
 namespace plat::scenario {
 
-enum class Op { Seed, Wait, Down, Up, Press, Menu, Close, Until, Shot, Dump, Lang };
+enum class Op {
+  Seed,
+  Settings,
+  Wait,
+  Down,
+  Up,
+  Press,
+  KeyDown,
+  KeyUp,
+  PressKey,
+  Menu,
+  Close,
+  Until,
+  Shot,
+  Dump,
+  Resize,
+  Lang
+};
 
 struct Command {
   Op op = Op::Wait;
   int line = 0;
-  int64_t ms = 0;                  // wait, press (held time), until (time limit)
-  int key = 0;                     // down, up, press: virtual-key code
-  int menu = 0;                    // menu: item index
-  uint64_t seed = 1;               // seed
-  std::string field, value, file;  // lang: the language's code in value
+  int64_t ms = 0;     // wait, press (held time), until (time limit)
+  int key = 0;        // down, up, press: virtual-key code; keydown, keyup, presskey: SDL keycode
+  int w = 0, h = 0;   // resize
+  int menu = 0;       // menu: item id
+  uint64_t seed = 1;  // seed
+  std::string field, value, file;  // file: shot, settings; lang: the language's code in value
 };
 
 // Key names of scenario files: left up right down shift ctrl space z x c 1 2 3

@@ -7,7 +7,9 @@
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
+#include "platform/settings.h"
 #include "shell/save_game.h"
+#include "shell/key_screen.h"
 #include "shell/state_json.h"
 #include "story/cast_tables.h"
 #include "story/language.h"
@@ -26,6 +28,7 @@ void InitControls(Form1& f) {
   plat::SetYesNoVisible(0, false);
   plat::SetYesNoVisible(1, false);
   plat::SetLabelVisible(false);
+  SetGameMenuBar(f.gs);
 }
 
 void InitTables(GameState& gs) {
@@ -43,10 +46,12 @@ void InitTables(GameState& gs) {
 void Form_Load(Form1& f) {
   LoadPictures(f.pics);
   InitControls(f);
-  SetGameMenuBar();
   UpdateContinueItem();
   InitTables(f.gs);
   f.gs.GameMode = kModeTitle;
+  // The language the player chose last time (Japanese unless one was chosen).
+  const int lang = LanguageFromCode(plat::GameSetting("language").c_str());
+  if (lang > 0) ChangeLanguage(f, static_cast<i16>(lang));
   plat::Refresh();
 }
 
@@ -58,6 +63,13 @@ void f1_Click(Form1& f, int id) {
   } else if (id == plat::kMenuQuit) {
     SaveIfAtRest(f.gs);  // quitting in a match or a dialogue keeps the last rest point
     plat::Quit();
+  } else if (id == plat::kMenuKeys) {
+    OpenKeyScreen(f);
+  } else if (id >= plat::kMenuLanguage && id < int(plat::kMenuLanguage) + int(kLanguageCount)) {
+    // Chosen from the menu, the language is remembered for the next start.
+    const i16 lang = static_cast<i16>(id - plat::kMenuLanguage);
+    ChangeLanguage(f, lang);
+    plat::SetGameSetting("language", Texts(lang).code);
   }
 }
 
@@ -101,6 +113,7 @@ void Timer1_Timer(Form1& f) {
 void ChangeLanguage(Form1& f, i16 lang) {
   SetLanguage(f, lang);
   plat::SetCaption(UiString(f.gs.language, UiText::Caption));
+  SetGameMenuBar(f.gs);
 }
 
 void ConnectWindow(Form1& f) {

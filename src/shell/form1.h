@@ -23,12 +23,11 @@ void ConnectWindow(Form1& f);
 // --- Start-up ----------------------------------------------------------------
 void InitControls(Form1& f);
 void InitTables(GameState& gs);
+// Sets the window's menu bar in the game's language (menu_bar.cpp).
+void SetGameMenuBar(const GameState& gs);
 // Loads every sprite sheet from the assets folder; a missing or damaged file
 // stops the program with a message naming it.
 void LoadPictures(Pictures& pics);
-
-// The menu bar: ファイル with スタート, つづきから and 終了.
-void SetGameMenuBar();
 
 // --- The game's lifecycle -----------------------------------------------------
 void StartNewGame(Form1& f);

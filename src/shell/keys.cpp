@@ -7,6 +7,7 @@
 #include "match/match_setup.h"
 #include "platform/platform.h"
 #include "shell/form1.h"
+#include "shell/key_screen.h"
 #include "story/dialogue.h"
 #include "story/screens.h"
 
@@ -27,6 +28,10 @@ void ForgetTaps(GameState& gs) {
 void Form_KeyDown(Form1& f, int keyCode) {
   GameState& gs = f.gs;
   using namespace plat;
+  if (gs.keyScreenShown != 0) {
+    KeyScreenKey(f, keyCode);  // the key screen takes every key while it is up
+    return;
+  }
   if (keyCode == VK_SPACE) {
     if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
     if (gs.choicePending == 1) {

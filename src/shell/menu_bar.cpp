@@ -1,14 +1,30 @@
-// The window's menu bar.
+// The window's menu bar: ファイル to start, continue and quit, 設定 for the
+// keys and the language. Its words follow the language of the game.
+#include <vector>
+
 #include "platform/platform.h"
 #include "shell/form1.h"
+#include "story/language.h"
 
 namespace moki {
 
-void SetGameMenuBar() {
-  plat::SetMenuBar({{U"ファイル(&F)",
-                     {{U"スタート(&S)", plat::kMenuStart},
-                      {U"つづきから(&C)", plat::kMenuContinue},
-                      {U"終了(&X)", plat::kMenuQuit}}}});
+void SetGameMenuBar(const GameState& gs) {
+  const int lang = gs.language;
+  auto item = [lang](UiText text, int id) { return plat::MenuItem{UiString(lang, text), id}; };
+  std::vector<plat::Menu> menus = {
+      {UiString(lang, UiText::MenuFile),
+       {item(UiText::MenuStart, plat::kMenuStart), item(UiText::MenuContinue, plat::kMenuContinue),
+        item(UiText::MenuQuit, plat::kMenuQuit)}},
+      {UiString(lang, UiText::MenuSettings), {item(UiText::MenuKeys, plat::kMenuKeys)}},
+  };
+  // One item for each language, named in the words of the game now; the one
+  // in use is greyed.
+  for (int other = 0; other < kLanguageCount; ++other) {
+    menus[1].items.push_back({UiString(lang, UiText(int(UiText::LanguageJapanese) + other)),
+                              plat::kMenuLanguage + other});
+    plat::SetMenuEnabled(plat::kMenuLanguage + other, other != lang);
+  }
+  plat::SetMenuBar(menus);
 }
 
 }  // namespace moki

@@ -6,6 +6,7 @@
 #include "platform/text.h"
 #include "core/draw.h"
 #include "shell/form1.h"
+#include "shell/key_screen.h"
 #include "core/screen_colors.h"
 #include "story/language.h"
 #include "story/screens.h"
@@ -50,6 +51,7 @@ void Form_Paint(Form1& f) {
       break;
   }
   if (gs.drawStatus == 1) DrawStatus(f);
+  if (gs.keyScreenShown == 1) DrawKeyScreen(f);
 }
 
 }  // namespace moki

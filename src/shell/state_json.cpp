@@ -128,6 +128,12 @@ void VisitFields(const GameState& gs, V&& v) {
   v("choiceLabels", gs.choiceLabels);
   v("statusShown", gs.statusShown);
   v("language", gs.language);
+  v("keyScreenShown", gs.keyScreenShown);
+  v("keyScreenCursor", gs.keyScreenCursor);
+  v("keyScreenWaiting", gs.keyScreenWaiting);
+  v("keyScreenNote", gs.keyScreenNote);
+  v("keyScreenOther", gs.keyScreenOther);
+  v("keyScreenKey", gs.keyScreenKey);
   v("frontDX", gs.frontDX);
   v("frontDY", gs.frontDY);
   v("sideDX", gs.sideDX);

@@ -18,16 +18,36 @@ namespace moki {
 // passes them on (menus, buttons, the key screen).
 enum class UiText : int {
   Caption,           // the window's caption
-  MenuFile,          // the menu's title
+  MenuFile,          // the menu ファイル's title ("&" before its access key)
   MenuStart,         // start a new game
+  MenuContinue,      // continue the saved game
   MenuQuit,          // quit
-  MenuLanguage,      // the item that switches the language
-  LanguageJapanese,  // the name of each language, in its own words
-  LanguageEnglish,
-  Ok,   // the result box's button
-  Yes,  // the yes/no pictures
+  MenuSettings,      // the menu 設定's title
+  MenuKeys,          // the key screen
+  LanguageJapanese,  // the items that switch to each language, in the words
+  LanguageEnglish,   //   of the language in use, in the order of the languages
+  Ok,                // the result box's button
+  Yes,               // the yes/no pictures
   No,
   Count
+};
+
+// Every word of the key screen. {key} is a game key's label, {name} a
+// keyboard key's name, {other} the label of the game key that has it.
+constexpr int kKeyScreenRows = 10;  // left up right down space shift ctrl z x c
+struct KeyScreenTexts {
+  const char32_t* title;
+  std::array<const char32_t*, kKeyScreenRows> labels;
+  std::array<const char32_t*, kKeyScreenRows> actions;
+  const char32_t* help;
+  const char32_t* waiting;
+  const char32_t* changed;
+  const char32_t* notSaved;
+  const char32_t* unchanged;
+  const char32_t* taken;
+  const char32_t* reserved;
+  const char32_t* escape;
+  const char32_t* pressAnother;
 };
 
 struct LanguageTexts {
@@ -67,6 +87,7 @@ struct LanguageTexts {
   std::array<const char32_t*, 4> titleHelp;
 
   std::array<const char32_t*, int(UiText::Count)> ui;
+  KeyScreenTexts keyScreen;
 };
 
 extern const LanguageTexts kJapaneseTexts;

@@ -1,0 +1,230 @@
+#include "shell/key_screen.h"
+
+#include <array>
+#include <string>
+
+#include "core/waits.h"
+#include "platform/platform.h"
+#include "platform/settings.h"
+#include "platform/text.h"
+#include "story/language.h"
+
+namespace moki {
+
+namespace {
+
+static_assert(kKeyScreenRows == plat::kGameKeyCount);
+
+const KeyScreenTexts& KeyTexts(const GameState& gs) {
+  return Texts(gs).keyScreen;
+}
+
+WString Fill(const char32_t* pattern, const GameState& gs) {
+  const KeyScreenTexts& t = KeyTexts(gs);
+  WString out = pattern;
+  auto replace = [&out](const WString& what, const WString& with) {
+    for (size_t at = out.find(what); at != WString::npos; at = out.find(what, at + with.size()))
+      out.replace(at, what.size(), with);
+  };
+  const int cursor = gs.keyScreenCursor;
+  const int other = gs.keyScreenOther;
+  replace(U"{key}", cursor >= 0 && cursor < plat::kGameKeyCount ? t.labels[size_t(cursor)] : U"");
+  replace(U"{other}", other >= 0 && other < plat::kGameKeyCount ? t.labels[size_t(other)] : U"");
+  replace(U"{name}", gs.keyScreenKey);
+  return out;
+}
+
+void WaitForKey(Form1& f);
+
+// The key the player pressed for the highlighted game key.
+void KeyChosen(Form1& f, const std::string& name) {
+  GameState& gs = f.gs;
+  gs.keyScreenKey = plat::FromUtf8(name);
+  if (name == "Escape") {
+    gs.keyScreenWaiting = 0;
+    gs.keyScreenNote = kNoteUnchanged;
+  } else {
+    const plat::BindOutcome o = plat::BindKey(gs.keyScreenCursor, name);
+    switch (o.result) {
+      case plat::BindResult::Changed:
+        gs.keyScreenWaiting = 0;
+        gs.keyScreenNote = o.saved ? kNoteChanged : kNoteNotSaved;
+        break;
+      case plat::BindResult::Unchanged:
+        gs.keyScreenWaiting = 0;
+        gs.keyScreenNote = kNoteUnchanged;
+        break;
+      case plat::BindResult::Taken:
+        gs.keyScreenOther = static_cast<i16>(o.other);
+        gs.keyScreenNote = kNoteTaken;
+        WaitForKey(f);
+        break;
+      case plat::BindResult::Reserved:
+        gs.keyScreenNote = kNoteReserved;
+        WaitForKey(f);
+        break;
+      case plat::BindResult::Unknown:
+        WaitForKey(f);
+        break;
+    }
+  }
+  plat::Refresh();
+}
+
+void WaitForKey(Form1& f) {
+  f.gs.keyScreenWaiting = 1;
+  plat::CaptureNextKey([&f](const std::string& name) { KeyChosen(f, name); });
+}
+
+void PrintShadowed(plat::Surface& w, int x, int y, const WString& text, plat::Color c) {
+  plat::PrintText(w, x + 1, y + 1, text, plat::RGB(8, 8, 20));
+  plat::PrintText(w, x, y, text, c);
+}
+
+// Cuts text to fit width, ending it with "…" when cut.
+WString Fit(const WString& text, int width) {
+  if (plat::TextWidth(text, plat::FontKind::Bold) <= width) return text;
+  WString cut = text;
+  while (!cut.empty() && plat::TextWidth(cut + U"…", plat::FontKind::Bold) > width) cut.pop_back();
+  return cut + U"…";
+}
+
+}  // namespace
+
+void OpenKeyScreen(Form1& f) {
+  GameState& gs = f.gs;
+  if (gs.keyScreenShown != 0) return;
+  // What the screen stops and covers, to put back as it was.
+  const bool timer = plat::TimerEnabled();
+  const bool label = plat::LabelVisible();
+  const bool yes = plat::YesNoVisible(0), no = plat::YesNoVisible(1);
+  const bool start = plat::MenuEnabled(plat::kMenuStart);
+  const bool resume = plat::MenuEnabled(plat::kMenuContinue);
+  plat::SetTimerEnabled(false);
+  plat::SetLabelVisible(false);
+  plat::SetYesNoVisible(0, false);
+  plat::SetYesNoVisible(1, false);
+  // No game starts under the screen; 終了 stays.
+  plat::SetMenuEnabled(plat::kMenuStart, false);
+  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(plat::kMenuKeys, false);
+  // A cursor key held when the screen opened does not walk on when it closes.
+  ResetKeys(gs);
+  gs.keyScreenShown = 1;
+  gs.keyScreenWaiting = 0;
+  gs.keyScreenNote = kNoteHelp;
+  plat::Refresh();
+
+  WaitWhile([&gs] { return gs.keyScreenShown != 0; });
+
+  plat::CaptureNextKey(nullptr);
+  gs.keyScreenWaiting = 0;
+  plat::SetMenuEnabled(plat::kMenuKeys, true);
+  plat::SetMenuEnabled(plat::kMenuContinue, resume);
+  plat::SetMenuEnabled(plat::kMenuStart, start);
+  plat::SetYesNoVisible(0, yes);
+  plat::SetYesNoVisible(1, no);
+  plat::SetLabelVisible(label);
+  plat::Refresh();
+  plat::SetTimerEnabled(timer);
+}
+
+void KeyScreenKey(Form1& f, int keyCode) {
+  GameState& gs = f.gs;
+  if (gs.keyScreenWaiting != 0) {
+    // The new key comes from the keyboard itself (CaptureNextKey); Escape
+    // from anywhere else gives up as well.
+    if (keyCode != plat::VK_ESCAPE) return;
+    plat::CaptureNextKey(nullptr);
+    gs.keyScreenWaiting = 0;
+    gs.keyScreenNote = kNoteUnchanged;
+    plat::Refresh();
+    return;
+  }
+  switch (keyCode) {
+    case plat::VK_UP:
+      gs.keyScreenCursor =
+          static_cast<i16>((gs.keyScreenCursor + plat::kGameKeyCount - 1) % plat::kGameKeyCount);
+      gs.keyScreenNote = kNoteHelp;
+      break;
+    case plat::VK_DOWN:
+      gs.keyScreenCursor = static_cast<i16>((gs.keyScreenCursor + 1) % plat::kGameKeyCount);
+      gs.keyScreenNote = kNoteHelp;
+      break;
+    case plat::VK_SPACE:
+    case plat::VK_RETURN:
+      gs.keyScreenNote = kNoteWaiting;
+      WaitForKey(f);
+      break;
+    case plat::VK_ESCAPE:
+      gs.keyScreenShown = 0;  // OpenKeyScreen puts the game back
+      return;
+    default:
+      return;
+  }
+  plat::Refresh();
+}
+
+void DrawKeyScreen(Form1& f) {
+  const GameState& gs = f.gs;
+  const KeyScreenTexts& t = KeyTexts(f.gs);
+  const plat::Color panel = plat::RGB(24, 28, 56), frame = plat::RGB(200, 204, 230);
+  const plat::Color text = plat::kWhite, dim = plat::RGB(176, 184, 220);
+  const plat::Color pick = plat::RGB(60, 90, 170), wait = plat::RGB(170, 100, 40);
+  const plat::Color warn = plat::RGB(255, 224, 120);
+  constexpr int kLeft = 16, kTop = 16, kRight = 591, kBottom = 431;
+  constexpr int kRowTop = 64, kRowH = 28;
+  constexpr int kLabelX = 40, kActionX = 148, kKeysX = 392;
+  plat::Surface& w = plat::Window();
+  plat::FillBox(w, kLeft, kTop, kRight, kBottom, panel);
+  plat::DrawRect(w, kLeft, kTop, kRight, kBottom, frame);
+  plat::DrawRect(w, kLeft + 2, kTop + 2, kRight - 2, kBottom - 2, frame);
+  PrintShadowed(w, kLabelX, 28, t.title, text);
+  const auto& keys = plat::CurrentSettings().keys;
+  for (int k = 0; k < plat::kGameKeyCount; ++k) {
+    const int y = kRowTop + k * kRowH;
+    const bool here = k == gs.keyScreenCursor;
+    if (here)
+      plat::FillBox(w, kLeft + 10, y - 4, kRight - 10, y + kRowH - 6,
+                    gs.keyScreenWaiting != 0 ? wait : pick);
+    PrintShadowed(w, kLabelX, y, t.labels[size_t(k)], text);
+    PrintShadowed(w, kActionX, y, t.actions[size_t(k)], here ? text : dim);
+    std::string names;
+    for (const std::string& n : keys[size_t(k)]) names += (names.empty() ? "" : ", ") + n;
+    const WString shown = here && gs.keyScreenWaiting != 0 ? WString(U"？") : plat::FromUtf8(names);
+    PrintShadowed(w, kKeysX, y, Fit(shown, kRight - 16 - kKeysX), text);
+  }
+  const int noteY = kRowTop + plat::kGameKeyCount * kRowH + 12;
+  WString note, second;
+  switch (gs.keyScreenNote) {
+    case kNoteWaiting:
+      note = Fill(t.waiting, gs);
+      second = t.escape;
+      break;
+    case kNoteChanged:
+      note = Fill(t.changed, gs);
+      break;
+    case kNoteNotSaved:
+      note = Fill(t.notSaved, gs);
+      break;
+    case kNoteUnchanged:
+      note = t.unchanged;
+      break;
+    case kNoteTaken:
+      note = Fill(t.taken, gs);
+      second = t.pressAnother;
+      break;
+    case kNoteReserved:
+      note = Fill(t.reserved, gs);
+      second = t.pressAnother;
+      break;
+    default:
+      break;
+  }
+  const bool refused = gs.keyScreenNote == kNoteTaken || gs.keyScreenNote == kNoteReserved ||
+                       gs.keyScreenNote == kNoteNotSaved;
+  PrintShadowed(w, kLabelX, noteY, Fit(note, kRight - 16 - kLabelX), refused ? warn : text);
+  PrintShadowed(w, kLabelX, noteY + 24, second.empty() ? WString(t.help) : second, dim);
+}
+
+}  // namespace moki
