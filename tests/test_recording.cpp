@@ -417,3 +417,36 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
 }
 
 }  // namespace
+
+TEST(Recording, TheLanguageOfTheCommandLineAndTheKeyScreensNewKeyAreKept) {
+  auto f = testing_support::MakeForm(5);
+  rec::StartInMemory();
+  std::vector<uint64_t> trail;
+  FollowStates(trail);
+  std::string err;
+  ASSERT_TRUE(plat::headless::LoadScenario(
+      "wait 100\nmenu keys\nwait 200\npress space\nwait 100\npresskey A\nwait 100\n"
+      "press esc\nwait 100\nmenu start\nwait 3000\nmenu quit\n",
+      err))
+      << err;
+  const int code = plat::headless::Run([&] {
+    moki::Form_Load(*f);
+    plat::ChooseLanguage("en");  // as --lang en does, after start-up
+    plat::headless::MainLoop();
+  });
+  rec::SetEventHook(nullptr);
+  ASSERT_EQ(code, 0);
+  const std::string finalDump = plat::internal::GetHandlers().dumpJson();
+  EXPECT_NE(finalDump.find("\"language\":1"), std::string::npos);
+  EXPECT_NE(finalDump.find("\"keyScreenNote\":2,\"keyScreenOther\":-1,\"keyScreenKey\":\"A\""),
+            std::string::npos)
+      << finalDump.substr(0, 400);
+  const std::string bytes = rec::LastRecording();
+
+  // Played back with neither: the recording hands both over at their places.
+  const Played p = PlayBack(bytes);
+  EXPECT_EQ(p.code, 0);
+  EXPECT_TRUE(rec::LastVerdict().reached) << rec::LastVerdict().message;
+  EXPECT_EQ(p.trail, trail);
+  EXPECT_EQ(p.finalDump, finalDump);
+}

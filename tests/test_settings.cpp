@@ -462,3 +462,32 @@ TEST(SettingsKeyScreen, OpenedInADialogueHoldsItAndGivesItBackAsItWas) {
   EXPECT_GT(seen[3].text.size(), seen[2].text.size());
   EXPECT_EQ(seen[3].text.substr(0, seen[2].text.size()), seen[2].text);
 }
+
+TEST(SettingsLanguage, TheMenuSwitchesAtOnceAndTheNextStartRemembersIt) {
+  TempDir t;
+  const std::string file = t / "settings.ini";
+  Put(file, "# mine\n[window]\nscale = 1\n");
+  auto f = MakeForm();
+  // Japanese at first: its own item is greyed, English can be chosen.
+  EXPECT_EQ(Play(*f, "settings " + file + "\nwait 100\nmenu japanese\nwait 100\ndump\n" +
+                         "menu english\nwait 100\ndump\n"),
+            0);
+  ASSERT_EQ(plat::headless::Dumps().size(), 3u);
+  EXPECT_NE(plat::headless::Dumps()[0].find("\"language\":0"), std::string::npos);
+  EXPECT_NE(plat::headless::Dumps()[1].find("\"language\":1"), std::string::npos);
+  EXPECT_EQ(f->gs.castNames[0], U"Kua");
+  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuLanguage + 1));
+  EXPECT_TRUE(plat::MenuEnabled(plat::kMenuLanguage));
+  EXPECT_EQ(plat::MenuBar()[0].title, U"&File");
+  const std::string written = Slurp(file);
+  EXPECT_EQ(written.rfind("# mine\n[window]\nscale = 1\n", 0), 0u) << written;
+  EXPECT_NE(written.find("[game]\nlanguage = en\n"), std::string::npos) << written;
+
+  // The next start speaks English from its title on; `lang` for one run
+  // does not touch the file.
+  auto g = MakeForm();
+  EXPECT_EQ(Play(*g, "settings " + file + "\nwait 100\ndump\nlang ja\nwait 100\n"), 0);
+  EXPECT_NE(plat::headless::Dumps()[0].find("\"language\":1"), std::string::npos);
+  EXPECT_EQ(plat::MenuBar()[0].title, U"ファイル(&F)");
+  EXPECT_NE(Slurp(file).find("language = en"), std::string::npos);
+}

@@ -323,9 +323,11 @@ void internal::HandCapturedKey(const std::function<void(const std::string&)>& ha
 void ChooseLanguage(const std::string& code) {
   if (g.mode == Mode::Playing) return;  // the recorded choice comes among the events
   auto& h = internal::GetHandlers();
-  if (h.language)
-    Event(
-        Tag::Language, 0, [&] { h.language(code); }, code);
+  if (!h.language) return;
+  // Handed over from outside the game, like a key: an event of its own.
+  internal::PlatformScope platform;
+  Event(
+      Tag::Language, 0, [&] { h.language(code); }, code);
 }
 
 bool StartPlayback(const std::string& path, std::string& err) {
