@@ -36,7 +36,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   window
   xdotool key alt+f; sleep 0.4; xdotool key s
   sleep 1.5
-  for _ in $(seq 60); do xdotool key space; sleep 0.3; done
+  for _ in $(seq 100); do xdotool key space; sleep 0.25; done
   sleep 1
   hold Left 1.0
   xdotool key Up; sleep 0.3; xdotool key Up; sleep 0.3
