@@ -3,6 +3,7 @@
 // result box) against the virtual time it spans, on the headless backend.
 #include <benchmark/benchmark.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -16,11 +17,14 @@
 
 namespace {
 
+// Every pixel copied, as memcpy does it (BitBlt would find the second copy
+// of the same picture already there and leave it).
 void BM_FrameCopy(benchmark::State& state) {
   plat::Surface a(608, 448, plat::RGB(10, 200, 30)), b(608, 448);
   for (auto _ : state) {
-    plat::BitBlt(b, 0, 0, 608, 448, a, 0, 0, plat::Rop::Copy);
+    std::memcpy(b.px.data(), a.px.data(), a.px.size() * sizeof(uint32_t));
     benchmark::DoNotOptimize(b.px.data());
+    benchmark::ClobberMemory();
   }
 }
 BENCHMARK(BM_FrameCopy);

@@ -47,9 +47,9 @@ struct Engine {
   double untilDeadline = 0;
 
   Surface window{kPlayW, kPlayH, kBlack};
-  Surface frame{kPlayW, kPlayH, kBlack};
-  uint64_t frames = 0;      // frames paced, sent or not
-  uint64_t framesSent = 0;  // frames that differed from the one before
+  Surface frame{kPlayW, kPlayH, kBlack};  // the window with the controls over it
+  uint64_t frames = 0;                    // frames paced, sent or not
+  uint64_t framesSent = 0;                // frames that differed from the one before
   std::function<void(const Surface&)> frameHook;
   std::function<void()> idleHook;
 
@@ -132,12 +132,11 @@ void ShowFrame() {
   g.lastPresent = g.now;
   ++g.frames;
   // A frame like the last one keeps its place in time but is not sent again.
-  if (internal::FrameChanged(g.window)) {
-    internal::ComposePlayArea(g.window, g.frame);
-    ++g.framesSent;
-  }
+  if (internal::FrameChanged(g.window)) ++g.framesSent;
   internal::PresentedNow();
-  if (g.frameHook) g.frameHook(g.frame);
+  // Nothing is shown: what the player would see is put together only for
+  // those who look at it.
+  if (g.frameHook) g.frameHook(internal::PlayAreaSeen(g.window, g.frame));
 }
 
 void Dispatch(const Event& e) {
@@ -204,10 +203,8 @@ void AdvanceScenario() {
         g.untilDeadline = g.now + double(c.ms);
         break;
       case scenario::Op::Shot: {
-        Surface shot;
-        internal::ComposePlayArea(g.window, shot);
         std::string err;
-        if (!SavePng(c.file, shot, err))
+        if (!SavePng(c.file, internal::PlayAreaSeen(g.window, g.frame), err))
           std::cerr << "scenario line " << c.line << ": " << err << "\n";
         break;
       }
@@ -441,7 +438,7 @@ uint64_t SentFrameCount() {
   return g.framesSent;
 }
 const Surface& LastFrame() {
-  return g.frame;
+  return internal::PlayAreaSeen(g.window, g.frame);
 }
 void SetFrameHook(std::function<void(const Surface&)> hook) {
   g.frameHook = std::move(hook);

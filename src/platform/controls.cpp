@@ -64,6 +64,18 @@ Rect MessageBoxOkRect() {
   return Rect{x + (kBoxW - 80) / 2, y + kBoxH - 36, 80, 26};
 }
 
+bool ControlsUp() {
+  const Controls& c = g_controls;
+  return c.labelVisible || (c.yesNoVisible[0] && c.yesNo[0]) || (c.yesNoVisible[1] && c.yesNo[1]) ||
+         c.boxUp;
+}
+
+const Surface& PlayAreaSeen(const Surface& window, Surface& out) {
+  if (!ControlsUp()) return window;
+  ComposePlayArea(window, out);
+  return out;
+}
+
 void ComposePlayArea(const Surface& window, Surface& out) {
   out = window;
   const Controls& c = g_controls;
@@ -119,7 +131,7 @@ namespace plat::internal {
 namespace {
 bool g_dirty = true;
 bool g_drawn = false;
-Surface g_sent;  // the window's picture as last sent to the screen
+uint64_t g_sentVersion = 0;  // the window's picture as last sent to the screen
 std::u32string g_shownLabel;
 bool g_shownLabelVisible = false;
 
@@ -143,9 +155,8 @@ bool NeedsPresent() {
 }
 
 bool FrameChanged(const Surface& window) {
-  bool changed = g_dirty || LabelChanged() || g_sent.w != window.w || g_sent.h != window.h ||
-                 g_sent.px != window.px;
-  if (changed) g_sent = window;
+  const bool changed = g_dirty || LabelChanged() || window.version != g_sentVersion;
+  g_sentVersion = window.version;
   return changed;
 }
 

@@ -39,9 +39,10 @@ void SetDumpSink(std::function<void(const std::string&)> sink);
 std::string DumpJson();
 
 // Frames shown so far (each one keeps its place in the pacing), how many of
-// them differed from the one before and so were sent to the screen, the last
-// one (play area with the controls over it), and an optional hook called with
-// every frame shown.
+// them were drawn on or had a control changed since the one before and so
+// were sent to the screen, the last one (play area with the controls over
+// it, put together when asked for: the event pump shows whatever was drawn
+// before it returns), and an optional hook called with every frame shown.
 uint64_t FrameCount();
 uint64_t SentFrameCount();
 const Surface& LastFrame();

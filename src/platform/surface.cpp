@@ -33,6 +33,7 @@ void Surface::Fill(Color c) {
 }
 
 namespace {
+constexpr int kWideCopy = 128;  // pixels in a row
 // Row kernels the compiler turns into vector code; a source and a destination
 // row never overlap in the game's copies between different surfaces, and a
 // blit within one surface first takes a copy of its source area.
@@ -76,7 +77,6 @@ void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int 
   w = std::min({w, src.w - sx, dst.w - dx});
   h = std::min({h, src.h - sy, dst.h - dy});
   if (w <= 0 || h <= 0) return;
-  dst.Drawn();
   if (&dst == &src) {
     Surface area(w, h);
     BitBlt(area, 0, 0, w, h, src, sx, sy, Rop::Copy);
@@ -86,6 +86,20 @@ void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int 
   const uint32_t* s = src.px.data() + size_t(sy) * size_t(src.w) + size_t(sx);
   uint32_t* d = dst.px.data() + size_t(dy) * size_t(dst.w) + size_t(dx);
   const size_t sStride = size_t(src.w), dStride = size_t(dst.w);
+  if (rop == Rop::Copy && w >= kWideCopy) {
+    // A wide copy looks first whether each row already holds those pixels
+    // (about as fast as copying): a picture drawn again unchanged, as a frame
+    // standing still is, keeps its version.
+    bool changed = false;
+    for (int row = 0; row < h; ++row, s += sStride, d += dStride)
+      if (std::memcmp(d, s, size_t(w) * sizeof(uint32_t)) != 0) {
+        CopyRow(d, s, w);
+        changed = true;
+      }
+    if (changed) dst.Drawn();
+    return;
+  }
+  dst.Drawn();
   switch (rop) {
     case Rop::Copy:
       for (int row = 0; row < h; ++row, s += sStride, d += dStride) CopyRow(d, s, w);
