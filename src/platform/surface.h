@@ -47,10 +47,10 @@ struct Surface {
   int w = 0, h = 0;
   Pixels px;  // row-major, 0x00RRGGBB
   // A number no other picture's state has: it changes whenever the picture
-  // is drawn on by the functions here (setting a pixel to the colour it has
-  // is no drawing), and a copy carries it along. Whoever remembers it can
-  // tell later whether the picture is still as it was, without looking at
-  // the pixels.
+  // is drawn on by the functions here, and a copy carries it along. Whoever
+  // remembers it can tell later, without looking at the pixels, that the
+  // picture is still as it was. Setting a pixel to the colour it has, or a
+  // wide BitBlt copy of the pixels already there, is no drawing.
   uint64_t version = 0;
 
   Surface() = default;
