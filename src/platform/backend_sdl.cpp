@@ -43,9 +43,10 @@ struct Sdl {
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   Surface play{kPlayW, kPlayH, kBlack};
-  Surface full{kPlayW, kFullH, kBlack};
-  Surface shown{kPlayW, kFullH, kBlack};  // the whole picture as last sent
-  Surface composed{kPlayW, kPlayH, kBlack};
+  Surface menuBar{kPlayW, kMenuBarH, kBlack};
+  Surface menuBarShown{kPlayW, kMenuBarH, kBlack};  // the menu bar as last sent
+  Surface shown{kPlayW, kPlayH, kBlack};            // the play area as last sent
+  Surface composed{kPlayW, kPlayH, kBlack};         // the play area under controls
   Uint64 lastPresent = 0;
   bool timerEnabled = false;
   Uint32 nextTimer = 0;
@@ -64,8 +65,9 @@ double MsSince(Uint64 then) {
          double(SDL_GetPerformanceFrequency());
 }
 
-void DrawMenu(Surface& out) {
-  const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
+// The menu bar, on a picture of its own above the play area.
+void DrawMenuBar(Surface& out) {
+  const Color bar = RGB(236, 236, 240), text = kBlack;
   FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
   DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
   int titleW = TextWidth(kMenuTitle, FontKind::Regular);
@@ -75,14 +77,18 @@ void DrawMenu(Surface& out) {
   // The access key F is underlined.
   int fx = 10 + TextWidth(U"ファイル(", FontKind::Regular);
   DrawLine(out, fx, 17, fx + TextWidth(U"F", FontKind::Regular) - 1, 17, titleColor);
-  if (!s.menuOpen) return;
-  FillBox(out, kDropX + 3, kDropY + 3, kDropX + kDropW + 2, kDropY + 2 * kItemH + 6,
+}
+
+// The open menu hangs over the play area: drawn there with its top at dropY.
+void DrawMenuDrop(Surface& out, int dropY) {
+  const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
+  FillBox(out, kDropX + 3, dropY + 3, kDropX + kDropW + 2, dropY + 2 * kItemH + 6,
           RGB(30, 30, 40));
-  FillBox(out, kDropX, kDropY, kDropX + kDropW - 1, kDropY + 2 * kItemH + 3, bar);
-  DrawRect(out, kDropX, kDropY, kDropX + kDropW - 1, kDropY + 2 * kItemH + 3, RGB(120, 120, 130));
+  FillBox(out, kDropX, dropY, kDropX + kDropW - 1, dropY + 2 * kItemH + 3, bar);
+  DrawRect(out, kDropX, dropY, kDropX + kDropW - 1, dropY + 2 * kItemH + 3, RGB(120, 120, 130));
   for (int i = 0; i < 2; ++i) {
     bool enabled = internal::GetControls().menuEnabled[i];
-    int y = kDropY + 2 + i * kItemH;
+    int y = dropY + 2 + i * kItemH;
     Color c = enabled ? text : grey;
     if (i == s.menuCursor) {
       FillBox(out, kDropX + 2, y, kDropX + kDropW - 3, y + kItemH - 1, RGB(60, 90, 170));
@@ -112,19 +118,21 @@ void ToPicture(int& x, int& y) {
   y = y >= s.top ? (y - s.top) / s.scale : -1;
 }
 
-// Draws area a of the picture, enlarged, into the window's pixels and notes
-// the rectangle to send.
-void DrawIntoWindow(SDL_Surface* win, Area a) {
+// Draws area a of a part of the picture (the menu bar, or the play area
+// whose top is `top` pixels down the picture), enlarged, into the window's
+// pixels and notes the rectangle to send.
+void DrawIntoWindow(SDL_Surface* win, const Surface& part, int top, Area a) {
   const Uint32 format = win->format->format;
   const bool same = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+  const int oy = s.top + top * s.scale;
   Area out;
   if (same) {
-    out = ScaleArea(s.full, a, s.scale, static_cast<uint32_t*>(win->pixels), win->w, win->h,
-                    win->pitch / 4, s.left, s.top);
+    out = ScaleArea(part, a, s.scale, static_cast<uint32_t*>(win->pixels), win->w, win->h,
+                    win->pitch / 4, s.left, oy);
   } else {
     // Enlarge into a picture of the window's size in our format, then convert.
     s.scratch.resize(size_t(win->w) * size_t(win->h));
-    out = ScaleArea(s.full, a, s.scale, s.scratch.data(), win->w, win->h, win->w, s.left, s.top);
+    out = ScaleArea(part, a, s.scale, s.scratch.data(), win->w, win->h, win->w, s.left, oy);
     if (out.w > 0)
       SDL_ConvertPixels(out.w, out.h, SDL_PIXELFORMAT_RGB888,
                         &s.scratch[size_t(out.y) * size_t(win->w) + size_t(out.x)], win->w * 4,
@@ -136,9 +144,10 @@ void DrawIntoWindow(SDL_Surface* win, Area a) {
   if (out.w > 0) s.sendRects.push_back(SDL_Rect{out.x, out.y, out.w, out.h});
 }
 
-// Sends what differs from the picture last sent; everything, borders
-// included, when the window was uncovered or resized.
-void SendDirect() {
+// Sends what differs from the picture last sent, the menu bar and the play
+// area each compared with its own; everything, borders included, when the
+// window was uncovered or resized.
+void SendDirect(const Surface& play) {
   SDL_Surface* win = SDL_GetWindowSurface(s.window);
   if (!win) return;
   if (win != s.windowPixels) s.redrawAll = true;  // a new size brings new pixels
@@ -148,13 +157,19 @@ void SendDirect() {
   if (s.redrawAll) {
     PlacePicture(win->w, win->h);
     SDL_FillRect(win, nullptr, SDL_MapRGB(win->format, 0, 0, 0));
-    DrawIntoWindow(win, Area{0, 0, kPlayW, kFullH});
+    DrawIntoWindow(win, s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
+    DrawIntoWindow(win, play, kMenuBarH, Area{0, 0, kPlayW, kPlayH});
     s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
-    s.shown = s.full;
+    s.menuBarShown = s.menuBar;
+    s.shown = play;
   } else {
-    for (const Area& a : ChangedAreas(s.shown, s.full)) {
-      BitBlt(s.shown, a.x, a.y, a.w, a.h, s.full, a.x, a.y, Rop::Copy);
-      DrawIntoWindow(win, a);
+    for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
+      BitBlt(s.menuBarShown, a.x, a.y, a.w, a.h, s.menuBar, a.x, a.y, Rop::Copy);
+      DrawIntoWindow(win, s.menuBar, 0, a);
+    }
+    for (const Area& a : ChangedAreas(s.shown, play)) {
+      BitBlt(s.shown, a.x, a.y, a.w, a.h, play, a.x, a.y, Rop::Copy);
+      DrawIntoWindow(win, play, kMenuBarH, a);
     }
   }
   if (SDL_MUSTLOCK(win)) SDL_UnlockSurface(win);
@@ -173,14 +188,22 @@ void Show() {
   const bool changed = internal::FrameChanged(s.play);
   internal::PresentedNow();
   if (!changed) return;
-  internal::ComposePlayArea(s.play, s.composed);
-  BitBlt(s.full, 0, kMenuBarH, kPlayW, kPlayH, s.composed, 0, 0, Rop::Copy);
-  DrawMenu(s.full);
+  // The play area goes out as the game drew it, with no copy, unless a
+  // control or the open menu lies over it.
+  DrawMenuBar(s.menuBar);
+  const Surface* play = &internal::PlayAreaSeen(s.play, s.composed);
+  if (s.menuOpen) {
+    if (play != &s.composed) s.composed = s.play;
+    DrawMenuDrop(s.composed, kDropY - kMenuBarH);
+    play = &s.composed;
+  }
   if (s.direct) {
-    SendDirect();
+    SendDirect(*play);
     return;
   }
-  SDL_UpdateTexture(s.texture, nullptr, s.full.px.data(), kPlayW * 4);
+  const SDL_Rect barRect{0, 0, kPlayW, kMenuBarH}, playRect{0, kMenuBarH, kPlayW, kPlayH};
+  SDL_UpdateTexture(s.texture, &barRect, s.menuBar.px.data(), kPlayW * 4);
+  SDL_UpdateTexture(s.texture, &playRect, play->px.data(), kPlayW * 4);
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
   SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
