@@ -46,11 +46,10 @@ struct Engine {
   scenario::Command until;
   double untilDeadline = 0;
 
-  Surface window{kPlayW, kPlayH, kBlack};
-  Surface frame{kPlayW, kPlayH, kBlack};  // the window with the controls over it
-  uint64_t frames = 0;                    // frames paced, sent or not
-  uint64_t framesSent = 0;                // frames that differed from the one before
+  uint64_t frames = 0;      // frames paced, sent or not
+  uint64_t framesSent = 0;  // frames that differed from the one before
   std::function<void(const Surface&)> frameHook;
+  std::function<void()> frameNotice;
   std::function<void()> idleHook;
 
   std::vector<std::string> dumps;
@@ -60,6 +59,11 @@ struct Engine {
 };
 
 Engine g;
+// The play area, and what the player sees of it when a control is up. They
+// outlive a Reset, which only blackens the window: a fresh run (a test, a
+// fuzz input) costs no new megabytes.
+Surface g_window{kPlayW, kPlayH, kBlack};
+Surface g_frame{kPlayW, kPlayH, kBlack};
 
 void Insert(const Event& e) {
   auto it = g.events.begin();
@@ -132,11 +136,12 @@ void ShowFrame() {
   g.lastPresent = g.now;
   ++g.frames;
   // A frame like the last one keeps its place in time but is not sent again.
-  if (internal::FrameChanged(g.window)) ++g.framesSent;
+  if (internal::FrameChanged(g_window)) ++g.framesSent;
   internal::PresentedNow();
   // Nothing is shown: what the player would see is put together only for
   // those who look at it.
-  if (g.frameHook) g.frameHook(internal::PlayAreaSeen(g.window, g.frame));
+  if (g.frameHook) g.frameHook(internal::PlayAreaSeen(g_window, g_frame));
+  if (g.frameNotice) g.frameNotice();
 }
 
 void Dispatch(const Event& e) {
@@ -204,7 +209,7 @@ void AdvanceScenario() {
         break;
       case scenario::Op::Shot: {
         std::string err;
-        if (!SavePng(c.file, internal::PlayAreaSeen(g.window, g.frame), err))
+        if (!SavePng(c.file, internal::PlayAreaSeen(g_window, g_frame), err))
           std::cerr << "scenario line " << c.line << ": " << err << "\n";
         break;
       }
@@ -285,7 +290,7 @@ bool KeyDownWaiting(int vk) {
 
 Surface& Window() {
   internal::MarkDrawn();
-  return g.window;
+  return g_window;
 }
 
 void Present() {
@@ -373,6 +378,7 @@ void Reset(uint64_t seed) {
   auto dumpSink = g.dumpSink;
   g = Engine{};
   g.dumpSink = dumpSink;  // the runner's output stays connected; hooks do not
+  g_window.Fill(kBlack);
   internal::GetControls() = internal::Controls{};
   internal::SeedRandom(seed);
   boxAnswerMs = 500.0;
@@ -438,10 +444,13 @@ uint64_t SentFrameCount() {
   return g.framesSent;
 }
 const Surface& LastFrame() {
-  return internal::PlayAreaSeen(g.window, g.frame);
+  return internal::PlayAreaSeen(g_window, g_frame);
 }
 void SetFrameHook(std::function<void(const Surface&)> hook) {
   g.frameHook = std::move(hook);
+}
+void SetFrameNotice(std::function<void()> notice) {
+  g.frameNotice = std::move(notice);
 }
 
 void SetMessageBoxAnswerMs(double ms) {

@@ -135,10 +135,20 @@ uint64_t g_sentVersion = 0;  // the window's picture as last sent to the screen
 std::u32string g_shownLabel;
 bool g_shownLabelVisible = false;
 
+// The label's text is compared at every turn of the event pump while a
+// dialogue is up; a plain loop here, from the end, where typing changes it.
+bool SameText(const std::u32string& a, const std::u32string& b) {
+  if (a.size() != b.size()) return false;
+  const char32_t *p = a.data(), *q = b.data();
+  for (size_t i = a.size(); i > 0; --i)
+    if (p[i - 1] != q[i - 1]) return false;
+  return true;
+}
+
 bool LabelChanged() {
   const Controls& c = g_controls;
   if (c.labelVisible != g_shownLabelVisible) return true;
-  return c.labelVisible && g_handlers.labelText && g_handlers.labelText() != g_shownLabel;
+  return c.labelVisible && g_handlers.labelText && !SameText(g_handlers.labelText(), g_shownLabel);
 }
 }  // namespace
 

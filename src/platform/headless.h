@@ -47,6 +47,9 @@ uint64_t FrameCount();
 uint64_t SentFrameCount();
 const Surface& LastFrame();
 void SetFrameHook(std::function<void(const Surface&)> hook);
+// Called for every frame shown too, but with no picture: nothing is put
+// together for it (for a player or a clock that only needs the beat).
+void SetFrameNotice(std::function<void()> notice);
 
 // Message boxes shown (each answered with OK after 500 virtual ms, or after
 // the time set here).
