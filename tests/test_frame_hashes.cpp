@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "match/match_tick.h"
+#include "render/match_frame.h"
 #include "test_support.h"
 
 using namespace moki;
@@ -232,4 +233,29 @@ TEST(FrameHashes, AMatchOfSixHundredStepsLooksAsRecorded) {
   ASSERT_EQ(hashes.size(), expected);
   for (size_t i = 0; i < expected; ++i)
     ASSERT_EQ(hashes[i], kExpected[i]) << "frame " << i << " of " << expected;
+}
+
+TEST(FrameHashes, TheKeptFieldFollowsTilesCountsAndWhateverElseDrewOnPicture1) {
+  // Two windows on the same match: one draws frame after frame over its kept
+  // field, the other draws each frame afresh. Their pictures never differ.
+  auto kept = testing_support::LeagueMatchForm(3, 1);
+  auto fresh = testing_support::LeagueMatchForm(3, 1);
+  auto frame = [&](const std::function<void(GameState&)>& change) {
+    change(kept->gs);
+    change(fresh->gs);
+    DrawMatch(*kept);
+    fresh->matchBackdrop = MatchBackdrop{};
+    DrawMatch(*fresh);
+    return kept->pics.Picture1.px == fresh->pics.Picture1.px;
+  };
+  EXPECT_TRUE(frame([](GameState&) {}));
+  EXPECT_TRUE(frame([](GameState& gs) { gs.players[homeForward].x += 40; }));
+  EXPECT_TRUE(frame([](GameState& gs) { terrainGrid(gs)[5][7] = 2; }));  // a flood
+  EXPECT_TRUE(frame([](GameState& gs) { gs.countsLeft = 9; }));
+  EXPECT_TRUE(frame([](GameState& gs) { gs.blackoutTime = 3; }));
+  EXPECT_TRUE(frame([](GameState& gs) { gs.blackoutTime = 0; }));
+  // A room drawn on Picture1 between two match frames.
+  plat::FillBox(kept->pics.Picture1, 100, 100, 300, 200, plat::RGB(200, 100, 0));
+  EXPECT_TRUE(frame([](GameState& gs) { gs.ball.x = 200; }));
+  EXPECT_TRUE(frame([](GameState& gs) { gs.matchFrozen = 1; }));
 }
