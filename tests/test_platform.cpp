@@ -2,6 +2,10 @@
 // headless backend's clock, timer, pump and scenarios.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 #include "platform/gamepad.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -75,6 +79,45 @@ TEST(PlatformBlit, CopyWithinOneSurfaceUsesTheOriginalPixels) {
   for (int x = 0; x < 6; ++x) s.Set(x, 0, plat::RGB(0, 0, x));
   plat::BitBlt(s, 1, 0, 5, 1, s, 0, 0, Rop::Copy);
   for (int x = 1; x < 6; ++x) EXPECT_EQ(s.At(x, 0), plat::RGB(0, 0, x - 1));
+}
+
+TEST(PlatformBlit, EveryDrawingGivesANewVersionButRedrawingTheSamePixelsDoesNot) {
+  // The match frame trusts the version to say that nothing was drawn on a
+  // picture since: every drawing function must change it.
+  std::string err;
+  ASSERT_TRUE(plat::InitFonts(err)) << err;
+  Surface s(200, 40, plat::kWhite), other(200, 40, plat::RGB(1, 2, 3));
+  const Surface sheet = SpriteSheet();
+  const std::vector<std::function<void()>> drawings = {
+      [&] { plat::BitBlt(s, 0, 0, 4, 4, sheet, 0, 0, Rop::Copy); },
+      [&] { plat::BitBlt(s, 9, 9, 4, 4, sheet, 0, 4, Rop::Or); },
+      [&] { plat::BitBlt(s, 9, 9, 4, 4, sheet, 0, 0, Rop::And); },
+      [&] { plat::BitBlt(s, 0, 0, 200, 40, other, 0, 0, Rop::Copy); },
+      [&] { plat::DrawLine(s, 0, 0, 50, 30, plat::kBlack); },
+      [&] { plat::DrawRect(s, 2, 2, 60, 30, plat::RGB(9, 9, 9)); },
+      [&] { plat::FillBox(s, 5, 5, 20, 20, plat::RGB(0, 200, 0)); },
+      [&] { plat::FillCircle(s, 100, 20, 8, plat::kBlack, plat::kWhite); },
+      [&] { plat::PrintText(s, 3, 3, U"モキ", plat::kBlack); },
+      [&] { s.Set(7, 7, plat::RGB(7, 7, 7)); },
+      [&] { s.Fill(plat::kWhite); },
+      [&] { s.Resize(200, 40); }};
+  std::vector<uint64_t> seen = {s.version};
+  for (size_t i = 0; i < drawings.size(); ++i) {
+    drawings[i]();
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), s.version), 0) << "drawing " << i;
+    seen.push_back(s.version);
+  }
+  // A copy carries the version; a pixel set to its own colour, or a wide
+  // copy of the pixels already there, keeps it; one changed pixel does not.
+  Surface copy = s;
+  EXPECT_EQ(copy.version, s.version);
+  s.Set(7, 7, s.At(7, 7));
+  plat::BitBlt(s, 0, 0, 200, 40, copy, 0, 0, Rop::Copy);
+  EXPECT_EQ(s.version, copy.version);
+  copy.Set(199, 39, plat::RGB(1, 1, 1));
+  plat::BitBlt(s, 0, 0, 200, 40, copy, 0, 0, Rop::Copy);
+  EXPECT_NE(s.version, seen.back());
+  EXPECT_EQ(s.At(199, 39), plat::RGB(1, 1, 1));
 }
 
 TEST(PlatformDraw, LinesBoxesAndCirclesStayInsideAndHitTheirEnds) {

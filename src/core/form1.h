@@ -31,9 +31,27 @@ struct Pictures {
   plat::Surface Picture1;                    // 608 x 448 composition buffer
 };
 
+// What the match frame keeps from one frame to the next: the field's tiles,
+// and the same with the status line over them, each drawn again only when
+// what it shows has changed; and where the last match frame drew over them
+// on Picture1, so that only those places need the field put back.
+struct MatchBackdrop {
+  plat::Surface terrain;
+  Grid<kRoomW, kRoomH> terrainOf{};
+  bool terrainGoals = false;  // drawn with the goal lines (a match, not the basement)
+  bool terrainMade = false;
+  plat::Surface withStatus;
+  WString statusOf;
+  uint64_t withStatusOn = 0;  // the terrain's version it was drawn over
+  uint64_t picture1 = 0;      // Picture1's version as the last frame left it
+  uint64_t picture1On = 0;    // the version of withStatus that frame was drawn over
+  std::vector<plat::Area> drawnOver;
+};
+
 struct Form1 {
   GameState gs;
   Pictures pics;
+  MatchBackdrop matchBackdrop;
   // White wind streaks (x1, y1, x2, y2) drawn straight on the window over the
   // next match frame shown; they never enter a composed picture.
   std::vector<std::array<int, 4>> windowStreaks;

@@ -46,9 +46,10 @@ struct Sdl {
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
   Surface play{kPlayW, kPlayH, kBlack};
-  Surface full{kPlayW, kFullH, kBlack};
-  Surface shown{kPlayW, kFullH, kBlack};  // the whole picture as last sent
-  Surface composed{kPlayW, kPlayH, kBlack};
+  Surface menuBar{kPlayW, kMenuBarH, kBlack};
+  Surface menuBarShown{kPlayW, kMenuBarH, kBlack};  // the menu bar as last sent
+  Surface shown{kPlayW, kPlayH, kBlack};            // the play area as last sent
+  Surface composed{kPlayW, kPlayH, kBlack};         // the play area under controls
   Uint64 lastPresent = 0;
   bool timerEnabled = false;
   Uint32 nextTimer = 0;
@@ -100,8 +101,9 @@ void PrintLabel(Surface& out, int x, int y, const std::u32string& label, Color c
   DrawLine(out, ux, y + 15, ux + TextWidth(shown.substr(amp, 1), FontKind::Regular) - 1, y + 15, c);
 }
 
-void DrawMenu(Surface& out) {
-  const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
+// The menu bar, on a picture of its own above the play area.
+void DrawMenuBar(Surface& out) {
+  const Color bar = RGB(236, 236, 240), text = kBlack;
   const Color highlight = RGB(60, 90, 170);
   FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
   DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
@@ -112,17 +114,23 @@ void DrawMenu(Surface& out) {
     if (open) FillBox(out, x - 8, 1, x + w + 6, kMenuBarH - 2, highlight);
     PrintLabel(out, x, 2, Menus()[i].title, open ? kWhite : text);
   }
+}
+
+// The open menu hangs over the play area: drawn there with its top at dropY.
+void DrawMenuDrop(Surface& out, int dropY) {
   if (!s.menuOpen || s.menuOpenIndex >= int(Menus().size())) return;
+  const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
+  const Color highlight = RGB(60, 90, 170);
   const Menu& m = Menus()[size_t(s.menuOpenIndex)];
   const int left = TitleLeft(s.menuOpenIndex) - kBarLeft, w = DropWidth(m);
   const int n = int(m.items.size());
-  FillBox(out, left + 3, kDropY + 3, left + w + 2, kDropY + n * kItemH + 6, RGB(30, 30, 40));
-  FillBox(out, left, kDropY, left + w - 1, kDropY + n * kItemH + 3, bar);
-  DrawRect(out, left, kDropY, left + w - 1, kDropY + n * kItemH + 3, RGB(120, 120, 130));
+  FillBox(out, left + 3, dropY + 3, left + w + 2, dropY + n * kItemH + 6, RGB(30, 30, 40));
+  FillBox(out, left, dropY, left + w - 1, dropY + n * kItemH + 3, bar);
+  DrawRect(out, left, dropY, left + w - 1, dropY + n * kItemH + 3, RGB(120, 120, 130));
   for (int i = 0; i < n; ++i) {
     const MenuItem& item = m.items[size_t(i)];
     bool enabled = MenuEnabled(item.id);
-    int y = kDropY + 2 + i * kItemH;
+    int y = dropY + 2 + i * kItemH;
     Color c = enabled ? text : grey;
     if (i == s.menuCursor) {
       FillBox(out, left + 2, y, left + w - 3, y + kItemH - 1, highlight);
@@ -183,19 +191,21 @@ void ToPicture(int& x, int& y) {
   y = y >= s.top ? (y - s.top) / s.scale : -1;
 }
 
-// Draws area a of the picture, enlarged, into the window's pixels and notes
-// the rectangle to send.
-void DrawIntoWindow(SDL_Surface* win, Area a) {
+// Draws area a of a part of the picture (the menu bar, or the play area
+// whose top is `top` pixels down the picture), enlarged, into the window's
+// pixels and notes the rectangle to send.
+void DrawIntoWindow(SDL_Surface* win, const Surface& part, int top, Area a) {
   const Uint32 format = win->format->format;
   const bool same = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
+  const int oy = s.top + top * s.scale;
   Area out;
   if (same) {
-    out = ScaleArea(s.full, a, s.scale, static_cast<uint32_t*>(win->pixels), win->w, win->h,
-                    win->pitch / 4, s.left, s.top);
+    out = ScaleArea(part, a, s.scale, static_cast<uint32_t*>(win->pixels), win->w, win->h,
+                    win->pitch / 4, s.left, oy);
   } else {
     // Enlarge into a picture of the window's size in our format, then convert.
     s.scratch.resize(size_t(win->w) * size_t(win->h));
-    out = ScaleArea(s.full, a, s.scale, s.scratch.data(), win->w, win->h, win->w, s.left, s.top);
+    out = ScaleArea(part, a, s.scale, s.scratch.data(), win->w, win->h, win->w, s.left, oy);
     if (out.w > 0)
       SDL_ConvertPixels(out.w, out.h, SDL_PIXELFORMAT_RGB888,
                         &s.scratch[size_t(out.y) * size_t(win->w) + size_t(out.x)], win->w * 4,
@@ -207,9 +217,10 @@ void DrawIntoWindow(SDL_Surface* win, Area a) {
   if (out.w > 0) s.sendRects.push_back(SDL_Rect{out.x, out.y, out.w, out.h});
 }
 
-// Sends what differs from the picture last sent; everything, borders
-// included, when the window was uncovered or resized.
-void SendDirect() {
+// Sends what differs from the picture last sent, the menu bar and the play
+// area each compared with its own; everything, borders included, when the
+// window was uncovered or resized.
+void SendDirect(const Surface& play) {
   SDL_Surface* win = SDL_GetWindowSurface(s.window);
   if (!win) return;
   if (win != s.windowPixels) s.redrawAll = true;  // a new size brings new pixels
@@ -219,13 +230,19 @@ void SendDirect() {
   if (s.redrawAll) {
     PlacePicture(win->w, win->h);
     SDL_FillRect(win, nullptr, SDL_MapRGB(win->format, 0, 0, 0));
-    DrawIntoWindow(win, Area{0, 0, kPlayW, kFullH});
+    DrawIntoWindow(win, s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
+    DrawIntoWindow(win, play, kMenuBarH, Area{0, 0, kPlayW, kPlayH});
     s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
-    s.shown = s.full;
+    s.menuBarShown = s.menuBar;
+    s.shown = play;
   } else {
-    for (const Area& a : ChangedAreas(s.shown, s.full)) {
-      BitBlt(s.shown, a.x, a.y, a.w, a.h, s.full, a.x, a.y, Rop::Copy);
-      DrawIntoWindow(win, a);
+    for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
+      BitBlt(s.menuBarShown, a.x, a.y, a.w, a.h, s.menuBar, a.x, a.y, Rop::Copy);
+      DrawIntoWindow(win, s.menuBar, 0, a);
+    }
+    for (const Area& a : ChangedAreas(s.shown, play)) {
+      BitBlt(s.shown, a.x, a.y, a.w, a.h, play, a.x, a.y, Rop::Copy);
+      DrawIntoWindow(win, play, kMenuBarH, a);
     }
   }
   if (SDL_MUSTLOCK(win)) SDL_UnlockSurface(win);
@@ -244,14 +261,22 @@ void Show() {
   const bool changed = internal::FrameChanged(s.play);
   internal::PresentedNow();
   if (!changed) return;
-  internal::ComposePlayArea(s.play, s.composed);
-  BitBlt(s.full, 0, kMenuBarH, kPlayW, kPlayH, s.composed, 0, 0, Rop::Copy);
-  DrawMenu(s.full);
+  // The play area goes out as the game drew it, with no copy, unless a
+  // control or the open menu lies over it.
+  DrawMenuBar(s.menuBar);
+  const Surface* play = &internal::PlayAreaSeen(s.play, s.composed);
+  if (s.menuOpen) {
+    if (play != &s.composed) s.composed = s.play;
+    DrawMenuDrop(s.composed, kDropY - kMenuBarH);
+    play = &s.composed;
+  }
   if (s.direct) {
-    SendDirect();
+    SendDirect(*play);
     return;
   }
-  SDL_UpdateTexture(s.texture, nullptr, s.full.px.data(), kPlayW * 4);
+  const SDL_Rect barRect{0, 0, kPlayW, kMenuBarH}, playRect{0, kMenuBarH, kPlayW, kPlayH};
+  SDL_UpdateTexture(s.texture, &barRect, s.menuBar.px.data(), kPlayW * 4);
+  SDL_UpdateTexture(s.texture, &playRect, play->px.data(), kPlayW * 4);
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
   SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);

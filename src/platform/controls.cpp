@@ -75,6 +75,18 @@ Rect MessageBoxOkRect() {
   return Rect{x + (kBoxW - 80) / 2, y + kBoxH - 36, 80, 26};
 }
 
+bool ControlsUp() {
+  const Controls& c = g_controls;
+  return c.labelVisible || (c.yesNoVisible[0] && c.yesNo[0]) || (c.yesNoVisible[1] && c.yesNo[1]) ||
+         c.boxUp;
+}
+
+const Surface& PlayAreaSeen(const Surface& window, Surface& out) {
+  if (!ControlsUp()) return window;
+  ComposePlayArea(window, out);
+  return out;
+}
+
 void ComposePlayArea(const Surface& window, Surface& out) {
   out = window;
   const Controls& c = g_controls;
@@ -158,7 +170,7 @@ namespace plat::internal {
 namespace {
 bool g_dirty = true;
 bool g_drawn = false;
-Surface g_sent;  // the window's picture as last sent to the screen
+uint64_t g_sentVersion = 0;  // the window's picture as last sent to the screen
 std::u32string g_shownLabel;
 bool g_shownLabelVisible = false;
 bool g_shownMarkLit = false;
@@ -169,10 +181,20 @@ bool MarkLitNow() {
   return c.pageEndMark && c.labelVisible && (GetTickCount() - c.markSince) / kMarkBlinkMs % 2 == 0;
 }
 
+// The label's text is compared at every turn of the event pump while a
+// dialogue is up; a plain loop here, from the end, where typing changes it.
+bool SameText(const std::u32string& a, const std::u32string& b) {
+  if (a.size() != b.size()) return false;
+  const char32_t *p = a.data(), *q = b.data();
+  for (size_t i = a.size(); i > 0; --i)
+    if (p[i - 1] != q[i - 1]) return false;
+  return true;
+}
+
 bool LabelChanged() {
   const Controls& c = g_controls;
   if (c.labelVisible != g_shownLabelVisible) return true;
-  return c.labelVisible && g_handlers.labelText && g_handlers.labelText() != g_shownLabel;
+  return c.labelVisible && g_handlers.labelText && !SameText(g_handlers.labelText(), g_shownLabel);
 }
 }  // namespace
 
@@ -197,9 +219,9 @@ int64_t NextMarkBlink() {
 
 bool FrameChanged(const Surface& window) {
   g_controls.markLit = MarkLitNow();
-  bool changed = g_dirty || LabelChanged() || g_controls.markLit != g_shownMarkLit ||
-                 g_sent.w != window.w || g_sent.h != window.h || g_sent.px != window.px;
-  if (changed) g_sent = window;
+  const bool changed = g_dirty || LabelChanged() || g_controls.markLit != g_shownMarkLit ||
+                       window.version != g_sentVersion;
+  g_sentVersion = window.version;
   return changed;
 }
 

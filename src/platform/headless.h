@@ -42,13 +42,17 @@ void SetDumpSink(std::function<void(const std::string&)> sink);
 std::string DumpJson();
 
 // Frames shown so far (each one keeps its place in the pacing), how many of
-// them differed from the one before and so were sent to the screen, the last
-// one (play area with the controls over it), and an optional hook called with
-// every frame shown.
+// them were drawn on or had a control changed since the one before and so
+// were sent to the screen, the last one (play area with the controls over
+// it, put together when asked for: the event pump shows whatever was drawn
+// before it returns), and an optional hook called with every frame shown.
 uint64_t FrameCount();
 uint64_t SentFrameCount();
 const Surface& LastFrame();
 void SetFrameHook(std::function<void(const Surface&)> hook);
+// Called for every frame shown too, but with no picture: nothing is put
+// together for it (for a player or a clock that only needs the beat).
+void SetFrameNotice(std::function<void()> notice);
 
 // Message boxes shown (each answered with OK after 500 virtual ms, or after
 // the time set here).

@@ -36,6 +36,11 @@ Controls& GetControls();
 // Composes what the player sees of the play area: the window's picture with
 // Label1, the yes/no picture and the message box over it.
 void ComposePlayArea(const Surface& window, Surface& out);
+// Whether Label1, a yes/no picture or the message box is up.
+bool ControlsUp();
+// What the player sees of the play area: the window's picture itself while
+// no control is up (no copy), otherwise out, composed as above.
+const Surface& PlayAreaSeen(const Surface& window, Surface& out);
 
 // The message box as drawn over the play area; the OK button's rectangle is
 // returned so the SDL backend can hit-test clicks.
@@ -58,9 +63,10 @@ bool NeedsPresent();
 // The tick count at which the page-end mark next goes on or off; -1 while it
 // is off. A wait for events sleeps no longer than until then.
 int64_t NextMarkBlink();
-// Whether the frame about to be shown, the window's picture with Label1 over
-// it, differs from the last one sent; when it does, it is remembered as sent.
-// Comparing costs one pass over 608 x 448 pixels, far less than sending.
+// Whether the frame about to be shown, the window's picture with the
+// controls over it, may differ from the last one sent: the window was drawn
+// on since (its version tells, without looking at the pixels), or a control
+// changed. The window's version is remembered as sent.
 bool FrameChanged(const Surface& window);
 // Call after a frame was shown, or found unchanged and not sent again.
 void PresentedNow();

@@ -15,17 +15,25 @@ Color QBColor(int index) {
   return kPalette[((index % 16) + 16) % 16];
 }
 
+void Surface::Drawn() {
+  static uint64_t last = 0;
+  version = ++last;
+}
+
 void Surface::Resize(int width, int height, Color fill) {
   w = std::max(0, width);
   h = std::max(0, height);
   px.assign(size_t(w) * size_t(h), fill);
+  Drawn();
 }
 
 void Surface::Fill(Color c) {
   std::fill(px.begin(), px.end(), c);
+  Drawn();
 }
 
 namespace {
+constexpr int kWideCopy = 128;  // pixels in a row
 // Row kernels the compiler turns into vector code; a source and a destination
 // row never overlap in the game's copies between different surfaces, and a
 // blit within one surface first takes a copy of its source area.
@@ -78,6 +86,20 @@ void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int 
   const uint32_t* s = src.px.data() + size_t(sy) * size_t(src.w) + size_t(sx);
   uint32_t* d = dst.px.data() + size_t(dy) * size_t(dst.w) + size_t(dx);
   const size_t sStride = size_t(src.w), dStride = size_t(dst.w);
+  if (rop == Rop::Copy && w >= kWideCopy) {
+    // A wide copy looks first whether each row already holds those pixels
+    // (about as fast as copying): a picture drawn again unchanged, as a frame
+    // standing still is, keeps its version.
+    bool changed = false;
+    for (int row = 0; row < h; ++row, s += sStride, d += dStride)
+      if (std::memcmp(d, s, size_t(w) * sizeof(uint32_t)) != 0) {
+        CopyRow(d, s, w);
+        changed = true;
+      }
+    if (changed) dst.Drawn();
+    return;
+  }
+  dst.Drawn();
   switch (rop) {
     case Rop::Copy:
       for (int row = 0; row < h; ++row, s += sStride, d += dStride) CopyRow(d, s, w);
@@ -128,6 +150,8 @@ void FillBox(Surface& s, int x1, int y1, int x2, int y2, Color c) {
   y1 = std::max(y1, 0);
   x2 = std::min(x2, s.w - 1);
   y2 = std::min(y2, s.h - 1);
+  if (x1 > x2 || y1 > y2) return;
+  s.Drawn();
   for (int y = y1; y <= y2; ++y)
     std::fill(&s.px[size_t(y) * size_t(s.w) + size_t(x1)],
               &s.px[size_t(y) * size_t(s.w) + size_t(x2)] + 1, c);
@@ -139,6 +163,7 @@ void FillCircle(Surface& s, int cx, int cy, int r, Color outline, Color fill) {
   long long inner = (long long)(r - 1) * (r - 1);
   int y1 = std::max(cy - r, 0), y2 = std::min(cy + r, s.h - 1);
   int x1 = std::max(cx - r, 0), x2 = std::min(cx + r, s.w - 1);
+  s.Drawn();
   for (int y = y1; y <= y2; ++y) {
     for (int x = x1; x <= x2; ++x) {
       long long d = (long long)(x - cx) * (x - cx) + (long long)(y - cy) * (y - cy);
@@ -199,8 +224,8 @@ std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int ce
   return done;
 }
 
-Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH,
-               int pitch, int ox, int oy) {
+Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH, int pitch,
+               int ox, int oy) {
   // Keep to the source first, then to the picture.
   const int sx0 = std::max(0, a.x), sy0 = std::max(0, a.y);
   const int sx1 = std::min(src.w, a.x + a.w), sy1 = std::min(src.h, a.y + a.h);

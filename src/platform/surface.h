@@ -46,15 +46,27 @@ using Pixels = std::vector<uint32_t, PageAligned<uint32_t>>;
 struct Surface {
   int w = 0, h = 0;
   Pixels px;  // row-major, 0x00RRGGBB
+  // A number no other picture's state has: it changes whenever the picture
+  // is drawn on by the functions here, and a copy carries it along. Whoever
+  // remembers it can tell later, without looking at the pixels, that the
+  // picture is still as it was. Setting a pixel to the colour it has, or a
+  // wide BitBlt copy of the pixels already there, is no drawing.
+  uint64_t version = 0;
 
   Surface() = default;
   Surface(int width, int height, Color fill = kWhite) { Resize(width, height, fill); }
   void Resize(int width, int height, Color fill = kWhite);
   uint32_t At(int x, int y) const { return px[size_t(y) * size_t(w) + size_t(x)]; }
   void Set(int x, int y, Color c) {
-    if (x >= 0 && y >= 0 && x < w && y < h) px[size_t(y) * size_t(w) + size_t(x)] = c;
+    if (x < 0 || y < 0 || x >= w || y >= h) return;
+    uint32_t& p = px[size_t(y) * size_t(w) + size_t(x)];
+    if (p == c) return;
+    p = c;
+    Drawn();
   }
   void Fill(Color c);
+  // Gives the picture a new version; every drawing function calls it.
+  void Drawn();
 };
 
 enum class Rop { Copy, And, Or };

@@ -138,27 +138,82 @@ void SetPrintObserver(std::function<void(int, int, const std::u32string&, Color)
   g_printObserver = std::move(observer);
 }
 
-void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, FontKind font) {
-  if (g_printObserver) g_printObserver(x, y, text, c);
+namespace {
+
+// A line as the font renders it: how much of each pixel the glyphs cover
+// (0..255). Lines are printed again and again (the match's status line nine
+// times a frame, the title, the label while it is typed), so the last few
+// are kept; rendering one costs far more than blending it.
+struct RenderedLine {
+  FontKind font = FontKind::Regular;
+  std::u32string text;
+  int w = 0, h = 0;
+  std::vector<uint8_t> cover;
+  uint64_t lastUse = 0;
+};
+
+constexpr size_t kKeptLines = 32;
+std::vector<RenderedLine> g_lines;
+uint64_t g_lineUses = 0;
+
+const RenderedLine* Rendered(const std::u32string& text, FontKind font) {
+  for (RenderedLine& l : g_lines)
+    if (l.font == font && l.text == text) {
+      l.lastUse = ++g_lineUses;
+      return &l;
+    }
   TTF_Font* f = Font(font);
-  if (!f || text.empty()) return;
+  if (!f) return nullptr;
   SDL_Color white{255, 255, 255, 255};
   SDL_Surface* glyphs = TTF_RenderUTF8_Blended(f, ToUtf8(text).c_str(), white);
-  if (!glyphs) return;
+  if (!glyphs) return nullptr;
   SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
   SDL_FreeSurface(glyphs);
-  if (!argb) return;
+  if (!argb) return nullptr;
+  RenderedLine line;
+  line.font = font;
+  line.text = text;
+  line.w = argb->w;
+  line.h = argb->h;
+  line.cover.resize(size_t(argb->w) * size_t(argb->h));
   SDL_LockSurface(argb);
-  const int cr = int((c >> 16) & 255), cg = int((c >> 8) & 255), cb = int(c & 255);
   for (int row = 0; row < argb->h; ++row) {
-    int dy = y + row;
-    if (dy < 0 || dy >= s.h) continue;
     const uint32_t* src = reinterpret_cast<const uint32_t*>(
         static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
-    for (int col = 0; col < argb->w; ++col) {
+    for (int col = 0; col < argb->w; ++col)
+      line.cover[size_t(row) * size_t(argb->w) + size_t(col)] = uint8_t(src[col] >> 24);
+  }
+  SDL_UnlockSurface(argb);
+  SDL_FreeSurface(argb);
+  line.lastUse = ++g_lineUses;
+  if (g_lines.size() < kKeptLines) {
+    g_lines.push_back(std::move(line));
+    return &g_lines.back();
+  }
+  auto oldest = std::min_element(g_lines.begin(), g_lines.end(), [](const auto& a, const auto& b) {
+    return a.lastUse < b.lastUse;
+  });
+  *oldest = std::move(line);
+  return &*oldest;
+}
+
+}  // namespace
+
+void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, FontKind font) {
+  if (g_printObserver) g_printObserver(x, y, text, c);
+  if (text.empty()) return;
+  const RenderedLine* line = Rendered(text, font);
+  if (!line) return;
+  const int cr = int((c >> 16) & 255), cg = int((c >> 8) & 255), cb = int(c & 255);
+  bool drawn = false;
+  for (int row = 0; row < line->h; ++row) {
+    int dy = y + row;
+    if (dy < 0 || dy >= s.h) continue;
+    const uint8_t* cover = &line->cover[size_t(row) * size_t(line->w)];
+    for (int col = 0; col < line->w; ++col) {
       int dx = x + col;
       if (dx < 0 || dx >= s.w) continue;
-      int a = int(src[col] >> 24);
+      int a = cover[col];
       if (a == 0) continue;
       uint32_t& d = s.px[size_t(dy) * size_t(s.w) + size_t(dx)];
       int dr = int((d >> 16) & 255), dg = int((d >> 8) & 255), db = int(d & 255);
@@ -166,10 +221,10 @@ void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, Fo
       dg += (cg - dg) * a / 255;
       db += (cb - db) * a / 255;
       d = RGB(dr, dg, db);
+      drawn = true;
     }
   }
-  SDL_UnlockSurface(argb);
-  SDL_FreeSurface(argb);
+  if (drawn) s.Drawn();
 }
 
 std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, FontKind font,

@@ -7,14 +7,16 @@
 
 namespace moki {
 
-// The 19 x 14 tiles of the field (or the basement floor).
-void DrawMatchTerrain(plat::Surface& dst, const Form1& f);
+// The 19 x 14 tiles of the field (or the basement floor), as one copy of a
+// picture of them that is drawn again whenever terrainGrid has changed.
+void DrawMatchTerrain(plat::Surface& dst, Form1& f);
 // The red aim mark from radius 20 to 30 around a player's centre.
-void DrawAimMark(plat::Surface& dst, double x, double y, int angle);
+// Each of these returns the rectangle it may have drawn in.
+plat::Area DrawAimMark(plat::Surface& dst, double x, double y, int angle);
 // A player's sprite, its column chosen by its walking picture and its role.
-void DrawPlayerSprite(plat::Surface& dst, const Form1& f, int slot);
+plat::Area DrawPlayerSprite(plat::Surface& dst, const Form1& f, int slot);
 // The ball sprite (black in the no-motivation course) at a position.
-void DrawBallSprite(plat::Surface& dst, const Form1& f, double x, double y);
+plat::Area DrawBallSprite(plat::Surface& dst, const Form1& f, double x, double y);
 
 // Composes the frame and copies it to the window (the repaint uses this).
 void DrawMatch(Form1& f);
