@@ -3,6 +3,7 @@
 // and in English the title, a dialogue, the status screen and a match's result.
 // Usage: mokimoki-shots OUTDIR
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 
@@ -126,6 +127,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string out = argv[1];
+  // The matches played for the pictures reach rest points, where the game
+  // saves: the player's own folders are kept out of it.
+  char throwaway[] = "/tmp/moki-shots-XXXXXX";
+  if (!mkdtemp(throwaway)) {
+    std::perror("mokimoki-shots: a throwaway folder");
+    return 1;
+  }
+  setenv("XDG_DATA_HOME", throwaway, 1);
+  setenv("XDG_CONFIG_HOME", throwaway, 1);
   std::string err;
   if (!plat::InitFonts(err)) {
     std::fprintf(stderr, "%s\n", err.c_str());
