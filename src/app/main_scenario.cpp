@@ -23,16 +23,24 @@ int Play() {
   });
 }
 
-// Prints the final state like a scenario; the exit status says whether the
-// recorded end was reached (0) or not (1); a recording refused is 2.
-int Replay(const char* path) {
+// The fonts, a fresh headless run, and dumps printed as they come; false
+// (with the reason printed) when the fonts cannot be found.
+bool Prepare() {
   std::string err;
   if (!plat::InitFonts(err)) {
     std::cerr << "mokimoki-scenario: " << err << "\n";
-    return 1;
+    return false;
   }
   plat::headless::Reset(1);
   plat::headless::SetDumpSink([](const std::string& line) { std::cout << line << std::endl; });
+  return true;
+}
+
+// Prints the final state like a scenario; the exit status says whether the
+// recorded end was reached (0) or not (1); a recording refused is 2.
+int Replay(const char* path) {
+  if (!Prepare()) return 1;
+  std::string err;
   if (!plat::StartPlayback(path, err)) {
     std::cerr << "mokimoki-scenario: cannot play " << err << "\n";
     return 2;
@@ -58,13 +66,8 @@ int main(int argc, char** argv) {
   }
   std::stringstream text;
   text << in.rdbuf();
+  if (!Prepare()) return 1;
   std::string err;
-  if (!plat::InitFonts(err)) {
-    std::cerr << "mokimoki-scenario: " << err << "\n";
-    return 1;
-  }
-  plat::headless::Reset(1);
-  plat::headless::SetDumpSink([](const std::string& line) { std::cout << line << std::endl; });
   if (!plat::headless::LoadScenario(text.str(), err)) {
     std::cerr << argv[1] << ": " << err << "\n";
     return 2;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/json.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 
@@ -26,20 +27,7 @@ void Put(std::string& o, float v) {
   o += buf;
 }
 void Put(std::string& o, const WString& s) {
-  o += '"';
-  for (unsigned char c : plat::ToUtf8(s)) {
-    if (c == '"' || c == '\\') {
-      o += '\\';
-      o += char(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      o += buf;
-    } else {
-      o += char(c);
-    }
-  }
-  o += '"';
+  json::AppendString(o, plat::ToUtf8(s));
 }
 void Put(std::string& o, const MatchPlayer& p) {
   o += "{\"x\":";
