@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash tools/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)" --target mokimoki
-exec build/bin/mokimoki
+exec build/bin/mokimoki "$@"
