@@ -119,6 +119,16 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
   }
   for (int i = 0; i < kItemCount; ++i)
     EXPECT_FALSE(japanese(en.itemName[i] + en.itemDescription[i])) << "item " << i;
+  // Nor do the window's words, the key screen's or what is told of the save.
+  const LanguageTexts& t = Texts(kLangEnglish);
+  for (const char32_t* w : t.ui) EXPECT_FALSE(japanese(w)) << Utf8(w);
+  const KeyScreenTexts& k = t.keyScreen;
+  for (const char32_t* w : {k.title, k.help, k.waiting, k.changed, k.notSaved, k.unchanged, k.taken,
+                            k.reserved, k.escape, k.pressAnother})
+    EXPECT_FALSE(japanese(w)) << Utf8(w);
+  for (size_t i = 0; i < k.labels.size(); ++i)
+    EXPECT_FALSE(japanese(u32string(k.labels[i]) + k.actions[i])) << i;
+  for (const char* w : t.saveTexts) EXPECT_FALSE(japanese(plat::FromUtf8(w))) << w;
 }
 
 // ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "platform/user_files.h"
 #include "story/actions.h"
 #include "story/dialogue.h"
+#include "story/language.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
 
@@ -18,73 +19,18 @@ namespace moki {
 namespace {
 
 // --- What the player is told ----------------------------------------------------
-// Every text about the save, in one place.
-enum class Text {
-  Caption,
-  CannotRead,   // the first line of a box about a save that cannot be used
-  KeptAsBad,    // its last line
-  NotKept,      // ... when it could not be set aside; %s: why
-  NoSave,       // つづきから found no save
-  CannotWrite,  // %s: why
-  Empty,
-  CutOff,
-  Malformed,  // %s: where
-  TooBig,
-  NotASave,
-  Newer,    // %s: the save's version
-  Missing,  // %s: the value's name
-  BadValue,
-  Unknown,
-  Unreadable,  // %s: why
-};
+// Every text about the save is in the language tables.
+using Text = SaveText;
 
-const char* TextOf(Text t) {
-  switch (t) {
-    case Text::Caption:
-      return "大会にモキモキ";
-    case Text::CannotRead:
-      return "セーブデータを読めませんでした。";
-    case Text::KeptAsBad:
-      return "このファイルは save.json.bad として残しました。";
-    case Text::NotKept:
-      return "このファイルを save.json.bad として残せませんでした（%s）。";
-    case Text::NoSave:
-      return "セーブデータが見つかりませんでした。";
-    case Text::CannotWrite:
-      return "ゲームを保存できませんでした（%s）。";
-    case Text::Empty:
-      return "ファイルが空です。";
-    case Text::CutOff:
-      return "データが途中で切れています。";
-    case Text::Malformed:
-      return "データがこわれています（%s バイト目）。";
-    case Text::TooBig:
-      return "ファイルが大きすぎます。";
-    case Text::NotASave:
-      return "このゲームのセーブデータではありません。";
-    case Text::Newer:
-      return "新しい版のゲームで作られたセーブデータです（版 %s）。";
-    case Text::Missing:
-      return "値がありません: %s";
-    case Text::BadValue:
-      return "値が正しくありません: %s";
-    case Text::Unknown:
-      return "知らない値があります: %s";
-    case Text::Unreadable:
-      return "ファイルとして読めません（%s）。";
-  }
-  return "";
-}
-
-std::string Say(Text t, const std::string& detail = "") {
-  const std::string s = TextOf(t);
+std::string Say(int lang, Text t, const std::string& detail = "") {
+  const std::string s = Texts(lang).saveTexts[size_t(t)];
   const size_t at = s.find("%s");
   if (at == std::string::npos) return s;
   return s.substr(0, at) + detail + s.substr(at + 2);
 }
 
-void Tell(const std::string& text) {
-  plat::MessageBox(plat::FromUtf8(text), plat::FromUtf8(TextOf(Text::Caption)));
+void Tell(int lang, const std::string& text) {
+  plat::MessageBox(plat::FromUtf8(text), plat::FromUtf8(Say(lang, Text::Caption)));
 }
 
 constexpr int32_t kMoneyMax = 999999999;
@@ -139,10 +85,11 @@ struct Writer {
 // the first fault is kept in why.
 struct Reader {
   const json::Value& root;
+  int lang;
   std::string why;
 
   bool Fail(Text t, const std::string& name) {
-    if (why.empty()) why = Say(t, name);
+    if (why.empty()) why = Say(lang, t, name);
     return false;
   }
   const json::Value* Get(const char* k) {
@@ -435,37 +382,38 @@ std::string SaveGame(const GameState& gs) {
 
 bool LoadSave(const std::string& text, GameState& out, std::string& why) {
   why.clear();
+  const int lang = out.language;
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-    why = Say(Text::Empty);
+    why = Say(lang, Text::Empty);
     return false;
   }
   if (text.size() > kSaveMaxBytes) {
-    why = Say(Text::TooBig);
+    why = Say(lang, Text::TooBig);
     return false;
   }
   json::Value root;
   const json::ParseResult parsed = json::Parse(text, root);
   if (parsed.fault == json::Fault::CutOff) {
-    why = Say(Text::CutOff);
+    why = Say(lang, Text::CutOff);
     return false;
   }
   if (parsed.fault != json::Fault::None) {
-    why = Say(Text::Malformed, std::to_string(parsed.offset + 1));
+    why = Say(lang, Text::Malformed, std::to_string(parsed.offset + 1));
     return false;
   }
   const json::Value* version = root.Find("version");
   if (root.kind != json::Value::Kind::Object || !version || !version->IsInt(1, 1LL << 40)) {
-    why = Say(Text::NotASave);
+    why = Say(lang, Text::NotASave);
     return false;
   }
   if (version->number > kSaveVersion) {
-    why = Say(Text::Newer, std::to_string(static_cast<long long>(version->number)));
+    why = Say(lang, Text::Newer, std::to_string(static_cast<long long>(version->number)));
     return false;
   }
-  Reader r{root, {}, {}};
+  Reader r{root, lang, {}, {}};
   GameState next = out;
   if (!ReadValues(r, next) || !Rebuild(r, next)) {
-    why = r.why.empty() ? Say(Text::NotASave) : r.why;
+    why = r.why.empty() ? Say(lang, Text::NotASave) : r.why;
     return false;
   }
   out = std::move(next);
@@ -481,7 +429,8 @@ bool AtRestNow(const GameState& gs) {
 void WriteSave(const GameState& gs) {
   if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
   std::string err;
-  if (!plat::WriteUserFile(SavePath(), SaveGame(gs), err)) Tell(Say(Text::CannotWrite, err));
+  if (!plat::WriteUserFile(SavePath(), SaveGame(gs), err))
+    Tell(gs.language, Say(gs.language, Text::CannotWrite, err));
 }
 
 void SaveIfAtRest(const GameState& gs) {
@@ -505,10 +454,10 @@ void ContinueGame(Form1& f) {
   switch (plat::ReadUserFile(path, text, err)) {
     case plat::ReadStatus::Missing:
       plat::SetMenuEnabled(plat::kMenuContinue, false);
-      Tell(Say(Text::NoSave));
+      Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
-      why = Say(Text::Unreadable, err);
+      why = Say(gs.language, Text::Unreadable, err);
       break;
     case plat::ReadStatus::Ok:
       if (LoadSave(text, gs, why)) {
@@ -528,9 +477,9 @@ void ContinueGame(Form1& f) {
   // The save cannot be used: it is set aside, never lost, and the title stays.
   plat::SetMenuEnabled(plat::kMenuContinue, false);
   std::string keep;
-  const std::string kept =
-      plat::KeepAsBad(path, keep) ? Say(Text::KeptAsBad) : Say(Text::NotKept, keep);
-  Tell(Say(Text::CannotRead) + "\n" + why + "\n" + kept);
+  const std::string kept = plat::KeepAsBad(path, keep) ? Say(gs.language, Text::KeptAsBad)
+                                                       : Say(gs.language, Text::NotKept, keep);
+  Tell(gs.language, Say(gs.language, Text::CannotRead) + "\n" + why + "\n" + kept);
 }
 
 }  // namespace moki

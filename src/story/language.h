@@ -50,6 +50,27 @@ struct KeyScreenTexts {
   const char32_t* pressAnother;
 };
 
+// What the player is told about the save ("%s" stands for a detail).
+enum class SaveText : int {
+  Caption,
+  CannotRead,   // the first line of a box about a save that cannot be used
+  KeptAsBad,    // its last line
+  NotKept,      // ... when it could not be set aside; %s: why
+  NoSave,       // つづきから found no save
+  CannotWrite,  // %s: why
+  Empty,
+  CutOff,
+  Malformed,  // %s: where
+  TooBig,
+  NotASave,
+  Newer,    // %s: the save's version
+  Missing,  // %s: the value's name
+  BadValue,
+  Unknown,
+  Unreadable,  // %s: why
+  Count
+};
+
 struct LanguageTexts {
   const char* code;  // "ja", "en": the settings file's `language =` and --lang
   ScriptPieces (*storyScripts)(int speaker);
@@ -88,6 +109,7 @@ struct LanguageTexts {
 
   std::array<const char32_t*, int(UiText::Count)> ui;
   KeyScreenTexts keyScreen;
+  std::array<const char*, int(SaveText::Count)> saveTexts;  // UTF-8
 };
 
 extern const LanguageTexts kJapaneseTexts;

@@ -76,6 +76,24 @@ const LanguageTexts kEnglishTexts = {
         U"Esc leaves it as it was",
         U"Press another key. Esc leaves it as it was",
     },
+    {
+        "Mokimoki at the Tournament",
+        "The saved game could not be read.",
+        "The file has been kept as save.json.bad.",
+        "The file could not be kept as save.json.bad (%s).",
+        "No saved game was found.",
+        "The game could not be saved (%s).",
+        "The file is empty.",
+        "The data stops part way through.",
+        "The data is damaged (at byte %s).",
+        "The file is too large.",
+        "This is not a saved game of this game.",
+        "This save was made by a newer version of the game (version %s).",
+        "A value is missing: %s",
+        "A value is not right: %s",
+        "There is a value the game does not know: %s",
+        "The file cannot be read (%s).",
+    },
 };
 
 }  // namespace moki
