@@ -16,6 +16,8 @@
 
 namespace {
 
+using testing_support::Steps;
+
 using namespace moki;
 using testing_support::AutoReader;
 using testing_support::LookAheadPlayer;
@@ -363,17 +365,6 @@ TEST_F(BearRules, TheFrameShowsFloorHostHeroBearAndFireball) {
 }
 
 // --- The whole road -----------------------------------------------------------
-
-// One cell per key: held for a little longer than a timer interval, so that
-// exactly one tick sees it, then the step's frames play out.
-std::string Steps(const std::string& keys) {
-  std::string s;
-  for (char k : keys) {
-    const char* name = k == 'L' ? "left" : k == 'U' ? "up" : k == 'R' ? "right" : "down";
-    s += std::string("press ") + name + " 35\nwait 400\n";
-  }
-  return s;
-}
 
 class BearRoad : public ::testing::Test {
  protected:

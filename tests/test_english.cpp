@@ -16,6 +16,8 @@ using testing_support::RunWith;
 
 namespace {
 
+using testing_support::Steps;
+
 bool Japanese(char32_t c) {
   return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
          (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
@@ -142,15 +144,6 @@ void NewGame(Form1& f, Watch& watch, bool load) {
       });
   plat::headless::SetIdleHook(nullptr);
   EXPECT_EQ(code, 0);
-}
-
-std::string Steps(const std::string& keys) {
-  std::string s;
-  for (char k : keys) {
-    const char* name = k == 'L' ? "left" : k == 'U' ? "up" : k == 'R' ? "right" : "down";
-    s += std::string("press ") + name + " 35\nwait 400\n";
-  }
-  return s;
 }
 
 }  // namespace

@@ -21,6 +21,8 @@
 
 namespace {
 
+using testing_support::Steps;
+
 namespace fs = std::filesystem;
 using moki::Form1;
 using moki::GameState;
@@ -226,16 +228,6 @@ TEST_F(Continuing, AMatchPlayedThenQuitComesBackAsThePlayerLeftIt) {
   ASSERT_TRUE(moki::LoadSave(Slurp(Save()), saved, why)) << why;
   EXPECT_EQ(saved.roundNumber, 1);
   EXPECT_EQ(saved.money, 3000);
-}
-
-// One cell per key, as a quick tap that one tick sees.
-std::string Steps(const std::string& keys) {
-  std::string s;
-  for (char k : keys) {
-    const char* name = k == 'L' ? "left" : k == 'U' ? "up" : k == 'R' ? "right" : "down";
-    s += std::string("press ") + name + " 35\nwait 400\n";
-  }
-  return s;
 }
 
 TEST_F(Continuing, ABearBeatenThenTheWindowClosedComesBackWithItsAbility) {

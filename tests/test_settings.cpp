@@ -22,15 +22,7 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-struct TempDir {
-  fs::path dir;
-  TempDir() {
-    char name[] = "/tmp/moki-settings-XXXXXX";
-    dir = mkdtemp(name);
-  }
-  ~TempDir() { fs::remove_all(dir); }
-  std::string operator/(const std::string& name) const { return (dir / name).string(); }
-};
+using testing_support::TempDir;
 
 std::string Slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -35,6 +37,30 @@ inline int RunWith(const std::string& scenario, const std::function<void()>& bod
   EXPECT_TRUE(plat::headless::LoadScenario(scenario, err)) << err;
   return plat::headless::Run(body);
 }
+
+// One cell per key (L, U, R, D) as scenario text: a quick tap that exactly
+// one tick sees, then the step's frames play out.
+inline std::string Steps(const std::string& keys) {
+  std::string s;
+  for (char k : keys) {
+    const char* name = k == 'L' ? "left" : k == 'U' ? "up" : k == 'R' ? "right" : "down";
+    s += std::string("press ") + name + " 35\nwait 400\n";
+  }
+  return s;
+}
+
+// A folder of its own under /tmp for a test, removed with all it holds.
+struct TempDir {
+  std::filesystem::path dir;
+  TempDir() {
+    char name[] = "/tmp/moki-test-XXXXXX";
+    dir = mkdtemp(name);
+  }
+  ~TempDir() { std::filesystem::remove_all(dir); }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  std::string operator/(const std::string& name) const { return (dir / name).string(); }
+};
 
 }  // namespace testing_support
 

@@ -12,24 +12,14 @@
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/user_files.h"
+#include "test_support.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-
-struct TempHome {
-  fs::path dir;
-  TempHome() {
-    char tmpl[] = "/tmp/moki_user_files_XXXXXX";
-    dir = mkdtemp(tmpl);
-  }
-  ~TempHome() { fs::remove_all(dir); }
-};
-
-}  // namespace
+using testing_support::TempDir;
 
 TEST(UserFiles, WritesThroughATemporaryFileAndKeepsUnusableOnes) {
-  TempHome home;
+  TempDir home;
   const std::string path = (home.dir / "a/b/settings.ini").string();
   std::string err, text;
   EXPECT_EQ(plat::ReadUserFile(path, text, err), plat::ReadStatus::Missing);
