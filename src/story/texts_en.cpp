@@ -9,30 +9,31 @@ const LanguageTexts kEnglishTexts = {
     StoryScriptPiecesEn,
     ChatterScriptPiecesEn,
     {
-        U"Kua",    U"Mokimoki",  U"Receptionist", U"Santa",      U"Elegance", U"Becker",
-        U"Toomey", U"Take",      U"Senpai",       U"Conviction", U"Ellie",    U"Essence",
-        U"Jiddy",  U"Wee Dango", U"Dogra",        U"Inbi",       U"Peace",    U"Kohai",
-        U"Booby",  U"Tuxedo",    U"Zatsugame",    U"Skully",     U"",
+        U"Kua",       U"Mokimoki",     U"Receptionist", U"Santa",      U"Elegance", U"Becker",
+        U"Clearence", U"Taki",         U"Senpai",       U"Conviction", U"Eli",      U"Essence",
+        U"Jiddy",     U"Wee Dumpling", U"Dogra",        U"Invi",       U"Peace",    U"Kohai",
+        U"Booby",     U"Tuxedo",       U"Small Fry",    U"Skully",     U"",
     },
     U"    ",
-    U"{n} ({o} place)",
+    U"{n}, in {o} place",
     U"{a} and {b}",
-    U"\"{n}\", eh? {d}",
+    U"'{n}'. {d}",
     {U"Dash", U"Nice Pass", U"Self-Destruct"},
     {
-        U"\"Dash\": press Up and Down on the cursor keys together and your forward speeds up "
-        U"in one burst. Use it as often as you like, it never runs out.",
-        U"\"Nice Pass\": when you play the forward, your back sends the ball your way.",
-        U"\"Self-Destruct\": use it and it's all over... Press all four cursor keys, up, down, "
+        U"'Dash': press Up and Down on the cursor keys together and your forward speeds up "
+        U"in one burst. Use it as often as you like: it never runs out.",
+        U"'Nice Pass': when you play the forward, your back sends the ball towards wherever "
+        U"you are.",
+        U"'Self-Destruct': use this and it's all over... Press all four cursor keys, up, down, "
         U"left and right, at the same time. It works only once, so save it for the moment "
         U"that really counts.",
     },
     {U"", U"1st    ", U"2nd    ", U"3rd    ", U"4th    ", U"5th    ", U"6th    ", U"7th    ",
      U"8th    ", U"9th    ", U"10th    "},
     U"Won {w}  Lost {l}",
-    U"Day {r}",
+    U"Round {r}",
     U"Motivated mode",
-    U"No-motivation mode",
+    U"Unmotivated mode",
     U"{r} dolls",
     U"{k}{n}   x{r}",
     {U"Z   ", U"X   ", U"C   "},
@@ -50,7 +51,7 @@ const LanguageTexts kEnglishTexts = {
         U"&File",
         U"&Start",
         U"&Continue",
-        U"Quit(&X)",
+        U"&Quit",
         U"&Options",
         U"&Keys",
         U"&Japanese",
