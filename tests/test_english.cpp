@@ -184,7 +184,7 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   EXPECT_TRUE(watch.Saw(U"Receptionist: This is the match reception desk."));
   EXPECT_TRUE(watch.Saw(U"10th"));  // the ranking screen's last line
   EXPECT_TRUE(watch.Saw(U"Your opponent in round 1 is "));
-  EXPECT_TRUE(watch.Saw(U" place."));
+  EXPECT_TRUE(watch.Saw(U", currently "));
   EXPECT_TRUE(watch.Saw(U"Please accept the winner's prize of 15,000 dolls."));
   EXPECT_TRUE(watch.Saw(U"Champions, you have received a challenge.\r\nIt's from "));
   EXPECT_TRUE(watch.Saw(U"Anyway, game ovah!"));

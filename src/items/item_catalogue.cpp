@@ -104,7 +104,7 @@ constexpr ItemWords kItemsEn[kItemCount] = {
     {U"Mousetrap",  // 10
      U"Sets a trap. Whoever steps on it can't move for a while."},
     {U"Bungee Trap",  // 11
-     U"Sets a trap. Whoever steps on it is caught on a rubber band for a while, and boing, it stretches!"},
+     U"Sets a trap. Whoever steps on it is caught on a rubber band for a while. Boing, boing!"},
     {U"Landmine",  // 12
      U"Sets a trap. Whoever steps on it, and anyone close by at the time, is blown away and can't move for a while."},
     {U"Bumper",  // 13

@@ -21,7 +21,7 @@ constexpr const char32_t kYuugaLeagueEn[] =
     U"You should feel honoured. Ohohohoho!#GE"
     U"#1Elegance: Ohohohoho! You simply cannot resist talking to me.#,"
     U"And who could blame you, with refinement such as mine?#."
-    U"But in our match, I shall show you no mercy.#GE";
+    U"But in our match, I shan't go easy on you.#GE";
 
 constexpr const char32_t kYuugaAfterEn[] =
     U"#2Elegance: Ohohohoho! I see you have fallen under my spell.#,"
@@ -96,7 +96,7 @@ constexpr const char32_t kShinnenEn[] =
     U"#0Conviction: Yo! Pleased to meet you!#,"
     U"I have only one conviction: speed.#GE"
     U"#1Conviction: I even cut my hair in the pursuit of speed.#,"
-    U"Less air resistance: that's 0.1 seconds faster, at least.#GE"
+    U"With less drag, I should be at least 0.1 seconds faster.#GE"
     U"#2Conviction: I intend to pursue speed further and further.#,"
     U"Next, I'm thinking of shaving off my eyebrows.#E";
 

@@ -57,7 +57,7 @@ constexpr const char32_t kReceptionFinal[] =
     U"If you'd like to take on challengers, just come and talk to me.#U2#GE";
 
 constexpr const char32_t kReceptionChampion[] =
-    U"#5Receptionist: Meh. Guess that's all you were good for...#."
+    U"#5Receptionist: Oh, well. I guess that's all you were ever good for...#."
     U"It's over! Game ovah!#U0#GE"
     U"#6Receptionist: Champions, you have received a challenge.#,"
     U"It's from #U3.#."
@@ -112,7 +112,7 @@ constexpr const char32_t kItemExplainer[] =
 
 constexpr const char32_t kRulesOpening[] =
     U"It might take a while, but shall I explain the rules of a match?#?ab"
-    U"#aTeams of two play each match: a forward and a back.#,"
+    U"#aEach team has two players: a forward and a back.#,"
     U"A match lasts 60 counts.#."
     U"The goal is the whole line behind the other team's back.#,"
     U"Its middle stretch is a different colour:#,"
@@ -131,7 +131,7 @@ constexpr const char32_t kRulesOpening[] =
     U"Watch it closely and take aim.#.";
 
 constexpr const char32_t kRulesRest[] =
-    U"You choose forward or back at the desk before each match.#,"
+    U"You choose forward or back at reception before each match.#,"
     U"If you choose manager, your teammates play both positions#,"
     U"and you sit back and watch.#."
     U"Some parts of the field are water, ice or sand,#,"
@@ -180,7 +180,7 @@ constexpr const char32_t kBearHost[] =
     U"#fShall we start, then?#?hi"
     U"#hReady, set, go!#V#GE"
     U"#iYou're not starting?!#,"
-    U"Don't kill the mood!#,"
+    U"Don't kill the momentum!#,"
     U"We're starting anyway, like it or not.#.#Gh"
     U"#1Congratulaaations!#,"
     U"As promised, here's your very special item, '#IN'!#K#."

@@ -15,7 +15,7 @@ const LanguageTexts kEnglishTexts = {
         U"Booby",     U"Tuxedo",       U"Small Fry",    U"Skully",     U"",
     },
     U"    ",
-    U"{n}, in {o} place",
+    U"{n}, currently {o}",
     U"{a} and {b}",
     U"'{n}'. {d}",
     {U"Dash", U"Nice Pass", U"Self-Destruct"},
