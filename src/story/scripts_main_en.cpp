@@ -51,7 +51,7 @@ constexpr const char32_t kReceptionFinal[] =
     U"Unfortunately, that was not enough for the title.#,"
     U"We look forward to your next attempt.#."
     U"Game over!#U0#GE"
-    U"#3Receptionist: Are you ready (to meet your doom) to play us?#?en"
+    U"#3Receptionist: Are you ready (to meet your doom) for a match with us?#?en"
     U"#4Receptionist: Congratulations!#,"
     U"You are the true champions.#."
     U"If you'd like to take on challengers, just come and talk to me.#U2#GE";

@@ -67,7 +67,7 @@ const LanguageTexts kEnglishTexts = {
          U"walk down, brake, \"No\"", U"talk, confirm", U"hold to move faster",
          U"status screen (pause)", U"use the item on Z", U"use the item on X",
          U"use the item on C"},
-        U"Up/Down to choose, Space, then the new key. Esc: back",
+        U"Choose with Up/Down, press Space, then the new key. Esc: back",
         U"Press the new key for \"{key}\"",
         U"\"{key}\" is now {name}",
         U"\"{key}\" is now {name} (the settings file could not be written)",
