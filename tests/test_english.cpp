@@ -157,7 +157,7 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   plat::SetPrintObserver([&](int, int, const std::u32string& s, plat::Color) { watch.See(s); });
 
   NewGame(*f, watch, true);
-  EXPECT_TRUE(watch.Saw(U"Mokimoki: \"Kua (our hero), the day has finally come!"));
+  EXPECT_TRUE(watch.Saw(U"Mokimoki: Kua (main character), the day has finally come!"));
   EXPECT_TRUE(watch.Saw(U"Cursor keys: move your character"));  // the title's help
 
   // The season: nine league wins, the final, two defences, then a loss.
@@ -181,11 +181,12 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   EXPECT_EQ(plat::ToUtf8(watch.captions[12]), " Loss");
   // She spoke English all the way: the league, the ranking, the prize, the
   // final, the challengers and the end.
-  EXPECT_TRUE(watch.Saw(U"Receptionist: \"This is the match reception desk."));
+  EXPECT_TRUE(watch.Saw(U"Receptionist: This is the match reception desk."));
   EXPECT_TRUE(watch.Saw(U"10th"));  // the ranking screen's last line
-  EXPECT_TRUE(watch.Saw(U"place)."));
-  EXPECT_TRUE(watch.Saw(U"Please accept the winner's prize of 15000 dolls."));
-  EXPECT_TRUE(watch.Saw(U"a challenge has arrived from "));
+  EXPECT_TRUE(watch.Saw(U"Your opponent in round 1 is "));
+  EXPECT_TRUE(watch.Saw(U", currently "));
+  EXPECT_TRUE(watch.Saw(U"Please accept the winner's prize of 15,000 dolls."));
+  EXPECT_TRUE(watch.Saw(U"Champions, you have received a challenge.\r\nIt's from "));
   EXPECT_TRUE(watch.Saw(U"Anyway, game ovah!"));
   EXPECT_TRUE(watch.Saw(U"-TIME "));  // the match's clock line, with English names
   EXPECT_TRUE(watch.Saw(U"Kua "));
@@ -232,10 +233,13 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   plat::headless::SetFrameHook(nullptr);
   ASSERT_EQ(code, 0);
   EXPECT_EQ(gs.specialAbilities[0], 1);
-  EXPECT_TRUE(watch.Saw(U"This is the bear's secret basement!"));
-  EXPECT_TRUE(watch.Saw(U"here is the very special item \"Dash\"!"));
-  EXPECT_TRUE(watch.Saw(U"\"Dash\": press Up and Down on the cursor keys together"));
-  EXPECT_TRUE(watch.Saw(U"Day 1"));  // the Ctrl pause's status screen
+  EXPECT_TRUE(watch.Saw(U"Welcome to Mr. Bear's secret basement!"));
+  EXPECT_TRUE(watch.Saw(U"here's your very special item, 'Dash'!"));
+  EXPECT_TRUE(watch.Saw(U"'Dash': press Up and Down on the cursor keys together"));
+  // The Ctrl pause's status screen: the round, and the money less the fee
+  // with its thousands marked.
+  EXPECT_TRUE(watch.Saw(U"Round 1"));
+  EXPECT_TRUE(watch.Saw(U"2,900 dolls"));
   plat::SetPrintObserver(nullptr);
 
   for (const std::string& s : watch.japanese) ADD_FAILURE() << "Japanese shown: " << s;
@@ -286,13 +290,13 @@ TEST(English, SwitchingInTheMiddleOfATalkGoesOnInTheOtherLanguage) {
   // Part-way through the first line, the page is written whole up to its
   // question: English breaks its lines in its own places.
   EXPECT_EQ(plat::ToUtf8(rewritten),
-            "Receptionist: \"This is the match reception desk.\r\n"
+            "Receptionist: This is the match reception desk.\r\n"
             "Would you like to see the current ranking first?");
   EXPECT_EQ(plat::ToUtf8(rankingLabel), "１位　　　");
   EXPECT_EQ(plat::ToUtf8(afterRanking), "試合を行いますか？");
   EXPECT_EQ(plat::ToUtf8(questionRewritten), "Would you like to play a match?");
   // The rest in English, and booked as in Japanese.
-  EXPECT_EQ(plat::ToUtf8(gs.messageText), "Very well then, let's match!");
+  EXPECT_EQ(plat::ToUtf8(gs.messageText), "Very well then, let's play ball!");
   EXPECT_EQ(gs.matchPending, 1);
   EXPECT_EQ(gs.playerRole, 1);
   EXPECT_EQ(gs.castNames[2], U"Receptionist");
@@ -362,7 +366,7 @@ TEST(English, TheScenarioRunnerSwitchesWithLang) {
   const auto& dumps = plat::headless::Dumps();
   ASSERT_GE(dumps.size(), 3u);
   EXPECT_NE(dumps[0].find("\"language\":1"), std::string::npos);
-  EXPECT_NE(dumps[1].find("\"messageText\":\"Mokimoki: \\\"Kua (our hero)"), std::string::npos);
+  EXPECT_NE(dumps[1].find("\"messageText\":\"Mokimoki: Kua (main character)"), std::string::npos);
   EXPECT_NE(dumps[2].find("\"language\":0"), std::string::npos);
   EXPECT_NE(dumps[2].find("\"messageText\":\"モキモキ「くあ(主人公)、"), std::string::npos);
   EXPECT_EQ(gs.language, kLangJapanese);

@@ -129,6 +129,14 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
   for (size_t i = 0; i < k.labels.size(); ++i)
     EXPECT_FALSE(japanese(u32string(k.labels[i]) + k.actions[i])) << i;
   for (const char* w : t.saveTexts) EXPECT_FALSE(japanese(plat::FromUtf8(w))) << w;
+
+  // Sums of money: English marks the thousands; Japanese writes the digits
+  // alone, as it always has.
+  EXPECT_EQ(Utf8(AmountText(en, 999)), "999");
+  EXPECT_EQ(Utf8(AmountText(en, 15000)), "15,000");
+  EXPECT_EQ(Utf8(AmountText(en, 2000000000)), "2,000,000,000");
+  EXPECT_EQ(Utf8(AmountText(en, -1500)), "-1,500");
+  EXPECT_EQ(Utf8(AmountText(ja, 2000000000)), "2000000000");
 }
 
 // ---------------------------------------------------------------------------
@@ -171,7 +179,7 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
        FillIn(t.opponent,
               {{U'r', Widest(ranks)}, {U'o', Widest(ordinals)}, {U'n', Widest(leagueNames)}})},
       {U"IN", itemName},
-      {U"IM", room ? itemName : U"10500"},
+      {U"IM", room ? itemName : AmountText(gs, 10500)},
       {U"IK", room ? itemName : U"14"},
       {U"U3", FillIn(t.pair, {{U'a', team}, {U'b', team}})},
       {U"XP0", u32string(1, kItemText)},

@@ -82,7 +82,7 @@ struct ItemWords {
 // clang-format off
 constexpr ItemWords kItemsEn[kItemCount] = {
     {U"Nothing",  // 0
-     U"Yep, this is exactly what it says: nothing at all."},
+     U"Yep, this is literally nothing."},
     {U"East Wind",  // 1
      U"A wind blows from the east and pushes the forwards and the ball to the left."},
     {U"North Wind",  // 2
@@ -92,47 +92,47 @@ constexpr ItemWords kItemsEn[kItemCount] = {
     {U"South Wind",  // 4
      U"A wind blows from the south and pushes the forwards and the ball upwards."},
     {U"Fickle Wind",  // 5
-     U"A wind blows from the east, west, north or south, who knows which, and pushes the forwards and the ball."},
-    {U"Greening",  // 6
-     U"Turns the 5 x 5 squares around your forward into grassland."},
-    {U"Flood",  // 7
-     U"Turns the 5 x 5 squares around your forward into water."},
-    {U"Desert",  // 8
-     U"Turns the 5 x 5 squares around your forward into desert."},
+     U"A wind blows from the north, south, east or west, who knows which, and pushes the forwards and the ball."},
+    {U"Instant Lawn",  // 6
+     U"Turns the 5×5 squares around your forward into grassland."},
+    {U"Flash Flood",  // 7
+     U"Turns the 5×5 squares around your forward into water."},
+    {U"Instant Desert",  // 8
+     U"Turns the 5×5 squares around your forward into desert."},
     {U"Deep Freeze",  // 9
-     U"Turns the 5 x 5 squares around your forward into ice."},
+     U"Turns the 5×5 squares around your forward into ice."},
     {U"Mousetrap",  // 10
      U"Sets a trap. Whoever steps on it can't move for a while."},
-    {U"Rubber Boing",  // 11
-     U"Sets a trap. Whoever steps on it is caught on a rubber band for a while, and boing, it stretches."},
+    {U"Bungee Trap",  // 11
+     U"Sets a trap. Whoever steps on it is caught on a rubber band for a while. Boing, boing!"},
     {U"Landmine",  // 12
      U"Sets a trap. Whoever steps on it, and anyone close by at the time, is blown away and can't move for a while."},
-    {U"Sphere",  // 13
-     U"Puts down a sphere (an obstacle) that the ball bounces off. Sometimes it bounces a bit oddly, but please don't worry about it too much."},
+    {U"Bumper",  // 13
+     U"Puts down a round obstacle that the ball bounces off. Sometimes it bounces a bit oddly, but please try not to worry about it too much."},
     {U"Backfire",  // 14
-     U"Sets a trap. Whoever steps on it hits the ball the wrong way for a while."},
+     U"Sets a trap. Whoever steps on it sends the ball the wrong way for a while."},
     {U"Earthquake",  // 15
-     U"Sets off an earthquake. Every player and the ball get shaken about."},
+     U"Sets off an earthquake that shakes every player and the ball."},
     {U"Blackout",  // 16
-     U"The power goes out and everything goes dark. Nobody can see the ball, so nobody can go after it. Which makes it handy for running down the clock when you're ahead."},
-    {U"Tree in a Forest",  // 17
-     U"Lots of fake balls turn up and nobody can tell which one is real. Also handy for running down the clock."},
+     U"The power goes out and everything goes pitch dark. Nobody can see the ball, so nobody can head for it, which also makes it handy for running down the clock when you're ahead."},
+    {U"Needle in a Haystack",  // 17
+     U"A whole load of fake balls appear, and nobody can tell which one is real. Handy for running down the clock, too."},
     {U"Ball Remote",  // 18
-     U"For a while you steer the ball yourself, mostly like you steer the forward. The player you were moving stops where he is."},
-    {U"Cocklebur",  // 19
-     U"When the ball hits your forward it doesn't fly off but sticks to him for a while."},
+     U"For a while you can steer the ball wherever you like, mostly the way you steer the forward. The player you were moving stops where he is."},
+    {U"Sticky Burr",  // 19
+     U"When the ball hits your forward, it doesn't bounce off but sticks to him for a while."},
     {U"Overdrive",  // 20
-     U"Your forward and your back both get a higher top speed. It lasts to the end of the match, so if you use it, sooner is probably better."},
+     U"Raises the top speed of both your forward and your back. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
     {U"Tight Turns",  // 21
-     U"Your forward turns to face wherever he wants in a flash. It lasts to the end of the match, so if you use it, sooner is probably better."},
-    {U"First Step",  // 22
-     U"Your forward and your back both start and stop on the spot. In other words, they accelerate faster. It lasts to the end of the match, so if you use it, sooner is probably better."},
-    {U"Muscle Body",  // 23
-     U"Your forward and your back both hit the ball harder. It lasts to the end of the match, so if you use it, sooner is probably better."},
+     U"Your forward can turn quickly to face wherever he wants. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
+    {U"Quick Feet",  // 22
+     U"Your forward and your back both get going and stop in an instant. In other words, their acceleration goes up. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
+    {U"Mighty Muscles",  // 23
+     U"Your forward and your back both hit the ball harder. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
     {U"Eyes in the Back",  // 24
-     U"When you play the back, your forward always sends the ball towards the other goal. No more own goals driving you mad. It lasts to the end of the match, so if you use it, sooner is probably better. No use when you play the forward."},
-    {U"Caterpillar",  // 25
-     U"Your moves no longer depend on the ground. In other words, you move normally on water, sand and ice. It lasts to the end of the match, so if you use it, sooner is probably better."},
+     U"When you play the back, your forward always sends the ball towards the other team's goal. No more fuming over own goals. It lasts until the end of the match, so if you're gonna use it, sooner is probably better. No use when you play the forward."},
+    {U"Tank Tracks",  // 25
+     U"The ground no longer gets in the way of how you move. In other words, you move as normal on water, sand and ice. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
 };
 // clang-format on
 

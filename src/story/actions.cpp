@@ -91,7 +91,7 @@ WString CodeText(const GameState& gs, int pos) {
       if (InRoom(gs)) return RoomAbilityName(gs);
       if (!ValidItem(gs.shopItem)) return U"";
       if (op1 == U'N') return gs.itemName[size_t(gs.shopItem)];
-      if (op1 == U'M') return NumberText(TotalPrice(gs));
+      if (op1 == U'M') return AmountText(gs, TotalPrice(gs));
       if (op1 == U'K') return NumberText(gs.shopCount);
       return U"";
     case U'U':

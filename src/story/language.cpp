@@ -16,6 +16,9 @@ namespace moki {
 namespace {
 
 const LanguageTexts* const kLanguages[kLanguageCount] = {&kJapaneseTexts, &kEnglishTexts};
+// What each language writes between the thousands of a large number: 15,000
+// in English, the digits alone in Japanese.
+const char32_t* const kThousandsMark[kLanguageCount] = {U"", U","};
 
 // The codes that two languages' scripts share. Line breaks ("#,") are not
 // among them: each language breaks its lines where its words need.
@@ -131,6 +134,20 @@ WString FillIn(const char32_t* pattern,
       }
     }
     out += p[i];
+  }
+  return out;
+}
+
+WString AmountText(const GameState& gs, long long n) {
+  const WString digits = NumberText(n);
+  const bool known = gs.language >= 0 && gs.language < kLanguageCount;
+  const WString mark = known ? kThousandsMark[gs.language] : U"";
+  if (mark.empty()) return digits;
+  const size_t first = (n < 0) ? 1 : 0;  // after the sign
+  WString out = digits.substr(0, first);
+  for (size_t i = first; i < digits.size(); ++i) {
+    if (i > first && (digits.size() - i) % 3 == 0) out += mark;
+    out += digits[i];
   }
   return out;
 }

@@ -127,6 +127,9 @@ int LanguageFromCode(const char* code);
 
 // Fills a pattern: every "{x}" whose x is given is replaced by its text.
 WString FillIn(const char32_t* pattern, std::initializer_list<std::pair<char32_t, WString>> values);
+// A sum of money (or any large number) as the language in use writes it:
+// "15,000" in English, "15000" in Japanese.
+WString AmountText(const GameState& gs, long long n);
 // 1st, 2nd, 3rd, 4th, ... 11th, 12th, 13th, 21st ...
 WString Ordinal(int n);
 

@@ -69,7 +69,7 @@ void DrawStatus(Form1& f) {
   PrintStatus(w, 32, 64, Record(t, Wins(gs, 0), Losses(gs, 0)));
   PrintStatus(w, 96, 128, t.castNames[0]);
   PrintStatus(w, 96, 192, t.castNames[1]);
-  PrintStatus(w, 384, 32, FillIn(t.money, {{U'r', NumberText(gs.money)}}));
+  PrintStatus(w, 384, 32, FillIn(t.money, {{U'r', AmountText(gs, gs.money)}}));
   for (int s = 0; s < 3; ++s) {
     int item = gs.slotItem[size_t(s)];
     bool valid = item >= 0 && item < kItemCount;

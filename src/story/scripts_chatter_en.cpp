@@ -10,259 +10,215 @@ namespace moki {
 
 namespace {
 
-// Elegance, the queen of the hall, and her devoted teammate Wee Dango. After
-// the tournament she has taken up cooking.
+// Elegance, the queen of the hall, and her devoted teammate Wee Dumpling.
+// After the tournament she has taken up cooking.
 constexpr const char32_t kYuugaLeagueEn[] =
     U"#A3"
-    U"#0Elegance: \"Oh-ho-ho-ho! Ohohohoho!#,"
-    U"It is I who am the most beautiful#,"
-    U"and, naturally, the most elegant#,"
-    U"player in this whole tournament.#."
-    U"To think that the likes of you may speak#,"
-    U"with me! Consider yourselves honored.#,"
-    U"Ohohohoho!#GE"
-    U"#1Elegance: \"Ohohohoho! You simply cannot resist#,"
-    U"talking to me, can you?#,"
-    U"And who could blame you?#,"
-    U"Such is my refinement, after all.#."
-    U"But in our match, I shall not go easy on#,"
-    U"you, mind.#GE";
+    U"#0Elegance: Oh-ho-ho-ho! Ohohohoho!#,"
+    U"I am the most beautiful player in this whole tournament,#,"
+    U"and, as my very name tells you, the most elegant.#."
+    U"To think that the likes of you may speak with me!#,"
+    U"You should feel honoured. Ohohohoho!#GE"
+    U"#1Elegance: Ohohohoho! You simply cannot resist talking to me.#,"
+    U"And who could blame you, with refinement such as mine?#."
+    U"But in our match, I shan't go easy on you.#GE";
 
 constexpr const char32_t kYuugaAfterEn[] =
-    U"#2Elegance: \"Ohohohoho! You have fallen under my#,"
-    U"spell, haven't you?#,"
+    U"#2Elegance: Ohohohoho! I see you have fallen under my spell.#,"
     U"The tournament may be over,#,"
     U"but my radiance shall never fade.#GE"
-    U"#3Elegance: \"Roast the bird's beak slowly... #,"
-    U"until golden brown, then add a pinch#,"
-    U"of salt...#."
+    U"#3Elegance: Roast the bird's beak slowly, until golden brown...#,"
+    U"then add a pinch of salt...#."
     U"Oh my, you have caught me at it.#,"
-    U"This is a punishment dish for#,"
-    U"Wee Dango, you know.#,"
-    U"Oh-ho-ho-ho!#E";
+    U"It's a punishment dish for Wee Dumpling. Oh-ho-ho-ho!#E";
 
 constexpr const char32_t kBeckerEn[] =
     U"#A2"
-    U"#0Becker: \"Well, well, well, well, wellll!#,"
-    U"Who'd have thought I'd meet you#,"
-    U"in a place like this!#."
+    U"#0Becker: Well, well, well, well, wellll!#,"
+    U"Who'd have thought I'd meet you in a place like this!#."
     U"The way you move, that look in your eyes...#,"
-    U"You are my true master in spirit!#GE"
-    U"#1Becker: \"My master in spirit...#,"
-    U"I shall learn by following your example.#,"
+    U"Truly, you are the master of my soul!#GE"
+    U"#1Becker: Master of my soul...#,"
+    U"I shall learn from your example.#,"
     U"Please go easy on me in our match.#GE"
-    U"#2Becker: \"That's my master in spirit!#,"
+    U"#2Becker: That's the master of my soul for you!#,"
     U"You actually beat those two!#."
-    U"I'll follow your example, Master,#,"
+    U"I shall follow your example, Master,#,"
     U"and train myself again from scratch.#E";
 
-// Toomey hides under a coat and bandages: without them nobody can see him.
-// His shy partner Inbi comes from the same country.
+// Clearence hides under a coat and bandages: without them nobody can see
+// him. His shy partner Invi comes from the same country.
 constexpr const char32_t kTwoMeEn[] =
     U"#A2"
-    U"#0Toomey: \"I brought my partner over from#,"
-    U"my home country just for today.#,"
-    U"His name is Inbi, but he's a shy one.#."
+    U"#0Clearence: For today, I brought my partner from back home.#,"
+    U"His name's Invi, but he's a shy one.#."
     U"Eh? My face?#,"
-    U"You'd better not look under these#,"
-    U"bandages...#GE"
-    U"#1Toomey: \"I take it all off for matches.#,"
+    U"Under these bandages... you're better off not looking.#GE"
+    U"#1Clearence: I take it all off for matches.#,"
     U"Coat, hat, bandages, the lot.#."
-    U"That way, nobody#,"
-    U"can see me at all, you see.#GE"
-    U"#2Toomey: \"Not good enough, still not good enough.#,"
-    U"I'll practice harder, and one day#,"
-    U"I'll beat you two, you'll see.#E";
+    U"That way, nobody can see me at all.#GE"
+    U"#2Clearence: Not good enough, still not good enough.#,"
+    U"I'll practise harder, and one day I'll beat you two. You'll see.#E";
 
 constexpr const char32_t kTakeEn[] =
     U"#A2"
-    U"#0Take: \"Hey, hey, guess what? I'm gonna win#,"
-    U"this tournament, and then#,"
-    U"my mom's gonna say I did good!#."
-    U"So, um, I'm not gonna lose#,"
-    U"to you big guys!#GE"
-    U"#1Take: \"Hey, hey, guess what? The team I just#,"
-    U"played was super strong.#,"
+    U"#0Taki: Hey, hey, y'know what? I'm gonna win this tournament,#,"
+    U"and then my mum's gonna say I did good!#."
+    U"So, um, I'm not gonna lose to you big guys!#GE"
+    U"#1Taki: Hey, hey, y'know what? That last team was super strong.#,"
     U"But, um, I didn't cry!#GE"
-    U"#2Take: \"Hey, hey, guess what? I can't go home#,"
-    U"till I win. I promised my mom!#."
+    U"#2Taki: Hey, hey, y'know what? I can't go home till I win.#,"
+    U"I promised my mum!#."
     U"So, um, I'll come back next year too!#E";
 
 // Senpai and Kohai play together; each worries about the other as the
 // league goes on, and after the final the two have sorted it out.
 constexpr const char32_t kSenpaiEn[] =
     U"#A5"
-    U"#0Senpai: \"I wonder... what does he think of me...#,"
+    U"#0Senpai: What does he... think of me, I wonder...#,"
     U"...Hm? Oh, it's just you guys.#,"
     U"I-it's nothing, okay?#GE"
-    U"#1Senpai: \"What do I do... Is it better if we#,"
-    U"just stay the way we are...?#,"
-    U"...Never mind, just talking to myself.#GE"
-    U"#2Senpai: \"Maybe we should sit down and have#,"
-    U"a proper talk, just once...#,"
+    U"#1Senpai: What do I do... Is it better if we just stay as we are...?#,"
+    U"...Never mind. Just talking to myself.#GE"
+    U"#2Senpai: Maybe we should sit down and talk it out, just once...#,"
     U"No, but still...#GE"
-    U"#3Senpai: \"Argh... Thinking about it gets me#,"
-    U"nowhere. Then there's only one way left:#,"
-    U"I'll tell him how I feel in the match!#GE"
-    U"#4Senpai: \"Ahh... I'm so nervous. Maybe a drink#,"
-    U"for courage... No, drinking before#,"
-    U"a match is a bad idea.#."
+    U"#3Senpai: Argh... Thinking about it is getting me nowhere.#,"
+    U"So I'll just have to tell him how I feel in the match!#GE"
+    U"#4Senpai: Ahh... I'm so nervous. Maybe a drink for courage...#,"
+    U"No, drinking before a match is a bad idea.#."
     U"Right. Today's the day I tell him.#GE"
-    U"#5Senpai: \"Heh heh heh. I didn't need to worry#,"
-    U"so much after all.#,"
+    U"#5Senpai: Heh heh heh. I didn't need to worry so much after all.#,"
     U"Turns out he felt the same way.#."
     U"We'll keep on being the best duo around!#E";
 
 constexpr const char32_t kShinnenEn[] =
     U"#A2"
-    U"#0Conviction: \"Yo! Pleased to meet you!#,"
+    U"#0Conviction: Yo! Pleased to meet you!#,"
     U"I have only one conviction: speed.#GE"
-    U"#1Conviction: \"I even cut my hair in the#,"
-    U"pursuit of speed. With less air resistance,#,"
-    U"I must be at least 0.1 seconds faster.#GE"
-    U"#2Conviction: \"I intend to keep pursuing speed,#,"
-    U"more and more. Next, I'm thinking#,"
-    U"of shaving off my eyebrows.#E";
+    U"#1Conviction: I even cut my hair in the pursuit of speed.#,"
+    U"With less drag, I should be at least 0.1 seconds faster.#GE"
+    U"#2Conviction: I intend to pursue speed further and further.#,"
+    U"Next, I'm thinking of shaving off my eyebrows.#E";
 
-// Ellie, heir of an old house, reads his fortune of the day from entry 3 on,
+// Eli, heir of an old house, reads his fortune of the day from entry 3 on,
 // over and over.
 constexpr const char32_t kEllyLeagueEn[] =
     U"#A6"
-    U"#0Ellie: \"Oh my, commoners. How do you do.#,"
-    U"I come from a family of distinguished#,"
-    U"lineage, you see. A tournament like this#,"
-    U"is merely a little pastime for me.#GE"
-    U"#1Ellie: \"Haaah... How I envy cats.#,"
-    U"They can sleep all day long#,"
-    U"and nobody scolds them.#."
-    U"Being the heir of a great house#,"
-    U"is no easy thing, you know.#GE"
-    U"#2Ellie: \"...last... .....#,"
-    U"...Just awful. I'm dead last in today's#,"
-    U"horoscope...#."
-    U"Not that I pay any mind#,"
-    U"to commoners' fortune-telling, of course.#GE"
-    U"#3Ellie: \"Beware of eye trouble and mouth#,"
-    U"sores, and above all, beware of germs.#,"
-    U"...That's today's horoscope.#,"
-    U"I never skip washing my hands and#,"
-    U"gargling.#GE";
+    U"#0Eli: Oh my, commoners. How do you do.#,"
+    U"I come from a family of distinguished lineage, you see.#,"
+    U"A tournament like this is a mere pastime for me.#GE"
+    U"#1Eli: Haaah... How I envy cats.#,"
+    U"They can sleep all day long and nobody scolds them.#."
+    U"Being the heir to a great house is no easy thing, you know.#GE"
+    U"#2Eli: ...it's... .....#,"
+    U"...It's awful. I came dead last in today's horoscope...#."
+    U"Not that I care about commoners' fortune-telling, of course.#GE"
+    U"#3Eli: Beware of eye trouble and mouth ulcers.#,"
+    U"Above all, beware of germs.#,"
+    U"...So says today's horoscope.#,"
+    U"I never skip washing my hands and gargling.#GE";
 
 constexpr const char32_t kEllyAfterEn[] =
-    U"#4Ellie: \"A rival in love appears.#,"
-    U"...That's today's horoscope.#,"
+    U"#4Eli: A rival in love appears.#,"
+    U"...So says today's horoscope.#,"
     U"A rival? For me? Surely not.#GE"
-    U"#5Ellie: \"You will learn the hard way that#,"
-    U"nothing costs more than something free.#,"
-    U"...That's today's horoscope.#,"
-    U"A great house has no use for free#,"
-    U"things anyway.#GE"
-    U"#6Ellie: \"Me, the almighty me, not champion?#,"
-    U"How can that be...#,"
-    U"...Ahem, pardon me.#,"
-    U"I quite lost my composure there.#E";
+    U"#5Eli: You will learn that nothing costs more than free.#,"
+    U"...So says today's horoscope.#,"
+    U"A great house has no use for free things anyway.#GE"
+    U"#6Eli: How the heck does the great me not get to be champ...#,"
+    U"...Ahem. Pardon me.#,"
+    U"I'm afraid I quite lost my composure.#E";
 
 constexpr const char32_t kHonshitsuEn[] =
     U"#A2"
-    U"#0Essence: \"Fwoh-ho-ho! So you young'uns are#,"
-    U"contestants too? For many long years#,"
-    U"I have pursued the essence of the ball.#."
+    U"#0Essence: Fwoh-ho-ho! So you young'uns are contestants too?#,"
+    U"For many a year I have pursued the essence of the ball.#."
     U"I won't lose to youngsters just yet!#GE"
-    U"#1Essence: \"Fwoh-ho-ho! The ball might just#,"
-    U"break, you know...#,"
+    U"#1Essence: Fwoh-ho-ho! The ball might just break, you know...#,"
     U"if I were to hit it for real.#GE"
-    U"#2Essence: \"You young'uns have taught me that#,"
-    U"there is something more important#,"
-    U"than hitting the ball hard.#."
-    U"As for what it is... that you must#,"
-    U"work out for yourselves.#,"
-    U"Fwoh-ho-ho!#E";
+    U"#2Essence: You young'uns have taught me that some things#,"
+    U"matter more than hitting the ball hard.#."
+    U"What they are, you must work out for yourselves. Fwoh-ho-ho!#E";
 
 constexpr const char32_t kJiddyEn[] =
     U"#A2"
-    U"#0Jiddy: \".....#,"
+    U"#0Jiddy: .....#,"
     U"........#GE"
-    U"#1Jiddy: \"Pfft.#,"
+    U"#1Jiddy: Pfft.#,"
     U"You look weak.#GE"
-    U"#2Jiddy: \"Tch...#,"
-    U"Can't believe losers like you#,"
-    U"are the champions.#E";
+    U"#2Jiddy: Tch...#,"
+    U"Can't believe losers like you are the champions.#E";
 
 constexpr const char32_t kWeeDangoEn[] =
     U"#A1"
-    U"#0Wee Dango: \"Ah, I wish Lady Elegance would#,"
-    U"punish me more... That cold, cold gaze...#,"
-    U"I just can't get enough...#GE"
-    U"#1Wee Dango: \"Anyone will do now...#,"
+    U"#0Wee Dumpling: Oh, punish me more, Lady Elegance...#,"
+    U"That cold, cold gaze... I just can't get enough...#GE"
+    U"#1Wee Dumpling: Anyone will do now...#,"
     U"Somebody, please scold me...#E";
 
 // Dogra only barks.
 constexpr const char32_t kInuraEn[] =
     U"#A1"
-    U"#0Dogra: \"Woof! Grrrrrr...#GE"
-    U"#1Dogra: \"Bwarn! Kokokoko...#E";
+    U"#0Dogra: Woof! Grrrrrr...#GE"
+    U"#1Dogra: Bwaaarn! Bok-bok-bok-bok...#E";
 
-// Inbi speaks only in stiff capitals.
+// Invi speaks only in stiff capitals.
 constexpr const char32_t kInviEn[] =
     U"#A4"
-    U"#0Inbi: \"HELLO. I AM TRULY VERY SORRY.#,"
-    U"I AM PARTNER OF MISTER TOOMEY.#GE"
-    U"#1Inbi: \"PLEASE DO NOT LOOK AT ME.#,"
+    U"#0Invi: HELLO. I AM TRULY VERY SORRY.#,"
+    U"I AM PARTNER OF MISTER CLEARENCE.#GE"
+    U"#1Invi: PLEASE DO NOT LOOK AT ME.#,"
     U"IT IS EMBARRASSING...#GE"
-    U"#2Inbi: \"PLEASE BE GENTLE WITH ME.#,"
+    U"#2Invi: PLEASE BE GENTLE WITH ME.#,"
     U"I COME FROM FAR AWAY COUNTRY.#GE"
-    U"#3Inbi: \"PLEASE LET ME GO HOME.#,"
+    U"#3Invi: PLEASE LET ME GO HOME.#,"
     U"I WANT TO GO BACK TO MY COUNTRY...#GE"
-    U"#4Inbi: \"PLEASE PRETEND YOU DID NOT SEE ME.#,"
+    U"#4Invi: PLEASE PRETEND YOU DID NOT SEE ME.#,"
     U"I BEG OF YOU.#E";
 
 constexpr const char32_t kKouhaiEn[] =
     U"#A5"
-    U"#0Kohai: \"Gonna feed Senpai some nice passes#,"
-    U"again this time! Senpai always praises#,"
-    U"my passes, y'know.#GE"
-    U"#1Kohai: \"Senpai's been kinda down lately.#,"
+    U"#0Kohai: Gonna feed Senpai some nice passes again this time!#,"
+    U"Senpai always praises my passes, y'know.#GE"
+    U"#1Kohai: Senpai's been kinda down lately.#,"
     U"Wonder what's up...#GE"
-    U"#2Kohai: \"Maybe something's bugging him.#,"
-    U"If he wanted, I'd totally hear him out.#GE"
-    U"#3Kohai: \"I kinda feel like Senpai's ignoring#,"
-    U"me... Did I do something...?#GE"
-    U"#4Kohai: \"Got a feeling something good's#,"
-    U"gonna happen today. My sign came first#,"
-    U"in the morning horoscope, too.#GE"
-    U"#5Kohai: \"Ba-dump, ba-dump... No way...#,"
+    U"#2Kohai: Maybe something's bugging him.#,"
+    U"I'd totally hear him out, if he wanted.#GE"
+    U"#3Kohai: I kinda feel like Senpai's ignoring me...#,"
+    U"Did I do something...?#GE"
+    U"#4Kohai: Got a feeling something good's gonna happen today.#,"
+    U"My sign came top in the morning horoscope, too.#GE"
+    U"#5Kohai: Ba-dump, ba-dump... No way...#,"
     U"Senpai actually said that to me...#."
     U"Uh, I mean, it's nothing!#E";
 
 constexpr const char32_t kKatsuodoriEn[] =
     U"#A1"
-    U"#0Booby: \"Fmyaaah! (its cry)#,"
-    U"Fmyah, fmyaaah! (its cry)#GE"
-    U"#1Booby: \"Whoopee! Whoopee! (its cry)#,"
-    U"Whoopeeee! (a happy cry)#E";
+    U"#0Booby: Fmyaaah! (bird call)#,"
+    U"Fmyah, fmyaaah! (bird call)#GE"
+    U"#1Booby: Whoopee! Whoopee! (bird call)#,"
+    U"Whoopeeee! (happy bird call)#E";
 
+// Small Fry, the turtle from a festival stall, cannot be bothered.
 constexpr const char32_t kZatsugameEn[] =
     U"#A3"
-    U"#0Zatsugame: \"Whatever, man.#,"
+    U"#0Small Fry: Whatever, man.#,"
     U"Matches, winning, losing...#,"
     U"It's all whatever.#GE"
-    U"#1Zatsugame: \"Just set me down somewhere#,"
-    U"over there, that's fine...#,"
+    U"#1Small Fry: Just put me down anywhere over there...#,"
     U"Please just leave me be.#GE"
-    U"#2Zatsugame: \"Just let 'em wait, I tell ya.#,"
-    U"Keep the receptionist waiting all you like...#,"
+    U"#2Small Fry: Let 'em wait, I say.#,"
+    U"The receptionist can wait as long as she likes...#,"
     U"...Ah, I was just talking to myself there.#GE"
-    U"#3Zatsugame: \"I mean, I used to be sold at#,"
-    U"a festival stall... Just getting into#,"
-    U"the tournament is plenty for me.#E";
+    U"#3Small Fry: I mean, I'm just a turtle they sold at a festival stall...#,"
+    U"Getting into the tournament at all is plenty for me.#E";
 
 constexpr const char32_t kDokuroEn[] =
     U"#A1"
-    U"#0Skully: \"Mr. Jiddy's got real skill (shame#,"
-    U"he's such a jerk), yeahhh!#,"
+    U"#0Skully: Mister Jiddy's got real skill (shame he's a jerk), yeahhh!#,"
     U"Our team is tough, yeahhh!#GE"
-    U"#1Skully: \"Time for the little guy to rise up.#,"
-    U"One day I'll take down Mr. Jiddy#,"
+    U"#1Skully: Time for the underdog to rise up!#,"
+    U"One day I'll take down Mister Jiddy#,"
     U"AND the champions, yeahhh!#E";
 
 }  // namespace
