@@ -12,6 +12,7 @@
 #include "items/item_catalogue.h"
 #include "platform/text.h"
 #include "story/cast_tables.h"
+#include "story/catalogue.h"
 #include "story/language.h"
 #include "story/screens.h"
 #include "test_support.h"
@@ -22,6 +23,13 @@ namespace {
 using std::u32string;
 constexpr size_t npos = u32string::npos;
 constexpr int kBearHost = 22;  // speaks in a room, where "#K" takes no operand
+
+u32string TemplateText(const char* key) {
+  for (size_t i = 0; i < kTemplateCatalogue.count; ++i)
+    if (std::string(kTemplateCatalogue.entries[i].key) == key)
+      return kTemplateCatalogue.entries[i].source;
+  return U"(not in the template)";
+}
 
 GameState Tables(int lang) {
   GameState gs;
@@ -88,7 +96,7 @@ std::vector<Code> GameCodes(const u32string& s, bool room) {
 
 TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
   const GameState ja = Tables(kLangJapanese);
-  for (int lang = 1; lang < kLanguageCount; ++lang) {
+  for (int lang = 1; lang < LanguageCount(); ++lang) {
     const GameState other = Tables(lang);
     for (int sp = 0; sp < kCastCount; ++sp) {
       SCOPED_TRACE("language " + std::to_string(lang) + ", speaker " + std::to_string(sp));
@@ -99,9 +107,12 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
         ASSERT_EQ(Utf8(a[k].text), Utf8(b[k].text)) << "code " << k;
       EXPECT_EQ(ja.scriptTable[sp].empty(), other.scriptTable[sp].empty());
     }
-    // The same story pieces too: the joints fall in the same places.
-    for (int sp = 0; sp < kCastCount; ++sp)
-      EXPECT_EQ(Texts(lang).storyScripts(sp).size(), StoryScriptPieces(sp).size()) << sp;
+    // Every translation was made from the game's Japanese text of today: one
+    // made from an older text is not used, and shows as Japanese here.
+    const Catalogue& c = kCatalogues[lang - 1];
+    for (size_t i = 0; i < c.count; ++i)
+      EXPECT_EQ(Utf8(c.entries[i].source), Utf8(TemplateText(c.entries[i].key)))
+          << c.entries[i].key;
     // And the same game: the prices stay.
     EXPECT_EQ(ja.itemPrice, other.itemPrice);
   }
@@ -128,7 +139,32 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
     EXPECT_FALSE(japanese(w)) << Utf8(w);
   for (size_t i = 0; i < k.labels.size(); ++i)
     EXPECT_FALSE(japanese(u32string(k.labels[i]) + k.actions[i])) << i;
-  for (const char* w : t.saveTexts) EXPECT_FALSE(japanese(plat::FromUtf8(w))) << w;
+  for (const char32_t* w : t.saveTexts) EXPECT_FALSE(japanese(w)) << Utf8(w);
+  for (const char32_t* w : t.saveParts) EXPECT_FALSE(japanese(w)) << Utf8(w);
+}
+
+// The template (po/mokimoki.pot) holds every text the game reads from the
+// catalogues, each as the game's Japanese text, and nothing else.
+TEST(Languages, TheTemplateHoldsEveryJapaneseTextAsTheGameHasIt) {
+  std::map<std::string, u32string> used;
+  for (size_t i = 0; i < kJapaneseTextCount; ++i)
+    used[kJapaneseTexts[i].key] = kJapaneseTexts[i].text;
+  for (int sp = 0; sp < kCastCount; ++sp)
+    for (const ScriptPieces& pieces : {StoryScriptPieces(sp), ChatterScriptPieces(sp)})
+      for (const ScriptPiece& p : pieces) used[p.key] = p.text;
+  const GameState ja = Tables(kLangJapanese);
+  for (int i = 0; i < kItemCount; ++i) {
+    const std::string key = (i < 10 ? "item.0" : "item.") + std::to_string(i);
+    used[key + ".name"] = ja.itemName[i];
+    used[key + ".description"] = ja.itemDescription[i];
+  }
+  std::erase_if(used, [](const auto& u) { return u.second.empty(); });
+  ASSERT_EQ(kTemplateCatalogue.count, used.size());
+  for (size_t i = 0; i < kTemplateCatalogue.count; ++i) {
+    const CatalogueEntry& e = kTemplateCatalogue.entries[i];
+    ASSERT_EQ(used.count(e.key), 1u) << e.key;
+    EXPECT_EQ(Utf8(e.source), Utf8(used[e.key])) << e.key;
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -167,13 +203,13 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
   const std::map<u32string, u32string> written = {
       {U"P", U"10"},
       {U"N", U"10"},
-      {U"O",
-       FillIn(t.opponent,
-              {{U'r', Widest(ranks)}, {U'o', Widest(ordinals)}, {U'n', Widest(leagueNames)}})},
+      {U"O", FillIn(t.opponent, {{U"rank", Widest(ranks)},
+                                 {U"ordinal", Widest(ordinals)},
+                                 {U"name", Widest(leagueNames)}})},
       {U"IN", itemName},
       {U"IM", room ? itemName : U"10500"},
       {U"IK", room ? itemName : U"14"},
-      {U"U3", FillIn(t.pair, {{U'a', team}, {U'b', team}})},
+      {U"U3", FillIn(t.pair, {{U"first", team}, {U"second", team}})},
       {U"XP0", u32string(1, kItemText)},
       {U"XP1", u32string(1, kItemText)},
       {U"XP2", u32string(1, kItemText)},
@@ -240,8 +276,8 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
     const size_t item = page.find(kItemText), ability = page.find(kAbilityText);
     if (item != npos) {
       for (int i = 0; i < kItemCount; ++i) {
-        u32string text =
-            FillIn(t.itemExplained, {{U'n', gs.itemName[i]}, {U'd', gs.itemDescription[i]}});
+        u32string text = FillIn(
+            t.itemExplained, {{U"item", gs.itemName[i]}, {U"explanation", gs.itemDescription[i]}});
         expanded.insert(u32string(page).replace(item, 1, text));
       }
     } else if (ability != npos) {
@@ -257,7 +293,7 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
 TEST(Languages, EveryPageOfEveryScriptFitsTheMessageBox) {
   std::string err;
   ASSERT_TRUE(plat::InitFonts(err)) << err;
-  for (int lang = 0; lang < kLanguageCount; ++lang) {
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
     const GameState gs = Tables(lang);
     size_t total = 0;
     for (int sp = 1; sp < kCastCount; ++sp) {
@@ -318,7 +354,7 @@ void ExpectApart(const std::vector<Printed>& printed, const char* screen) {
 }
 
 TEST(Languages, TheScreensShowTheirWidestContentsWithoutOverlap) {
-  for (int lang = 0; lang < kLanguageCount; ++lang) {
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
     auto f = testing_support::MakeForm();
     GameState& gs = f->gs;
     SetLanguage(*f, static_cast<i16>(lang));

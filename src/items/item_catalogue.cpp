@@ -2,6 +2,10 @@
 // computer opponents play during a match.
 #include "items/item_catalogue.h"
 
+#include <string>
+
+#include "story/language.h"
+
 namespace moki {
 
 namespace {
@@ -80,7 +84,7 @@ struct ItemWords {
 };
 
 // clang-format off
-constexpr ItemWords kItemsEn[kItemCount] = {
+[[maybe_unused]] constexpr ItemWords kItemsEn[kItemCount] = {
     {U"Nothing",  // 0
      U"Yep, this is exactly what it says: nothing at all."},
     {U"East Wind",  // 1
@@ -172,14 +176,14 @@ void initComputerItemSchedules(GameState& gs) {
 }
 
 void initItemCatalogue(GameState& gs) {
-  // The words of each language; none: the catalogue's own (Japanese) words.
-  constexpr const ItemWords* kWords[kLanguageCount] = {nullptr, kItemsEn};
-  const ItemWords* words =
-      (gs.language >= 0 && gs.language < kLanguageCount) ? kWords[gs.language] : nullptr;
+  // The words in the game's language ("item.07.name" in the catalogues); the
+  // prices are the table's.
   for (int i = 0; i < kItemCount; ++i) {
-    gs.itemName[i] = words ? words[i].name : kItems[i].name;
+    const std::string key = std::string("item.") + char('0' + i / 10) + char('0' + i % 10);
+    gs.itemName[i] = Translated(gs.language, (key + ".name").c_str(), kItems[i].name);
     gs.itemPrice[i] = kItems[i].price;
-    gs.itemDescription[i] = words ? words[i].description : kItems[i].description;
+    gs.itemDescription[i] =
+        Translated(gs.language, (key + ".description").c_str(), kItems[i].description);
   }
 }
 
