@@ -1,4 +1,5 @@
 // 大会にモキモキ: the game in a real window.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -39,6 +40,12 @@ int main(int argc, char** argv) {
   plat::CreateMainWindow(U"大会にモキモキ");
   moki::ConnectWindow(form);
   moki::Form_Load(form);
-  if (cl.lang >= 0) plat::ChooseLanguage(moki::Texts(cl.lang).code);
+  // --lang for this run; else the language chosen from the menu, which
+  // Form_Load has set; else, on the first start, the desktop's.
+  int lang = cl.lang;
+  if (lang < 0 && moki::LanguageFromCode(plat::GameSetting("language").c_str()) < 0)
+    lang = moki::LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                    std::getenv("LANG"));
+  if (lang >= 0 && lang != form.gs.language) plat::ChooseLanguage(moki::Texts(lang).code);
   for (;;) plat::WaitEvents(-1);
 }

@@ -241,6 +241,12 @@ int LanguageFromCode(const char* code) {
   return -1;
 }
 
+int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang) {
+  for (const char* locale : {lcAll, lcMessages, lang})
+    if (locale && *locale) return std::strncmp(locale, "ja", 2) == 0 ? kLangJapanese : kLangEnglish;
+  return kLangEnglish;  // no locale at all is the C locale
+}
+
 WString FillIn(const char32_t* pattern, FillIns values) {
   WString out;
   const std::u32string_view p = pattern ? pattern : U"";

@@ -125,6 +125,10 @@ inline const LanguageTexts& Texts(const GameState& gs) {
 const char32_t* UiString(int lang, UiText id);
 // The language whose code is `code` ("ja", "en"), or -1.
 int LanguageFromCode(const char* code);
+// The language of a desktop whose locale variables are these (LC_ALL, then
+// LC_MESSAGES, then LANG; unset or empty ones skipped): Japanese for a
+// locale that begins with "ja", English for any other, C and POSIX included.
+int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang);
 
 // The text `key` of the catalogues in language lang: its translation when the
 // catalogue has one made from this Japanese text, else the Japanese text.
