@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "items/item_catalogue.h"
+#include "platform/internal.h"
 #include "platform/text.h"
 #include "story/cast_tables.h"
 #include "story/catalogue.h"
@@ -398,6 +399,53 @@ TEST(Languages, TheScreensShowTheirWidestContentsWithoutOverlap) {
     ExpectApart(white, "status");
     EXPECT_EQ(white.size(), 12u);
     plat::SetPrintObserver(nullptr);
+  }
+}
+
+// Every message box the game can show, in every language, with the longest
+// details the system can give: the whole text is in the box, and a short one
+// keeps the box's own size.
+TEST(Languages, EveryMessageBoxShowsItsWholeText) {
+  std::string err;
+  ASSERT_TRUE(plat::InitFonts(err)) << err;
+  const u32string reason =
+      U"/home/a-player-with-a-long-name/.local/share/mokimoki/save.json: Permission denied";
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
+    const LanguageTexts& t = Texts(lang);
+    auto say = [&](SaveText k, FillIns v = {}) { return FillIn(t.saveTexts[size_t(k)], v); };
+    std::vector<std::pair<u32string, u32string>> boxes;  // text, caption
+    std::vector<u32string> whys = {say(SaveText::Empty),
+                                   say(SaveText::CutOff),
+                                   say(SaveText::Malformed, {{U"byte", U"262144"}}),
+                                   say(SaveText::TooBig),
+                                   say(SaveText::NotASave),
+                                   say(SaveText::Newer, {{U"version", U"1099511627776"}}),
+                                   say(SaveText::Unknown),
+                                   say(SaveText::Unreadable, {{U"why", reason}})};
+    for (const char32_t* part : t.saveParts)
+      for (SaveText k : {SaveText::Missing, SaveText::BadValue})
+        whys.push_back(say(k, {{U"part", part}}));
+    const u32string kept[] = {
+        say(SaveText::KeptAsBad, {{U"file", U"save.json.bad"}}),
+        say(SaveText::NotKept, {{U"file", U"save.json.bad"}, {U"why", reason}})};
+    for (const u32string& why : whys)
+      for (const u32string& k : kept)
+        boxes.push_back({say(SaveText::CannotRead) + U"\n" + why + U"\n" + k, t.saveTexts[0]});
+    boxes.push_back({say(SaveText::NoSave), t.saveTexts[0]});
+    boxes.push_back({say(SaveText::CannotWrite, {{U"why", reason}}), t.saveTexts[0]});
+    for (const char32_t* caption : {t.resultDraw, t.resultWin, t.resultLoss})
+      boxes.push_back({U"99-99", caption});
+    for (const auto& [text, caption] : boxes) {
+      const plat::internal::MessageBoxShape b = plat::internal::MessageBoxLayout(text, caption);
+      EXPECT_LE(int(b.lines.size()), b.shownLines) << "language " << lang << ": " << Utf8(text);
+      for (const u32string& line : b.lines)
+        EXPECT_LE(plat::TextWidth(line, plat::FontKind::Regular), b.textW) << Utf8(line);
+      EXPECT_LE(plat::TextWidth(caption, plat::FontKind::Bold) + 16, b.w) << Utf8(caption);
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= plat::kPlayW && b.y + b.h <= plat::kPlayH);
+      if (text == U"99-99" || (lang == kLangJapanese && text == say(SaveText::NoSave))) {
+        EXPECT_TRUE(b.w == 280 && b.h == 128) << Utf8(text);
+      }
+    }
   }
 }
 

@@ -35,17 +35,18 @@ int main(int argc, char** argv) {
     return moki::kExitUsage;
   }
   static moki::Form1 form;  // the window object lives for the program's life
-  // The window opens as the player left it.
+  // The window opens as the player left it, in the language of --lang for
+  // this run, else the one chosen from the menu, else (on the first start)
+  // the desktop's.
   plat::LoadSettings(plat::SettingsPath());
-  plat::CreateMainWindow(U"大会にモキモキ");
-  moki::ConnectWindow(form);
-  moki::Form_Load(form);
-  // --lang for this run; else the language chosen from the menu, which
-  // Form_Load has set; else, on the first start, the desktop's.
   int lang = cl.lang;
-  if (lang < 0 && moki::LanguageFromCode(plat::GameSetting("language").c_str()) < 0)
+  if (lang < 0) lang = moki::LanguageFromCode(plat::GameSetting("language").c_str());
+  if (lang < 0)
     lang = moki::LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
                                     std::getenv("LANG"));
-  if (lang >= 0 && lang != form.gs.language) plat::ChooseLanguage(moki::Texts(lang).code);
+  plat::CreateMainWindow(moki::UiString(lang, moki::UiText::Caption));
+  moki::ConnectWindow(form);
+  moki::Form_Load(form);  // in the language of the menu's choice
+  if (lang != form.gs.language) plat::ChooseLanguage(moki::Texts(lang).code);
   for (;;) plat::WaitEvents(-1);
 }
