@@ -5,11 +5,14 @@ catalogue) give the template; the English ones, while they are still kept in
 C++ (texts_en.cpp, scripts_*_en.cpp, kItemsEn), give en.po. Without them,
 en.po keeps its own translations and is merged with the new template.
 
-Run from anywhere:  python3 tools/po/import_tables.py
+Run from anywhere:
+  python3 tools/po/import_tables.py                 the English C++ tables of the work tree, if any
+  python3 tools/po/import_tables.py --english REV   the English C++ tables as git revision REV has them
 """
 
 import os
 import re
+import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -49,13 +52,22 @@ Plural-Forms: nplurals=2; plural=(n != 1);
 """
 
 
+ENGLISH_REV = None  # read the English tables from this git revision
+
+
 def read(path):
     with open(path, encoding="utf-8") as f:
         return f.read()
 
 
-def exists(name):
-    return os.path.exists(os.path.join(STORY, name))
+def read_english(path):
+    """A file of the English tables: from the work tree, or from ENGLISH_REV;
+    None when it is not there."""
+    if ENGLISH_REV is None:
+        return read(path) if os.path.exists(path) else None
+    rel = os.path.relpath(path, ROOT)
+    r = subprocess.run(["git", "-C", ROOT, "show", f"{ENGLISH_REV}:{rel}"], capture_output=True)
+    return r.stdout.decode("utf-8") if r.returncode == 0 else None
 
 
 def items_block(source, name):
@@ -83,19 +95,20 @@ def japanese():
 
 def english_from_cxx():
     """(key -> English) from the English C++ tables, or None once they are gone."""
-    if not exists("texts_en.cpp"):
+    texts = read_english(os.path.join(STORY, "texts_en.cpp"))
+    if texts is None:
         return None
     en = {}
-    s = cxx_strings.strings(read(os.path.join(STORY, "texts_en.cpp")))
+    s = cxx_strings.strings(texts)
     if len(s) != len(old_layout.KEYS):
         sys.exit(f"texts_en.cpp holds {len(s)} texts; expected {len(old_layout.KEYS)}")
     for key, text in zip(old_layout.KEYS, s):
         if key and key not in old_layout.CHANGED:
             en[key] = old_layout.renamed(key, text)
     for f in ("scripts_main_en.cpp", "scripts_chatter_en.cpp"):
-        for name, text in cxx_strings.constants(read(os.path.join(STORY, f))).items():
+        for name, text in cxx_strings.constants(read_english(os.path.join(STORY, f))).items():
             en["script." + cxx_strings.kebab(name)] = text
-    for n, (name, desc) in enumerate(items_block(read(ITEMS), "kItemsEn") or []):
+    for n, (name, desc) in enumerate(items_block(read_english(ITEMS) or "", "kItemsEn") or []):
         en[f"item.{n:02d}.name"] = name
         en[f"item.{n:02d}.description"] = desc
     return en
@@ -126,6 +139,11 @@ def merge(path, template, fixed, header):
 
 
 def main():
+    global ENGLISH_REV
+    if len(sys.argv) == 3 and sys.argv[1] == "--english":
+        ENGLISH_REV = sys.argv[2]
+    elif len(sys.argv) != 1:
+        sys.exit(__doc__)
     template = []
     seen = set()
     for key, text in japanese():

@@ -100,9 +100,10 @@ def main(argv):
             if e.context not in source:
                 print(f"{where}: warning: {e.context} is not in the template; left out")
                 continue
-            if not e.msgstr or "fuzzy" in e.flags or e.msgid != source[e.context]:
-                why = ("not translated" if not e.msgstr else "fuzzy" if "fuzzy" in e.flags
-                       else "made for another Japanese text")
+            if not e.msgstr:
+                continue  # counted below
+            if "fuzzy" in e.flags or e.msgid != source[e.context]:
+                why = "fuzzy" if "fuzzy" in e.flags else "made for another Japanese text"
                 print(f"{where}: warning: {e.context} is {why}; the Japanese text is shown")
                 continue
             trouble = problems(e.context, e.msgid, e.msgstr)
