@@ -15,6 +15,7 @@ import re
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # nothing is left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import cxx_strings  # noqa: E402
 import old_layout  # noqa: E402

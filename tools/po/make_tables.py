@@ -14,6 +14,7 @@ import os
 import re
 import sys
 
+sys.dont_write_bytecode = True  # nothing is left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import po_file  # noqa: E402
 
