@@ -141,7 +141,7 @@ alive() {  # PIDS...: those still running (not zombies)
 
 unset WAYLAND_DISPLAY SDL_VIDEODRIVER
 start_x
-"$exe" 2>"$work/err" &
+env -u LC_ALL LANG=ja_JP.UTF-8 "$exe" 2>"$work/err" &  # on a Japanese desktop
 pid=$!
 wait_for windows || fail "no game window under Xvfb"
 stop_x
@@ -160,7 +160,7 @@ cp -r "$(dirname "$exe")/data" "$(dirname "$exe")/assets" "$work/game/"
 echo "not a picture" >"$work/game/assets/picball_0.png"
 start_x
 for way in SIGTERM close; do
-  "$work/game/mokimoki" 2>"$work/err" &
+  env -u LC_ALL LANG=ja_JP.UTF-8 "$work/game/mokimoki" 2>"$work/err" &
   pid=$!
   wait_for box || fail "$way: no box for the damaged picture"
   has "$(cat "$work/err")" "picball_0.png" || fail "$way: stderr: $(cat "$work/err")"

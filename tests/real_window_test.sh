@@ -22,7 +22,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   shots="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }
   start() {
-    "$exe" & pid=$!
+    env -u LC_ALL LANG=ja_JP.UTF-8 "$exe" & pid=$!  # the game follows the desktop: a Japanese one
     win=""
     name=""
     # The window may exist a moment before its caption is set.

@@ -24,7 +24,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   pid=""
   fail() { echo "FAIL: $*"; [ -n "$pid" ] && kill $pid 2>/dev/null; exit 1; }
   start() {
-    "$exe" 2>"$work/err" & pid=$!
+    env -u LC_ALL LANG=ja_JP.UTF-8 "$exe" 2>"$work/err" & pid=$!  # a Japanese desktop
     win=""
     for _ in $(seq 200); do
       win=$(xdotool search --classname mokimoki 2>/dev/null | head -1)

@@ -146,6 +146,30 @@ void NewGame(Form1& f, Watch& watch, bool load) {
   EXPECT_EQ(code, 0);
 }
 
+// The first start follows the desktop: LC_ALL, then LC_MESSAGES, then LANG,
+// the first that is set and not empty; only a Japanese locale is Japanese.
+TEST(English, TheFirstStartFollowsTheDesktopsLocale) {
+  struct Row {
+    const char *all, *messages, *lang;
+    int expected;
+  };
+  const Row rows[] = {
+      {nullptr, nullptr, "ja_JP.UTF-8", kLangJapanese},
+      {nullptr, nullptr, "en_US.UTF-8", kLangEnglish},
+      {nullptr, nullptr, "C", kLangEnglish},
+      {"POSIX", nullptr, "ja_JP.UTF-8", kLangEnglish},
+      {"", "ja_JP.eucJP", "en_GB.UTF-8", kLangJapanese},
+      {"ja", "en_US.UTF-8", "en_US.UTF-8", kLangJapanese},
+      {nullptr, "", "", kLangEnglish},
+      {nullptr, nullptr, nullptr, kLangEnglish},
+      {nullptr, nullptr, "jv_ID.UTF-8", kLangEnglish},  // Javanese is not Japanese
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(LanguageFromLocale(r.all, r.messages, r.lang), r.expected)
+        << (r.all ? r.all : "-") << " " << (r.messages ? r.messages : "-") << " "
+        << (r.lang ? r.lang : "-");
+}
+
 }  // namespace
 
 TEST(English, ASeasonAndABearGameShowNoJapanese) {

@@ -406,9 +406,9 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
       {"cut off", good.substr(0, good.size() / 2), U"途中で切れています"},
       {"newer", Replace(good, "\"version\": 1", "\"version\": 2"), U"新しい版"},
       {"money below 0", Replace(good, "\"money\": 3000", "\"money\": -5"),
-       U"値が正しくありません: money"},
+       U"セーブデータの所持金が正しくありません"},
       {"no such talk", Replace(good, "\"talkEntry\": [0,0,0", "\"talkEntry\": [0,0,9"),
-       U"値が正しくありません: talkEntry[2]"},
+       U"セーブデータの話の進み具合が正しくありません"},
       {"folder", "", U"ファイルとして読めません"},
   };
   for (const Case& c : cases) {
@@ -542,13 +542,13 @@ TEST(SaveReader, ChecksEveryValueBeforeApplyingAnyAndReadsBackWhatItWrote) {
     }
     std::string why;
     EXPECT_FALSE(moki::LoadSave(Replace(save, "{", "{\"cheat\": 1,"), title, why));
-    EXPECT_NE(why.find("cheat"), std::string::npos);
+    EXPECT_NE(why.find("知らないデータ"), std::string::npos) << why;
     // Two people on one cell: in range one by one, not together.
     EXPECT_FALSE(
         moki::LoadSave(Replace(Replace(save, "\"castX\": [0,0,20,10,", "\"castX\": [0,0,20,20,"),
                                "\"castY\": [0,0,8,29,", "\"castY\": [0,0,8,8,"),
                        title, why));
-    EXPECT_NE(why.find("castX"), std::string::npos);
+    EXPECT_NE(why.find("みんなの居場所が正しくありません"), std::string::npos) << why;
   }
   EXPECT_EQ(moki::StateJson(title), untouched);
 }

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "items/item_catalogue.h"
+#include "platform/internal.h"
 #include "platform/text.h"
 #include "story/cast_tables.h"
+#include "story/catalogue.h"
 #include "story/language.h"
 #include "story/screens.h"
 #include "test_support.h"
@@ -22,6 +24,13 @@ namespace {
 using std::u32string;
 constexpr size_t npos = u32string::npos;
 constexpr int kBearHost = 22;  // speaks in a room, where "#K" takes no operand
+
+u32string TemplateText(const char* key) {
+  for (size_t i = 0; i < kTemplateCatalogue.count; ++i)
+    if (std::string(kTemplateCatalogue.entries[i].key) == key)
+      return kTemplateCatalogue.entries[i].source;
+  return U"(not in the template)";
+}
 
 GameState Tables(int lang) {
   GameState gs;
@@ -88,7 +97,7 @@ std::vector<Code> GameCodes(const u32string& s, bool room) {
 
 TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
   const GameState ja = Tables(kLangJapanese);
-  for (int lang = 1; lang < kLanguageCount; ++lang) {
+  for (int lang = 1; lang < LanguageCount(); ++lang) {
     const GameState other = Tables(lang);
     for (int sp = 0; sp < kCastCount; ++sp) {
       SCOPED_TRACE("language " + std::to_string(lang) + ", speaker " + std::to_string(sp));
@@ -99,9 +108,12 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
         ASSERT_EQ(Utf8(a[k].text), Utf8(b[k].text)) << "code " << k;
       EXPECT_EQ(ja.scriptTable[sp].empty(), other.scriptTable[sp].empty());
     }
-    // The same story pieces too: the joints fall in the same places.
-    for (int sp = 0; sp < kCastCount; ++sp)
-      EXPECT_EQ(Texts(lang).storyScripts(sp).size(), StoryScriptPieces(sp).size()) << sp;
+    // Every translation was made from the game's Japanese text of today: one
+    // made from an older text is not used, and shows as Japanese here.
+    const Catalogue& c = kCatalogues[lang - 1];
+    for (size_t i = 0; i < c.count; ++i)
+      EXPECT_EQ(Utf8(c.entries[i].source), Utf8(TemplateText(c.entries[i].key)))
+          << c.entries[i].key;
     // And the same game: the prices stay.
     EXPECT_EQ(ja.itemPrice, other.itemPrice);
   }
@@ -128,7 +140,8 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
     EXPECT_FALSE(japanese(w)) << Utf8(w);
   for (size_t i = 0; i < k.labels.size(); ++i)
     EXPECT_FALSE(japanese(u32string(k.labels[i]) + k.actions[i])) << i;
-  for (const char* w : t.saveTexts) EXPECT_FALSE(japanese(plat::FromUtf8(w))) << w;
+  for (const char32_t* w : t.saveTexts) EXPECT_FALSE(japanese(w)) << Utf8(w);
+  for (const char32_t* w : t.saveParts) EXPECT_FALSE(japanese(w)) << Utf8(w);
 
   // Sums of money: English marks the thousands; Japanese writes the digits
   // alone, as it always has.
@@ -137,6 +150,30 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
   EXPECT_EQ(Utf8(AmountText(en, 2000000000)), "2,000,000,000");
   EXPECT_EQ(Utf8(AmountText(en, -1500)), "-1,500");
   EXPECT_EQ(Utf8(AmountText(ja, 2000000000)), "2000000000");
+}
+
+// The template (po/mokimoki.pot) holds every text the game reads from the
+// catalogues, each as the game's Japanese text, and nothing else.
+TEST(Languages, TheTemplateHoldsEveryJapaneseTextAsTheGameHasIt) {
+  std::map<std::string, u32string> used;
+  for (size_t i = 0; i < kJapaneseTextCount; ++i)
+    used[kJapaneseTexts[i].key] = kJapaneseTexts[i].text;
+  for (int sp = 0; sp < kCastCount; ++sp)
+    for (const ScriptPieces& pieces : {StoryScriptPieces(sp), ChatterScriptPieces(sp)})
+      for (const ScriptPiece& p : pieces) used[p.key] = p.text;
+  const GameState ja = Tables(kLangJapanese);
+  for (int i = 0; i < kItemCount; ++i) {
+    const std::string key = (i < 10 ? "item.0" : "item.") + std::to_string(i);
+    used[key + ".name"] = ja.itemName[i];
+    used[key + ".description"] = ja.itemDescription[i];
+  }
+  std::erase_if(used, [](const auto& u) { return u.second.empty(); });
+  ASSERT_EQ(kTemplateCatalogue.count, used.size());
+  for (size_t i = 0; i < kTemplateCatalogue.count; ++i) {
+    const CatalogueEntry& e = kTemplateCatalogue.entries[i];
+    ASSERT_EQ(used.count(e.key), 1u) << e.key;
+    EXPECT_EQ(Utf8(e.source), Utf8(used[e.key])) << e.key;
+  }
 }
 
 // ---------------------------------------------------------------------------
@@ -175,13 +212,13 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
   const std::map<u32string, u32string> written = {
       {U"P", U"10"},
       {U"N", U"10"},
-      {U"O",
-       FillIn(t.opponent,
-              {{U'r', Widest(ranks)}, {U'o', Widest(ordinals)}, {U'n', Widest(leagueNames)}})},
+      {U"O", FillIn(t.opponent, {{U"rank", Widest(ranks)},
+                                 {U"ordinal", Widest(ordinals)},
+                                 {U"name", Widest(leagueNames)}})},
       {U"IN", itemName},
       {U"IM", room ? itemName : AmountText(gs, 10500)},
       {U"IK", room ? itemName : U"14"},
-      {U"U3", FillIn(t.pair, {{U'a', team}, {U'b', team}})},
+      {U"U3", FillIn(t.pair, {{U"first", team}, {U"second", team}})},
       {U"XP0", u32string(1, kItemText)},
       {U"XP1", u32string(1, kItemText)},
       {U"XP2", u32string(1, kItemText)},
@@ -248,8 +285,8 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
     const size_t item = page.find(kItemText), ability = page.find(kAbilityText);
     if (item != npos) {
       for (int i = 0; i < kItemCount; ++i) {
-        u32string text =
-            FillIn(t.itemExplained, {{U'n', gs.itemName[i]}, {U'd', gs.itemDescription[i]}});
+        u32string text = FillIn(
+            t.itemExplained, {{U"item", gs.itemName[i]}, {U"explanation", gs.itemDescription[i]}});
         expanded.insert(u32string(page).replace(item, 1, text));
       }
     } else if (ability != npos) {
@@ -265,7 +302,7 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
 TEST(Languages, EveryPageOfEveryScriptFitsTheMessageBox) {
   std::string err;
   ASSERT_TRUE(plat::InitFonts(err)) << err;
-  for (int lang = 0; lang < kLanguageCount; ++lang) {
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
     const GameState gs = Tables(lang);
     size_t total = 0;
     for (int sp = 1; sp < kCastCount; ++sp) {
@@ -326,7 +363,7 @@ void ExpectApart(const std::vector<Printed>& printed, const char* screen) {
 }
 
 TEST(Languages, TheScreensShowTheirWidestContentsWithoutOverlap) {
-  for (int lang = 0; lang < kLanguageCount; ++lang) {
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
     auto f = testing_support::MakeForm();
     GameState& gs = f->gs;
     SetLanguage(*f, static_cast<i16>(lang));
@@ -370,6 +407,53 @@ TEST(Languages, TheScreensShowTheirWidestContentsWithoutOverlap) {
     ExpectApart(white, "status");
     EXPECT_EQ(white.size(), 12u);
     plat::SetPrintObserver(nullptr);
+  }
+}
+
+// Every message box the game can show, in every language, with the longest
+// details the system can give: the whole text is in the box, and a short one
+// keeps the box's own size.
+TEST(Languages, EveryMessageBoxShowsItsWholeText) {
+  std::string err;
+  ASSERT_TRUE(plat::InitFonts(err)) << err;
+  const u32string reason =
+      U"/home/a-player-with-a-long-name/.local/share/mokimoki/save.json: Permission denied";
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
+    const LanguageTexts& t = Texts(lang);
+    auto say = [&](SaveText k, FillIns v = {}) { return FillIn(t.saveTexts[size_t(k)], v); };
+    std::vector<std::pair<u32string, u32string>> boxes;  // text, caption
+    std::vector<u32string> whys = {say(SaveText::Empty),
+                                   say(SaveText::CutOff),
+                                   say(SaveText::Malformed, {{U"byte", U"262144"}}),
+                                   say(SaveText::TooBig),
+                                   say(SaveText::NotASave),
+                                   say(SaveText::Newer, {{U"version", U"1099511627776"}}),
+                                   say(SaveText::Unknown),
+                                   say(SaveText::Unreadable, {{U"why", reason}})};
+    for (const char32_t* part : t.saveParts)
+      for (SaveText k : {SaveText::Missing, SaveText::BadValue})
+        whys.push_back(say(k, {{U"part", part}}));
+    const u32string kept[] = {
+        say(SaveText::KeptAsBad, {{U"file", U"save.json.bad"}}),
+        say(SaveText::NotKept, {{U"file", U"save.json.bad"}, {U"why", reason}})};
+    for (const u32string& why : whys)
+      for (const u32string& k : kept)
+        boxes.push_back({say(SaveText::CannotRead) + U"\n" + why + U"\n" + k, t.saveTexts[0]});
+    boxes.push_back({say(SaveText::NoSave), t.saveTexts[0]});
+    boxes.push_back({say(SaveText::CannotWrite, {{U"why", reason}}), t.saveTexts[0]});
+    for (const char32_t* caption : {t.resultDraw, t.resultWin, t.resultLoss})
+      boxes.push_back({U"99-99", caption});
+    for (const auto& [text, caption] : boxes) {
+      const plat::internal::MessageBoxShape b = plat::internal::MessageBoxLayout(text, caption);
+      EXPECT_LE(int(b.lines.size()), b.shownLines) << "language " << lang << ": " << Utf8(text);
+      for (const u32string& line : b.lines)
+        EXPECT_LE(plat::TextWidth(line, plat::FontKind::Regular), b.textW) << Utf8(line);
+      EXPECT_LE(plat::TextWidth(caption, plat::FontKind::Bold) + 16, b.w) << Utf8(caption);
+      EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.w <= plat::kPlayW && b.y + b.h <= plat::kPlayH);
+      if (text == U"99-99" || (lang == kLangJapanese && text == say(SaveText::NoSave))) {
+        EXPECT_TRUE(b.w == 280 && b.h == 128) << Utf8(text);
+      }
+    }
   }
 }
 

@@ -234,8 +234,8 @@ TEST(ScriptTables, CastListsNamesAndPieces) {
     bool split = sp == 2 || sp == 4 || sp == 10 || sp == 19;
     EXPECT_EQ(pieces.size() >= 2 && pieces.size() <= 3, split) << "speaker " << sp;
     for (size_t k = 0; k + 1 < pieces.size(); ++k) {
-      u32string end = pieces[k];
-      u32string next = pieces[k + 1];
+      u32string end = pieces[k].text;
+      u32string next = pieces[k + 1].text;
       bool betweenEntries = end.ends_with(U"#GE") && next.size() > 1 && IsDigit(next[1]);
       EXPECT_TRUE(betweenEntries || end.ends_with(U"#.")) << "speaker " << sp << " joint " << k;
     }

@@ -81,6 +81,7 @@ TEST(MenuBar, AccessKeysLabelsAndItemsByName) {
   EXPECT_EQ(cmds[2].menu, plat::kMenuQuit);
   EXPECT_FALSE(plat::scenario::Parse("menu save\n", cmds, err));
 
+  plat::SetMenuEnabled(plat::kMenuStart, true);  // an earlier test may have left a game running
   plat::SetMenuEnabled(plat::kMenuContinue, false);
   EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
   EXPECT_TRUE(plat::MenuEnabled(plat::kMenuStart));

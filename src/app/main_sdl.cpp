@@ -1,4 +1,5 @@
 // 大会にモキモキ: the game in a real window.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -34,11 +35,18 @@ int main(int argc, char** argv) {
     return moki::kExitUsage;
   }
   static moki::Form1 form;  // the window object lives for the program's life
-  // The window opens as the player left it.
+  // The window opens as the player left it, in the language of --lang for
+  // this run, else the one chosen from the menu, else (on the first start)
+  // the desktop's.
   plat::LoadSettings(plat::SettingsPath());
-  plat::CreateMainWindow(U"大会にモキモキ");
+  int lang = cl.lang;
+  if (lang < 0) lang = moki::LanguageFromCode(plat::GameSetting("language").c_str());
+  if (lang < 0)
+    lang = moki::LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                    std::getenv("LANG"));
+  plat::CreateMainWindow(moki::UiString(lang, moki::UiText::Caption));
   moki::ConnectWindow(form);
-  moki::Form_Load(form);
-  if (cl.lang >= 0) plat::ChooseLanguage(moki::Texts(cl.lang).code);
+  moki::Form_Load(form);  // in the language of the menu's choice
+  if (lang != form.gs.language) plat::ChooseLanguage(moki::Texts(lang).code);
   for (;;) plat::WaitEvents(-1);
 }

@@ -2,6 +2,10 @@
 // computer opponents play during a match.
 #include "items/item_catalogue.h"
 
+#include <string>
+
+#include "story/language.h"
+
 namespace moki {
 
 namespace {
@@ -72,70 +76,6 @@ constexpr ItemEntry kItems[kItemCount] = {
 };
 // clang-format on
 
-// The same items' names and explanations in English, in the same order; the
-// prices are the table's above.
-struct ItemWords {
-  const char32_t* name;
-  const char32_t* description;
-};
-
-// clang-format off
-constexpr ItemWords kItemsEn[kItemCount] = {
-    {U"Nothing",  // 0
-     U"Yep, this is literally nothing."},
-    {U"East Wind",  // 1
-     U"A wind blows from the east and pushes the forwards and the ball to the left."},
-    {U"North Wind",  // 2
-     U"A wind blows from the north and pushes the forwards and the ball downwards."},
-    {U"West Wind",  // 3
-     U"A wind blows from the west and pushes the forwards and the ball to the right."},
-    {U"South Wind",  // 4
-     U"A wind blows from the south and pushes the forwards and the ball upwards."},
-    {U"Fickle Wind",  // 5
-     U"A wind blows from the north, south, east or west, who knows which, and pushes the forwards and the ball."},
-    {U"Instant Lawn",  // 6
-     U"Turns the 5×5 squares around your forward into grassland."},
-    {U"Flash Flood",  // 7
-     U"Turns the 5×5 squares around your forward into water."},
-    {U"Instant Desert",  // 8
-     U"Turns the 5×5 squares around your forward into desert."},
-    {U"Deep Freeze",  // 9
-     U"Turns the 5×5 squares around your forward into ice."},
-    {U"Mousetrap",  // 10
-     U"Sets a trap. Whoever steps on it can't move for a while."},
-    {U"Bungee Trap",  // 11
-     U"Sets a trap. Whoever steps on it is caught on a rubber band for a while. Boing, boing!"},
-    {U"Landmine",  // 12
-     U"Sets a trap. Whoever steps on it, and anyone close by at the time, is blown away and can't move for a while."},
-    {U"Bumper",  // 13
-     U"Puts down a round obstacle that the ball bounces off. Sometimes it bounces a bit oddly, but please try not to worry about it too much."},
-    {U"Backfire",  // 14
-     U"Sets a trap. Whoever steps on it sends the ball the wrong way for a while."},
-    {U"Earthquake",  // 15
-     U"Sets off an earthquake that shakes every player and the ball."},
-    {U"Blackout",  // 16
-     U"The power goes out and everything goes pitch dark. Nobody can see the ball, so nobody can head for it, which also makes it handy for running down the clock when you're ahead."},
-    {U"Needle in a Haystack",  // 17
-     U"A whole load of fake balls appear, and nobody can tell which one is real. Handy for running down the clock, too."},
-    {U"Ball Remote",  // 18
-     U"For a while you can steer the ball wherever you like, mostly the way you steer the forward. The player you were moving stops where he is."},
-    {U"Sticky Burr",  // 19
-     U"When the ball hits your forward, it doesn't bounce off but sticks to him for a while."},
-    {U"Overdrive",  // 20
-     U"Raises the top speed of both your forward and your back. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
-    {U"Tight Turns",  // 21
-     U"Your forward can turn quickly to face wherever he wants. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
-    {U"Quick Feet",  // 22
-     U"Your forward and your back both get going and stop in an instant. In other words, their acceleration goes up. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
-    {U"Mighty Muscles",  // 23
-     U"Your forward and your back both hit the ball harder. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
-    {U"Eyes in the Back",  // 24
-     U"When you play the back, your forward always sends the ball towards the other team's goal. No more fuming over own goals. It lasts until the end of the match, so if you're gonna use it, sooner is probably better. No use when you play the forward."},
-    {U"Tank Tracks",  // 25
-     U"The ground no longer gets in the way of how you move. In other words, you move as normal on water, sand and ice. It lasts until the end of the match, so if you're gonna use it, sooner is probably better."},
-};
-// clang-format on
-
 struct ScheduleEntry {
   int cast;
   const char32_t* schedule;
@@ -172,14 +112,14 @@ void initComputerItemSchedules(GameState& gs) {
 }
 
 void initItemCatalogue(GameState& gs) {
-  // The words of each language; none: the catalogue's own (Japanese) words.
-  constexpr const ItemWords* kWords[kLanguageCount] = {nullptr, kItemsEn};
-  const ItemWords* words =
-      (gs.language >= 0 && gs.language < kLanguageCount) ? kWords[gs.language] : nullptr;
+  // The words in the game's language ("item.07.name" in the catalogues); the
+  // prices are the table's.
   for (int i = 0; i < kItemCount; ++i) {
-    gs.itemName[i] = words ? words[i].name : kItems[i].name;
+    const std::string key = std::string("item.") + char('0' + i / 10) + char('0' + i % 10);
+    gs.itemName[i] = Translated(gs.language, (key + ".name").c_str(), kItems[i].name);
     gs.itemPrice[i] = kItems[i].price;
-    gs.itemDescription[i] = words ? words[i].description : kItems[i].description;
+    gs.itemDescription[i] =
+        Translated(gs.language, (key + ".description").c_str(), kItems[i].description);
   }
 }
 

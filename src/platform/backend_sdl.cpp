@@ -34,6 +34,8 @@ constexpr double kRefreshMs = 1000.0 / 60.0;
 
 struct Sdl {
   SDL_Window* window = nullptr;
+  std::string caption =
+      "大会にモキモキ";  // the window's, in the game's language: the fatal box's too
   // The picture goes straight into the window's own pixels when it has them
   // (on X11 only the changed rectangles then travel, by shared memory); a
   // renderer scaling a texture is the way when it has not.
@@ -672,7 +674,7 @@ void ShowFatalBox(const std::string& text) {
     std::signal(SIGTERM, EndOwnGroup);
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != game) EndOwnGroup(0);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "大会にモキモキ", text.c_str(), s.window);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, s.caption.c_str(), text.c_str(), s.window);
     std::_Exit(0);
   }
   if (pid < 0) return;  // no box rather than one that could stay behind
@@ -688,6 +690,7 @@ void ShowFatalBox(const std::string& text) {
 
 void CreateMainWindow(const std::u32string& caption) {
   internal::PlatformScope platform;  // what opening the window reads is not the game's
+  s.caption = ToUtf8(caption);
   // The locale first, so the Japanese caption reaches the window manager intact.
   std::setlocale(LC_ALL, "");
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
@@ -769,7 +772,8 @@ void Refresh() {
 }
 
 void SetCaption(const std::u32string& caption) {
-  if (s.window) SDL_SetWindowTitle(s.window, ToUtf8(caption).c_str());
+  s.caption = ToUtf8(caption);
+  if (s.window) SDL_SetWindowTitle(s.window, s.caption.c_str());
 }
 
 void MessageBox(const std::u32string& text, const std::u32string& caption) {

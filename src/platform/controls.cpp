@@ -11,7 +11,10 @@ Controls g_controls;
 
 constexpr int kLabelLeft = 64, kLabelTop = 304;
 constexpr int kYesNoLeft = 384, kYesNoTop = 96;
+// A message box is 280 x 128 with three lines of text; a longer text widens
+// it, then makes it taller, up to the play area.
 constexpr int kBoxW = 280, kBoxH = 128;
+constexpr int kBoxLines = 3, kBoxLineH = 18, kBoxMargin = 8, kBoxWiden = 40;
 constexpr Color kFrame = RGB(40, 44, 70);
 constexpr Color kCaptionBar = RGB(48, 72, 140);
 constexpr Color kButtonFace = RGB(224, 224, 228);
@@ -44,16 +47,16 @@ void DrawLabel(Surface& out, const std::u32string& text) {
 }
 
 void DrawMessageBox(Surface& out, const Controls& c) {
+  const MessageBoxShape box = MessageBoxLayout(c.boxText, c.boxCaption);
   Rect ok = MessageBoxOkRect();
-  int x = (kPlayW - kBoxW) / 2, y = (kPlayH - kBoxH) / 2;
-  FillBox(out, x + 4, y + 4, x + kBoxW + 3, y + kBoxH + 3, RGB(20, 20, 30));  // shadow
-  FillBox(out, x, y, x + kBoxW - 1, y + kBoxH - 1, RGB(240, 240, 244));
-  DrawRect(out, x, y, x + kBoxW - 1, y + kBoxH - 1, kFrame);
-  FillBox(out, x + 1, y + 1, x + kBoxW - 2, y + 22, kCaptionBar);
+  const int x = box.x, y = box.y, w = box.w, h = box.h;
+  FillBox(out, x + 4, y + 4, x + w + 3, y + h + 3, RGB(20, 20, 30));  // shadow
+  FillBox(out, x, y, x + w - 1, y + h - 1, RGB(240, 240, 244));
+  DrawRect(out, x, y, x + w - 1, y + h - 1, kFrame);
+  FillBox(out, x + 1, y + 1, x + w - 2, y + 22, kCaptionBar);
   PrintText(out, x + 8, y + 4, c.boxCaption, kWhite, FontKind::Bold);
-  auto lines = LayoutLabel(c.boxText, kBoxW - 32, FontKind::Regular);
-  for (size_t i = 0; i < lines.size() && i < 3; ++i)
-    PrintText(out, x + 24, y + 36 + int(i) * 18, lines[i], kBlack, FontKind::Regular);
+  for (size_t i = 0; i < box.lines.size() && int(i) < box.shownLines; ++i)
+    PrintText(out, x + 24, y + 36 + int(i) * kBoxLineH, box.lines[i], kBlack, FontKind::Regular);
   FillBox(out, ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, kButtonFace);
   DrawRect(out, ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, kFrame);
   DrawRect(out, ok.x + 2, ok.y + 2, ok.x + ok.w - 3, ok.y + ok.h - 3, RGB(150, 150, 160));
@@ -70,9 +73,28 @@ Controls& GetControls() {
   return g_controls;
 }
 
+MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption) {
+  MessageBoxShape b;
+  const int widest = kPlayW - 2 * kBoxMargin;
+  b.w = std::min(widest, std::max(kBoxW, TextWidth(caption, FontKind::Bold) + 16));
+  for (;;) {
+    b.lines = LayoutLabel(text, b.w - 32, FontKind::Regular);
+    if (int(b.lines.size()) <= kBoxLines || b.w >= widest) break;
+    b.w = std::min(widest, b.w + kBoxWiden);
+  }
+  const int extra = std::max(0, int(b.lines.size()) - kBoxLines);
+  b.h = std::min(kPlayH - 2 * kBoxMargin, kBoxH + extra * kBoxLineH);
+  b.shownLines = kBoxLines + (b.h - kBoxH) / kBoxLineH;
+  b.textW = b.w - 32;
+  b.x = (kPlayW - b.w) / 2;
+  b.y = (kPlayH - b.h) / 2;
+  return b;
+}
+
 Rect MessageBoxOkRect() {
-  int x = (kPlayW - kBoxW) / 2, y = (kPlayH - kBoxH) / 2;
-  return Rect{x + (kBoxW - 80) / 2, y + kBoxH - 36, 80, 26};
+  const Controls& c = g_controls;
+  const MessageBoxShape b = MessageBoxLayout(c.boxText, c.boxCaption);
+  return Rect{b.x + (b.w - 80) / 2, b.y + b.h - 36, 80, 26};
 }
 
 bool ControlsUp() {

@@ -48,6 +48,15 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
 };
+// Where a message box stands and the lines it shows: wide and tall enough for
+// its whole text (and its caption) where the play area has room.
+struct MessageBoxShape {
+  int x = 0, y = 0, w = 0, h = 0;
+  int textW = 0;       // the width its lines are laid out in
+  int shownLines = 0;  // how many lines it has room for
+  std::vector<std::u32string> lines;
+};
+MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption);
 Rect MessageBoxOkRect();
 
 }  // namespace plat::internal

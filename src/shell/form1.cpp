@@ -65,7 +65,7 @@ void f1_Click(Form1& f, int id) {
     plat::Quit();
   } else if (id == plat::kMenuKeys) {
     OpenKeyScreen(f);
-  } else if (id >= plat::kMenuLanguage && id < int(plat::kMenuLanguage) + int(kLanguageCount)) {
+  } else if (id >= plat::kMenuLanguage && id < int(plat::kMenuLanguage) + LanguageCount()) {
     // Chosen from the menu, the language is remembered for the next start.
     const i16 lang = static_cast<i16>(id - plat::kMenuLanguage);
     ChangeLanguage(f, lang);

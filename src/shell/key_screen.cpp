@@ -21,17 +21,13 @@ const KeyScreenTexts& KeyTexts(const GameState& gs) {
 
 WString Fill(const char32_t* pattern, const GameState& gs) {
   const KeyScreenTexts& t = KeyTexts(gs);
-  WString out = pattern;
-  auto replace = [&out](const WString& what, const WString& with) {
-    for (size_t at = out.find(what); at != WString::npos; at = out.find(what, at + with.size()))
-      out.replace(at, what.size(), with);
-  };
   const int cursor = gs.keyScreenCursor;
   const int other = gs.keyScreenOther;
-  replace(U"{key}", cursor >= 0 && cursor < plat::kGameKeyCount ? t.labels[size_t(cursor)] : U"");
-  replace(U"{other}", other >= 0 && other < plat::kGameKeyCount ? t.labels[size_t(other)] : U"");
-  replace(U"{name}", gs.keyScreenKey);
-  return out;
+  auto label = [&t](int k) {
+    return k >= 0 && k < plat::kGameKeyCount ? t.labels[size_t(k)] : U"";
+  };
+  return FillIn(pattern,
+                {{U"key", label(cursor)}, {U"other", label(other)}, {U"name", gs.keyScreenKey}});
 }
 
 void WaitForKey(Form1& f);

@@ -17,11 +17,14 @@ void SetGameMenuBar(const GameState& gs) {
         item(UiText::MenuQuit, plat::kMenuQuit)}},
       {UiString(lang, UiText::MenuSettings), {item(UiText::MenuKeys, plat::kMenuKeys)}},
   };
-  // One item for each language, named in the words of the game now; the one
-  // in use is greyed.
-  for (int other = 0; other < kLanguageCount; ++other) {
-    menus[1].items.push_back({UiString(lang, UiText(int(UiText::LanguageJapanese) + other)),
-                              plat::kMenuLanguage + other});
+  // One item for each language, named in the words of the game now (a
+  // language that the game's words do not name, in its own); the one in use
+  // is greyed.
+  for (int other = 0; other < LanguageCount(); ++other) {
+    const char32_t* name = other <= kLangEnglish
+                               ? UiString(lang, UiText(int(UiText::LanguageJapanese) + other))
+                               : UiString(other, UiText::ThisLanguage);
+    menus[1].items.push_back({name, plat::kMenuLanguage + other});
     plat::SetMenuEnabled(plat::kMenuLanguage + other, other != lang);
   }
   plat::SetMenuBar(menus);

@@ -19,7 +19,8 @@ void DrawTitle(Form1& f) {
   w.Fill(kWindowBackground);
   const Pictures& p = f.pics;
   DrawMasked(w, p.Picopening, 0, 0, 0, 48, 48, 48, 64, 192);
-  const plat::Surface& lettering = f.gs.language == kLangEnglish ? p.PicdaijiEn : p.Picdaiji;
+  // The Japanese lettering for Japanese; the one in Latin letters for every other language.
+  const plat::Surface& lettering = f.gs.language == kLangJapanese ? p.Picdaiji : p.PicdaijiEn;
   DrawMasked(w, lettering, 0, 0, 0, 120, 560, 120, 24, 32);
   const auto& help = Texts(f.gs).titleHelp;
   for (size_t k = 0; k < help.size(); ++k)

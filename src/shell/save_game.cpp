@@ -19,18 +19,49 @@ namespace moki {
 namespace {
 
 // --- What the player is told ----------------------------------------------------
-// Every text about the save is in the language tables.
+// Every text about the save is in the language tables; a detail the system or
+// the file gives (a reason, a number, a file name) is filled in by name.
 using Text = SaveText;
 
-std::string Say(int lang, Text t, const std::string& detail = "") {
-  const std::string s = Texts(lang).saveTexts[size_t(t)];
-  const size_t at = s.find("%s");
-  if (at == std::string::npos) return s;
-  return s.substr(0, at) + detail + s.substr(at + 2);
+WString Say(int lang, Text t, FillIns values = {}) {
+  return FillIn(Texts(lang).saveTexts[size_t(t)], values);
 }
 
-void Tell(int lang, const std::string& text) {
-  plat::MessageBox(plat::FromUtf8(text), plat::FromUtf8(Say(lang, Text::Caption)));
+void Tell(int lang, const WString& text) {
+  plat::MessageBox(text, Say(lang, Text::Caption));
+}
+
+// The part of the save a value belongs to, as the player knows it, by the
+// value's name ("slotCount[3]" is in the items).
+SavePart PartOf(const std::string& field) {
+  const std::string name = field.substr(0, field.find('['));
+  struct Row {
+    const char* field;
+    SavePart part;
+  };
+  static constexpr Row kParts[] = {
+      {"money", SavePart::Money},          {"roundNumber", SavePart::League},
+      {"winsByCast", SavePart::League},    {"rankOrder", SavePart::League},
+      {"heroRank", SavePart::League},      {"leagueSeats", SavePart::League},
+      {"opponentCast", SavePart::League},  {"opponentBackOffset", SavePart::League},
+      {"opponentBonus", SavePart::League}, {"shopItem", SavePart::Items},
+      {"shopCount", SavePart::Items},      {"slotItem", SavePart::Items},
+      {"slotCount", SavePart::Items},      {"specialAbilities", SavePart::Items},
+      {"motivated", SavePart::Story},      {"playerRole", SavePart::Story},
+      {"talkEntry", SavePart::Story},
+  };
+  for (const Row& r : kParts)
+    if (name == r.field) return r.part;
+  return SavePart::Places;  // where everyone is: the mode, the rooms, the places
+}
+
+// What is wrong with value `field`, in the player's words.
+WString SayField(int lang, Text t, const std::string& field) {
+  return Say(lang, t, {{U"part", Texts(lang).saveParts[size_t(PartOf(field))]}});
+}
+
+WString Number(long long n) {
+  return plat::FromUtf8(std::to_string(n));
 }
 
 constexpr int32_t kMoneyMax = 999999999;
@@ -86,10 +117,10 @@ struct Writer {
 struct Reader {
   const json::Value& root;
   int lang;
-  std::string why;
+  WString why;
 
   bool Fail(Text t, const std::string& name) {
-    if (why.empty()) why = Say(lang, t, name);
+    if (why.empty()) why = SayField(lang, t, name);
     return false;
   }
   const json::Value* Get(const char* k) {
@@ -380,7 +411,9 @@ std::string SaveGame(const GameState& gs) {
   return w.o + "\n}\n";
 }
 
-bool LoadSave(const std::string& text, GameState& out, std::string& why) {
+namespace {
+
+bool Load(const std::string& text, GameState& out, WString& why) {
   why.clear();
   const int lang = out.language;
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
@@ -398,7 +431,7 @@ bool LoadSave(const std::string& text, GameState& out, std::string& why) {
     return false;
   }
   if (parsed.fault != json::Fault::None) {
-    why = Say(lang, Text::Malformed, std::to_string(parsed.offset + 1));
+    why = Say(lang, Text::Malformed, {{U"byte", Number(parsed.offset + 1)}});
     return false;
   }
   const json::Value* version = root.Find("version");
@@ -407,7 +440,7 @@ bool LoadSave(const std::string& text, GameState& out, std::string& why) {
     return false;
   }
   if (version->number > kSaveVersion) {
-    why = Say(lang, Text::Newer, std::to_string(static_cast<long long>(version->number)));
+    why = Say(lang, Text::Newer, {{U"version", Number(static_cast<long long>(version->number))}});
     return false;
   }
   Reader r{root, lang, {}, {}};
@@ -420,6 +453,15 @@ bool LoadSave(const std::string& text, GameState& out, std::string& why) {
   return true;
 }
 
+}  // namespace
+
+bool LoadSave(const std::string& text, GameState& out, std::string& why) {
+  WString told;
+  const bool ok = Load(text, out, told);
+  why = plat::ToUtf8(told);
+  return ok;
+}
+
 bool AtRestNow(const GameState& gs) {
   return (gs.GameMode == kModeHall || gs.GameMode == kModeRoom) && gs.dialogueState == 0 &&
          gs.choicePending == 0 && gs.statusShown == 0 && gs.drawStatus == 0 &&
@@ -430,7 +472,7 @@ void WriteSave(const GameState& gs) {
   if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
   std::string err;
   if (!plat::WriteUserFile(SavePath(), SaveGame(gs), err))
-    Tell(gs.language, Say(gs.language, Text::CannotWrite, err));
+    Tell(gs.language, Say(gs.language, Text::CannotWrite, {{U"why", plat::FromUtf8(err)}}));
 }
 
 void SaveIfAtRest(const GameState& gs) {
@@ -450,17 +492,18 @@ void ContinueGame(Form1& f) {
   GameState& gs = f.gs;
   if (gs.GameMode != kModeTitle) return;  // only from the title
   const std::string path = SavePath();
-  std::string text, err, why;
+  std::string text, err;
+  WString why;
   switch (plat::ReadUserFile(path, text, err)) {
     case plat::ReadStatus::Missing:
       plat::SetMenuEnabled(plat::kMenuContinue, false);
       Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
-      why = Say(gs.language, Text::Unreadable, err);
+      why = Say(gs.language, Text::Unreadable, {{U"why", plat::FromUtf8(err)}});
       break;
     case plat::ReadStatus::Ok:
-      if (LoadSave(text, gs, why)) {
+      if (Load(text, gs, why)) {
         plat::SetMenuEnabled(plat::kMenuStart, false);  // as in a game begun with スタート
         plat::SetMenuEnabled(plat::kMenuContinue, false);
         ResetKeys(gs);
@@ -477,9 +520,12 @@ void ContinueGame(Form1& f) {
   // The save cannot be used: it is set aside, never lost, and the title stays.
   plat::SetMenuEnabled(plat::kMenuContinue, false);
   std::string keep;
-  const std::string kept = plat::KeepAsBad(path, keep) ? Say(gs.language, Text::KeptAsBad)
-                                                       : Say(gs.language, Text::NotKept, keep);
-  Tell(gs.language, Say(gs.language, Text::CannotRead) + "\n" + why + "\n" + kept);
+  const WString bad = plat::FromUtf8(path.substr(path.find_last_of('/') + 1) + ".bad");
+  const WString kept =
+      plat::KeepAsBad(path, keep)
+          ? Say(gs.language, Text::KeptAsBad, {{U"file", bad}})
+          : Say(gs.language, Text::NotKept, {{U"file", bad}, {U"why", plat::FromUtf8(keep)}});
+  Tell(gs.language, Say(gs.language, Text::CannotRead) + U"\n" + why + U"\n" + kept);
 }
 
 }  // namespace moki

@@ -83,9 +83,9 @@ WString CodeText(const GameState& gs, int pos) {
       int rank = 0;
       for (int r = 1; r <= 10; ++r)
         if (gs.rankOrder[size_t(r)] == gs.opponentCast) rank = r;
-      return FillIn(
-          Texts(gs).opponent,
-          {{U'r', NumberText(rank)}, {U'o', Ordinal(rank)}, {U'n', CastName(gs, gs.opponentCast)}});
+      return FillIn(Texts(gs).opponent, {{U"rank", NumberText(rank)},
+                                         {U"ordinal", Ordinal(rank)},
+                                         {U"name", CastName(gs, gs.opponentCast)}});
     }
     case U'I':
       if (InRoom(gs)) return RoomAbilityName(gs);
@@ -97,16 +97,17 @@ WString CodeText(const GameState& gs, int pos) {
     case U'U':
       if (DigitValue(op1) != 3) return U"";
       return FillIn(Texts(gs).pair,
-                    {{U'a', CastName(gs, gs.opponentCast)},
-                     {U'b', CastName(gs, gs.opponentCast + gs.opponentBackOffset)}});
+                    {{U"first", CastName(gs, gs.opponentCast)},
+                     {U"second", CastName(gs, gs.opponentCast + gs.opponentBackOffset)}});
     case U'X':
       if (op1 == U'P') {
         char32_t d = ScriptChar(gs, pos + 2);
         if (d < U'0' || d > U'2') return U"";
         int item = gs.slotItem[size_t(DigitValue(d))];
         if (!ValidItem(item)) return U"";
-        return FillIn(Texts(gs).itemExplained, {{U'n', gs.itemName[size_t(item)]},
-                                                {U'd', gs.itemDescription[size_t(item)]}});
+        return FillIn(Texts(gs).itemExplained,
+                      {{U"item", gs.itemName[size_t(item)]},
+                       {U"explanation", gs.itemDescription[size_t(item)]}});
       }
       return op1 == U'K' ? RoomAbilityText(gs) : U"";
     default:

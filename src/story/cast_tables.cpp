@@ -22,14 +22,12 @@ void InitCastNames(GameState& gs) {
 
 void InitScripts(GameState& gs) {
   gs.lineBreak = U"\r\n";
-  const LanguageTexts& t = Texts(gs);
-  // A language without chatter of its own yet borrows the Japanese one.
-  ScriptPieces (*chatter)(int) = t.chatterScripts;
   for (int speaker = 0; speaker < kCastCount; ++speaker) {
     WString& script = gs.scriptTable[size_t(speaker)];
     script.clear();
-    for (const char32_t* piece : t.storyScripts(speaker)) script += piece;
-    for (const char32_t* piece : chatter(speaker)) script += piece;
+    for (ScriptPieces pieces : {StoryScriptPieces(speaker), ChatterScriptPieces(speaker)})
+      for (const ScriptPiece& piece : pieces)
+        script += Translated(gs.language, piece.key, piece.text);
   }
 }
 

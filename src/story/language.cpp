@@ -2,23 +2,129 @@
 // language's script at the same place.
 #include "story/language.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "items/item_catalogue.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "story/actions.h"
 #include "story/cast_tables.h"
+#include "story/catalogue.h"
 #include "story/script_text.h"
 
 namespace moki {
 
 namespace {
 
-const LanguageTexts* const kLanguages[kLanguageCount] = {&kJapaneseTexts, &kEnglishTexts};
-// What each language writes between the thousands of a large number: 15,000
-// in English, the digits alone in Japanese.
-const char32_t* const kThousandsMark[kLanguageCount] = {U"", U","};
+// The keys of the cast's names, by cast index ("name.kua"); the bear rooms'
+// host has no name.
+constexpr const char* kCastKeys[kCastCount] = {
+    "kua",    "mokimoki", "receptionist", "santa",     "yuuga",     "becker",    "toomey", "take",
+    "senpai", "shinnen",  "ellie",        "honshitsu", "jiddy",     "wee-dango", "inura",  "invi",
+    "peace",  "kouhai",   "katsuodori",   "tuxedo",    "zatsugame", "dokuro",    nullptr};
+constexpr const char* kAbilityKeys[3] = {"dash", "nice-pass", "self-destruct"};
+constexpr const char* kGameKeyKeys[kKeyScreenRows] = {"left",  "up",   "right", "down", "space",
+                                                      "shift", "ctrl", "z",     "x",    "c"};
+constexpr const char* kUiKeys[int(UiText::Count)] = {
+    "ui.caption",     "ui.menu-file",     "ui.menu-start", "ui.menu-continue",
+    "ui.menu-quit",   "ui.menu-settings", "ui.menu-keys",  "ui.language.ja",
+    "ui.language.en", "ui.this-language", "ui.ok",         "ui.yes",
+    "ui.no"};
+constexpr const char* kSaveKeys[int(SaveText::Count)] = {
+    "save.caption", "save.cannot-read",  "save.kept-as-bad", "save.not-kept",
+    "save.no-save", "save.cannot-write", "save.empty",       "save.cut-off",
+    "save.damaged", "save.too-big",      "save.not-a-save",  "save.newer",
+    "save.missing", "save.wrong-value",  "save.unknown",     "save.unreadable"};
+constexpr const char* kSavePartKeys[int(SavePart::Count)] = {"money", "league", "items", "story",
+                                                             "places"};
+
+// Every text of a language's table with its key: the one list that makes a
+// table from the catalogues.
+template <class F>
+void ForEachText(LanguageTexts& t, F&& f) {
+  auto key = [](const char* a, const char* b = nullptr, const char* c = nullptr) {
+    return std::string(a) + (b ? b : "") + (c ? c : "");
+  };
+  for (int c = 0; c < kCastCount; ++c)
+    if (kCastKeys[c]) f(key("name.", kCastKeys[c]), t.castNames[size_t(c)]);
+  f(key("line-indent"), t.lineIndent);
+  f(key("code.opponent"), t.opponent);
+  f(key("code.pair"), t.pair);
+  f(key("code.item-explained"), t.itemExplained);
+  for (size_t a = 0; a < 3; ++a) {
+    f(key("ability.", kAbilityKeys[a], ".name"), t.abilityNames[a]);
+    f(key("ability.", kAbilityKeys[a], ".text"), t.abilityTexts[a]);
+  }
+  for (size_t r = 1; r < t.rankLabels.size(); ++r)
+    f(key("ranking.place.", std::to_string(r).c_str()), t.rankLabels[r]);
+  f(key("ranking.record"), t.record);
+  f(key("status.match-day"), t.matchDay);
+  f(key("status.motivated-mode"), t.motivatedMode);
+  f(key("status.easy-mode"), t.easyMode);
+  f(key("status.money"), t.money);
+  f(key("status.item-line"), t.keyLine);
+  for (size_t k = 0; k < 3; ++k) f(key("status.key.", kGameKeyKeys[7 + k]), t.keyNames[k]);
+  f(key("result.draw"), t.resultDraw);
+  f(key("result.win"), t.resultWin);
+  f(key("result.loss"), t.resultLoss);
+  for (size_t l = 0; l < t.titleHelp.size(); ++l)
+    f(key("title.help.", std::to_string(l + 1).c_str()), t.titleHelp[l]);
+  for (size_t u = 0; u < t.ui.size(); ++u) f(key(kUiKeys[u]), t.ui[u]);
+  KeyScreenTexts& k = t.keyScreen;
+  f(key("keys.title"), k.title);
+  for (size_t r = 0; r < size_t(kKeyScreenRows); ++r) {
+    f(key("keys.label.", kGameKeyKeys[r]), k.labels[r]);
+    f(key("keys.action.", kGameKeyKeys[r]), k.actions[r]);
+  }
+  f(key("keys.help"), k.help);
+  f(key("keys.waiting"), k.waiting);
+  f(key("keys.changed"), k.changed);
+  f(key("keys.not-saved"), k.notSaved);
+  f(key("keys.unchanged"), k.unchanged);
+  f(key("keys.taken"), k.taken);
+  f(key("keys.reserved"), k.reserved);
+  f(key("keys.escape"), k.escape);
+  f(key("keys.press-another"), k.pressAnother);
+  for (size_t i = 0; i < t.saveTexts.size(); ++i) f(key(kSaveKeys[i]), t.saveTexts[i]);
+  for (size_t i = 0; i < t.saveParts.size(); ++i)
+    f(key("save.part.", kSavePartKeys[i]), t.saveParts[i]);
+}
+
+const char32_t* JapaneseTextOf(const std::string& key) {
+  for (size_t i = 0; i < kJapaneseTextCount; ++i)
+    if (key == kJapaneseTexts[i].key) return kJapaneseTexts[i].text;
+  return U"";
+}
+
+// Language lang's catalogue (lang 1 is the first), or null for Japanese.
+const Catalogue* CatalogueOf(int lang) {
+  return (lang >= 1 && size_t(lang) <= kCatalogueCount) ? &kCatalogues[lang - 1] : nullptr;
+}
+
+const CatalogueEntry* FindEntry(const Catalogue& c, const char* key) {
+  const CatalogueEntry* end = c.entries + c.count;
+  const CatalogueEntry* e = std::lower_bound(
+      c.entries, end, key,
+      [](const CatalogueEntry& a, const char* k) { return std::strcmp(a.key, k) < 0; });
+  return (e != end && std::strcmp(e->key, key) == 0) ? e : nullptr;
+}
+
+LanguageTexts MakeTexts(int lang) {
+  LanguageTexts t{};
+  const Catalogue* c = CatalogueOf(lang);
+  t.code = c ? c->code : "ja";
+  t.castNames.fill(U"");  // the bear rooms' host has no name
+  t.rankLabels[0] = U"";
+  ForEachText(t, [&](const std::string& key, const char32_t*& text) {
+    text = Translated(lang, key.c_str(), JapaneseTextOf(key));
+  });
+  return t;
+}
 
 // The codes that two languages' scripts share. Line breaks ("#,") are not
 // among them: each language breaks its lines where its words need.
@@ -102,8 +208,25 @@ bool RewritePage(const GameState& gs, int speaker, int from, int to, WString& pa
 
 }  // namespace
 
+int LanguageCount() {
+  return 1 + int(kCatalogueCount);
+}
+
 const LanguageTexts& Texts(int lang) {
-  return (lang >= 0 && lang < kLanguageCount) ? *kLanguages[lang] : kJapaneseTexts;
+  // Each language's table is made once, when it is first asked for.
+  static std::vector<std::unique_ptr<LanguageTexts>> tables(static_cast<size_t>(LanguageCount()));
+  if (lang < 0 || lang >= LanguageCount()) lang = kLangJapanese;
+  auto& table = tables[size_t(lang)];
+  if (!table) table = std::make_unique<LanguageTexts>(MakeTexts(lang));
+  return *table;
+}
+
+const char32_t* Translated(int lang, const char* key, const char32_t* japanese) {
+  const Catalogue* c = CatalogueOf(lang);
+  const CatalogueEntry* e = c ? FindEntry(*c, key) : nullptr;
+  // A translation made from another Japanese text is not this text's.
+  if (!e || !*e->text || !japanese || std::u32string_view(e->source) != japanese) return japanese;
+  return e->text;
 }
 
 const char32_t* UiString(int lang, UiText id) {
@@ -113,23 +236,30 @@ const char32_t* UiString(int lang, UiText id) {
 
 int LanguageFromCode(const char* code) {
   if (!code) return -1;
-  for (int lang = 0; lang < kLanguageCount; ++lang)
-    if (std::strcmp(kLanguages[lang]->code, code) == 0) return lang;
+  for (int lang = 0; lang < LanguageCount(); ++lang)
+    if (std::strcmp(Texts(lang).code, code) == 0) return lang;
   return -1;
 }
 
-WString FillIn(const char32_t* pattern,
-               std::initializer_list<std::pair<char32_t, WString>> values) {
+int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang) {
+  for (const char* locale : {lcAll, lcMessages, lang})
+    if (locale && *locale) return std::strncmp(locale, "ja", 2) == 0 ? kLangJapanese : kLangEnglish;
+  return kLangEnglish;  // no locale at all is the C locale
+}
+
+WString FillIn(const char32_t* pattern, FillIns values) {
   WString out;
-  const WString p = pattern ? pattern : U"";
+  const std::u32string_view p = pattern ? pattern : U"";
   for (size_t i = 0; i < p.size(); ++i) {
-    if (p[i] == U'{' && i + 2 < p.size() && p[i + 2] == U'}') {
+    const size_t close = p[i] == U'{' ? p.find(U'}', i) : std::u32string_view::npos;
+    if (close != std::u32string_view::npos) {
+      const std::u32string_view name = p.substr(i + 1, close - i - 1);
       const WString* value = nullptr;
       for (const auto& v : values)
-        if (v.first == p[i + 1]) value = &v.second;
+        if (name == v.first) value = &v.second;
       if (value) {
         out += *value;
-        i += 2;
+        i = close;
         continue;
       }
     }
@@ -140,8 +270,9 @@ WString FillIn(const char32_t* pattern,
 
 WString AmountText(const GameState& gs, long long n) {
   const WString digits = NumberText(n);
-  const bool known = gs.language >= 0 && gs.language < kLanguageCount;
-  const WString mark = known ? kThousandsMark[gs.language] : U"";
+  // Japanese writes the digits alone; the other languages mark the thousands
+  // with a comma (a language that marks them otherwise gets its mark here).
+  const WString mark = std::string_view(Texts(gs).code) == "ja" ? U"" : U",";
   if (mark.empty()) return digits;
   const size_t first = (n < 0) ? 1 : 0;  // after the sign
   WString out = digits.substr(0, first);
@@ -182,7 +313,7 @@ int MapScriptPos(const WString& from, const WString& to, int pos) {
 
 void SetLanguage(Form1& f, int16_t lang) {
   GameState& gs = f.gs;
-  if (lang < 0 || lang >= kLanguageCount) return;
+  if (lang < 0 || lang >= LanguageCount()) return;
   const WString oldScript = gs.scriptText;
   gs.language = lang;
   InitCastNames(gs);

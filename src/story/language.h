@@ -1,8 +1,10 @@
 // The languages of the game. Every text a player reads comes from one table
 // per language, all of the same shape: the scripts, the cast's names, the
 // words the script codes write, the ranking and status screens, the result
-// box, the title's help and the words of the window's own controls. A third
-// language is a third table (and its scripts and item texts) and nothing else.
+// box, the title's help and the words of the window's own controls. Japanese
+// is the game's own (texts_ja.cpp, the scripts, the item catalogue); every
+// other language is made from its PO catalogue (po/), text by text, and shows
+// the Japanese text where its catalogue has none.
 #pragma once
 
 #include <array>
@@ -26,6 +28,7 @@ enum class UiText : int {
   MenuKeys,          // the key screen
   LanguageJapanese,  // the items that switch to each language, in the words
   LanguageEnglish,   //   of the language in use, in the order of the languages
+  ThisLanguage,      // the language's own name, for the languages after those
   Ok,                // the result box's button
   Yes,               // the yes/no pictures
   No,
@@ -50,54 +53,52 @@ struct KeyScreenTexts {
   const char32_t* pressAnother;
 };
 
-// What the player is told about the save ("%s" stands for a detail).
+// What the player is told about the save.
 enum class SaveText : int {
   Caption,
   CannotRead,   // the first line of a box about a save that cannot be used
-  KeptAsBad,    // its last line
-  NotKept,      // ... when it could not be set aside; %s: why
+  KeptAsBad,    // its last line; {file} the name it was kept under
+  NotKept,      // ... when it could not be set aside; {file}, {why}
   NoSave,       // つづきから found no save
-  CannotWrite,  // %s: why
+  CannotWrite,  // {why}
   Empty,
   CutOff,
-  Malformed,  // %s: where
+  Malformed,  // {byte}: where
   TooBig,
   NotASave,
-  Newer,    // %s: the save's version
-  Missing,  // %s: the value's name
-  BadValue,
+  Newer,     // {version}: the save's version
+  Missing,   // {part}: a SavePart
+  BadValue,  // {part}
   Unknown,
-  Unreadable,  // %s: why
+  Unreadable,  // {why}
   Count
 };
+// The parts of the save as the player knows them, named in Missing and BadValue.
+enum class SavePart : int { Money, League, Items, Story, Places, Count };
 
 struct LanguageTexts {
   const char* code;  // "ja", "en": the settings file's `language =` and --lang
-  ScriptPieces (*storyScripts)(int speaker);
-  ScriptPieces (*chatterScripts)(int speaker);
   std::array<const char32_t*, kCastCount> castNames;
   // Typed after a line break for the speakers whose lines are indented.
   const char32_t* lineIndent;
 
-  // What the codes write into the message. In the patterns "{x}" stands for
-  // a value: "{r}" a number, "{o}" the same number as an ordinal, "{n}" a
-  // name, "{a}" and "{b}" the two names of a pair, "{d}" an explanation.
-  const char32_t* opponent;                     // #O: {r} {o} the opponent's ranking, {n} the name
-  const char32_t* pair;                         // #U3: {a} the first member, {b} the second
-  const char32_t* itemExplained;                // #XP: {n} the item's name, {d} its explanation
+  // What the codes write into the message.
+  const char32_t* opponent;       // #O: {rank} {ordinal} the opponent's ranking, {name}
+  const char32_t* pair;           // #U3: {first} the first member, {second} the second
+  const char32_t* itemExplained;  // #XP: {item} the item's name, {explanation}
   std::array<const char32_t*, 3> abilityNames;  // ダッシュ, ナイスパス, 自爆
   std::array<const char32_t*, 3> abilityTexts;  // #XK in the bear rooms 1..3
 
   // The ranking screen: the label of positions 1..10 (0 unused) and a team's
-  // record ({w} wins, {l} losses).
+  // record ({wins}, {losses}).
   std::array<const char32_t*, 11> rankLabels;
   const char32_t* record;
   // The status screen.
-  const char32_t* matchDay;  // {r} the match-day
+  const char32_t* matchDay;  // {day} the match-day
   const char32_t* motivatedMode;
   const char32_t* easyMode;
-  const char32_t* money;    // {r} the money
-  const char32_t* keyLine;  // {k} the key, {n} the item, {r} the count
+  const char32_t* money;    // {money}
+  const char32_t* keyLine;  // {key} the key, {item} the item, {count} the count
   std::array<const char32_t*, 3> keyNames;
 
   // The result box's captions.
@@ -109,12 +110,12 @@ struct LanguageTexts {
 
   std::array<const char32_t*, int(UiText::Count)> ui;
   KeyScreenTexts keyScreen;
-  std::array<const char*, int(SaveText::Count)> saveTexts;  // UTF-8
+  std::array<const char32_t*, int(SaveText::Count)> saveTexts;
+  std::array<const char32_t*, int(SavePart::Count)> saveParts;
 };
 
-extern const LanguageTexts kJapaneseTexts;
-extern const LanguageTexts kEnglishTexts;
-
+// How many languages there are: Japanese, then one for each catalogue.
+int LanguageCount();
 // The table of language lang (Japanese for anything out of range).
 const LanguageTexts& Texts(int lang);
 inline const LanguageTexts& Texts(const GameState& gs) {
@@ -124,9 +125,19 @@ inline const LanguageTexts& Texts(const GameState& gs) {
 const char32_t* UiString(int lang, UiText id);
 // The language whose code is `code` ("ja", "en"), or -1.
 int LanguageFromCode(const char* code);
+// The language of a desktop whose locale variables are these (LC_ALL, then
+// LC_MESSAGES, then LANG; unset or empty ones skipped): Japanese for a
+// locale that begins with "ja", English for any other, C and POSIX included.
+int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang);
 
-// Fills a pattern: every "{x}" whose x is given is replaced by its text.
-WString FillIn(const char32_t* pattern, std::initializer_list<std::pair<char32_t, WString>> values);
+// The text `key` of the catalogues in language lang: its translation when the
+// catalogue has one made from this Japanese text, else the Japanese text.
+const char32_t* Translated(int lang, const char* key, const char32_t* japanese);
+
+// Fills a pattern: every "{name}" whose name is given is replaced by its
+// value; any other brace is kept as it is.
+using FillIns = std::initializer_list<std::pair<const char32_t*, WString>>;
+WString FillIn(const char32_t* pattern, FillIns values);
 // A sum of money (or any large number) as the language in use writes it:
 // "15,000" in English, "15000" in Japanese.
 WString AmountText(const GameState& gs, long long n);

@@ -30,7 +30,7 @@ void PrintStatus(plat::Surface& w, int x, int y, const WString& text) {
 }
 
 WString Record(const LanguageTexts& t, int wins, int losses) {
-  return FillIn(t.record, {{U'w', NumberText(wins)}, {U'l', NumberText(losses)}});
+  return FillIn(t.record, {{U"wins", NumberText(wins)}, {U"losses", NumberText(losses)}});
 }
 
 }  // namespace
@@ -64,20 +64,21 @@ void DrawStatus(Form1& f) {
   plat::BitBlt(w, 32, 128, 32, 32, f.pics.Picfcha[0], 96, 0, plat::Rop::Copy);
   plat::BitBlt(w, 32, 192, 32, 32, f.pics.Picfcha[1], 96, 0, plat::Rop::Copy);
   const LanguageTexts& t = Texts(gs);
-  PrintStatus(w, 32, 32, FillIn(t.matchDay, {{U'r', NumberText(gs.roundNumber)}}));
+  PrintStatus(w, 32, 32, FillIn(t.matchDay, {{U"day", NumberText(gs.roundNumber)}}));
   PrintStatus(w, 128, 32, gs.motivated == 1 ? t.motivatedMode : t.easyMode);
   PrintStatus(w, 32, 64, Record(t, Wins(gs, 0), Losses(gs, 0)));
   PrintStatus(w, 96, 128, t.castNames[0]);
   PrintStatus(w, 96, 192, t.castNames[1]);
-  PrintStatus(w, 384, 32, FillIn(t.money, {{U'r', AmountText(gs, gs.money)}}));
+  PrintStatus(w, 384, 32, FillIn(t.money, {{U"money", AmountText(gs, gs.money)}}));
   for (int s = 0; s < 3; ++s) {
     int item = gs.slotItem[size_t(s)];
     bool valid = item >= 0 && item < kItemCount;
     WString name = valid ? gs.itemName[size_t(item)] : U"";
     int count = valid ? gs.slotCount[size_t(item)][size_t(s)] : 0;
-    PrintStatus(w, 320, 96 + 32 * s,
-                FillIn(t.keyLine,
-                       {{U'k', t.keyNames[size_t(s)]}, {U'n', name}, {U'r', NumberText(count)}}));
+    PrintStatus(
+        w, 320, 96 + 32 * s,
+        FillIn(t.keyLine,
+               {{U"key", t.keyNames[size_t(s)]}, {U"item", name}, {U"count", NumberText(count)}}));
   }
   for (int a = 0; a < 3; ++a)
     if (gs.specialAbilities[size_t(a)] == 1)

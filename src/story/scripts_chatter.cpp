@@ -232,37 +232,37 @@ constexpr const char32_t kDokuro[] =
 ScriptPieces ChatterScriptPieces(int speaker) {
   switch (speaker) {
     case 4:
-      return {kYuugaLeague, kYuugaAfter};
+      return {{"script.yuuga-league", kYuugaLeague}, {"script.yuuga-after", kYuugaAfter}};
     case 5:
-      return {kBecker};
+      return {{"script.becker", kBecker}};
     case 6:
-      return {kTwoMe};
+      return {{"script.two-me", kTwoMe}};
     case 7:
-      return {kTake};
+      return {{"script.take", kTake}};
     case 8:
-      return {kSenpai};
+      return {{"script.senpai", kSenpai}};
     case 9:
-      return {kShinnen};
+      return {{"script.shinnen", kShinnen}};
     case 10:
-      return {kEllyLeague, kEllyAfter};
+      return {{"script.elly-league", kEllyLeague}, {"script.elly-after", kEllyAfter}};
     case 11:
-      return {kHonshitsu};
+      return {{"script.honshitsu", kHonshitsu}};
     case 12:
-      return {kJiddy};
+      return {{"script.jiddy", kJiddy}};
     case 13:
-      return {kWeeDango};
+      return {{"script.wee-dango", kWeeDango}};
     case 14:
-      return {kInura};
+      return {{"script.inura", kInura}};
     case 15:
-      return {kInvi};
+      return {{"script.invi", kInvi}};
     case 17:
-      return {kKouhai};
+      return {{"script.kouhai", kKouhai}};
     case 18:
-      return {kKatsuodori};
+      return {{"script.katsuodori", kKatsuodori}};
     case 20:
-      return {kZatsugame};
+      return {{"script.zatsugame", kZatsugame}};
     case 21:
-      return {kDokuro};
+      return {{"script.dokuro", kDokuro}};
     default:
       return {};
   }

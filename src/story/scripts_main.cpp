@@ -223,17 +223,19 @@ constexpr const char32_t kBearHost[] =
 ScriptPieces StoryScriptPieces(int speaker) {
   switch (speaker) {
     case 1:
-      return {kOpening};
+      return {{"script.opening", kOpening}};
     case 2:
-      return {kReceptionLeague, kReceptionFinal, kReceptionChampion};
+      return {{"script.reception-league", kReceptionLeague},
+              {"script.reception-final", kReceptionFinal},
+              {"script.reception-champion", kReceptionChampion}};
     case 3:
-      return {kSeller};
+      return {{"script.seller", kSeller}};
     case 16:
-      return {kItemExplainer};
+      return {{"script.item-explainer", kItemExplainer}};
     case 19:
-      return {kRulesOpening, kRulesRest};
+      return {{"script.rules-opening", kRulesOpening}, {"script.rules-rest", kRulesRest}};
     case 22:
-      return {kBearHost};
+      return {{"script.bear-host", kBearHost}};
     default:
       return {};
   }
