@@ -131,6 +131,7 @@ void ConnectWindow(Form1& f) {
     if (lang >= 0) ChangeLanguage(f, static_cast<i16>(lang));
     return lang >= 0;
   };
+  h.keyChosen = [&f](const std::string& name) { return KeyScreenKeyChosen(f, name); };
   h.fieldJson = [&f](const std::string& name, std::string& out) {
     return FieldJson(f.gs, name, out);
   };
