@@ -9,6 +9,7 @@
 
 #include "platform/internal.h"
 #include "platform/recording_file.h"
+#include "platform/settings_ini.h"
 #include "platform/user_files.h"
 
 #ifndef MOKI_VERSION
@@ -129,10 +130,13 @@ std::string PackedSoFar(EndHow how, const std::string& message) {
   return recfile::Pack(w.Payload(), MOKI_VERSION);
 }
 
-// Writes what is recorded so far, ended as cut short there, while the game
-// goes on; the file's own writing is not recorded.
+// Writes what is recorded so far, ended as cut short there, every few
+// seconds while the game goes on; the file's own writing is not recorded.
 void WriteSoFar() {
   if (g.path.empty()) return;
+  const uint32_t now = LiveClock();
+  if (int32_t(now - g.nextWrite) < 0) return;
+  g.nextWrite = now + kWriteEvery;
   internal::PlatformScope platform;
   std::string err;
   if (!WriteUserFile(g.path, PackedSoFar(EndHow::Cut, ""), err))
@@ -192,6 +196,11 @@ const char* HowText(EndHow how) {
   const uint64_t now = StateHash();
   std::string how = HowText(EndHow(end.value));
   if (end.text) how += " (" + g.rec.texts[end.text] + ")";
+  // Cut short in the middle of the game's work (written while it went on,
+  // or when its display went away): the state there is its last check's.
+  if (EndHow(end.value) == EndHow::Cut || EndHow(end.value) == EndHow::Lost)
+    EndPlayback(true, "played to the end of the recording at " + WhenText() + ", where " + how +
+                          " (" + std::to_string(g.checkpoints) + " checks of the state passed)");
   if (now == end.hash)
     EndPlayback(true, "reached the recorded end at " + WhenText() + ", where " + how + ": state " +
                           HashText(now));
@@ -257,10 +266,6 @@ void Event(Tag tag, int value, const F& call, const std::string& text = {}) {
     Put(c);
     g.nextCheckpoint = r.time + kCheckpointEvery;
   }
-  if (int32_t(r.time - g.nextWrite) >= 0) {
-    WriteSoFar();
-    g.nextWrite = r.time + kWriteEvery;
-  }
   if (g.eventHook) g.eventHook();
 }
 
@@ -323,7 +328,10 @@ std::string Placeholder() {
 
 bool BeginPlayback(const std::string& bytes, std::string& err) {
   recfile::Recording rec;
-  if (!recfile::Unpack(bytes, MOKI_VERSION, rec, err)) return false;
+  if (!recfile::Unpack(bytes, MOKI_VERSION, rec, err)) {
+    err = ini::Printable(err);  // the file's own words (its version) may hold anything
+    return false;
+  }
   if (rec.records.size() == 1 && EndHow(rec.records[0].value) == EndHow::Cut) {
     err = "holds nothing: the game stopped before the first seconds of it were written";
     return false;
@@ -456,7 +464,9 @@ PumpScope::PumpScope() {
 }
 PumpScope::~PumpScope() {
   // A run ended from inside the pump (headless) did not return to the game.
-  if (outer_ && Recording() && std::uncaught_exceptions() == 0) ++g.pendingPumps;
+  if (!outer_ || !Recording() || std::uncaught_exceptions() != 0) return;
+  ++g.pendingPumps;
+  WriteSoFar();
 }
 
 bool ReplayPump() {

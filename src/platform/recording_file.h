@@ -14,8 +14,10 @@
 
 namespace plat::recfile {
 
-// Version of the layout below; a file with another one is refused.
-constexpr uint16_t kFormatVersion = 1;
+// Version of the layout below; a file with another one is refused. 2: the
+// settings file is read again before each write of it, and a recording may
+// end cut short or with the display lost.
+constexpr uint16_t kFormatVersion = 2;
 
 // The kinds of record; what each holds is in the table of kinds (Kinds()).
 enum class Tag : uint8_t {

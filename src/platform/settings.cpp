@@ -284,14 +284,6 @@ std::string FormatSettings(const Settings& s, const std::string& previous,
       for (const Entry& e : Entries())
         if (info.name == std::string(e.section)) sec.values.emplace_back(e.key, e.format(s));
     }
-    if (!only.empty())
-      sec.values.erase(std::remove_if(sec.values.begin(), sec.values.end(),
-                                      [&](const auto& kv) {
-                                        const std::string full = sec.name + "." + kv.first;
-                                        return std::find(only.begin(), only.end(), full) ==
-                                               only.end();
-                                      }),
-                       sec.values.end());
     sections.push_back(std::move(sec));
   }
   static const std::vector<std::string> header = {
@@ -304,7 +296,7 @@ std::string FormatSettings(const Settings& s, const std::string& previous,
       "# [keys]   for each of the game's keys, one or more keyboard keys by their",
       "#          SDL names (Up, W, Left Shift, Keypad 1, Comma, ...), separated",
       "#          by commas."};
-  return ini::Rewrite(previous, sections, header);
+  return ini::Rewrite(previous, sections, header, only);
 }
 
 std::vector<std::string> SettingsChanged(const Settings& a, const Settings& b) {

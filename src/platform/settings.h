@@ -60,7 +60,7 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
 // lines that made no sense dropped (the old file is kept as .bad), settings
 // the text lacks added to their section. An empty previous text gives a whole
 // file with a short explanation. With only ("section.key" names), only those
-// settings are set, and every other line stays as it is.
+// settings' lines are set, and every other line stays as it is.
 std::string FormatSettings(const Settings& s, const std::string& previous,
                            const std::vector<std::string>& only = {});
 // The settings that differ between a and b, as "section.key" names.

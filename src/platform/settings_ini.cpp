@@ -90,7 +90,7 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 std::string Rewrite(const std::string& previous, const std::vector<Section>& sections,
-                    const std::vector<std::string>& header) {
+                    const std::vector<std::string>& header, const std::vector<std::string>& only) {
   std::vector<std::string> out;
   std::set<std::string> written;  // "section.key"
   std::set<std::string> seen;     // sections met
@@ -134,10 +134,12 @@ std::string Rewrite(const std::string& previous, const std::vector<Section>& sec
         const std::string full = sec->name + "." + l.name;
         auto it = std::find_if(sec->values.begin(), sec->values.end(),
                                [&](const auto& kv) { return kv.first == l.name; });
-        if (it == sec->values.end())
-          out.push_back(raw);  // another setting, maybe a newer game's
+        const bool set = only.empty() || std::find(only.begin(), only.end(), full) != only.end();
+        if (it == sec->values.end() || !set)
+          out.push_back(raw);  // another setting (maybe a newer game's), or one left as it is
         else if (written.insert(full).second)
           out.push_back(it->first + " = " + it->second + l.comment);
+        if (it != sec->values.end()) written.insert(full);
         insertAt = out.size();
         break;
       }

@@ -34,9 +34,12 @@ struct Section {
 // end kept), later lines of the same setting dropped, settings the text lacks
 // added at the end of their section and sections it lacks at its end. Every
 // other line is kept as it is, but lines that make no sense and settings
-// before any section. An empty previous starts with header.
+// before any section. With only ("section.key" names), the lines of the
+// other settings are kept as they are too. An empty previous starts with
+// header.
 std::string Rewrite(const std::string& previous, const std::vector<Section>& sections,
-                    const std::vector<std::string>& header);
+                    const std::vector<std::string>& header,
+                    const std::vector<std::string>& only = {});
 
 // Only the lines of previous worth carrying into a new file: comments that
 // are text (no control characters), and the lines not listed in unusable
