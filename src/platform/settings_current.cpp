@@ -2,6 +2,7 @@
 // bound, the window's scale, a [game] setting), each change written into the
 // file as it is on disk then.
 #include <algorithm>
+#include <functional>
 #include <iostream>
 
 #include "platform/internal.h"
@@ -68,6 +69,15 @@ bool Save(const Settings& before) {
     return false;
   }
   return true;
+}
+
+// Applies change to the settings in effect, and writes what it changed
+// (nothing when it changed nothing).
+bool Change(const std::function<void(Settings&)>& change) {
+  const Settings before = S().current;
+  change(S().current);
+  internal::RouteKeys(S().current);
+  return Save(before);
 }
 
 }  // namespace
@@ -141,11 +151,8 @@ BindOutcome BindKey(int gameKey, const std::string& keyName) {
     o.result = BindResult::Unchanged;
     return o;
   }
-  const Settings before = s.current;
-  s.current.keys[size_t(gameKey)] = now;
-  internal::RouteKeys(s.current);
   o.result = BindResult::Changed;
-  o.saved = Save(before);
+  o.saved = Change([&](Settings& changed) { changed.keys[size_t(gameKey)] = now; });
   return o;
 }
 
@@ -156,15 +163,14 @@ std::string GameSetting(const std::string& key) {
 }
 
 bool SetGameSetting(const std::string& key, const std::string& value) {
-  const Settings before = S().current;
-  auto& game = S().current.game;
-  auto it = std::find_if(game.begin(), game.end(), [&](const auto& kv) { return kv.first == key; });
-  if (it != game.end() && it->second == value) return true;
-  if (it != game.end())
-    it->second = value;
-  else
-    game.emplace_back(key, value);
-  return Save(before);
+  return Change([&](Settings& s) {
+    auto it =
+        std::find_if(s.game.begin(), s.game.end(), [&](const auto& kv) { return kv.first == key; });
+    if (it != s.game.end())
+      it->second = value;
+    else
+      s.game.emplace_back(key, value);
+  });
 }
 
 }  // namespace plat
@@ -172,19 +178,11 @@ bool SetGameSetting(const std::string& key, const std::string& value) {
 namespace plat::internal {
 
 void RememberScale(int scale) {
-  State& s = S();
-  if (s.current.scale == scale) return;
-  const Settings before = s.current;
-  s.current.scale = scale;
-  Save(before);
+  Change([scale](Settings& s) { s.scale = scale; });
 }
 
 void RecordFullscreen(bool on) {
-  State& s = S();
-  if (s.current.fullscreen == on) return;
-  const Settings before = s.current;
-  s.current.fullscreen = on;
-  Save(before);
+  Change([on](Settings& s) { s.fullscreen = on; });
 }
 
 }  // namespace plat::internal
