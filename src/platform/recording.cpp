@@ -170,7 +170,7 @@ std::string WhenText() {
   g_verdict = {true, reached, message};
   g.mode = Mode::Off;
   g.rec = recfile::Recording{};
-  std::cerr << "mokimoki: playback " << message << "\n";
+  std::cerr << "mokimoki: playback " << ini::Printable(message) << "\n";
   internal::PlaybackStop(reached ? 0 : 1);
 }
 
