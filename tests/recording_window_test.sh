@@ -100,5 +100,35 @@ PY
   cat "$work/damaged.err"
   [ $status -eq 2 ] || fail "the damaged recording gave status $status"
   grep -q "damaged" "$work/damaged.err" || fail "no clear message for the damaged recording"
+
+  # Killed before its first seconds were written: the recording holds
+  # nothing, and says so.
+  "$bin/mokimoki" --record "$work/killed.rec" 2>/dev/null & pid=$!
+  window
+  kill -KILL $pid; wait $pid 2>/dev/null
+  "$bin/mokimoki-scenario" --replay "$work/killed.rec" >/dev/null 2>"$work/killed.err"
+  status=$?
+  cat "$work/killed.err"
+  [ $status -eq 2 ] || fail "the recording of a killed game gave status $status"
+  grep -q "holds nothing" "$work/killed.err" || fail "no word that the recording holds nothing"
+
+  # The display goes away in the middle of a game: the recording so far is
+  # written, and plays back to where it stops.
+  Xvfb -displayfd 8 -screen 0 1280x1024x24 8>"$work/display" 2>/dev/null & xpid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  lost=":$(cat "$work/display")"
+  DISPLAY=$lost "$bin/mokimoki" --record "$work/lost.rec" 2>"$work/lost.err" & pid=$!
+  sleep 3
+  DISPLAY=$lost xdotool key alt+f; sleep 0.4; DISPLAY=$lost xdotool key s; sleep 3
+  kill $xpid; wait $xpid 2>/dev/null
+  wait $pid; status=$?
+  cat "$work/lost.err"
+  [ $status -eq 1 ] || fail "the game whose display went away ended with status $status"
+  grep -q "display went away" "$work/lost.err" || fail "no word of the display going away"
+  "$bin/mokimoki-scenario" --replay "$work/lost.rec" >/dev/null 2>"$work/lost-replay.err"
+  status=$?
+  cat "$work/lost-replay.err"
+  [ $status -eq 0 ] || fail "the recording of a lost display gave status $status"
+  grep -q "the display went away" "$work/lost-replay.err" || fail "the replay did not say where it stops"
   echo "ok"
 ' _ "$bin" "$work"

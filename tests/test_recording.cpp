@@ -2,6 +2,8 @@
 // keys (the opening, shopping, the receptionist, a match with an item and
 // the Ctrl pause) recorded headless, played back, and every state along the
 // way compared; recordings cut off, damaged or from another version refused.
+#include <stdlib.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <deque>
@@ -12,6 +14,7 @@
 #include "platform/internal.h"
 #include "platform/recording.h"
 #include "platform/recording_file.h"
+#include "platform/settings.h"
 #include "platform/user_files.h"
 #include "test_support.h"
 
@@ -141,6 +144,11 @@ struct Pilot {
     if (gs->GameMode == moki::kModeHall && plat::TimerEnabled() && stage < 2) Walk(now);
   }
 };
+
+std::string FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // The game state's hash after every event handed to the game.
 std::vector<uint64_t>* g_trail = nullptr;
@@ -275,13 +283,21 @@ TEST(RecordingFile, CutOffDamagedOrFromAnotherVersionIsRefusedWithAClearMessage)
   refused("", "empty");
   refused("GIF89a and so on", "not a recording");
   std::string b = good;
-  b[8] = 2;  // format version
-  refused(b, "recording format 2");
+  for (int format : {1, 3}) {  // an older game's, a newer one's
+    b[8] = char(format);
+    refused(b, "made in recording format " + std::to_string(format) + "; this game reads format " +
+                   std::to_string(recfile::kFormatVersion));
+  }
   std::string payload;
   ASSERT_TRUE(recfile::PayloadOf(good, rec::GameVersion(), payload, err));
   refused(recfile::Pack(payload, "9.9.9"),
           "recorded with version 9.9.9 of the game; this is version " + rec::GameVersion());
   refused(good + "x", "follow its end");
+  // A version that would drive the terminal is shown escaped.
+  std::string shown;
+  EXPECT_FALSE(rec::StartPlaybackOf(recfile::Pack(payload, "\x1b[2J"), shown));
+  EXPECT_NE(shown.find("version \\x1b[2J of the game"), std::string::npos) << shown;
+  EXPECT_EQ(shown.find('\x1b'), std::string::npos);
   // Cut off anywhere: refused, never read past the end.
   for (size_t n = 0; n < good.size(); ++n) {
     std::string why;
@@ -404,8 +420,7 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
         });
       },
       testing::ExitedWithCode(1), "data/btl3.dat: missing");
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string bytes = FileBytes(path.string());
   recfile::Recording r;
   std::string err;
   ASSERT_TRUE(recfile::Unpack(bytes, rec::GameVersion(), r, err)) << err;
@@ -414,6 +429,98 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
   EXPECT_EQ(r.records[1].value, int(recfile::EndHow::Fatal));
   EXPECT_EQ(r.texts[r.records[1].text], "data/btl3.dat: missing");
   fs::remove(path);
+}
+
+TEST(Recording, WhatIsRecordedSoFarIsWrittenEveryFewSecondsAndPlaysBackToWhereItStops) {
+  testing_support::TempDir t;
+  const std::string path = t / "so_far.rec";
+  auto f = testing_support::MakeForm(6);
+  std::string err;
+  ASSERT_TRUE(plat::StartRecording(path, err)) << err;
+  // Before anything is written there is nothing to play: said so, not played.
+  std::string why;
+  EXPECT_FALSE(rec::StartPlaybackOf(FileBytes(path), why));
+  EXPECT_NE(why.find("holds nothing"), std::string::npos) << why;
+
+  // The game goes on (and is then killed): the file holds its first seconds.
+  std::vector<uint64_t> trail;
+  FollowStates(trail);
+  ASSERT_TRUE(plat::headless::LoadScenario(
+      "menu start\nwait 2000\npress space\nwait 4000\npress space\nwait 6000\n", err))
+      << err;
+  plat::headless::Run([&] {
+    moki::Form_Load(*f);
+    plat::headless::MainLoop();
+  });
+  rec::SetEventHook(nullptr);
+  rec::Abandon();
+  const std::string bytes = FileBytes(path);
+  recfile::Recording r;
+  ASSERT_TRUE(recfile::Unpack(bytes, rec::GameVersion(), r, err)) << err;
+  EXPECT_EQ(r.records.back().value, int(recfile::EndHow::Cut));
+  EXPECT_TRUE(std::any_of(r.records.begin(), r.records.end(),
+                          [&](const recfile::Record& x) { return x.time - r.startClock >= 5000; }));
+
+  const Played p = PlayBack(bytes);
+  EXPECT_EQ(p.code, 0);
+  EXPECT_TRUE(rec::LastVerdict().reached) << rec::LastVerdict().message;
+  EXPECT_NE(rec::LastVerdict().message.find("cut short"), std::string::npos)
+      << rec::LastVerdict().message;
+  ASSERT_GT(p.trail.size(), 0u);
+  ASSERT_LE(p.trail.size(), trail.size());
+  EXPECT_TRUE(std::equal(p.trail.begin(), p.trail.end(), trail.begin()));
+}
+
+TEST(Recording, HoldsThePlayersFoldersFromHomeAndNoneOfTheSettingsComments) {
+  testing_support::TempDir t;
+  const char* home = getenv("HOME");
+  const std::string savedHome = home ? home : "";
+  setenv("HOME", t.dir.c_str(), 1);
+  const std::string path = t / "mokimoki/settings.ini";
+  std::filesystem::create_directories(t / "mokimoki");
+  { std::ofstream(path) << "# Taro's own keys\n[game]\nlanguage = en  # Taro\n"; }
+  auto f = testing_support::MakeForm(8);
+  rec::StartInMemory();
+  plat::LoadSettings(path);
+  std::string contents, err;
+  EXPECT_EQ(plat::ReadUserFile(t / "mokimoki/save.json", contents, err), plat::ReadStatus::Missing);
+  plat::ReadUserFile(t / "mokimoki", contents, err);  // a folder: its error names the path
+  const std::string bytes = rec::Finish();
+  setenv("HOME", savedHome.c_str(), 1);
+  EXPECT_EQ(plat::GameSetting("language"), "en");
+  recfile::Recording r;
+  ASSERT_TRUE(recfile::Unpack(bytes, rec::GameVersion(), r, err)) << err;
+  bool fromHome = false;
+  for (const std::string& text : r.texts) {
+    EXPECT_EQ(text.find("Taro"), std::string::npos) << text;
+    EXPECT_EQ(text.find(t.dir.string()), std::string::npos) << text;
+    fromHome = fromHome || text.rfind("~/mokimoki", 0) == 0;
+  }
+  EXPECT_TRUE(fromHome);
+  plat::UseDefaultSettings();
+}
+
+// A window object made after the recording began, as the game makes it.
+TEST(RecordingDeathTest, TheRecordingIsWrittenAtExitWhileTheWindowObjectIsStillThere) {
+  testing_support::TempDir t;
+  const std::string path = t / "exit.rec", hashFile = t / "hash";
+  EXPECT_EXIT(
+      {
+        plat::headless::Reset(9);
+        std::string err;
+        if (!plat::StartRecording(path, err)) std::exit(3);
+        static moki::Form1 form;
+        moki::ConnectWindow(form);
+        form.gs.messageText = U"まだ終わらない";
+        std::ofstream(hashFile) << recfile::Hash(plat::internal::GetHandlers().dumpJson());
+        std::exit(0);
+      },
+      testing::ExitedWithCode(0), "");
+  recfile::Recording r;
+  std::string err;
+  ASSERT_TRUE(recfile::Unpack(FileBytes(path), rec::GameVersion(), r, err)) << err;
+  EXPECT_EQ(r.records.back().value, int(recfile::EndHow::Stopped));
+  EXPECT_EQ(std::to_string(r.records.back().hash), FileBytes(hashFile));
 }
 
 }  // namespace

@@ -182,8 +182,11 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
 TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites) {
   TempDir t;
   const std::string path = t / "mokimoki/settings.ini";
+  // Its last lines: a section whose name would drive the terminal, and
+  // binary junk, neither of which the new file carries.
   const std::string bad =
-      "[window]\nscale = 40\nfullscreen = true\n[keys]\nup = Banana\nnonsense\ndown = S\n";
+      "[window]\nscale = 40\nfullscreen = true\n[keys]\nup = Banana\nnonsense\ndown = S\n"
+      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n";
   Put(path, bad);
   testing::internal::CaptureStderr();
   plat::LoadSettings(path);
@@ -191,6 +194,8 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   EXPECT_NE(err.find(path + ":2: scale must be"), std::string::npos) << err;
   EXPECT_NE(err.find(path + ":5: \"Banana\""), std::string::npos) << err;
   EXPECT_NE(err.find(path + ":6: not a"), std::string::npos) << err;
+  EXPECT_NE(err.find("[so\\x1b[2jund]"), std::string::npos) << err;
+  EXPECT_EQ(err.find('\x1b'), std::string::npos);
   // Each bad line's default applies; the good lines count.
   EXPECT_EQ(plat::CurrentSettings().scale, 0);
   EXPECT_TRUE(plat::CurrentSettings().fullscreen);
@@ -216,6 +221,8 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   EXPECT_EQ(written.keys, plat::CurrentSettings().keys);
   EXPECT_EQ(written.keys[plat::kKeyRight], Names{"D"});
   EXPECT_TRUE(written.fullscreen);
+  EXPECT_EQ(Slurp(path).find("volume"), std::string::npos) << Slurp(path);
+  EXPECT_EQ(Slurp(path).find('\x01'), std::string::npos);
   EXPECT_FALSE(fs::exists(path + ".tmp"));
   // Later changes leave the .bad file as the player had it.
   EXPECT_EQ(plat::BindKey(plat::kKeyRight, "F").result, plat::BindResult::Changed);
@@ -482,4 +489,17 @@ TEST(SettingsLanguage, TheMenuSwitchesAtOnceAndTheNextStartRemembersIt) {
   EXPECT_NE(plat::headless::Dumps()[0].find("\"language\":1"), std::string::npos);
   EXPECT_EQ(plat::MenuBar()[0].title, U"ファイル(&F)");
   EXPECT_NE(Slurp(file).find("language = en"), std::string::npos);
+
+  // Edited by hand (or by another copy of the game) while the game runs: the
+  // game's next write changes its own setting and leaves the rest as found.
+  const std::string edited = "# mine, edited\n[window]\nscale = 3\n[keys]\nup = W\n[game]\n" +
+                             std::string("language = en\n");
+  Put(file, edited);
+  EXPECT_TRUE(plat::SetGameSetting("language", "ja"));
+  EXPECT_EQ(plat::BindKey(plat::kKeyDown, "S").result, plat::BindResult::Changed);
+  const std::string now = Slurp(file);
+  for (const char* line : {"# mine, edited\n[window]\nscale = 3\n", "[keys]\nup = W\n",
+                           "down = S\n", "[game]\nlanguage = ja\n"})
+    EXPECT_NE(now.find(line), std::string::npos) << line << " in\n" << now;
+  plat::UseDefaultSettings();
 }

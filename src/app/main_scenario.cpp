@@ -14,10 +14,14 @@
 
 namespace {
 
-int Play() {
+// replay: the settings are read first, as the game in the window read them
+// before it opened (the recording hands over what it read then); a
+// recording may end as early as that.
+int Play(bool replay) {
   static moki::Form1 form;  // the window object lives for the program's life
   moki::ConnectWindow(form);
-  return plat::headless::Run([] {
+  return plat::headless::Run([replay] {
+    if (replay) plat::LoadSettings(plat::SettingsPath());
     moki::Form_Load(form);
     plat::headless::MainLoop();
   });
@@ -45,10 +49,7 @@ int Replay(const char* path) {
     std::cerr << "mokimoki-scenario: cannot play " << err << "\n";
     return 2;
   }
-  // The game in the window read its settings before it opened: the recording
-  // hands over what it read then.
-  plat::LoadSettings(plat::SettingsPath());
-  return Play();
+  return Play(true);
 }
 
 }  // namespace
@@ -72,5 +73,5 @@ int main(int argc, char** argv) {
     std::cerr << argv[1] << ": " << err << "\n";
     return 2;
   }
-  return Play();
+  return Play(false);
 }

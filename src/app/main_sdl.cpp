@@ -26,9 +26,13 @@ int main(int argc, char** argv) {
     std::cout << moki::VersionText();
     return moki::kExitOk;
   }
-  if (!cl.record.empty() && !plat::StartRecording(cl.record, error)) {
-    std::cerr << "mokimoki: cannot record: " << error << "\n";
-    return moki::kExitUsage;
+  if (!cl.record.empty()) {
+    if (!plat::StartRecording(cl.record, error)) {
+      std::cerr << "mokimoki: cannot record: " << error << "\n";
+      return moki::kExitUsage;
+    }
+    std::cerr << "mokimoki: recording this session to " << cl.record << ". "
+              << plat::kRecordingHolds << "\n";
   }
   if (!cl.play.empty() && !plat::StartPlayback(cl.play, error)) {
     std::cerr << "mokimoki: cannot play " << error << "\n";

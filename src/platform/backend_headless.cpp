@@ -492,12 +492,12 @@ void WaitEvents(int64_t deadline) {
 }
 
 void Quit() {
-  internal::AtQuit();
+  internal::AtEnd(recfile::EndHow::Quit);
   EndRun(0);
 }
 
 [[noreturn]] void FatalError(const std::string& msg) {
-  internal::AtFatalError(msg);
+  internal::AtEnd(recfile::EndHow::Fatal, msg);
   std::cerr << "mokimoki: " << msg << "\n";
   std::exit(1);
 }

@@ -617,6 +617,7 @@ std::string g_displayLost;  // the message for a display that goes away
 // Xlib calls this when the connection to the X server is gone; it must not
 // return. The game ends with a message instead of Xlib's own.
 int XDisplayLost(Display*) {
+  internal::AtEnd(recfile::EndHow::Lost);
   std::fputs(g_displayLost.c_str(), stderr);
   std::_Exit(1);
 }
@@ -836,19 +837,20 @@ void WaitEvents(int64_t deadline) {
 
 [[noreturn]] void Quit() {
   if (WaylandDisplayLost()) {
+    internal::AtEnd(recfile::EndHow::Lost);
     std::fputs(g_displayLost.c_str(), stderr);
     std::_Exit(1);
   }
   // Leave at once. Tearing SDL down first can race with the X server over a
   // window that is already going (an X error then ends the program with
   // status 1); the server closes the window with the connection anyway.
-  internal::AtQuit();
+  internal::AtEnd(recfile::EndHow::Quit);
   std::fflush(nullptr);
   std::_Exit(0);
 }
 
 [[noreturn]] void FatalError(const std::string& msg) {
-  internal::AtFatalError(msg);
+  internal::AtEnd(recfile::EndHow::Fatal, msg);
   std::cerr << "mokimoki: " << msg << "\n";
   // The box does not wrap long lines: break the message after each ": ".
   std::string boxText = msg;

@@ -131,6 +131,34 @@ namespace plat {
 
 void SetHandlers(Handlers h) {
   internal::GetHandlers() = std::move(h);
+  internal::HandlersSet();
+}
+
+HeldControls HoldControls(const std::vector<int>& menuIds) {
+  HeldControls held;
+  held.timer = TimerEnabled();
+  held.label = LabelVisible();
+  held.yesNo[0] = YesNoVisible(0);
+  held.yesNo[1] = YesNoVisible(1);
+  SetTimerEnabled(false);
+  SetLabelVisible(false);
+  SetYesNoVisible(0, false);
+  SetYesNoVisible(1, false);
+  for (int id : menuIds) {
+    held.menuItems.emplace_back(id, MenuEnabled(id));
+    SetMenuEnabled(id, false);
+  }
+  return held;
+}
+
+void RestoreControls(const HeldControls& held) {
+  for (auto it = held.menuItems.rbegin(); it != held.menuItems.rend(); ++it)
+    SetMenuEnabled(it->first, it->second);
+  SetYesNoVisible(0, held.yesNo[0]);
+  SetYesNoVisible(1, held.yesNo[1]);
+  SetLabelVisible(held.label);
+  Refresh();
+  SetTimerEnabled(held.timer);
 }
 
 void SetLabelVisible(bool visible) {

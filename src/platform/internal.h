@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/recording_file.h"
+#include "platform/settings.h"
 #include "platform/surface.h"
 
 namespace plat::internal {
@@ -129,9 +131,15 @@ struct FileAnswer {
   std::string text, err;
 };
 FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live);
-// The game is ending: the recording is written, or playback gives its verdict.
-void AtQuit();
-void AtFatalError(const std::string& msg);
+// The next player's file read is kept in a recording as strip gives it (the
+// game is given the whole file).
+void RecordNextReadAs(std::string (*strip)(const std::string&));
+// The game is ending (how: a recfile::EndHow; message: a fatal error's): the
+// recording is written, or playback gives its verdict. A quit while the
+// platform's own code runs is the window closed.
+void AtEnd(recfile::EndHow how, const std::string& message = {});
+// The window object set its handlers (SetHandlers).
+void HandlersSet();
 // The random generator's state, kept with a recording.
 uint64_t RandomState();
 void SetRandomState(uint64_t state);
@@ -146,7 +154,13 @@ void PlaybackWait(uint32_t ms);
 }  // namespace plat::internal
 
 namespace plat::internal {
-// --- The keyboard, through the player's keys (platform/settings.cpp) ----------
+// --- The keyboard, through the player's keys (platform/keyboard.cpp) ----------
+// The table from keyboard keys to the game's, made from the settings' keys.
+void RouteKeys(const Settings& settings);
+// Forgets the keys held down and any wait for a new key.
+void ForgetHeldKeys();
+// The key that gives up waiting for a new key (Escape).
+bool CancelKey(int32_t keycode);
 // The virtual key a keyboard key (SDL keycode) stands for; 0: none.
 int BoundVk(int32_t keycode);
 // A keyboard key went down. While the key screen waits for a new key, the key
@@ -155,12 +169,6 @@ int BoundVk(int32_t keycode);
 int KeyboardDown(int32_t keycode, bool repeat);
 int KeyboardUp(int32_t keycode);
 bool CapturingKey();
-// The key screen's new key, by name, handed to the game as an event of its
-// own (a recording keeps it; recording.cpp), and handed over again in
-// playback (settings.cpp).
-void HandCapturedKey(const std::function<void(const std::string&)>& handler,
-                     const std::string& name);
-void DeliverCapturedKey(const std::string& name);
 
 // --- The window as the player left it ---------------------------------------------
 constexpr int kWindowH = kPlayH + 20;  // the picture with the menu bar
@@ -176,7 +184,9 @@ void WindowResized(double nowMs);
 double ResizeDeadline();  // < 0: nothing to settle
 bool ResizeSettled(double nowMs);
 // The scale the window shows, or its full screen, as the player made it:
-// written to the settings when it differs from them.
+// written to the settings when it differs from them (window_resize.cpp).
 void RecordScale(int scale);
 void RecordFullscreen(bool on);
+// The scale to remember in the settings (settings_current.cpp).
+void RememberScale(int scale);
 }  // namespace plat::internal

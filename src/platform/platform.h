@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/surface.h"
@@ -50,6 +51,9 @@ struct Handlers {
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
   std::function<bool(const std::string&)> language;  // switch to the language of a code ("en")
+  // The key the player pressed while the key screen waited for one
+  // (CaptureNextKey), by its keyboard name; false: nothing was waiting.
+  std::function<bool(const std::string&)> keyChosen;
   // The player closes the window; the program ends after it returns.
   std::function<void()> close;
 };
@@ -84,6 +88,18 @@ bool LabelVisible();
 void SetYesNoPictures(const Surface* yes, const Surface* no);
 void SetYesNoVisible(int index, bool visible);
 bool YesNoVisible(int index);
+
+// A screen over the game (the key screen) stops it and covers its controls:
+// HoldControls stops the timer, hides Label1 and the yes/no pictures and
+// disables the menu items given, and returns how all of them were;
+// RestoreControls puts back exactly those, repaints, then starts the timer
+// again if it ran.
+struct HeldControls {
+  bool timer = false, label = false, yesNo[2] = {false, false};
+  std::vector<std::pair<int, bool>> menuItems;  // id, enabled
+};
+HeldControls HoldControls(const std::vector<int>& menuIds);
+void RestoreControls(const HeldControls& held);
 
 // --- The menu bar ------------------------------------------------------------
 // The ids of the menu items; the menu handler receives them.

@@ -5,9 +5,11 @@
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <utility>
 
 #include "platform/internal.h"
 #include "platform/recording_file.h"
+#include "platform/settings_ini.h"
 #include "platform/user_files.h"
 
 #ifndef MOKI_VERSION
@@ -19,12 +21,18 @@ namespace plat {
 namespace {
 
 using recfile::EndHow;
+using recfile::Kind;
 using recfile::Record;
 using recfile::Tag;
+using recording::Recording;
 
 // A state check goes into the recording after an event at most this often
 // (recorded milliseconds): playback then tells near where it left the path.
 constexpr uint32_t kCheckpointEvery = 1000;
+// What is recorded so far is written to the file at most this often
+// (recorded milliseconds), so a game that is killed keeps all but the last
+// few seconds.
+constexpr uint32_t kWriteEvery = 5000;
 
 enum class Mode { Off, Recording, Playing };
 
@@ -32,6 +40,7 @@ struct State {
   Mode mode = Mode::Off;
   bool platform = false;  // the platform's own code is running, not the game asking
   bool reseeding = false;
+  std::string (*stripNextRead)(const std::string&) = nullptr;
   std::function<void()> eventHook;
 
   // Recording.
@@ -39,6 +48,7 @@ struct State {
   std::unique_ptr<recfile::Writer> writer;
   uint32_t pendingPumps = 0;
   uint32_t nextCheckpoint = 0;
+  uint32_t nextWrite = 0;
 
   // Playback.
   recfile::Recording rec;
@@ -71,6 +81,24 @@ uint32_t LiveClock() {
 
 // --- Recording ---------------------------------------------------------------
 
+// text with the player's home folder written as "~": a recording names the
+// player's folders, not the player.
+std::string FromHome(const std::string& text) {
+  const char* home = std::getenv("HOME");
+  const std::string h = home ? home : "";
+  if (h.size() < 2) return text;
+  std::string out;
+  size_t from = 0;
+  for (size_t at = text.find(h); at != std::string::npos; at = text.find(h, at + 1)) {
+    const size_t end = at + h.size();
+    if (end != text.size() && text[end] != '/') continue;
+    out.append(text, from, at - from);
+    out += '~';
+    from = end;
+  }
+  return out.append(text, from, std::string::npos);
+}
+
 void FlushPumps() {
   if (g.pendingPumps == 0) return;
   Record r;
@@ -85,19 +113,40 @@ void Put(const Record& r, const std::string& text = {}, const std::string& text2
   g.writer->Put(r, text, text2);
 }
 
-bool Recording() {
-  return g.mode == Mode::Recording;
+// The recording so far, ended with how and the state's hash now.
+std::string PackedSoFar(EndHow how, const std::string& message) {
+  recfile::Writer w = *g.writer;
+  if (g.pendingPumps > 0) {
+    Record p;
+    p.tag = Tag::Pumps;
+    p.value = int32_t(g.pendingPumps);
+    w.Put(p);
+  }
+  Record r;
+  r.tag = Tag::End;
+  r.value = int32_t(how);
+  r.hash = StateHash();
+  w.Put(r, message);
+  return recfile::Pack(w.Payload(), MOKI_VERSION);
+}
+
+// Writes what is recorded so far, ended as cut short there, every few
+// seconds while the game goes on; the file's own writing is not recorded.
+void WriteSoFar() {
+  if (g.path.empty()) return;
+  const uint32_t now = LiveClock();
+  if (int32_t(now - g.nextWrite) < 0) return;
+  g.nextWrite = now + kWriteEvery;
+  internal::PlatformScope platform;
+  std::string err;
+  if (!WriteUserFile(g.path, PackedSoFar(EndHow::Cut, ""), err))
+    std::cerr << "mokimoki: cannot write the recording so far: " << err << "\n";
 }
 
 // Ends the recording with how it ended and the state's hash, and writes it.
 void FinishRecording(EndHow how, const std::string& message) {
   if (!Recording()) return;
-  Record r;
-  r.tag = Tag::End;
-  r.value = int32_t(how);
-  r.hash = StateHash();
-  Put(r, message);
-  g_last = recfile::Pack(g.writer->Payload(), MOKI_VERSION);
+  g_last = PackedSoFar(how, message);
   g.writer.reset();
   g.mode = Mode::Off;  // what follows (the file's own writing) is not recorded
   if (g.path.empty()) return;
@@ -121,7 +170,7 @@ std::string WhenText() {
   g_verdict = {true, reached, message};
   g.mode = Mode::Off;
   g.rec = recfile::Recording{};
-  std::cerr << "mokimoki: playback " << message << "\n";
+  std::cerr << "mokimoki: playback " << ini::Printable(message) << "\n";
   internal::PlaybackStop(reached ? 0 : 1);
 }
 
@@ -133,6 +182,10 @@ const char* HowText(EndHow how) {
       return "the window was closed";
     case EndHow::Fatal:
       return "the game stopped on a fatal error";
+    case EndHow::Cut:
+      return "the recording stops: it was written while the game went on, and cut short there";
+    case EndHow::Lost:
+      return "the display went away";
     default:
       return "the recording was stopped";
   }
@@ -143,6 +196,11 @@ const char* HowText(EndHow how) {
   const uint64_t now = StateHash();
   std::string how = HowText(EndHow(end.value));
   if (end.text) how += " (" + g.rec.texts[end.text] + ")";
+  // Cut short in the middle of the game's work (written while it went on,
+  // or when its display went away): the state there is its last check's.
+  if (EndHow(end.value) == EndHow::Cut || EndHow(end.value) == EndHow::Lost)
+    EndPlayback(true, "played to the end of the recording at " + WhenText() + ", where " + how +
+                          " (" + std::to_string(g.checkpoints) + " checks of the state passed)");
   if (now == end.hash)
     EndPlayback(true, "reached the recorded end at " + WhenText() + ", where " + how + ": state " +
                           HashText(now));
@@ -173,34 +231,14 @@ const Record& Take(Tag tag, const std::string& asked) {
   return r;
 }
 
-void Dispatch(const Record& r) {
+// An event of the recording, handed to the game's handler as it was.
+void Dispatch(const Record& r, const Kind& kind) {
   auto& h = internal::GetHandlers();
   Pace(r);
-  switch (r.tag) {
-    case Tag::KeyDown:
-      if (h.keyDown) h.keyDown(r.value);
-      break;
-    case Tag::KeyUp:
-      if (h.keyUp) h.keyUp(r.value);
-      break;
-    case Tag::Menu:
-      if (h.menu) h.menu(r.value);
-      break;
-    case Tag::Timer:
-      if (h.timer) h.timer();
-      break;
-    case Tag::Paint:
-      if (h.paint) h.paint();
-      break;
-    case Tag::Language:
-      if (h.language) h.language(g.rec.texts[r.text]);
-      break;
-    case Tag::KeyName:
-      internal::DeliverCapturedKey(g.rec.texts[r.text]);
-      break;
-    default:
-      break;
-  }
+  const recfile::HandlerOf& to = kind.handler;
+  if (to.withValue && h.*to.withValue) (h.*to.withValue)(r.value);
+  if (to.plain && h.*to.plain) (h.*to.plain)();
+  if (to.withText && h.*to.withText) (h.*to.withText)(g.rec.texts[r.text]);
   if (g.eventHook) g.eventHook();
 }
 
@@ -231,7 +269,7 @@ void Event(Tag tag, int value, const F& call, const std::string& text = {}) {
   if (g.eventHook) g.eventHook();
 }
 
-struct KeyHook {
+struct ValueHook {
   std::function<void(int)> inner;
   Tag tag;
   void operator()(int value) const {
@@ -247,31 +285,57 @@ struct PlainHook {
   }
 };
 
-void WrapKey(std::function<void(int)>& f, Tag tag) {
-  if (f && !f.target<KeyHook>()) f = KeyHook{f, tag};
-}
-void WrapPlain(std::function<void()>& f, Tag tag) {
-  if (f && !f.target<PlainHook>()) f = PlainHook{f, tag};
+struct TextHook {
+  std::function<bool(const std::string&)> inner;
+  Tag tag;
+  bool operator()(const std::string& text) const {
+    bool taken = false;
+    Event(
+        tag, 0, [&] { taken = inner(text); }, text);
+    return taken;
+  }
+};
+
+template <typename Hook, typename Fn>
+void Wrap(Fn& f, Tag tag) {
+  if (f && !f.template target<Hook>()) f = Hook{f, tag};
 }
 
 // The handlers the game set, wrapped once (they may be set after recording began).
 void EnsureWrapped() {
   if (!Recording()) return;
   auto& h = internal::GetHandlers();
-  WrapKey(h.keyDown, Tag::KeyDown);
-  WrapKey(h.keyUp, Tag::KeyUp);
-  WrapKey(h.menu, Tag::Menu);
-  WrapPlain(h.timer, Tag::Timer);
-  WrapPlain(h.paint, Tag::Paint);
+  for (const Kind& k : recfile::Kinds()) {
+    if (k.handler.withValue) Wrap<ValueHook>(h.*k.handler.withValue, k.tag);
+    if (k.handler.plain) Wrap<PlainHook>(h.*k.handler.plain, k.tag);
+    if (k.handler.withText) Wrap<TextHook>(h.*k.handler.withText, k.tag);
+  }
 }
 
 void AtExit() {
   FinishRecording(EndHow::Stopped, "");
 }
 
+// The file written when recording starts, before anything is recorded.
+std::string Placeholder() {
+  recfile::Writer empty(0, 0);
+  Record end;
+  end.tag = Tag::End;
+  end.value = int32_t(EndHow::Cut);
+  empty.Put(end);
+  return recfile::Pack(empty.Payload(), MOKI_VERSION);
+}
+
 bool BeginPlayback(const std::string& bytes, std::string& err) {
   recfile::Recording rec;
-  if (!recfile::Unpack(bytes, MOKI_VERSION, rec, err)) return false;
+  if (!recfile::Unpack(bytes, MOKI_VERSION, rec, err)) {
+    err = ini::Printable(err);  // the file's own words (its version) may hold anything
+    return false;
+  }
+  if (rec.records.size() == 1 && EndHow(rec.records[0].value) == EndHow::Cut) {
+    err = "holds nothing: the game stopped before the first seconds of it were written";
+    return false;
+  }
   g = State{};
   g.mode = Mode::Playing;
   g.rec = std::move(rec);
@@ -288,6 +352,7 @@ void BeginRecording(const std::string& path) {
   const uint32_t now = LiveClock();
   g.writer = std::make_unique<recfile::Writer>(now, internal::RandomState());
   g.nextCheckpoint = now;
+  g.nextWrite = now + kWriteEvery;
   EnsureWrapped();
 }
 
@@ -298,36 +363,18 @@ void BeginRecording(const std::string& path) {
 bool StartRecording(const std::string& path, std::string& err) {
   // The file is written once now, empty, so a path that cannot be written is
   // known before the session, not after it.
-  recfile::Writer empty(0, 0);
-  Record end;
-  end.tag = Tag::End;
-  end.value = int32_t(EndHow::Stopped);
-  empty.Put(end);
-  if (!WriteUserFile(path, recfile::Pack(empty.Payload(), MOKI_VERSION), err)) return false;
+  if (!WriteUserFile(path, Placeholder(), err)) return false;
   BeginRecording(path);
-  static bool registered = false;
-  if (!registered) std::atexit(AtExit);
-  registered = true;
   return true;
 }
 
-void internal::HandCapturedKey(const std::function<void(const std::string&)>& handler,
-                               const std::string& name) {
-  // In playback a key from the keyboard is ignored; the recorded one comes
-  // among the events.
-  if (g.mode == Mode::Playing && g.platform) return;
-  Event(
-      Tag::KeyName, 0, [&] { handler(name); }, name);
-}
-
 void ChooseLanguage(const std::string& code) {
-  if (g.mode == Mode::Playing) return;  // the recorded choice comes among the events
-  auto& h = internal::GetHandlers();
-  if (!h.language) return;
+  if (recording::Playing()) return;  // the recorded choice comes among the events
   // Handed over from outside the game, like a key: an event of its own.
   internal::PlatformScope platform;
-  Event(
-      Tag::Language, 0, [&] { h.language(code); }, code);
+  EnsureWrapped();
+  auto& h = internal::GetHandlers();
+  if (h.language) h.language(code);
 }
 
 bool StartPlayback(const std::string& path, std::string& err) {
@@ -395,6 +442,16 @@ const std::string& GameVersion() {
 
 namespace internal {
 
+void HandlersSet() {
+  // The recording is finished at exit while the window object is still
+  // there: its handlers are set once it is made, and a handler registered
+  // after it was made runs before it is destroyed.
+  static bool registered = false;
+  if (registered || !Recording()) return;
+  std::atexit(AtExit);
+  registered = true;
+}
+
 PlatformScope::PlatformScope() : outer_(!g.platform) {
   g.platform = true;
 }
@@ -407,7 +464,9 @@ PumpScope::PumpScope() {
 }
 PumpScope::~PumpScope() {
   // A run ended from inside the pump (headless) did not return to the game.
-  if (outer_ && Recording() && std::uncaught_exceptions() == 0) ++g.pendingPumps;
+  if (!outer_ || !Recording() || std::uncaught_exceptions() != 0) return;
+  ++g.pendingPumps;
+  WriteSoFar();
 }
 
 bool ReplayPump() {
@@ -418,20 +477,16 @@ bool ReplayPump() {
       return true;
     }
     const Record& r = g.rec.records[g.next];
+    const Kind* kind = recfile::KindOf(r.tag);
+    if (kind && kind->Event()) {
+      ++g.next;
+      Dispatch(r, *kind);
+      continue;
+    }
     switch (r.tag) {
       case Tag::Pumps:
         ++g.next;
         g.pumpsLeft = uint32_t(r.value);
-        break;
-      case Tag::KeyDown:
-      case Tag::KeyUp:
-      case Tag::Menu:
-      case Tag::Timer:
-      case Tag::Paint:
-      case Tag::Language:
-      case Tag::KeyName:
-        ++g.next;
-        Dispatch(r);
         break;
       case Tag::Checkpoint:
         ++g.next;
@@ -512,11 +567,7 @@ bool TakeKeyWaiting(int vk, const std::function<bool()>& live) {
 
 FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
   if (g.platform || g.mode == Mode::Off) return live();
-  static const char* const kOps[] = {"reading a player's file",  "whether a player's file is there",
-                                     "writing a player's file",  "keeping a bad file",
-                                     "removing a player's file", "the settings folder",
-                                     "the save folder"};
-  const std::string asked = kOps[op];
+  const std::string asked = recfile::Describe(recfile::FileOp(op));
   if (Recording()) {
     FileAnswer a;
     {
@@ -527,7 +578,10 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
     r.tag = Tag::File;
     r.value = op;
     r.flag = a.status;
-    Put(r, a.text, a.err);
+    const auto strip = std::exchange(g.stripNextRead, nullptr);
+    const bool folder = recfile::FileOp(op) == recfile::FileOp::ConfigDir ||
+                        recfile::FileOp(op) == recfile::FileOp::DataDir;
+    Put(r, folder ? FromHome(a.text) : strip ? strip(a.text) : a.text, FromHome(a.err));
     return a;
   }
   const Record& r = Take(Tag::File, asked);
@@ -539,20 +593,21 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
   return FileAnswer{r.flag, g.rec.texts[r.text], g.rec.texts[r.text2]};
 }
 
-void AtQuit() {
-  if (Recording()) FinishRecording(g.platform ? EndHow::Closed : EndHow::Quit, "");
-  if (g.mode != Mode::Playing) return;
-  const Record& r = g.rec.records[g.next];
-  if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
-  Desync("nothing more: it quit");
+void RecordNextReadAs(std::string (*strip)(const std::string&)) {
+  if (Recording() && !g.platform) g.stripNextRead = strip;
 }
 
-void AtFatalError(const std::string& msg) {
-  if (Recording()) FinishRecording(EndHow::Fatal, msg);
+void AtEnd(EndHow how, const std::string& message) {
+  // A quit from the platform's own code is the window closed, not 終了.
+  if (how == EndHow::Quit && g.platform) how = EndHow::Closed;
+  if (Recording()) FinishRecording(how, message);
   if (g.mode != Mode::Playing) return;
   const Record& r = g.rec.records[g.next];
   if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
-  Desync("nothing more: it stopped on a fatal error (" + msg + ")");
+  Desync(std::string("nothing more: ") + (how == EndHow::Fatal
+                                              ? "it stopped on a fatal error (" + message + ")"
+                                          : how == EndHow::Lost ? "its display went away"
+                                                                : "it quit"));
 }
 
 [[noreturn]] void PlaybackClosed() {

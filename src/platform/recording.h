@@ -13,10 +13,17 @@
 namespace plat {
 
 // Records from now on; the file is written when the game quits, its window
-// is closed or it stops on a fatal error. Call before the game starts (before
-// the window object connects its handlers). False with err when the file
-// cannot be written.
+// is closed, it stops on a fatal error or its display goes away, and every
+// few seconds of play. Call before the game starts (before the window object
+// connects its handlers: the recording is then finished at exit before the
+// window object is destroyed). False with err when the file cannot be written.
 bool StartRecording(const std::string& path, std::string& err);
+// What a recording holds, in the player's words.
+constexpr const char* kRecordingHolds =
+    "It holds the keys pressed, the menu choices, the clock's readings and the dice of the "
+    "game, and what the game read of the settings (without their comments) and the save, "
+    "with the folders written from ~ (no user name); it is written every few seconds and "
+    "when the game ends.";
 
 // Plays the recording at path from now on, instead of the player's input.
 // A recording that cannot be played as it is (another version of the game,
@@ -39,6 +46,7 @@ std::string Finish();
 // The bytes of the last recording finished.
 const std::string& LastRecording();
 
+// Whether a session is being recorded, or played back.
 bool Recording();
 bool Playing();
 

@@ -112,40 +112,74 @@ uint64_t Hash(const std::string& text) {
   return h;
 }
 
+const std::vector<Kind>& Kinds() {
+  using F = Field;
+  static const std::vector<Kind> kinds = {
+      {Tag::Pumps, "the return of an event pump", {F::Count}},
+      {Tag::KeyDown, "a key going down", {F::Key, F::Time}, &Handlers::keyDown},
+      {Tag::KeyUp, "a key going up", {F::Key, F::Time}, &Handlers::keyUp},
+      {Tag::Menu, "a menu choice", {F::Key, F::Time}, &Handlers::menu},
+      {Tag::Timer, "a timer tick", {F::Time}, &Handlers::timer},
+      {Tag::Paint, "a repaint", {F::Time}, &Handlers::paint},
+      {Tag::Clock, "a clock reading", {F::Time}},
+      {Tag::Reseed, "a reseed of the random generator", {F::Time}},
+      {Tag::KeyWaiting, "a look at the waiting keys", {F::Key, F::Answer}},
+      {Tag::BoxAnswered, "the answer to a message box", {F::Time}},
+      {Tag::File, "a player's file", {F::FileOp, F::FileStatus, F::Text, F::Text2}},
+      {Tag::Checkpoint, "a check of the game state", {F::Hash}},
+      {Tag::End, "the end of the recording", {F::EndHow, F::Hash, F::Text}},
+      {Tag::Language, "a choice of language", {F::Text, F::Time}, &Handlers::language},
+      {Tag::KeyChosen, "a new key for the key screen", {F::Text, F::Time}, &Handlers::keyChosen},
+  };
+  return kinds;
+}
+
+const Kind* KindOf(Tag tag) {
+  for (const Kind& k : Kinds())
+    if (k.tag == tag) return &k;
+  return nullptr;
+}
+
 const char* Describe(Tag tag) {
-  switch (tag) {
-    case Tag::Pumps:
-      return "the return of an event pump";
-    case Tag::KeyDown:
-      return "a key going down";
-    case Tag::KeyUp:
-      return "a key going up";
-    case Tag::Menu:
-      return "a menu choice";
-    case Tag::Timer:
-      return "a timer tick";
-    case Tag::Paint:
-      return "a repaint";
-    case Tag::Clock:
-      return "a clock reading";
-    case Tag::Reseed:
-      return "a reseed of the random generator";
-    case Tag::KeyWaiting:
-      return "a look at the waiting keys";
-    case Tag::BoxAnswered:
-      return "the answer to a message box";
-    case Tag::File:
-      return "a player's file";
-    case Tag::Checkpoint:
-      return "a check of the game state";
-    case Tag::End:
-      return "the end of the recording";
-    case Tag::Language:
-      return "a choice of language";
-    case Tag::KeyName:
-      return "a new key for the key screen";
-  }
-  return "an unknown record";
+  const Kind* k = KindOf(tag);
+  return k ? k->description : "an unknown record";
+}
+
+namespace {
+
+struct FileOpInfo {
+  FileOp op;
+  const char* description;
+  uint8_t mostStatus;
+};
+
+constexpr FileOpInfo kFileOps[] = {
+    {FileOp::Read, "reading a player's file", 2},
+    {FileOp::Exists, "whether a player's file is there", 1},
+    {FileOp::Write, "writing a player's file", 1},
+    {FileOp::KeepBad, "keeping a bad file", 1},
+    {FileOp::Remove, "removing a player's file", 1},
+    {FileOp::ConfigDir, "the settings folder", 1},
+    {FileOp::DataDir, "the save folder", 1},
+};
+static_assert(sizeof kFileOps / sizeof kFileOps[0] == size_t(FileOp::Count));
+
+const FileOpInfo* InfoOf(FileOp op) {
+  for (const FileOpInfo& i : kFileOps)
+    if (i.op == op) return &i;
+  return nullptr;
+}
+
+}  // namespace
+
+const char* Describe(FileOp op) {
+  const FileOpInfo* i = InfoOf(op);
+  return i ? i->description : "an unknown file operation";
+}
+
+uint8_t MostStatus(FileOp op) {
+  const FileOpInfo* i = InfoOf(op);
+  return i ? i->mostStatus : 0;
 }
 
 Writer::Writer(uint32_t startClock, uint64_t randomState) : lastTime_(startClock) {
@@ -154,52 +188,36 @@ Writer::Writer(uint32_t startClock, uint64_t randomState) : lastTime_(startClock
 }
 
 void Writer::Put(const Record& r, const std::string& text, const std::string& text2) {
+  const Kind* kind = KindOf(r.tag);
+  if (!kind) return;
   payload_ += char(r.tag);
-  const auto time = [&] {
-    PutSigned(payload_, int64_t(int32_t(r.time - lastTime_)));
-    lastTime_ = r.time;
-  };
-  switch (r.tag) {
-    case Tag::Pumps:
-      PutVarint(payload_, uint32_t(r.value));
-      break;
-    case Tag::KeyDown:
-    case Tag::KeyUp:
-    case Tag::Menu:
-      PutVarint(payload_, uint32_t(r.value));
-      time();
-      break;
-    case Tag::Timer:
-    case Tag::Paint:
-    case Tag::Clock:
-    case Tag::Reseed:
-    case Tag::BoxAnswered:
-      time();
-      break;
-    case Tag::KeyWaiting:
-      PutVarint(payload_, uint32_t(r.value));
-      payload_ += char(r.flag);
-      break;
-    case Tag::File:
-      payload_ += char(r.value);
-      payload_ += char(r.flag);
-      PutText(payload_, text);
-      PutText(payload_, text2);
-      break;
-    case Tag::Checkpoint:
-      PutFixed(payload_, r.hash, 8);
-      break;
-    case Tag::End:
-      payload_ += char(r.value);
-      PutFixed(payload_, r.hash, 8);
-      PutText(payload_, text);
-      break;
-    case Tag::Language:
-    case Tag::KeyName:
-      PutText(payload_, text);
-      time();
-      break;
-  }
+  for (Field f : kind->fields) switch (f) {
+      case Field::Count:
+      case Field::Key:
+        PutVarint(payload_, uint32_t(r.value));
+        break;
+      case Field::FileOp:
+      case Field::EndHow:
+        payload_ += char(r.value);
+        break;
+      case Field::Answer:
+      case Field::FileStatus:
+        payload_ += char(r.flag);
+        break;
+      case Field::Time:
+        PutSigned(payload_, int64_t(int32_t(r.time - lastTime_)));
+        lastTime_ = r.time;
+        break;
+      case Field::Hash:
+        PutFixed(payload_, r.hash, 8);
+        break;
+      case Field::Text:
+        PutText(payload_, text);
+        break;
+      case Field::Text2:
+        PutText(payload_, text2);
+        break;
+    }
 }
 
 std::string Pack(const std::string& payload, const std::string& gameVersion) {
@@ -305,73 +323,60 @@ bool ParsePayload(const std::string& payload, Recording& out, std::string& err) 
     err = "damaged: record " + std::to_string(out.records.size() + 1) + " " + why;
     return false;
   };
+  // Reads one field into rec; the words why it cannot be used, or "".
+  const auto field = [&](Field f, Record& rec) -> std::string {
+    switch (f) {
+      case Field::Count: {
+        const uint64_t n = r.Varint();
+        rec.value = int32_t(n & 0x7fffffff);
+        return n == 0 || n > 0x7fffffff ? "has a bad count" : "";
+      }
+      case Field::Key: {
+        const uint64_t v = r.Varint();
+        rec.value = int32_t(v & 0xff);
+        return v > 255 ? "has a bad key or menu item" : "";
+      }
+      case Field::FileOp:
+        rec.value = int32_t(r.Fixed(1));
+        return rec.value >= int32_t(FileOp::Count) ? "names no file operation" : "";
+      case Field::EndHow:
+        rec.value = int32_t(r.Fixed(1));
+        return rec.value >= int32_t(EndHow::Count) ? "ends in no known way" : "";
+      case Field::Answer:
+        rec.flag = uint8_t(r.Fixed(1));
+        return rec.flag > 1 ? "has a bad answer" : "";
+      case Field::FileStatus:
+        rec.flag = uint8_t(r.Fixed(1));
+        return rec.flag > MostStatus(FileOp(rec.value)) ? "has a bad file status" : "";
+      case Field::Time:
+        last += uint32_t(int32_t(r.Signed()));
+        rec.time = last;
+        return "";
+      case Field::Hash:
+        rec.hash = r.Fixed(8);
+        return "";
+      case Field::Text:
+        rec.text = text();
+        return "";
+      case Field::Text2:
+        rec.text2 = text();
+        return "";
+    }
+    return "";
+  };
   bool ended = false;
   while (r.ok && r.pos < payload.size()) {
     if (ended) return damaged("follows the end of the recording");
     Record rec;
     const uint8_t tag = uint8_t(r.Fixed(1));
     rec.tag = Tag(tag);
-    const auto time = [&] {
-      last += uint32_t(int32_t(r.Signed()));
-      rec.time = last;
-    };
-    switch (rec.tag) {
-      case Tag::Pumps: {
-        const uint64_t n = r.Varint();
-        if (n == 0 || n > 0x7fffffff) return damaged("has a bad count");
-        rec.value = int32_t(n);
-        break;
-      }
-      case Tag::KeyDown:
-      case Tag::KeyUp:
-      case Tag::Menu:
-      case Tag::KeyWaiting: {
-        const uint64_t v = r.Varint();
-        if (v > 255) return damaged("has a bad key or menu item");
-        rec.value = int32_t(v);
-        if (rec.tag == Tag::KeyWaiting) {
-          rec.flag = uint8_t(r.Fixed(1));
-          if (rec.flag > 1) return damaged("has a bad answer");
-        } else {
-          time();
-        }
-        break;
-      }
-      case Tag::Timer:
-      case Tag::Paint:
-      case Tag::Clock:
-      case Tag::Reseed:
-      case Tag::BoxAnswered:
-        time();
-        break;
-      case Tag::File: {
-        rec.value = int32_t(r.Fixed(1));
-        rec.flag = uint8_t(r.Fixed(1));
-        if (rec.value >= int32_t(FileOp::Count)) return damaged("names no file operation");
-        const int most = FileOp(rec.value) == FileOp::Read ? 2 : 1;
-        if (rec.flag > most) return damaged("has a bad file status");
-        rec.text = text();
-        rec.text2 = text();
-        break;
-      }
-      case Tag::Checkpoint:
-        rec.hash = r.Fixed(8);
-        break;
-      case Tag::End:
-        rec.value = int32_t(r.Fixed(1));
-        if (rec.value >= int32_t(EndHow::Count)) return damaged("ends in no known way");
-        rec.hash = r.Fixed(8);
-        rec.text = text();
-        ended = true;
-        break;
-      case Tag::Language:
-      case Tag::KeyName:
-        rec.text = text();
-        time();
-        break;
-      default:
-        return damaged("is of no known kind (" + std::to_string(tag) + ")");
+    const Kind* kind = KindOf(rec.tag);
+    if (!kind) return damaged("is of no known kind (" + std::to_string(tag) + ")");
+    for (Field f : kind->fields) {
+      const std::string why = field(f, rec);
+      if (!why.empty()) return damaged(why);
     }
+    ended = rec.tag == Tag::End;
     if (!r.ok) break;
     out.records.push_back(rec);
   }

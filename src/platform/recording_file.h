@@ -5,31 +5,37 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "platform/platform.h"
 
 namespace plat::recfile {
 
-// Version of the layout below; a file with another one is refused.
-constexpr uint16_t kFormatVersion = 1;
+// Version of the layout below; a file with another one is refused. 2: the
+// settings file is read again before each write of it, and a recording may
+// end cut short or with the display lost.
+constexpr uint16_t kFormatVersion = 2;
 
-// The kinds of record, in the order they were taken.
+// The kinds of record; what each holds is in the table of kinds (Kinds()).
 enum class Tag : uint8_t {
-  Pumps = 1,         // value: that many event pumps the game asked for returned
-  KeyDown = 2,       // value: virtual-key code; time
-  KeyUp = 3,         // value: virtual-key code; time
-  Menu = 4,          // value: menu item id; time
-  Timer = 5,         // a tick of Timer1; time
-  Paint = 6,         // a repaint the window asked for; time
-  Clock = 7,         // a reading of the tick counter; time is the value read
-  Reseed = 8,        // the random generator reseeded from the clock; time is the value read
-  KeyWaiting = 9,    // value: the key asked about; flag: whether one was waiting
-  BoxAnswered = 10,  // the message box was answered (OK); time
-  File = 11,         // value: FileOp; flag: the status; text: contents; text2: the error
-  Checkpoint = 12,   // hash of the game state now; time of the record before it
-  End = 13,          // value: EndHow; hash of the final game state; text: a fatal error's message
-  Language = 14,     // the language chosen on the command line; text: its code; time
-  KeyName = 15,      // the key screen's new key; text: the key's name; time
+  Pumps = 1,
+  KeyDown = 2,
+  KeyUp = 3,
+  Menu = 4,
+  Timer = 5,
+  Paint = 6,
+  Clock = 7,
+  Reseed = 8,
+  KeyWaiting = 9,
+  BoxAnswered = 10,
+  File = 11,
+  Checkpoint = 12,
+  End = 13,
+  Language = 14,
+  KeyChosen = 15,
 };
 
 // The player's-file operations whose answers are recorded.
@@ -43,6 +49,10 @@ enum class FileOp : uint8_t {
   DataDir = 6,    // text: the folder
   Count = 7,
 };
+// Words for an operation ("reading a player's file", ...), and the largest
+// status its answer may have.
+const char* Describe(FileOp op);
+uint8_t MostStatus(FileOp op);
 
 // How a recording ended.
 enum class EndHow : uint8_t {
@@ -50,8 +60,51 @@ enum class EndHow : uint8_t {
   Closed = 1,   // the window was closed, or the program was told to stop
   Fatal = 2,    // the game stopped on a fatal error
   Stopped = 3,  // the recording was stopped from outside the game (a test, the scenario runner)
-  Count = 4,
+  Cut = 4,      // the recording so far, written while the game went on; it stops there
+  Lost = 5,     // the display went away
+  Count = 6,
 };
+
+// One field of a record, in the order the file holds them.
+enum class Field : uint8_t {
+  Count,       // value: a count of 1 or more (varint)
+  Key,         // value: a virtual-key code or menu item id, 0 to 255 (varint)
+  FileOp,      // value: a FileOp (byte)
+  EndHow,      // value: an EndHow (byte)
+  Answer,      // flag: 0 or 1 (byte)
+  FileStatus,  // flag: the status of the record's FileOp (byte)
+  Time,        // time: a tick count, kept as the difference from the time before
+  Hash,        // hash: 8 bytes
+  Text,        // text
+  Text2,       // text2
+};
+
+// The game's handler an event goes to (none: the record is not an event).
+struct HandlerOf {
+  HandlerOf() = default;
+  HandlerOf(std::function<void(int)> Handlers::*m) : withValue(m) {}
+  HandlerOf(std::function<void()> Handlers::*m) : plain(m) {}
+  HandlerOf(std::function<bool(const std::string&)> Handlers::*m) : withText(m) {}
+  std::function<void(int)> Handlers::*withValue = nullptr;  // given the record's value
+  std::function<void()> Handlers::*plain = nullptr;         // given nothing
+  std::function<bool(const std::string&)> Handlers::*withText = nullptr;  // given its text
+};
+
+// A kind of record: its tag, words for messages ("a key going down"), its
+// fields, and for an event (handed to the game where it comes in playback)
+// the handler it goes to.
+struct Kind {
+  Kind(Tag t, const char* words, std::vector<Field> f, HandlerOf h = {})
+      : tag(t), description(words), fields(std::move(f)), handler(h) {}
+  Tag tag;
+  const char* description;
+  std::vector<Field> fields;
+  HandlerOf handler;
+  bool Event() const { return handler.withValue || handler.plain || handler.withText; }
+};
+const std::vector<Kind>& Kinds();
+// The kind of a tag; nullptr for no known kind.
+const Kind* KindOf(Tag tag);
 
 struct Record {
   Tag tag = Tag::Pumps;
@@ -100,7 +153,7 @@ bool ParsePayload(const std::string& payload, Recording& out, std::string& err);
 // FNV-1a, 64 bits: the hash of a game state's text.
 uint64_t Hash(const std::string& text);
 
-// Words for a tag, for messages ("a key-down", "a clock reading", ...).
+// Words for a tag, for messages ("a key going down", "a clock reading", ...).
 const char* Describe(Tag tag);
 
 }  // namespace plat::recfile

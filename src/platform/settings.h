@@ -50,6 +50,7 @@ Settings DefaultSettings();
 struct SettingsWarning {
   int line = 0;  // 1-based; 0 for the whole file
   std::string text;
+  bool lineUsed = false;  // the line itself was taken (the warning is about another setting)
 };
 // Reads a settings text. Every line that cannot be used adds a warning and
 // leaves that setting at its default.
@@ -58,8 +59,14 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
 // value, comments, blank lines and lines of other sections kept as they are,
 // lines that made no sense dropped (the old file is kept as .bad), settings
 // the text lacks added to their section. An empty previous text gives a whole
-// file with a short explanation.
-std::string FormatSettings(const Settings& s, const std::string& previous);
+// file with a short explanation. With only ("section.key" names), only those
+// settings' lines are set, and every other line stays as it is.
+std::string FormatSettings(const Settings& s, const std::string& previous,
+                           const std::vector<std::string>& only = {});
+// The settings that differ between a and b, as "section.key" names.
+std::vector<std::string> SettingsChanged(const Settings& a, const Settings& b);
+// The sections the game knows, by name.
+std::vector<std::string> SettingsSections();
 
 // Keyboard keys by name. The names are SDL's ("Up", "W", "Left Shift",
 // "Keypad 1"), in any case; "Comma" and "Hash" stand for "," and "#", which
@@ -81,7 +88,8 @@ const Settings& CurrentSettings();
 
 // Gives a game key a new key of its own (its old keys are let go) and writes
 // the file. Refused when another game key has it or the window keeps it.
-enum class BindResult { Changed, Unchanged, Taken, Reserved, Unknown };
+// Escape gives up: Cancelled, nothing changes.
+enum class BindResult { Changed, Unchanged, Taken, Reserved, Unknown, Cancelled };
 struct BindOutcome {
   BindResult result = BindResult::Unknown;
   int other = -1;     // Taken: the game key that has it
@@ -89,10 +97,10 @@ struct BindOutcome {
 };
 BindOutcome BindKey(int gameKey, const std::string& keyName);
 
-// The next key pressed on the keyboard goes to handler by its name instead of
-// to the game (once; nullptr stops waiting). Menu keys, F11 and a message box
-// keep their keys.
-void CaptureNextKey(std::function<void(const std::string&)> handler);
+// While on, the next key pressed on the keyboard goes by its name to the
+// keyChosen handler instead of to the game, and the wait ends with it. Menu
+// keys, F11 and a message box keep their keys.
+void CaptureNextKey(bool on);
 
 // [game] settings: the value, or "" when the file has none. Setting a value
 // that differs writes the file; false when the write failed.

@@ -43,6 +43,9 @@ void InitTables(GameState& gs) {
   gs.sideDY = {0, 1, 0, -1, 0};
 }
 
+// The [game] setting that remembers the language chosen from the menu.
+constexpr const char* kLanguageSetting = "language";
+
 void Form_Load(Form1& f) {
   LoadPictures(f.pics);
   InitControls(f);
@@ -50,7 +53,7 @@ void Form_Load(Form1& f) {
   InitTables(f.gs);
   f.gs.GameMode = kModeTitle;
   // The language the player chose last time (Japanese unless one was chosen).
-  const int lang = LanguageFromCode(plat::GameSetting("language").c_str());
+  const int lang = LanguageFromCode(plat::GameSetting(kLanguageSetting).c_str());
   if (lang > 0) ChangeLanguage(f, static_cast<i16>(lang));
   plat::Refresh();
 }
@@ -69,7 +72,7 @@ void f1_Click(Form1& f, int id) {
     // Chosen from the menu, the language is remembered for the next start.
     const i16 lang = static_cast<i16>(id - plat::kMenuLanguage);
     ChangeLanguage(f, lang);
-    plat::SetGameSetting("language", Texts(lang).code);
+    plat::SetGameSetting(kLanguageSetting, Texts(lang).code);
   }
 }
 
@@ -131,6 +134,7 @@ void ConnectWindow(Form1& f) {
     if (lang >= 0) ChangeLanguage(f, static_cast<i16>(lang));
     return lang >= 0;
   };
+  h.keyChosen = [&f](const std::string& name) { return KeyScreenKeyChosen(f, name); };
   h.fieldJson = [&f](const std::string& name, std::string& out) {
     return FieldJson(f.gs, name, out);
   };

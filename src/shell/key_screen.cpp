@@ -30,46 +30,9 @@ WString Fill(const char32_t* pattern, const GameState& gs) {
                 {{U"key", label(cursor)}, {U"other", label(other)}, {U"name", gs.keyScreenKey}});
 }
 
-void WaitForKey(Form1& f);
-
-// The key the player pressed for the highlighted game key.
-void KeyChosen(Form1& f, const std::string& name) {
-  GameState& gs = f.gs;
-  gs.keyScreenKey = plat::FromUtf8(name);
-  if (name == "Escape") {
-    gs.keyScreenWaiting = 0;
-    gs.keyScreenNote = kNoteUnchanged;
-  } else {
-    const plat::BindOutcome o = plat::BindKey(gs.keyScreenCursor, name);
-    switch (o.result) {
-      case plat::BindResult::Changed:
-        gs.keyScreenWaiting = 0;
-        gs.keyScreenNote = o.saved ? kNoteChanged : kNoteNotSaved;
-        break;
-      case plat::BindResult::Unchanged:
-        gs.keyScreenWaiting = 0;
-        gs.keyScreenNote = kNoteUnchanged;
-        break;
-      case plat::BindResult::Taken:
-        gs.keyScreenOther = static_cast<i16>(o.other);
-        gs.keyScreenNote = kNoteTaken;
-        WaitForKey(f);
-        break;
-      case plat::BindResult::Reserved:
-        gs.keyScreenNote = kNoteReserved;
-        WaitForKey(f);
-        break;
-      case plat::BindResult::Unknown:
-        WaitForKey(f);
-        break;
-    }
-  }
-  plat::Refresh();
-}
-
 void WaitForKey(Form1& f) {
   f.gs.keyScreenWaiting = 1;
-  plat::CaptureNextKey([&f](const std::string& name) { KeyChosen(f, name); });
+  plat::CaptureNextKey(true);
 }
 
 void PrintShadowed(plat::Surface& w, int x, int y, const WString& text, plat::Color c) {
@@ -90,20 +53,10 @@ WString Fit(const WString& text, int width) {
 void OpenKeyScreen(Form1& f) {
   GameState& gs = f.gs;
   if (gs.keyScreenShown != 0) return;
-  // What the screen stops and covers, to put back as it was.
-  const bool timer = plat::TimerEnabled();
-  const bool label = plat::LabelVisible();
-  const bool yes = plat::YesNoVisible(0), no = plat::YesNoVisible(1);
-  const bool start = plat::MenuEnabled(plat::kMenuStart);
-  const bool resume = plat::MenuEnabled(plat::kMenuContinue);
-  plat::SetTimerEnabled(false);
-  plat::SetLabelVisible(false);
-  plat::SetYesNoVisible(0, false);
-  plat::SetYesNoVisible(1, false);
-  // No game starts under the screen; 終了 stays.
-  plat::SetMenuEnabled(plat::kMenuStart, false);
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
-  plat::SetMenuEnabled(plat::kMenuKeys, false);
+  // What the screen stops and covers, to put back as it was. No game starts
+  // under the screen; 終了 stays.
+  const plat::HeldControls held =
+      plat::HoldControls({plat::kMenuStart, plat::kMenuContinue, plat::kMenuKeys});
   // A cursor key held when the screen opened does not walk on when it closes.
   ResetKeys(gs);
   gs.keyScreenShown = 1;
@@ -113,16 +66,42 @@ void OpenKeyScreen(Form1& f) {
 
   WaitWhile([&gs] { return gs.keyScreenShown != 0; });
 
-  plat::CaptureNextKey(nullptr);
+  plat::CaptureNextKey(false);
   gs.keyScreenWaiting = 0;
-  plat::SetMenuEnabled(plat::kMenuKeys, true);
-  plat::SetMenuEnabled(plat::kMenuContinue, resume);
-  plat::SetMenuEnabled(plat::kMenuStart, start);
-  plat::SetYesNoVisible(0, yes);
-  plat::SetYesNoVisible(1, no);
-  plat::SetLabelVisible(label);
+  plat::RestoreControls(held);
+}
+
+bool KeyScreenKeyChosen(Form1& f, const std::string& name) {
+  GameState& gs = f.gs;
+  if (gs.keyScreenShown == 0 || gs.keyScreenWaiting == 0) return false;
+  plat::CaptureNextKey(false);
+  gs.keyScreenKey = plat::FromUtf8(name);
+  const plat::BindOutcome o = plat::BindKey(gs.keyScreenCursor, name);
+  switch (o.result) {
+    case plat::BindResult::Changed:
+      gs.keyScreenWaiting = 0;
+      gs.keyScreenNote = o.saved ? kNoteChanged : kNoteNotSaved;
+      break;
+    case plat::BindResult::Unchanged:
+    case plat::BindResult::Cancelled:
+      gs.keyScreenWaiting = 0;
+      gs.keyScreenNote = kNoteUnchanged;
+      break;
+    case plat::BindResult::Taken:
+      gs.keyScreenOther = static_cast<i16>(o.other);
+      gs.keyScreenNote = kNoteTaken;
+      WaitForKey(f);
+      break;
+    case plat::BindResult::Reserved:
+      gs.keyScreenNote = kNoteReserved;
+      WaitForKey(f);
+      break;
+    case plat::BindResult::Unknown:
+      WaitForKey(f);
+      break;
+  }
   plat::Refresh();
-  plat::SetTimerEnabled(timer);
+  return true;
 }
 
 void KeyScreenKey(Form1& f, int keyCode) {
@@ -131,7 +110,7 @@ void KeyScreenKey(Form1& f, int keyCode) {
     // The new key comes from the keyboard itself (CaptureNextKey); Escape
     // from anywhere else gives up as well.
     if (keyCode != plat::VK_ESCAPE) return;
-    plat::CaptureNextKey(nullptr);
+    plat::CaptureNextKey(false);
     gs.keyScreenWaiting = 0;
     gs.keyScreenNote = kNoteUnchanged;
     plat::Refresh();

@@ -5,6 +5,8 @@
 // the screen. A change applies at once and is written to the settings.
 #pragma once
 
+#include <string>
+
 #include "core/form1.h"
 
 namespace moki {
@@ -26,6 +28,9 @@ enum KeyScreenNote : int16_t {
 void OpenKeyScreen(Form1& f);
 // A key of the game while the screen is up (every key goes here then).
 void KeyScreenKey(Form1& f, int keyCode);
+// The keyboard key the player pressed, by name, while the screen waited for
+// a new key; false when it was not waiting.
+bool KeyScreenKeyChosen(Form1& f, const std::string& name);
 // Draws the screen over the window's picture.
 void DrawKeyScreen(Form1& f);
 

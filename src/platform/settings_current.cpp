@@ -1,0 +1,188 @@
+// The settings in effect: read once at start, changed by the game (a key
+// bound, the window's scale, a [game] setting), each change written into the
+// file as it is on disk then.
+#include <algorithm>
+#include <functional>
+#include <iostream>
+
+#include "platform/internal.h"
+#include "platform/settings.h"
+#include "platform/settings_ini.h"
+#include "platform/user_files.h"
+
+namespace plat {
+
+namespace {
+
+struct State {
+  Settings current = DefaultSettings();
+  std::string path;  // "" when there is no file
+};
+
+State& S() {
+  static State s;
+  return s;
+}
+
+void Warn(const std::string& text) {
+  std::cerr << "mokimoki: " << ini::Printable(text) << "\n";
+}
+
+// The file as it is now. A recording keeps it without the player's comments.
+ReadStatus ReadNow(const std::string& path, std::string& contents, std::string& err) {
+  internal::RecordNextReadAs(ini::WithoutComments);
+  return ReadUserFile(path, contents, err);
+}
+
+// Writes the settings that changed since before into the file as it is on
+// disk now, every other line left as it is there. A file the game cannot use
+// is kept as .bad first, and only its usable lines and comments are carried
+// into the new one.
+bool Save(const Settings& before) {
+  State& s = S();
+  if (s.path.empty()) return true;
+  const std::vector<std::string> changed = SettingsChanged(before, s.current);
+  if (changed.empty()) return true;
+  std::string disk, err;
+  const ReadStatus status = ReadNow(s.path, disk, err);
+  std::vector<SettingsWarning> warnings;
+  if (status == ReadStatus::Ok) ParseSettings(disk, warnings);
+  std::string text;
+  if (status == ReadStatus::Ok && warnings.empty()) {
+    text = FormatSettings(s.current, disk, changed);
+  } else {
+    if (status != ReadStatus::Missing && UserFileExists(s.path)) {
+      if (!KeepAsBad(s.path, err)) {
+        Warn("cannot keep the settings file with errors as " + s.path + ".bad (" + err +
+             "); the settings are not written");
+        return false;
+      }
+      Warn("the settings file with errors is kept as " + s.path + ".bad");
+    }
+    std::vector<int> unusable;
+    for (const SettingsWarning& w : warnings)
+      if (!w.lineUsed) unusable.push_back(w.line);
+    text = FormatSettings(s.current, ini::UsableLines(disk, unusable, SettingsSections()));
+  }
+  if (!WriteUserFile(s.path, text, err)) {
+    Warn("cannot write the settings (" + err + "); the game plays on with them unsaved");
+    return false;
+  }
+  return true;
+}
+
+// Applies change to the settings in effect, and writes what it changed
+// (nothing when it changed nothing).
+bool Change(const std::function<void(Settings&)>& change) {
+  const Settings before = S().current;
+  change(S().current);
+  internal::RouteKeys(S().current);
+  return Save(before);
+}
+
+}  // namespace
+
+std::string SettingsPath() {
+  return ConfigDir() + "/settings.ini";
+}
+
+void LoadSettings(const std::string& path) {
+  State& s = S();
+  s.current = DefaultSettings();
+  s.path = path;
+  std::string contents, err;
+  switch (ReadNow(path, contents, err)) {
+    case ReadStatus::Missing:
+      break;
+    case ReadStatus::Unreadable:
+      Warn(err + ": the settings cannot be read; the defaults apply");
+      break;
+    case ReadStatus::Ok: {
+      std::vector<SettingsWarning> warnings;
+      s.current = ParseSettings(contents, warnings);
+      // A file of nonsense should not flood the terminal.
+      constexpr size_t kShown = 20;
+      for (size_t i = 0; i < warnings.size() && i < kShown; ++i) {
+        std::string where = path;
+        if (warnings[i].line > 0) where.append(":").append(std::to_string(warnings[i].line));
+        Warn(where.append(": ").append(warnings[i].text));
+      }
+      if (warnings.size() > kShown)
+        Warn(path + ": " + std::to_string(warnings.size() - kShown) + " more warnings");
+      break;
+    }
+  }
+  internal::RouteKeys(s.current);
+}
+
+void UseDefaultSettings() {
+  S() = State{};
+  internal::RouteKeys(S().current);
+  internal::ForgetHeldKeys();
+  internal::WindowOpened(1);
+}
+
+const Settings& CurrentSettings() {
+  return S().current;
+}
+
+BindOutcome BindKey(int gameKey, const std::string& keyName) {
+  BindOutcome o;
+  State& s = S();
+  const int32_t code = KeyCodeOf(keyName);
+  if (gameKey < 0 || gameKey >= kGameKeyCount || code == 0) return o;
+  if (internal::CancelKey(code)) {
+    o.result = BindResult::Cancelled;
+    return o;
+  }
+  if (ReservedKey(code)) {
+    o.result = BindResult::Reserved;
+    return o;
+  }
+  for (int j = 0; j < kGameKeyCount; ++j)
+    for (const std::string& name : s.current.keys[size_t(j)])
+      if (j != gameKey && KeyCodeOf(name) == code) {
+        o.result = BindResult::Taken;
+        o.other = j;
+        return o;
+      }
+  std::vector<std::string> now = {KeyNameOf(code)};
+  if (s.current.keys[size_t(gameKey)] == now) {
+    o.result = BindResult::Unchanged;
+    return o;
+  }
+  o.result = BindResult::Changed;
+  o.saved = Change([&](Settings& changed) { changed.keys[size_t(gameKey)] = now; });
+  return o;
+}
+
+std::string GameSetting(const std::string& key) {
+  for (const auto& [k, v] : S().current.game)
+    if (k == key) return v;
+  return "";
+}
+
+bool SetGameSetting(const std::string& key, const std::string& value) {
+  return Change([&](Settings& s) {
+    auto it =
+        std::find_if(s.game.begin(), s.game.end(), [&](const auto& kv) { return kv.first == key; });
+    if (it != s.game.end())
+      it->second = value;
+    else
+      s.game.emplace_back(key, value);
+  });
+}
+
+}  // namespace plat
+
+namespace plat::internal {
+
+void RememberScale(int scale) {
+  Change([scale](Settings& s) { s.scale = scale; });
+}
+
+void RecordFullscreen(bool on) {
+  Change([on](Settings& s) { s.fullscreen = on; });
+}
+
+}  // namespace plat::internal

@@ -1,0 +1,61 @@
+// The window as the player left it: the scale it opens at, and a resize
+// drag that settles before its scale is remembered.
+#include <algorithm>
+
+#include "platform/internal.h"
+#include "platform/settings.h"
+
+namespace plat::internal {
+
+namespace {
+
+struct Resize {
+  int shownScale = 1;
+  double deadline = -1;
+};
+
+Resize& R() {
+  static Resize r;
+  return r;
+}
+
+}  // namespace
+
+int OpeningScale(int fit, int most) {
+  const int remembered = CurrentSettings().scale;
+  if (remembered <= 0) return std::max(1, fit);
+  return std::clamp(remembered, 1, std::max(1, most));
+}
+
+bool OpeningFullscreen() {
+  return CurrentSettings().fullscreen;
+}
+
+void WindowOpened(int scale) {
+  R().shownScale = scale;
+  R().deadline = -1;
+}
+
+void WindowResized(double nowMs) {
+  // A drag sends many sizes: the one it ends at counts.
+  R().deadline = nowMs + kResizeSettleMs;
+}
+
+double ResizeDeadline() {
+  return R().deadline;
+}
+
+bool ResizeSettled(double nowMs) {
+  Resize& r = R();
+  if (r.deadline < 0 || nowMs < r.deadline) return false;
+  r.deadline = -1;
+  return true;
+}
+
+void RecordScale(int scale) {
+  if (scale == R().shownScale) return;
+  R().shownScale = scale;
+  RememberScale(scale);
+}
+
+}  // namespace plat::internal
