@@ -515,7 +515,7 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
   static const char* const kOps[] = {"reading a player's file",  "whether a player's file is there",
                                      "writing a player's file",  "keeping a bad file",
                                      "removing a player's file", "the settings folder",
-                                     "the save folder"};
+                                     "the save folder",          "claiming the save's folder"};
   const std::string asked = kOps[op];
   if (Recording()) {
     FileAnswer a;

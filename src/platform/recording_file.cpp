@@ -348,7 +348,7 @@ bool ParsePayload(const std::string& payload, Recording& out, std::string& err) 
         rec.value = int32_t(r.Fixed(1));
         rec.flag = uint8_t(r.Fixed(1));
         if (rec.value >= int32_t(FileOp::Count)) return damaged("names no file operation");
-        const int most = FileOp(rec.value) == FileOp::Read ? 2 : 1;
+        const int most = FileOp(rec.value) == FileOp::Read ? 3 : 1;
         if (rec.flag > most) return damaged("has a bad file status");
         rec.text = text();
         rec.text2 = text();

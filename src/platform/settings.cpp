@@ -461,12 +461,12 @@ bool Save() {
   if (s.path.empty()) return true;
   std::string err;
   if (s.hadErrors && UserFileExists(s.path)) {
-    if (!KeepAsBad(s.path, err)) {
-      Warn("cannot keep the settings file with errors as " + s.path + ".bad (" + err +
-           "); the settings are not written");
+    std::string kept;
+    if (!KeepAsBad(s.path, kept, err)) {
+      Warn("cannot keep the settings file with errors (" + err + "); the settings are not written");
       return false;
     }
-    Warn("the settings file with errors is kept as " + s.path + ".bad");
+    Warn("the settings file with errors is kept as " + kept);
   }
   s.hadErrors = false;
   const std::string text = FormatSettings(s.current, s.text);
@@ -491,10 +491,12 @@ void LoadSettings(const std::string& path) {
   s.text.clear();
   s.hadErrors = false;
   std::string contents, err;
-  switch (ReadUserFile(path, contents, err)) {
+  constexpr size_t kSettingsMost = 1 << 20;  // a settings file is a few hundred bytes
+  switch (ReadUserFile(path, contents, err, kSettingsMost)) {
     case ReadStatus::Missing:
       break;
     case ReadStatus::Unreadable:
+    case ReadStatus::TooBig:
       Warn(err + ": the settings cannot be read; the defaults apply");
       s.hadErrors = true;
       break;

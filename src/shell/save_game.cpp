@@ -426,8 +426,19 @@ bool AtRestNow(const GameState& gs) {
          gs.drawRanking == 0 && gs.matchPending == 0 && gs.bearGamePending == 0 && gs.gameOver == 0;
 }
 
+// Whether this copy of the game may write the save: another copy started
+// first on the same save keeps it (this one was told at start).
+bool SaveIsOurs() {
+  return plat::ClaimUserFolder(SavePath());
+}
+
+void ClaimSave(const GameState& gs) {
+  if (!SaveIsOurs()) Tell(gs.language, Say(gs.language, Text::InUse));
+}
+
 void WriteSave(const GameState& gs) {
   if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
+  if (!SaveIsOurs()) return;
   std::string err;
   if (!plat::WriteUserFile(SavePath(), SaveGame(gs), err))
     Tell(gs.language, Say(gs.language, Text::CannotWrite, err));
@@ -438,7 +449,7 @@ void SaveIfAtRest(const GameState& gs) {
 }
 
 void ForgetSave() {
-  plat::RemoveUserFile(SavePath());
+  if (SaveIsOurs()) plat::RemoveUserFile(SavePath());
   plat::SetMenuEnabled(plat::kMenuContinue, false);
 }
 
@@ -451,13 +462,16 @@ void ContinueGame(Form1& f) {
   if (gs.GameMode != kModeTitle) return;  // only from the title
   const std::string path = SavePath();
   std::string text, err, why;
-  switch (plat::ReadUserFile(path, text, err)) {
+  switch (plat::ReadUserFile(path, text, err, kSaveMaxBytes)) {
     case plat::ReadStatus::Missing:
       plat::SetMenuEnabled(plat::kMenuContinue, false);
       Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
       why = Say(gs.language, Text::Unreadable, err);
+      break;
+    case plat::ReadStatus::TooBig:
+      why = Say(gs.language, Text::TooBig);
       break;
     case plat::ReadStatus::Ok:
       if (LoadSave(text, gs, why)) {
@@ -476,9 +490,17 @@ void ContinueGame(Form1& f) {
   }
   // The save cannot be used: it is set aside, never lost, and the title stays.
   plat::SetMenuEnabled(plat::kMenuContinue, false);
-  std::string keep;
-  const std::string kept = plat::KeepAsBad(path, keep) ? Say(gs.language, Text::KeptAsBad)
-                                                       : Say(gs.language, Text::NotKept, keep);
+  std::string keptAs;
+  err.clear();
+  std::string kept;
+  if (plat::KeepAsBad(path, keptAs, err)) {
+    // Named as the player finds it: beside the save, or where its link points.
+    const std::string folder = plat::DataDir() + "/";
+    if (keptAs.compare(0, folder.size(), folder) == 0) keptAs.erase(0, folder.size());
+    kept = Say(gs.language, Text::KeptAsBad, keptAs);
+  } else {
+    kept = Say(gs.language, Text::NotKept, err);
+  }
   Tell(gs.language, Say(gs.language, Text::CannotRead) + "\n" + why + "\n" + kept);
 }
 

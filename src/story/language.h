@@ -54,7 +54,7 @@ struct KeyScreenTexts {
 enum class SaveText : int {
   Caption,
   CannotRead,   // the first line of a box about a save that cannot be used
-  KeptAsBad,    // its last line
+  KeptAsBad,    // its last line; %s: the name it was kept under
   NotKept,      // ... when it could not be set aside; %s: why
   NoSave,       // つづきから found no save
   CannotWrite,  // %s: why
@@ -68,6 +68,7 @@ enum class SaveText : int {
   BadValue,
   Unknown,
   Unreadable,  // %s: why
+  InUse,       // at start: another copy of the game is playing on the same save
   Count
 };
 

@@ -79,7 +79,7 @@ const LanguageTexts kEnglishTexts = {
     {
         "Mokimoki at the Tournament",
         "The saved game could not be read.",
-        "The file has been kept as save.json.bad.",
+        "The file has been kept as %s.",
         "The file could not be kept as save.json.bad (%s).",
         "No saved game was found.",
         "The game could not be saved (%s).",
@@ -93,6 +93,7 @@ const LanguageTexts kEnglishTexts = {
         "A value is not right: %s",
         "There is a value the game does not know: %s",
         "The file cannot be read (%s).",
+        "Another copy of the game is playing on this save. This window will not save.",
     },
 };
 
