@@ -123,7 +123,7 @@ int MakeTemporary(const std::string& file, std::string& tmp, std::string& err) {
 struct Claim {
   int fd = -1;         // the folder held open and locked; -1: not held
   bool asked = false;  // ClaimUserFolder has answered for it
-  bool ours = false;   // and what it answered
+  bool ours = false;   // and what it answered, as it answers ever after
 };
 
 std::map<std::string, Claim>& Claims() {
@@ -296,7 +296,11 @@ static bool ExistsLive(const std::string& path) {
 
 static bool ClaimLive(const std::string& folder) {
   Claim& c = Claims()[folder];
-  return c.fd >= 0 || Lock(folder, c.fd) != 0;
+  if (!c.asked) {
+    c.ours = c.fd >= 0 || Lock(folder, c.fd) != 0;
+    c.asked = true;
+  }
+  return c.ours;
 }
 
 // What the game asks of the player's files is recorded with a session, and
@@ -367,12 +371,7 @@ bool UserFileExists(const std::string& path) {
 
 bool ClaimUserFolder(const std::string& path) {
   const std::string folder = FolderOf(path);
-  Claim& c = Claims()[folder];
-  if (!c.asked) {
-    c.ours = Answer(FileOp::Claim, [&] { return Done(ClaimLive(folder), {}); }).status != 0;
-    c.asked = true;
-  }
-  return c.ours;
+  return Answer(FileOp::Claim, [&] { return Done(ClaimLive(folder), {}); }).status != 0;
 }
 
 }  // namespace plat
