@@ -5,7 +5,7 @@
 # show. A session that never comes to rest and changes no setting writes
 # nothing at all: every file-system call that creates, writes, renames or
 # removes something fails it. A session that quits while walking writes the
-# save through its temporary file (and makes the data folder), and nothing
+# save through a temporary file of its own (and makes the data folder), and nothing
 # else. A settings file full of errors is read and left as it was by a game
 # that changes nothing; a changed key writes only the settings, through a
 # temporary file renamed over the old one, after keeping the old one as .bad.
@@ -58,14 +58,15 @@ echo "no writes: $(grep -c . "$work/trace") traced calls, none writes"
 # its temporary file and renamed over save.json.
 found="$(trace "$scenarios/play_without_shot.scn")" || { echo "$found"; exit 1; }
 data="$work/home/.local/share/mokimoki"
-allowed="mkdir(at)?\\((AT_FDCWD, )?\"($work/home/\\.local|$work/home/\\.local/share|$data)\"|open(at)?\\((AT_FDCWD, )?\"$data/save\\.json\\.tmp\"|rename(at2?)?\\((AT_FDCWD, )?\"$data/save\\.json\\.tmp\", (AT_FDCWD, )?\"$data/save\\.json\""
+tmp='[0-9]+-[0-9]+\.tmp'  # each write's own temporary file: the process and a number
+allowed="mkdir(at)?\\((AT_FDCWD, )?\"($work/home/\\.local|$work/home/\\.local/share|$data)\"|open(at)?\\((AT_FDCWD, )?\"$data/save\\.json\\.$tmp\"|rename(at2?)?\\((AT_FDCWD, )?\"$data/save\\.json\\.$tmp\", (AT_FDCWD, )?\"$data/save\\.json\""
 other="$(grep -vE "$allowed" <<<"$found" || true)"
 if [ -n "$other" ]; then
   echo "FAIL: the game wrote something besides its save:"
   printf '%s\n' "$other" | head -20
   exit 1
 fi
-grep -qE "rename(at2?)?\\(.*save\\.json\\.tmp" <<<"$found" ||
+grep -qE "rename(at2?)?\\(.*save\\.json\\.$tmp" <<<"$found" ||
   { echo "FAIL: quitting while walking did not write the save"; exit 1; }
 grep -q '"version": 1' "$data/save.json" || { echo "FAIL: the save has no version"; exit 1; }
 leftover="$(find "$work/home" "$work/run" -mindepth 1 -type f | grep -v "^$data/save\\.json$" | head -5)"
@@ -91,10 +92,11 @@ printf 'settings %s\nwait 100\nmenu keys\npress space\npresskey A\npress esc\nwa
 found="$(trace "$work/change.scn" "$bad")" || { echo "$found"; exit 1; }
 others="$(grep -v 'settings\.ini' <<<"$found")"
 [ -z "$others" ] || { echo "FAIL: a changed key wrote more than the settings:"; echo "$others"; exit 1; }
-grep -qE 'rename\(".*settings\.ini", ".*settings\.ini\.bad"\) = 0' <<<"$found" ||
+grep -qE 'rename(at2)?\((AT_FDCWD, )?".*settings\.ini", (AT_FDCWD, )?".*settings\.ini\.bad"(, RENAME_NOREPLACE)?\) = 0' \
+  <<<"$found" ||
   { echo "FAIL: the bad settings file was not kept as .bad: $found"; exit 1; }
-grep -qE 'rename\(".*settings\.ini\.tmp", ".*settings\.ini"\) = 0' <<<"$found" ||
+grep -qE "rename\\(\".*settings\\.ini\\.$tmp\", \".*settings\\.ini\"\\) = 0" <<<"$found" ||
   { echo "FAIL: the settings were not written through a temporary file: $found"; exit 1; }
 grep -q '^left = A$' "$settings" || { echo "FAIL: the changed key is not in the file"; exit 1; }
 echo "settings: a bad settings file left alone; a changed key written through" \
-  "settings.ini.tmp after keeping settings.ini.bad"
+  "a temporary file of its own after keeping settings.ini.bad"

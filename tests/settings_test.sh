@@ -5,7 +5,8 @@
 # F11 is remembered, and a start in full screen covers the screen until F11
 # brings the window back at its size; the key screen (Alt+O, K) gives Up a
 # new key, written at once; a bad file warns with its name and line, and a
-# session that changes nothing leaves it as it was.
+# session that changes nothing leaves it as it was; a pipe in the settings'
+# place neither holds the window back nor is lost.
 # Usage: settings_test.sh GAME [FOLDER]  (FOLDER: where to keep screenshots)
 set -uo pipefail
 exe="$1"
@@ -98,4 +99,13 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   cmp -s "$file" "$work/bad" || fail "a session that changed nothing changed the bad file"
   [ -e "$file.bad" ] && fail "a .bad file without a write"
   echo "bad file: warned at line 3, scale 1 used, left as it was"
+
+  # A pipe in its place holds nothing back, and stays.
+  rm -f "$file" && mkfifo "$file"
+  start
+  grep -q "settings.ini: not a plain file: the settings cannot be read" "$work/err" ||
+    fail "no warning for a pipe: $(cat "$work/err")"
+  quit
+  [ -p "$file" ] || fail "the pipe is gone"
+  echo "a pipe as the settings: warned, the window opened, the pipe left where it was"
 ' _ "$exe" "$work" "$shots"

@@ -3,8 +3,10 @@
 // the Ctrl pause) recorded headless, played back, and every state along the
 // way compared; recordings cut off, damaged or from another version refused.
 #include <stdlib.h>
+#include <zlib.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <deque>
 #include <filesystem>
@@ -326,6 +328,22 @@ TEST(RecordingFile, CutOffDamagedOrFromAnotherVersionIsRefusedWithAClearMessage)
           "follows the end");
   refused(recfile::Pack(payload.substr(0, head + 9) + char(99), rec::GameVersion()),
           "of no known kind");
+  // A zlib bomb: refused unpacked, at once. Records past what a recording may
+  // hold; a header that claims more than its data can unpack to.
+  std::string bomb = payload.substr(0, head + 9);
+  for (int i = 0; i < 3 << 20; ++i) bomb += "\x01\x01";  // pumps, one each
+  const auto start = std::chrono::steady_clock::now();
+  refused(recfile::Pack(bomb, rec::GameVersion()), "too large: it holds 6144 KB of records");
+  b = good;
+  const size_t sizes = 11 + size_t(uint8_t(good[10]));
+  b.replace(sizes, 4, std::string("\xff\xff\xff\0", 4));
+  const uint32_t crc =
+      uint32_t(crc32(0, reinterpret_cast<const Bytef*>(b.data()), uInt(sizes + 8)));
+  const uint32_t all = uint32_t(crc32(crc, reinterpret_cast<const Bytef*>(b.data()) + sizes + 12,
+                                      uInt(b.size() - sizes - 12)));
+  for (int i = 0; i < 4; ++i) b[sizes + 8 + size_t(i)] = char(uint8_t(all >> (8 * i)));
+  refused(b, "cannot unpack to the 16777215 its header says");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST(RecordingFile, OneByteChangedInTheRecordsIsRefusedOrReportedNeverPlayedAsSound) {

@@ -3,7 +3,10 @@
 // second run of the game that continues with つづきから from the save left on
 // disk. Also the saves that cannot be used, and the reader's checks of every
 // value.
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -31,6 +34,7 @@ using testing_support::MakeForm;
 using testing_support::NewGameThroughTheOpening;
 using testing_support::PlaceParty;
 using testing_support::RunWith;
+using testing_support::TempDir;
 
 // The game saves in the player's data folder: every run of the tests gets a
 // folder of its own, so that no test writes into the home of whoever runs
@@ -394,6 +398,35 @@ std::string Replace(std::string s, const std::string& from, const std::string& t
   return s;
 }
 
+TEST_F(Continuing, ASecondCopyOnTheSameSaveSaysSoAndPlaysWithoutSaving) {
+  const std::string mine = FreshSave() + "\n";  // a text the game itself never writes
+  TempDir data;                                 // a folder no game of this process has claimed
+  const std::string inherited = getenv("XDG_DATA_HOME");
+  setenv("XDG_DATA_HOME", data.dir.c_str(), 1);
+  fs::create_directories(plat::DataDir());
+  std::ofstream(Save(), std::ios::binary) << mine;
+  // The first copy, still running, holds the save's folder.
+  const int first = open(plat::DataDir().c_str(), O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(first, LOCK_EX | LOCK_NB), 0);
+
+  auto f = MakeForm(3);
+  std::u32string told;
+  ASSERT_EQ(RunWith("wait 1000\nmenu continue\nwait 100\nmenu quit\n",
+                    [&] {
+                      moki::Form_Load(*f);
+                      told = plat::headless::LastMessageBoxText();
+                      plat::headless::MainLoop();
+                    }),
+            0);
+  EXPECT_NE(told.find(U"ほかに開いているモキモキ"), std::u32string::npos) << plat::ToUtf8(told);
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
+  EXPECT_EQ(f->gs.GameMode, moki::kModeHall);  // continued, and quit at rest
+  EXPECT_EQ(Slurp(Save()), mine);
+  EXPECT_EQ(std::distance(fs::directory_iterator(plat::DataDir()), fs::directory_iterator()), 1);
+  close(first);
+  setenv("XDG_DATA_HOME", inherited.c_str(), 1);
+}
+
 TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
   const std::string good = FreshSave();
   struct Case {
@@ -410,12 +443,12 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
       {"no such talk", Replace(good, "\"talkEntry\": [0,0,0", "\"talkEntry\": [0,0,9"),
        U"セーブデータの話の進み具合が正しくありません"},
       {"folder", "", U"ファイルとして読めません"},
+      {"too big", std::string(300 << 10, ' '), U"ファイルが大きすぎます"},
   };
+  fs::create_directories(plat::DataDir());
+  std::vector<std::string> kept;  // each bad save under a name of its own
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    std::error_code ec;
-    fs::remove_all(plat::DataDir(), ec);
-    fs::create_directories(plat::DataDir());
     if (c.text.empty()) {
       fs::create_directories(Save() + "/inside");
     } else {
@@ -437,13 +470,18 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
     const std::u32string box = plat::headless::LastMessageBoxText();
     EXPECT_NE(box.find(U"セーブデータを読めませんでした"), std::u32string::npos);
     EXPECT_NE(box.find(c.reason), std::u32string::npos) << plat::ToUtf8(box);
-    EXPECT_NE(box.find(U"save.json.bad"), std::u32string::npos);
-    // Kept, whole, beside where it was.
+    const std::string name =
+        "save.json.bad" + (kept.empty() ? "" : "." + std::to_string(kept.size() + 1));
+    EXPECT_NE(box.find(plat::FromUtf8(" " + name + " ")), std::u32string::npos)
+        << plat::ToUtf8(box);
+    // Kept, whole, beside where it was, with every one kept before.
     EXPECT_FALSE(fs::exists(Save()));
+    kept.push_back(plat::DataDir() + "/" + name);
     if (c.text.empty())
-      EXPECT_TRUE(fs::is_directory(Save() + ".bad/inside"));
+      EXPECT_TRUE(fs::is_directory(kept.back() + "/inside"));
     else
-      EXPECT_EQ(Slurp(Save() + ".bad"), c.text);
+      EXPECT_EQ(Slurp(kept.back()), c.text);
+    for (const std::string& before : kept) EXPECT_TRUE(fs::exists(before)) << before;
     // The title as it was, with スタート.
     EXPECT_EQ(moki::StateJson(f->gs), before);
     EXPECT_EQ(f->gs.GameMode, moki::kModeTitle);

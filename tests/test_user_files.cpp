@@ -1,8 +1,14 @@
 // The player's own files: written whole or not at all, kept when unusable,
 // and found in the XDG folders.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <csignal>
 
 #include <cstdlib>
 #include <filesystem>
@@ -32,7 +38,9 @@ TEST(UserFiles, WritesThroughATemporaryFileAndKeepsUnusableOnes) {
   EXPECT_FALSE(fs::exists(path + ".tmp"));
 
   // An unusable file is kept beside, not lost.
-  ASSERT_TRUE(plat::KeepAsBad(path, err)) << err;
+  std::string keptAs;
+  ASSERT_TRUE(plat::KeepAsBad(path, keptAs, err)) << err;
+  EXPECT_EQ(keptAs, path + ".bad");
   EXPECT_FALSE(plat::UserFileExists(path));
   std::ifstream bad(path + ".bad");
   std::string kept((std::istreambuf_iterator<char>(bad)), std::istreambuf_iterator<char>());
@@ -50,6 +58,123 @@ TEST(UserFiles, WritesThroughATemporaryFileAndKeepsUnusableOnes) {
   const std::string blocked = (home.dir / "a/b/settings.ini.bad/x.ini").string();
   EXPECT_FALSE(plat::WriteUserFile(blocked, "x", err));
   EXPECT_NE(err.find("not a folder"), std::string::npos) << err;
+}
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// Whatever is found in a player's file's place: nothing waits on it, no link
+// leads a write astray, nothing that was there is lost.
+TEST(UserFiles, HostileFilesNeitherBlockNorLeadAstrayNorGetLost) {
+  TempDir home;
+  const std::string f = home / "save.json", real = home / "real.json",
+                    pid = std::to_string(getpid());
+  std::string err, text, kept;
+  const auto put = [](const std::string& path, const char* s) { std::ofstream(path) << s; };
+  const struct {
+    std::function<void()> lay;
+    plat::ReadStatus read;
+    const char* writeFails;  // what the write says, or nullptr when it writes
+    std::function<bool()> after;
+  } cases[] = {
+      {[&] { mkfifo(f.c_str(), 0644); }, plat::ReadStatus::Unreadable, "not a plain file",
+       [&] { return fs::is_fifo(f); }},
+      {[&] { put(f, "x"), fs::resize_file(f, 2u << 30); }, plat::ReadStatus::TooBig, nullptr,
+       [&] { return text.empty(); }},
+      {[&] {
+         put(real, "mine"), fs::create_symlink(real, f + ".tmp"),
+             fs::create_symlink(real, f + "." + pid + "-0.tmp");
+       },
+       plat::ReadStatus::Missing, nullptr,
+       [&] { return Slurp(real) == "mine" && Slurp(f) == "new"; }},
+      {[&] { put(real, "old"), fs::create_symlink(real, f); }, plat::ReadStatus::Ok, nullptr,
+       [&] { return fs::is_symlink(f) && Slurp(real) == "new"; }},
+      {[&] { fs::create_symlink(home / "gone/save.json", f); }, plat::ReadStatus::Missing,
+       "gone/save.json.",
+       [&] { return err.find(".tmp: cannot be made: No such file") != std::string::npos; }},
+      {[&] { put(f, "old"), fs::permissions(f, fs::perms::owner_read); }, plat::ReadStatus::Ok,
+       "read-only", [&] { return Slurp(f) == "old"; }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    for (const auto& entry : fs::directory_iterator(home.dir)) fs::remove_all(entry.path());
+    c.lay();
+    EXPECT_EQ(plat::ReadUserFile(f, text, err, 1 << 20), c.read);
+    err.clear();
+    EXPECT_EQ(plat::WriteUserFile(f, "new", err), c.writeFails == nullptr) << err;
+    EXPECT_NE(err.find(c.writeFails ? c.writeFails : ""), std::string::npos) << err;
+    EXPECT_TRUE(c.after()) << err;
+  }
+
+  // Bad files are kept one after another under names of their own, up to a
+  // bound; a link's file is kept where it is, and the link stays.
+  fs::remove(f);
+  fs::create_symlink(real, f);
+  for (int n = 1; n <= plat::kMostBadFiles + 1; ++n) {
+    ASSERT_TRUE(plat::WriteUserFile(f, "bad " + std::to_string(n), err)) << err;
+    EXPECT_EQ(plat::KeepAsBad(f, kept, err), n <= plat::kMostBadFiles) << n;
+    EXPECT_TRUE(n != 2 || kept == real + ".bad.2") << kept;
+  }
+  EXPECT_NE(err.find("remove some"), std::string::npos) << err;
+  EXPECT_TRUE(fs::is_symlink(f) && Slurp(real) == "bad 11" && Slurp(real + ".bad") == "bad 1" &&
+              Slurp(real + ".bad.10") == "bad 10");
+
+  // Two copies of the game writing at once: every write whole, none failed.
+  fs::remove(f);
+  const pid_t child = fork();
+  for (int i = 0; i < 200; ++i) {
+    const bool wrote = plat::WriteUserFile(f, std::string(child ? 3000 : 5000, 'w'), err);
+    if (child == 0 && !wrote) _exit(1);
+    if (child == 0) continue;
+    ASSERT_TRUE(wrote) << err;
+    const size_t size = Slurp(f).size();
+    ASSERT_TRUE(size == 3000 || size == 5000) << size;
+  }
+  if (child == 0) _exit(0);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(status, 0) << "the other copy could not write";
+}
+
+// A folder is claimed by one copy of the game at a time, and let go however
+// that copy ends.
+TEST(UserFiles, AFolderIsClaimedByOneCopyOfTheGameAtATime) {
+  TempDir home;
+  const std::string held = home / "held", later = home / "later";
+  std::string err;
+  fs::create_directories(held);
+  const auto holdAsAnotherCopy = [](const std::string& folder) {
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    EXPECT_EQ(flock(fd, LOCK_EX | LOCK_NB), 0);
+    return fd;
+  };
+  int other = holdAsAnotherCopy(held);
+  EXPECT_FALSE(plat::ClaimUserFolder(held + "/save.json"));
+  // A folder not there yet is claimed by the write that makes it.
+  EXPECT_TRUE(plat::ClaimUserFolder(later + "/save.json"));
+  fs::create_directories(later);
+  close(other);
+  other = holdAsAnotherCopy(later);
+  EXPECT_FALSE(plat::WriteUserFile(later + "/save.json", "x", err));
+  EXPECT_NE(err.find("another copy of the game"), std::string::npos) << err;
+  close(other);
+  // A copy that is killed leaves nothing behind to block the next.
+  int claimed[2];
+  ASSERT_EQ(pipe(claimed), 0);
+  const pid_t child = fork();
+  if (child == 0) {
+    const char said = plat::ClaimUserFolder(home / "x") ? 'y' : 'n';
+    if (write(claimed[1], &said, 1) == 1) pause();
+    _exit(1);
+  }
+  char said = 0;
+  ASSERT_EQ(read(claimed[0], &said, 1), 1);
+  EXPECT_EQ(said, 'y');
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  EXPECT_TRUE(plat::ClaimUserFolder(home / "x"));
 }
 
 TEST(UserFiles, FollowTheXdgVariablesAndFallBackOnHome) {

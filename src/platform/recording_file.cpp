@@ -10,8 +10,13 @@ namespace plat::recfile {
 namespace {
 
 constexpr char kMagic[8] = {'M', 'O', 'K', 'I', 'R', 'E', 'C', '\x1a'};
-// Far beyond any session a player would send; a header claiming more is damaged.
-constexpr uint32_t kMaxPayload = 1u << 30;
+// The most a recording may hold unpacked: a session of play records about
+// 450 bytes a second, so this is some two and a half hours. Its records take
+// up to 16 times their bytes once read, so a file that claims more (a zlib
+// bomb, or damage) is refused before anything is unpacked.
+constexpr uint32_t kMaxPayload = 4u << 20;
+// zlib never unpacks one byte into more than 1032.
+constexpr uint64_t kMostGrowth = 1032;
 
 void PutVarint(std::string& out, uint64_t v) {
   while (v >= 0x80) {
@@ -76,12 +81,14 @@ uint32_t Crc(const std::string& s) {
       crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(s.data()), uInt(s.size())));
 }
 
+// Unpacks piece by piece, and stops at the first byte past what is expected.
 bool Inflate(const std::string& packed, uint32_t expected, std::string& out) {
   z_stream z{};
   if (inflateInit(&z) != Z_OK) return false;
   z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
   z.avail_in = uInt(packed.size());
   out.clear();
+  out.reserve(expected);
   char buf[65536];
   int rc = Z_OK;
   while (rc == Z_OK) {
@@ -154,13 +161,14 @@ struct FileOpInfo {
 };
 
 constexpr FileOpInfo kFileOps[] = {
-    {FileOp::Read, "reading a player's file", 2},
+    {FileOp::Read, "reading a player's file", 3},
     {FileOp::Exists, "whether a player's file is there", 1},
     {FileOp::Write, "writing a player's file", 1},
     {FileOp::KeepBad, "keeping a bad file", 1},
     {FileOp::Remove, "removing a player's file", 1},
     {FileOp::ConfigDir, "the settings folder", 1},
     {FileOp::DataDir, "the save folder", 1},
+    {FileOp::Claim, "claiming the save's folder", 1},
 };
 static_assert(sizeof kFileOps / sizeof kFileOps[0] == size_t(FileOp::Count));
 
@@ -299,7 +307,20 @@ bool PayloadOf(const std::string& file, const std::string& gameVersion, std::str
     err = "damaged: its checksum does not match";
     return false;
   }
-  if (payloadSize > kMaxPayload || !Inflate(file.substr(r.pos), uint32_t(payloadSize), payload)) {
+  // What it may grow to, from what it holds: never past its own header's
+  // word, which is never past what its packed bytes can unpack to.
+  if (payloadSize > packedSize * kMostGrowth + 64) {
+    err = "damaged: " + std::to_string(packedSize) + " bytes of data cannot unpack to the " +
+          std::to_string(payloadSize) + " its header says";
+    return false;
+  }
+  if (payloadSize > kMaxPayload) {
+    err = "too large: it holds " + std::to_string(payloadSize >> 10) +
+          " KB of records; this game plays back at most " + std::to_string(kMaxPayload >> 10) +
+          " KB (some two and a half hours of play)";
+    return false;
+  }
+  if (!Inflate(file.substr(r.pos), uint32_t(payloadSize), payload)) {
     err = "damaged: its data does not unpack";
     return false;
   }

@@ -43,11 +43,12 @@ enum class FileOp : uint8_t {
   Read = 0,       // flag: ReadStatus; text: contents; text2: error
   Exists = 1,     // flag: 0 or 1
   Write = 2,      // flag: success; text2: error
-  KeepBad = 3,    // flag: success; text2: error
+  KeepBad = 3,    // flag: success; text: the name it was kept under; text2: error
   Remove = 4,     // flag: success
   ConfigDir = 5,  // text: the folder
   DataDir = 6,    // text: the folder
-  Count = 7,
+  Claim = 7,      // flag: 1 when the folder is this copy's, 0 when another copy's
+  Count = 8,
 };
 // Words for an operation ("reading a player's file", ...), and the largest
 // status its answer may have.

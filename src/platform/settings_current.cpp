@@ -31,7 +31,8 @@ void Warn(const std::string& text) {
 // The file as it is now. A recording keeps it without the player's comments.
 ReadStatus ReadNow(const std::string& path, std::string& contents, std::string& err) {
   internal::RecordNextReadAs(ini::WithoutComments);
-  return ReadUserFile(path, contents, err);
+  constexpr size_t kSettingsMost = 1 << 20;  // a settings file is a few hundred bytes
+  return ReadUserFile(path, contents, err, kSettingsMost);
 }
 
 // Writes the settings that changed since before into the file as it is on
@@ -52,12 +53,13 @@ bool Save(const Settings& before) {
     text = FormatSettings(s.current, disk, changed);
   } else {
     if (status != ReadStatus::Missing && UserFileExists(s.path)) {
-      if (!KeepAsBad(s.path, err)) {
-        Warn("cannot keep the settings file with errors as " + s.path + ".bad (" + err +
+      std::string kept;
+      if (!KeepAsBad(s.path, kept, err)) {
+        Warn("cannot keep the settings file with errors (" + err +
              "); the settings are not written");
         return false;
       }
-      Warn("the settings file with errors is kept as " + s.path + ".bad");
+      Warn("the settings file with errors is kept as " + kept);
     }
     std::vector<int> unusable;
     for (const SettingsWarning& w : warnings)
@@ -95,6 +97,7 @@ void LoadSettings(const std::string& path) {
     case ReadStatus::Missing:
       break;
     case ReadStatus::Unreadable:
+    case ReadStatus::TooBig:
       Warn(err + ": the settings cannot be read; the defaults apply");
       break;
     case ReadStatus::Ok: {

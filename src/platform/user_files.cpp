@@ -1,12 +1,16 @@
 #include "platform/user_files.h"
 
 #include <fcntl.h>
+#include <limits.h>
+#include <stdio.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 
 #include "platform/internal.h"
 #include "platform/recording_file.h"
@@ -27,6 +31,27 @@ std::string Why(const std::string& path) {
   return path + ": " + std::strerror(errno);
 }
 
+// What failed, on which file, and why: "…/save.json.12-0.tmp: cannot be written: No space left".
+std::string Why(const std::string& path, const std::string& what) {
+  return path + ": " + what + ": " + std::strerror(errno);
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  return path.substr(path.rfind('/') + 1);
+}
+
+std::string SizeText(size_t bytes) {
+  if (bytes % (1u << 20) == 0) return std::to_string(bytes >> 20) + " MB";
+  if (bytes % 1024 == 0) return std::to_string(bytes >> 10) + " KB";
+  return std::to_string(bytes) + " bytes";
+}
+
 // Makes every missing folder on the way to dir.
 bool MakeDirs(const std::string& dir, std::string& err) {
   if (dir.empty()) return true;
@@ -45,6 +70,26 @@ bool MakeDirs(const std::string& dir, std::string& err) {
   return true;
 }
 
+// The file path stands for: a symbolic link (or a chain of them) is followed
+// to the file it points to, which need not be there yet.
+bool Resolve(const std::string& path, std::string& file, std::string& err) {
+  file = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (lstat(file.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+    char to[PATH_MAX];
+    const ssize_t n = readlink(file.c_str(), to, sizeof to);
+    if (n <= 0 || size_t(n) >= sizeof to) {
+      err = Why(file, "the link cannot be followed");
+      return false;
+    }
+    file = to[0] == '/' ? std::string(to, size_t(n))
+                        : FolderOf(file) + "/" + std::string(to, size_t(n));
+  }
+  err = path + ": the links go round in a circle";
+  return false;
+}
+
 bool WriteAll(int fd, const std::string& data) {
   size_t done = 0;
   while (done < data.size()) {
@@ -54,6 +99,71 @@ bool WriteAll(int fd, const std::string& data) {
     done += size_t(n);
   }
   return true;
+}
+
+// A temporary file of this write's own beside file, made new: a name that is
+// taken (by another copy of the game, by a write that was cut short, by a
+// link left there) is passed over, never opened.
+int MakeTemporary(const std::string& file, std::string& tmp, std::string& err) {
+  for (int n = 0; n < 100; ++n) {
+    tmp = file + "." + std::to_string(getpid()) + "-" + std::to_string(n) + ".tmp";
+    const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) {
+      err = Why(tmp, "cannot be made");
+      return -1;
+    }
+  }
+  err = file + ": every name for a temporary file beside it is taken";
+  return -1;
+}
+
+// The folders this copy of the game claimed (ClaimUserFolder): the claim is
+// a lock on the open folder, which the system lets go when the game ends.
+struct Claim {
+  int fd = -1;         // the folder held open and locked; -1: not held
+  bool asked = false;  // ClaimUserFolder has answered for it
+  bool ours = false;   // and what it answered, as it answers ever after
+};
+
+std::map<std::string, Claim>& Claims() {
+  static std::map<std::string, Claim> claims;
+  return claims;
+}
+
+// 1: this copy now holds folder; 0: another copy does; -1: it cannot be
+// locked (not there, or a file system without locks).
+int Lock(const std::string& folder, int& fd) {
+  const int f = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (f < 0) return -1;
+  if (flock(f, LOCK_EX | LOCK_NB) != 0) {
+    const bool held = errno == EWOULDBLOCK;
+    close(f);
+    return held ? 0 : -1;
+  }
+  fd = f;
+  return 1;
+}
+
+// Before a write into a claimed folder: this copy holds it (the folder
+// made since the claim, or made anew, is claimed now), or err says whose it is.
+bool HoldClaim(const std::string& folder, std::string& err) {
+  const auto it = Claims().find(folder);
+  if (it == Claims().end()) return true;  // the settings' folder, a recording's
+  Claim& c = it->second;
+  if (c.fd >= 0) {
+    struct stat held, now;
+    if (fstat(c.fd, &held) == 0 && stat(folder.c_str(), &now) == 0 && held.st_dev == now.st_dev &&
+        held.st_ino == now.st_ino)
+      return true;
+    close(c.fd);
+    c.fd = -1;
+  }
+  if (Lock(folder, c.fd) == 0) {
+    err = folder + ": another copy of the game is playing on this save";
+    return false;
+  }
+  return true;  // a folder that cannot be locked is written as before
 }
 
 }  // namespace
@@ -66,9 +176,11 @@ static std::string DataDirLive() {
   return XdgDir("XDG_DATA_HOME", ".local/share");
 }
 
-static ReadStatus ReadLive(const std::string& path, std::string& contents, std::string& err) {
+static ReadStatus ReadLive(const std::string& path, std::string& contents, std::string& err,
+                           size_t most) {
   contents.clear();
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without waiting: a pipe in the file's place would block an open for reading.
+  int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT) return ReadStatus::Missing;
     err = Why(path);
@@ -80,6 +192,14 @@ static ReadStatus ReadLive(const std::string& path, std::string& contents, std::
     close(fd);
     return ReadStatus::Unreadable;
   }
+  const auto tooBig = [&] {
+    err = path + ": larger than " + SizeText(most);
+    close(fd);
+    contents.clear();
+    return ReadStatus::TooBig;
+  };
+  if (uint64_t(st.st_size) > most) return tooBig();
+  contents.reserve(size_t(st.st_size));
   char buf[65536];
   for (;;) {
     ssize_t n = read(fd, buf, sizeof buf);
@@ -92,57 +212,95 @@ static ReadStatus ReadLive(const std::string& path, std::string& contents, std::
     }
     if (n == 0) break;
     contents.append(buf, size_t(n));
+    if (contents.size() > most) return tooBig();  // it grew while being read
   }
   close(fd);
   return ReadStatus::Ok;
 }
 
 static bool WriteLive(const std::string& path, const std::string& contents, std::string& err) {
-  size_t slash = path.rfind('/');
-  std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
-  if (!MakeDirs(dir, err)) return false;
-  std::string tmp = path + ".tmp";
-  int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) {
-    err = Why(tmp);
+  const std::string dir = FolderOf(path);
+  std::string file;
+  if (!MakeDirs(dir, err) || !HoldClaim(dir, err) || !Resolve(path, file, err)) return false;
+  struct stat st;
+  mode_t mode = 0;  // the old file's permissions, which the new one keeps
+  if (lstat(file.c_str(), &st) == 0) {
+    if (!S_ISREG(st.st_mode)) {
+      err = file + ": not a plain file; it is left as it is";
+      return false;
+    }
+    if ((st.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0) {
+      err = file + ": the file is read-only; it is left as it is";
+      return false;
+    }
+    mode = st.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    err = Why(file);
     return false;
   }
-  bool ok = WriteAll(fd, contents) && fsync(fd) == 0;
-  if (!ok) err = Why(tmp);
+  std::string tmp;
+  const int fd = MakeTemporary(file, tmp, err);
+  if (fd < 0) return false;
+  bool ok = (mode == 0 || fchmod(fd, mode) == 0) && WriteAll(fd, contents) && fsync(fd) == 0;
+  if (!ok) err = Why(tmp, "cannot be written");
   if (close(fd) != 0 && ok) {
-    err = Why(tmp);
+    err = Why(tmp, "cannot be written");
     ok = false;
   }
-  if (ok && rename(tmp.c_str(), path.c_str()) != 0) {
-    err = Why(path);
+  if (ok && rename(tmp.c_str(), file.c_str()) != 0) {
+    err = Why(tmp, "cannot be renamed to " + NameOf(file));
     ok = false;
   }
   if (!ok) unlink(tmp.c_str());
   return ok;
 }
 
-static bool KeepAsBadLive(const std::string& path, std::string& err) {
-  std::string bad = path + ".bad";
-  struct stat st;
-  // A folder left where the .bad file goes cannot be replaced by rename.
-  if (stat(bad.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-    err = bad + ": a folder is in the way";
+static bool KeepAsBadLive(const std::string& path, std::string& keptAs, std::string& err) {
+  std::string file;
+  if (!Resolve(path, file, err)) return false;
+  for (int n = 1; n <= kMostBadFiles; ++n) {
+    std::string bad = file + ".bad";
+    if (n > 1) bad.append(1, '.').append(std::to_string(n));
+    // Never over an older one, even one another copy of the game keeps at the same moment.
+    if (renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, bad.c_str(), RENAME_NOREPLACE) == 0) {
+      keptAs = bad;
+      return true;
+    }
+    if (errno == EEXIST) continue;
+    if (errno == EINVAL || errno == ENOSYS) {  // a file system that cannot rename so
+      struct stat st;
+      if (lstat(bad.c_str(), &st) == 0) continue;
+      if (rename(file.c_str(), bad.c_str()) == 0) {
+        keptAs = bad;
+        return true;
+      }
+    }
+    err = Why(file, "cannot be renamed to " + NameOf(bad));
     return false;
   }
-  if (rename(path.c_str(), bad.c_str()) != 0) {
-    err = Why(path);
-    return false;
-  }
-  return true;
+  err = NameOf(file) + ".bad to " + NameOf(file) + ".bad." + std::to_string(kMostBadFiles) +
+        " are all there: remove some of them";
+  return false;
 }
 
 static bool RemoveLive(const std::string& path) {
-  return unlink(path.c_str()) == 0 || errno == ENOENT;
+  std::string file, err;
+  if (!Resolve(path, file, err)) return false;
+  return unlink(file.c_str()) == 0 || errno == ENOENT;
 }
 
 static bool ExistsLive(const std::string& path) {
   struct stat st;
   return stat(path.c_str(), &st) == 0;
+}
+
+static bool ClaimLive(const std::string& folder) {
+  Claim& c = Claims()[folder];
+  if (!c.asked) {
+    c.ours = c.fd >= 0 || Lock(folder, c.fd) != 0;
+    c.asked = true;
+  }
+  return c.ours;
 }
 
 // What the game asks of the player's files is recorded with a session, and
@@ -170,15 +328,16 @@ std::string DataDir() {
   return Answer(FileOp::DataDir, [] { return FileAnswer{0, DataDirLive(), {}}; }).text;
 }
 
-ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err) {
+ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err,
+                        size_t most) {
   FileAnswer a = Answer(FileOp::Read, [&] {
     FileAnswer live;
-    live.status = uint8_t(ReadLive(path, live.text, live.err));
+    live.status = uint8_t(ReadLive(path, live.text, live.err, most));
     return live;
   });
   contents = std::move(a.text);
   const auto status = ReadStatus(a.status);
-  if (status == ReadStatus::Unreadable) err = a.err;
+  if (status == ReadStatus::Unreadable || status == ReadStatus::TooBig) err = a.err;
   return status;
 }
 
@@ -191,12 +350,14 @@ bool WriteUserFile(const std::string& path, const std::string& contents, std::st
   return a.status != 0;
 }
 
-bool KeepAsBad(const std::string& path, std::string& err) {
+bool KeepAsBad(const std::string& path, std::string& keptAs, std::string& err) {
   FileAnswer a = Answer(FileOp::KeepBad, [&] {
-    std::string why;
-    return Done(KeepAsBadLive(path, why), why);
+    std::string kept, why;
+    const bool ok = KeepAsBadLive(path, kept, why);
+    return FileAnswer{uint8_t(ok ? 1 : 0), kept, why};
   });
   if (a.status == 0) err = a.err;
+  keptAs = a.text;
   return a.status != 0;
 }
 
@@ -206,6 +367,11 @@ bool RemoveUserFile(const std::string& path) {
 
 bool UserFileExists(const std::string& path) {
   return Answer(FileOp::Exists, [&] { return Done(ExistsLive(path), {}); }).status != 0;
+}
+
+bool ClaimUserFolder(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  return Answer(FileOp::Claim, [&] { return Done(ClaimLive(folder), {}); }).status != 0;
 }
 
 }  // namespace plat

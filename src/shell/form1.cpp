@@ -56,6 +56,7 @@ void Form_Load(Form1& f) {
   const int lang = LanguageFromCode(plat::GameSetting(kLanguageSetting).c_str());
   if (lang > 0) ChangeLanguage(f, static_cast<i16>(lang));
   plat::Refresh();
+  ClaimSave(f.gs);
 }
 
 void f1_Click(Form1& f, int id) {

@@ -468,8 +468,19 @@ bool AtRestNow(const GameState& gs) {
          gs.drawRanking == 0 && gs.matchPending == 0 && gs.bearGamePending == 0 && gs.gameOver == 0;
 }
 
+// Whether this copy of the game may write the save: another copy started
+// first on the same save keeps it (this one was told at start).
+bool SaveIsOurs() {
+  return plat::ClaimUserFolder(SavePath());
+}
+
+void ClaimSave(const GameState& gs) {
+  if (!SaveIsOurs()) Tell(gs.language, Say(gs.language, Text::InUse));
+}
+
 void WriteSave(const GameState& gs) {
   if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
+  if (!SaveIsOurs()) return;
   std::string err;
   if (!plat::WriteUserFile(SavePath(), SaveGame(gs), err))
     Tell(gs.language, Say(gs.language, Text::CannotWrite, {{U"why", plat::FromUtf8(err)}}));
@@ -480,7 +491,7 @@ void SaveIfAtRest(const GameState& gs) {
 }
 
 void ForgetSave() {
-  plat::RemoveUserFile(SavePath());
+  if (SaveIsOurs()) plat::RemoveUserFile(SavePath());
   plat::SetMenuEnabled(plat::kMenuContinue, false);
 }
 
@@ -494,13 +505,16 @@ void ContinueGame(Form1& f) {
   const std::string path = SavePath();
   std::string text, err;
   WString why;
-  switch (plat::ReadUserFile(path, text, err)) {
+  switch (plat::ReadUserFile(path, text, err, kSaveMaxBytes)) {
     case plat::ReadStatus::Missing:
       plat::SetMenuEnabled(plat::kMenuContinue, false);
       Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
       why = Say(gs.language, Text::Unreadable, {{U"why", plat::FromUtf8(err)}});
+      break;
+    case plat::ReadStatus::TooBig:
+      why = Say(gs.language, Text::TooBig);
       break;
     case plat::ReadStatus::Ok:
       if (Load(text, gs, why)) {
@@ -519,12 +533,18 @@ void ContinueGame(Form1& f) {
   }
   // The save cannot be used: it is set aside, never lost, and the title stays.
   plat::SetMenuEnabled(plat::kMenuContinue, false);
-  std::string keep;
-  const WString bad = plat::FromUtf8(path.substr(path.find_last_of('/') + 1) + ".bad");
-  const WString kept =
-      plat::KeepAsBad(path, keep)
-          ? Say(gs.language, Text::KeptAsBad, {{U"file", bad}})
-          : Say(gs.language, Text::NotKept, {{U"file", bad}, {U"why", plat::FromUtf8(keep)}});
+  std::string keptAs;
+  err.clear();
+  WString kept;
+  if (plat::KeepAsBad(path, keptAs, err)) {
+    // Named as the player finds it: beside the save, or where its link points.
+    const std::string folder = plat::DataDir() + "/";
+    if (keptAs.compare(0, folder.size(), folder) == 0) keptAs.erase(0, folder.size());
+    kept = Say(gs.language, Text::KeptAsBad, {{U"file", plat::FromUtf8(keptAs)}});
+  } else {
+    const WString bad = plat::FromUtf8(path.substr(path.find_last_of('/') + 1) + ".bad");
+    kept = Say(gs.language, Text::NotKept, {{U"file", bad}, {U"why", plat::FromUtf8(err)}});
+  }
   Tell(gs.language, Say(gs.language, Text::CannotRead) + U"\n" + why + U"\n" + kept);
 }
 

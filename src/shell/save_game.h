@@ -29,6 +29,9 @@ bool LoadSave(const std::string& text, GameState& out, std::string& why);
 // dialogue, status screen, ranking or match up and nothing booked.
 bool AtRestNow(const GameState& gs);
 
+// Claims the save for this copy of the game, at start. A second copy started
+// on the same save is told so, and plays on without writing or removing it.
+void ClaimSave(const GameState& gs);
 // Writes the save now; a failure is told in a message box, and the game goes on.
 void WriteSave(const GameState& gs);
 // Saves if the game is at rest (the player quits or closes the window).
@@ -38,7 +41,8 @@ void ForgetSave();
 // Enables つづきから when there is a save.
 void UpdateContinueItem();
 // つづきから: reads the save and resumes where the party stood, or says what is
-// wrong with it, keeps it as save.json.bad and stays on the title.
+// wrong with it, keeps it beside as save.json.bad (.bad.2, ...) and stays on
+// the title.
 void ContinueGame(Form1& f);
 
 }  // namespace moki

@@ -71,6 +71,7 @@ enum class SaveText : int {
   BadValue,  // {part}
   Unknown,
   Unreadable,  // {why}
+  InUse,       // at start: another copy of the game is playing on the same save
   Count
 };
 // The parts of the save as the player knows them, named in Missing and BadValue.

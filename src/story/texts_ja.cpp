@@ -134,6 +134,7 @@ const JapaneseText kJapaneseTexts[] = {
     {"save.part.items", U"アイテム"},
     {"save.part.story", U"話の進み具合"},
     {"save.part.places", U"みんなの居場所"},
+    {"save.in-use", U"このセーブデータは、ほかに開いているモキモキが使っています。このウィンドウでは保存しません。"},
 };
 // clang-format on
 
