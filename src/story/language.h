@@ -68,6 +68,7 @@ enum class SaveText : int {
   BadValue,
   Unknown,
   Unreadable,  // %s: why
+  Repeated,    // %s: the value's name
   Count
 };
 

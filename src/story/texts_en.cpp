@@ -93,6 +93,7 @@ const LanguageTexts kEnglishTexts = {
         "A value is not right: %s",
         "There is a value the game does not know: %s",
         "The file cannot be read (%s).",
+        "A value is there twice: %s",
     },
 };
 
