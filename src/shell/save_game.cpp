@@ -200,7 +200,7 @@ struct Reader {
     if (!v) Fail(Text::Missing, k);
     return v;
   }
-  // v as a number of the array (or object) it is in, checked against [lo, hi].
+  // A whole number in the range r into out; a fault names it.
   template <class T>
   bool Put(const json::Value& v, const std::string& name, Range r, T& out) {
     if (!v.IsInt(r.first, r.second)) return Fail(Text::BadValue, name);
@@ -246,8 +246,8 @@ struct Reader {
                  [&](size_t) { return Range(lo, hi); }))
         return;
   }
-  // A check across values, made once they have all been read; a fault names
-  // the value checked.
+  // A check across values, made when the values it looks at have been read
+  // without a fault; its own fault names the value checked.
   template <class Test>
   void Check(const char* name, Test test) {
     if (why.empty() && !test()) Fail(Text::BadValue, name);
