@@ -11,23 +11,13 @@
 
 using namespace moki;
 using testing_support::AutoReader;
+using testing_support::HasJapanese;
 using testing_support::MakeForm;
 using testing_support::RunWith;
 
 namespace {
 
 using testing_support::Steps;
-
-bool Japanese(char32_t c) {
-  return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x31F0 && c <= 0x31FF) ||
-         (c >= 0x3400 && c <= 0x9FFF) || (c >= 0xF900 && c <= 0xFAFF) ||
-         (c >= 0xFF00 && c <= 0xFFEF);
-}
-bool HasJapanese(const std::u32string& s) {
-  for (char32_t c : s)
-    if (Japanese(c)) return true;
-  return false;
-}
 
 // Everything the player is shown: the lines printed on the window, the
 // message window's text, the result boxes. Remembers what was Japanese.
@@ -54,74 +44,6 @@ struct Watch {
     }
   }
   bool Saw(const std::u32string& s) const { return everything.find(s) != std::u32string::npos; }
-};
-
-// The stand-in player of a season: below the receptionist's counter, yes to
-// every question, Space when a page or screen has stood still; the plan
-// decides each match just before the clock runs out (true: a win).
-struct EnglishPlayer {
-  GameState* gs = nullptr;
-  Watch* watch = nullptr;
-  std::vector<bool> plan;
-  size_t played = 0;
-  bool inMatch = false;
-  std::u32string seen;
-  int16_t seenState = 0;
-  double since = 0, lastTalk = 0;
-
-  static void Press(int vk) {
-    plat::headless::QueueKeyDown(vk);
-    plat::headless::QueueKeyUp(vk);
-  }
-  bool Placed() const { return gs->playerX == 20 && gs->playerY == 10 && gs->playerFacing == 1; }
-  bool Free(int x, int y) const {
-    int who = gs->hallOccupancy[size_t(y)][size_t(x)];
-    return who == -1 || who == 0 || who == 1;
-  }
-  void Place() {
-    if (Placed() || !Free(20, 10) || !Free(20, 11)) return;
-    for (auto& row : gs->hallOccupancy)
-      for (auto& cell : row)
-        if (cell == 0 || cell == 1) cell = -1;
-    gs->playerX = 20, gs->playerY = 10, gs->playerFacing = 1;
-    gs->partnerX = 20, gs->partnerY = 11;
-    gs->hallOccupancy[10][20] = 0;
-    gs->hallOccupancy[11][20] = 1;
-  }
-  void operator()() {
-    watch->Look();
-    const double now = plat::headless::Now();
-    if (gs->messageText != seen || gs->dialogueState != seenState) {
-      seen = gs->messageText;
-      seenState = gs->dialogueState;
-      since = now;
-    }
-    if (gs->GameMode == kModeMatch || gs->dialogueState != 0) Place();
-    if (gs->GameMode == kModeMatch) {
-      inMatch = true;
-      if (gs->countsLeft <= 0 && played < plan.size()) {
-        if (plan[played] && gs->homeScore <= gs->awayScore) gs->homeScore = gs->awayScore + 2;
-        if (!plan[played] && gs->homeScore >= gs->awayScore) gs->awayScore = gs->homeScore + 1;
-      }
-      return;
-    }
-    if (inMatch) inMatch = false, ++played;
-    if (gs->dialogueState == 0) return;
-    if (gs->choicePending == 1) {
-      Press(plat::VK_SPACE);  // yes
-    } else if (now - since >= 300) {
-      Press(plat::VK_SPACE);
-      since = now;
-    }
-  }
-  void OnFrame() {
-    watch->Look();
-    const double now = plat::headless::Now();
-    if (gs->GameMode != kModeHall || gs->dialogueState != 0 || !plat::TimerEnabled()) return;
-    if (now - lastTalk < 300 || !Placed()) return;
-    lastTalk = now;
-    Press(plat::VK_SPACE);
-  }
 };
 
 // A new game from the menu, its opening answered yes.
@@ -185,18 +107,12 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   EXPECT_TRUE(watch.Saw(U"Cursor keys: move your character"));  // the title's help
 
   // The season: nine league wins, the final, two defences, then a loss.
-  EnglishPlayer player;
+  testing_support::SeasonPlayer player;
   player.gs = &gs;
-  player.watch = &watch;
+  player.look = [&] { watch.Look(); };
   player.plan = std::vector<bool>(12, true);
   player.plan.push_back(false);
-  player.Place();
-  plat::headless::SetIdleHook([&] { player(); });
-  plat::headless::SetFrameHook([&](const plat::Surface&) { player.OnFrame(); });
-  int code = RunWith("until GameMode 0 2000000\nwait 500\n", [&] { plat::headless::MainLoop(); });
-  plat::headless::SetIdleHook(nullptr);
-  plat::headless::SetFrameHook(nullptr);
-  ASSERT_EQ(code, 0);
+  ASSERT_EQ(testing_support::PlaySeason(player), 0);
   EXPECT_EQ(gs.winsByCast[0], 12);
   EXPECT_EQ(gs.roundNumber, 14);
   EXPECT_EQ(gs.GameMode, kModeTitle);
@@ -250,7 +166,7 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
     }
   });
   plat::headless::SetFrameHook([&](const plat::Surface&) { watch.Look(); });
-  code =
+  const int code =
       run("press space\nuntil GameMode 3 120000\nuntil GameMode 2 600000\n"
           "until dialogueState 0 120000\nwait 1000\npress ctrl\nwait 500\npress ctrl\nwait 500\n");
   plat::headless::SetIdleHook(nullptr);

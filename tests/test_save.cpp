@@ -17,6 +17,8 @@
 #include "core/json.h"
 #include "fuzz/harness.h"
 #include "look_ahead_player.h"
+#include "match/league.h"
+#include "match/match_result.h"
 #include "platform/user_files.h"
 #include "shell/save_game.h"
 #include "test_support.h"
@@ -34,6 +36,7 @@ using testing_support::MakeForm;
 using testing_support::NewGameThroughTheOpening;
 using testing_support::PlaceParty;
 using testing_support::RunWith;
+using testing_support::Slurp;
 using testing_support::TempDir;
 
 // The game saves in the player's data folder: every run of the tests gets a
@@ -45,30 +48,19 @@ class TemporaryDataHome : public ::testing::Environment {
     // A death test's child, started afresh, uses the folder of its parent,
     // which removes it.
     const char* inherited = getenv("XDG_DATA_HOME");
-    if (inherited && std::string(inherited).rfind(kPrefix, 0) == 0) return;
-    std::string name = std::string(kPrefix) + "XXXXXX";
-    ASSERT_NE(mkdtemp(name.data()), nullptr);
-    dir_ = name;
-    setenv("XDG_DATA_HOME", dir_.c_str(), 1);
+    const std::string ours = (fs::temp_directory_path() / kPrefix).string();
+    if (inherited && std::string(inherited).rfind(ours, 0) == 0) return;
+    home_ = std::make_unique<TempDir>(kPrefix);
+    setenv("XDG_DATA_HOME", home_->dir.c_str(), 1);
   }
-  void TearDown() override {
-    std::error_code ec;
-    if (!dir_.empty()) fs::remove_all(dir_, ec);
-  }
+  void TearDown() override { home_.reset(); }
 
  private:
-  static constexpr const char* kPrefix = "/tmp/moki-test-data-";
-  std::string dir_;
+  static constexpr const char* kPrefix = "moki-test-data-";
+  std::unique_ptr<TempDir> home_;
 };
 ::testing::Environment* const kDataHome =
     ::testing::AddGlobalTestEnvironment(new TemporaryDataHome);
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Plays a scenario on a window; `load` starts it as the program starts.
 int Play(Form1& f, const std::string& scenario, bool load = false) {
@@ -442,6 +434,8 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
        U"セーブデータの所持金が正しくありません"},
       {"no such talk", Replace(good, "\"talkEntry\": [0,0,0", "\"talkEntry\": [0,0,9"),
        U"セーブデータの話の進み具合が正しくありません"},
+      {"a value twice", Replace(good, "\"money\": 3000,", "\"money\": 3000,\"money\": 5,"),
+       U"セーブデータの所持金が二度書かれています"},
       {"folder", "", U"ファイルとして読めません"},
       {"too big", std::string(300 << 10, ' '), U"ファイルが大きすぎます"},
   };
@@ -589,6 +583,52 @@ TEST(SaveReader, ChecksEveryValueBeforeApplyingAnyAndReadsBackWhatItWrote) {
     EXPECT_NE(why.find("みんなの居場所が正しくありません"), std::string::npos) << why;
   }
   EXPECT_EQ(moki::StateJson(title), untouched);
+}
+
+// The counts that grow in play stop at the top of what the save holds: a
+// game saved there, a match later (won, then lost), saves a game its loader
+// takes; one past the top is refused.
+TEST(SaveReader, CountsAtTheTopOfTheirRangeStayThere) {
+  std::string top = FreshSave();
+  top = Replace(top, "\"money\": 3000", "\"money\": 999999999");
+  top = Replace(top, "\"roundNumber\": 1", "\"roundNumber\": 32767");
+  std::string wins = "[0";
+  for (int c = 1; c < moki::kTeamCastCount; ++c) wins += ",0";
+  std::string allTop = "[32767";
+  for (int c = 1; c < moki::kTeamCastCount; ++c) allTop += ",32767";
+  top = Replace(top, "\"winsByCast\": " + wins + "]", "\"winsByCast\": " + allTop + "]");
+  std::string why;
+  const std::pair<const char*, const char*> pastTheTop[] = {
+      {"\"money\": 999999999", "\"money\": 1000000000"},
+      {"\"roundNumber\": 32767", "\"roundNumber\": 32768"},
+      {"\"winsByCast\": [32767", "\"winsByCast\": [32768"}};
+  for (const auto& [at, past] : pastTheTop) {
+    GameState over = TitleState();
+    EXPECT_FALSE(moki::LoadSave(Replace(top, at, past), over, why)) << past;
+  }
+  for (bool won : {true, false}) {
+    auto f = MakeForm(3);
+    ASSERT_TRUE(moki::LoadSave(top, f->gs, why)) << why;
+    moki::ResetMatch(f->gs);
+    f->gs.GameMode = moki::kModeMatch;
+    f->gs.homeScore = won ? 3 : 0;
+    f->gs.awayScore = won ? 0 : 1;
+    ASSERT_EQ(RunWith("wait 10000\n", [&] { moki::MatchResult(*f); }), 0);
+    EXPECT_EQ(f->gs.roundNumber, 32767);
+    EXPECT_EQ(f->gs.winsByCast[won ? 0 : size_t(f->gs.opponentCast)], 32767);
+    EXPECT_EQ(f->gs.money, 999999999);
+    GameState again = TitleState();
+    EXPECT_TRUE(moki::LoadSave(moki::SaveGame(f->gs), again, why)) << why;
+  }
+  // The day's other matches, settled when the hero's is booked.
+  GameState gs = TitleState();
+  ASSERT_TRUE(moki::LoadSave(top, gs, why)) << why;
+  gs.roundNumber = 1;
+  gs.schedulePos = 3;  // seats 2 and 3 of the first day
+  gs.matchPending = 1;
+  gs.leagueSeats[2] = 5, gs.leagueSeats[3] = 6;  // two computer teams
+  moki::ScheduleStep(gs);
+  EXPECT_EQ(gs.winsByCast[6], 32767);
 }
 
 TEST(SaveReader, TheFuzzSeedsHoldASaveInTheHallOneInARoomAndTwoThatCannotBeUsed) {

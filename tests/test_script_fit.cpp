@@ -119,12 +119,7 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
   }
   // The English texts hold no Japanese.
   const GameState en = Tables(kLangEnglish);
-  auto japanese = [](const u32string& s) {
-    return std::any_of(s.begin(), s.end(), [](char32_t c) {
-      return (c >= 0x3000 && c <= 0x30FF) || (c >= 0x3400 && c <= 0x9FFF) ||
-             (c >= 0xFF00 && c <= 0xFFEF);
-    });
-  };
+  const auto japanese = testing_support::HasJapanese;
   for (int sp = 0; sp < kCastCount; ++sp) {
     EXPECT_FALSE(japanese(en.scriptTable[sp])) << "speaker " << sp;
     EXPECT_FALSE(japanese(en.castNames[sp])) << sp;

@@ -14,7 +14,9 @@
 using namespace moki;
 using testing_support::MakeForm;
 using testing_support::NewGameThroughTheOpening;
+using testing_support::PlaySeason;
 using testing_support::RunWith;
+using testing_support::SeasonPlayer;
 
 namespace {
 
@@ -23,113 +25,6 @@ std::unique_ptr<Form1> MatchForm(uint64_t seed = 1) {
   auto f = testing_support::LeagueMatchForm(seed, 0);
   for (auto& row : terrainGrid(f->gs)) row.fill(1);
   return f;
-}
-
-// The stand-in player of a whole season: talks to the receptionist whenever
-// the hall is quiet, answers her questions (no ranking, yes to playing, the
-// forward), turns pages, and decides each match's score just before the end
-// of the clock by the plan (true: a win).
-struct SeasonPlayer {
-  GameState* gs = nullptr;
-  std::vector<bool> plan;
-  size_t played = 0;
-  std::vector<std::u32string> boxes;
-  std::vector<int> talkStates;  // the receptionist's state at each talk or call
-  std::vector<int> opponents;   // opponentCast of each match
-  std::vector<float> bonuses;
-  int lastBoxes = 0;
-  bool inMatch = false;
-  std::u32string seen;
-  int16_t seenState = 0;
-  double since = 0;
-
-  static void Press(int vk) {
-    plat::headless::QueueKeyDown(vk);
-    plat::headless::QueueKeyUp(vk);
-  }
-  bool CellFree(int x, int y) const {
-    int who = gs->hallOccupancy[size_t(y)][size_t(x)];
-    return who == -1 || who == 0 || who == 1;
-  }
-  void operator()() {
-    const double now = plat::headless::Now();
-    if (plat::headless::MessageBoxCount() != lastBoxes) {
-      lastBoxes = plat::headless::MessageBoxCount();
-      boxes.push_back(plat::headless::LastMessageBoxText());
-    }
-    if (gs->messageText != seen || gs->dialogueState != seenState) {
-      if (seenState <= 0 && gs->dialogueState > 0) talkStates.push_back(gs->talkEntry[2]);
-      seen = gs->messageText;
-      seenState = gs->dialogueState;
-      since = now;
-    }
-    if (gs->GameMode == kModeMatch || gs->dialogueState != 0) Place();
-    if (gs->GameMode == kModeMatch) {
-      if (!inMatch) {
-        inMatch = true;
-        opponents.push_back(gs->opponentCast);
-        bonuses.push_back(gs->opponentBonus);
-      }
-      if (gs->countsLeft <= 0 && played < plan.size()) {
-        // The plan decides; the real play only decides by how much.
-        if (plan[played] && gs->homeScore <= gs->awayScore) gs->homeScore = gs->awayScore + 2;
-        if (!plan[played] && gs->homeScore >= gs->awayScore) gs->awayScore = gs->homeScore + 1;
-      }
-      return;
-    }
-    if (inMatch && gs->GameMode != kModeMatch) {
-      inMatch = false;
-      ++played;
-    }
-    if (gs->dialogueState != 0) {
-      if (gs->choicePending == 1) {
-        const bool no = gs->messageText.find(U"ランキングを見ますか") != std::u32string::npos;
-        if (no && gs->choiceCursor != 1)
-          Press(plat::VK_DOWN);
-        else
-          Press(plat::VK_SPACE);
-        return;
-      }
-      if (now - since >= 300) {
-        Press(plat::VK_SPACE);
-        since = now;
-      }
-    }
-  }
-  // The hall does not wait between its ticks, so the talk is started from a
-  // frame of a hall tick: a Space queued there is handled after the tick.
-  void OnFrame() {
-    const double now = plat::headless::Now();
-    if (gs->GameMode != kModeHall || gs->dialogueState != 0 || !plat::TimerEnabled()) return;
-    if (now - lastTalk < 300 || !Placed()) return;
-    lastTalk = now;
-    Press(plat::VK_SPACE);
-  }
-  bool Placed() const { return gs->playerX == 20 && gs->playerY == 10 && gs->playerFacing == 1; }
-  // Below the counter, facing her: moved there by hand while the hall stands
-  // still (in a dialogue or a match), when nobody stands in the way.
-  void Place() {
-    if (Placed() || !CellFree(20, 10) || !CellFree(20, 11)) return;
-    for (auto& row : gs->hallOccupancy)
-      for (auto& cell : row)
-        if (cell == 0 || cell == 1) cell = -1;
-    gs->playerX = 20, gs->playerY = 10, gs->playerFacing = 1;
-    gs->partnerX = 20, gs->partnerY = 11;
-    gs->hallOccupancy[10][20] = 0;
-    gs->hallOccupancy[11][20] = 1;
-  }
-  double lastTalk = 0;
-};
-
-// Plays a season with the stand-in player until the title screen is back.
-int PlaySeason(SeasonPlayer& player) {
-  player.Place();
-  plat::headless::SetIdleHook([&] { player(); });
-  plat::headless::SetFrameHook([&](const plat::Surface&) { player.OnFrame(); });
-  int code = RunWith("until GameMode 0 2000000\nwait 500\n", [&] { plat::headless::MainLoop(); });
-  plat::headless::SetIdleHook(nullptr);
-  plat::headless::SetFrameHook(nullptr);
-  return code;
 }
 
 int Score(const std::u32string& box, bool home) {

@@ -22,14 +22,8 @@ using Names = std::vector<std::string>;
 
 namespace {
 
+using testing_support::Slurp;
 using testing_support::TempDir;
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 void Put(const std::string& path, const std::string& text) {
   fs::create_directories(fs::path(path).parent_path());

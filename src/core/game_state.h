@@ -23,14 +23,29 @@ inline WString NumberText(long long n) {
   return WString(d.begin(), d.end());
 }
 
+// The most the counts that grow in play (the match-day, each team's wins) and
+// the purse can hold: they stop there, and the save holds every value they
+// can reach.
+constexpr i16 kCountMax = 32767;
+constexpr int32_t kMoneyMax = 999999999;
+inline void CountUp(i16& n) {
+  if (n < kCountMax) ++n;
+}
+inline void AddMoney(int32_t& money, long long amount) {
+  const long long sum = money + amount;
+  money = static_cast<int32_t>(sum > kMoneyMax ? kMoneyMax : sum);
+}
+
 constexpr int kCastCount = 23;      // cast indices 0..22
 constexpr int kTeamCastCount = 22;  // cast indices 0..21 (the bear has no team)
+constexpr int kBearCast = 22;       // the bear, last of the cast
 constexpr int kItemCount = 26;      // items 0..25
 constexpr int kHallSize = 41;       // hallMap and hallOccupancy: 0..40 in both directions
 constexpr int kRoomW = 20;          // roomMap / terrainGrid: x 0..19
 constexpr int kRoomH = 15;          //                        y 0..14
 constexpr int kHallSlots = 13;
 constexpr int kRoomSlots = 8;
+constexpr int kRoomPeopleCount = 7;  // the people of room 0, in room slots 0..6
 
 template <int W, int H>
 using Grid = std::array<std::array<i16, W>, H>;  // indexed [y][x]

@@ -1,8 +1,10 @@
 #include "core/json.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+
+#include "platform/text.h"
 
 namespace moki::json {
 
@@ -14,7 +16,7 @@ struct Reader {
   ParseResult result;
 
   bool Fail(Fault f) {
-    if (result.fault == Fault::None) result = {f, at};
+    if (result.fault == Fault::None) result = {f, at, {}};
     return false;
   }
   bool AtEnd() const { return at >= s.size(); }
@@ -95,24 +97,6 @@ struct Reader {
         return Fail(Fault::Malformed);
     }
     return true;
-  }
-
-  static void PutUtf8(std::string& o, uint32_t cp) {
-    if (cp < 0x80) {
-      o += char(cp);
-    } else if (cp < 0x800) {
-      o += char(0xC0 | (cp >> 6));
-      o += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      o += char(0xE0 | (cp >> 12));
-      o += char(0x80 | ((cp >> 6) & 0x3F));
-      o += char(0x80 | (cp & 0x3F));
-    } else {
-      o += char(0xF0 | (cp >> 18));
-      o += char(0x80 | ((cp >> 12) & 0x3F));
-      o += char(0x80 | ((cp >> 6) & 0x3F));
-      o += char(0x80 | (cp & 0x3F));
-    }
   }
 
   // One UTF-8 sequence starting at a byte of 0x80 or more, copied to o.
@@ -199,7 +183,7 @@ struct Reader {
             if (low < 0xDC00 || low > 0xDFFF) return Fail(Fault::Malformed);
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
           }
-          PutUtf8(o, cp);
+          o += plat::ToUtf8(std::u32string(1, char32_t(cp)));
           break;
         }
         default:
@@ -243,17 +227,14 @@ struct Reader {
       ++at;
       return true;
     }
+    std::vector<size_t> keyAt;  // where each key starts, for naming a repeated one
     for (;;) {
       SkipSpace();
       if (!Peek(c)) return false;
       if (c != '"') return Fail(Fault::Malformed);
-      const size_t keyAt = at;
+      keyAt.push_back(at);
       std::string key;
       if (!String(key)) return false;
-      if (v.Find(key)) {
-        at = keyAt;
-        return Fail(Fault::Malformed);  // the same key twice
-      }
       SkipSpace();
       if (!Peek(c)) return false;
       if (c != ':') return Fail(Fault::Malformed);
@@ -264,12 +245,28 @@ struct Reader {
       SkipSpace();
       if (!Peek(c)) return false;
       ++at;
-      if (c == '}') return true;
+      if (c == '}') return NoKeyTwice(v, keyAt);
       if (c != ',') {
         --at;
         return Fail(Fault::Malformed);
       }
     }
+  }
+
+  // Once the object is whole: the first key that repeats an earlier one is
+  // the fault, found in one sort rather than a search per key.
+  bool NoKeyTwice(const Value& v, const std::vector<size_t>& keyAt) {
+    std::vector<size_t> order(v.keys.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return v.keys[a] < v.keys[b]; });
+    size_t first = order.size();
+    for (size_t i = 1; i < order.size(); ++i)
+      if (v.keys[order[i]] == v.keys[order[i - 1]] && order[i] < first) first = order[i];
+    if (first == order.size()) return true;
+    at = keyAt[first];
+    if (result.fault == Fault::None) result = {Fault::Repeated, at, v.keys[first]};
+    return false;
   }
 
   bool Element(Value& v, int depth) {
@@ -324,23 +321,6 @@ ParseResult Parse(const std::string& text, Value& out) {
   }
   if (r.result.fault != Fault::None) out = Value{};
   return r.result;
-}
-
-void AppendString(std::string& out, const std::string& s) {
-  out += '"';
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += char(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += char(c);
-    }
-  }
-  out += '"';
 }
 
 }  // namespace moki::json

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/json_escape.h"
+
 namespace moki::json {
 
 struct Value {
@@ -30,12 +32,14 @@ enum class Fault {
   None,
   CutOff,     // the text ends before the value does
   Malformed,  // anything else that is not JSON, or nested deeper than kMaxDepth
+  Repeated,   // an object holds the same key twice
 };
 constexpr int kMaxDepth = 32;
 
 struct ParseResult {
   Fault fault = Fault::None;
   size_t offset = 0;  // where the fault was found, in bytes from the start
+  std::string key;    // the key held twice (Repeated)
 };
 
 // Parses text as one JSON value with nothing but white space after it.
@@ -43,6 +47,8 @@ ParseResult Parse(const std::string& text, Value& out);
 
 // Appends s as a JSON string: quoted, with quotes, backslashes and control
 // characters escaped.
-void AppendString(std::string& out, const std::string& s);
+inline void AppendString(std::string& out, const std::string& s) {
+  plat::AppendJsonString(out, s);
+}
 
 }  // namespace moki::json

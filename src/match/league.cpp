@@ -93,7 +93,7 @@ void ScheduleStep(GameState& gs) {
     // The day's other matches are settled when the hero's match is booked:
     // the team with the higher forward cast index always wins.
     const i16 winner = a > b ? a : b;
-    if (IsTeamCast(winner)) ++gs.winsByCast[winner];
+    if (IsTeamCast(winner)) CountUp(gs.winsByCast[size_t(winner)]);
   }
 }
 

@@ -99,13 +99,12 @@ void MatchResult(Form1& f) {
   }
 
   gs.extraTime = 0;
-  gs.roundNumber = static_cast<i16>(gs.roundNumber + 1);
+  CountUp(gs.roundNumber);
   if (gs.homeScore > gs.awayScore) {
-    gs.winsByCast[0] = static_cast<i16>(gs.winsByCast[0] + 1);
-    gs.money += (int32_t(gs.homeScore) - gs.awayScore) * 200;
+    CountUp(gs.winsByCast[0]);
+    AddMoney(gs.money, (int32_t(gs.homeScore) - gs.awayScore) * 200);
   } else if (gs.opponentCast >= 0 && gs.opponentCast < kTeamCastCount) {
-    gs.winsByCast[size_t(gs.opponentCast)] =
-        static_cast<i16>(gs.winsByCast[size_t(gs.opponentCast)] + 1);
+    CountUp(gs.winsByCast[size_t(gs.opponentCast)]);
   }
   SortRanking(gs);
   RollShopOffer(gs);

@@ -11,6 +11,7 @@
 
 #include "platform/headless.h"
 #include "platform/internal.h"
+#include "platform/json_escape.h"
 #include "platform/png_io.h"
 #include "platform/scenario.h"
 #include "platform/settings.h"
@@ -103,34 +104,17 @@ void Insert(const Event& e) {
   g.events.insert(it, e);
 }
 
-std::string JsonEscape(const std::string& s) {
-  std::string out = "\"";
-  for (unsigned char c : s) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += char(c);
-    } else if (c < 0x20) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\u%04x", c);
-      out += buf;
-    } else {
-      out += char(c);
-    }
-  }
-  return out + "\"";
-}
-
 // The player's keys: {"left":["Left"],...}.
 std::string KeysJson() {
   std::string json(1, '{');
   for (int k = 0; k < kGameKeyCount; ++k) {
     if (k) json += ',';
-    json += JsonEscape(GameKeyName(k));
+    json += JsonString(GameKeyName(k));
     json += ":[";
     const auto& names = CurrentSettings().keys[size_t(k)];
     for (size_t i = 0; i < names.size(); ++i) {
       if (i) json += ',';
-      json += JsonEscape(names[i]);
+      json += JsonString(names[i]);
     }
     json += ']';
   }
@@ -163,8 +147,8 @@ bool PlatformField(const std::string& field, std::string& json) {
     json = KeysJson();
   else if (field == "lastMessageBox")
     json = g.boxCount == 0 ? "null"
-                           : "{\"text\":" + JsonEscape(ToUtf8(g.boxText)) +
-                                 ",\"caption\":" + JsonEscape(ToUtf8(g.boxCaption)) + "}";
+                           : "{\"text\":" + JsonString(ToUtf8(g.boxText)) +
+                                 ",\"caption\":" + JsonString(ToUtf8(g.boxCaption)) + "}";
   else
     return false;
   return true;

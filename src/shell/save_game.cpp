@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/json.h"
+#include "core/tiles.h"
 #include "match/cast_stats.h"
 #include "platform/platform.h"
 #include "platform/text.h"
@@ -64,9 +65,7 @@ WString Number(long long n) {
   return plat::FromUtf8(std::to_string(n));
 }
 
-constexpr int32_t kMoneyMax = 999999999;
 constexpr size_t kSaveMaxBytes = 256 * 1024;  // a save is a few kilobytes
-constexpr int kBear = 22;
 
 // The highest entry of a cast member's script ("#A" and a digit at its
 // start); scripts without entries always play from the start.
@@ -81,6 +80,79 @@ bool IsLeagueTeam(int c) {
   return c == 0 || (c >= 4 && c <= 12);
 }
 
+bool IsPermutationOfTeams(const i16* a) {
+  bool seen[13] = {};
+  for (int i = 0; i < 10; ++i) {
+    if (!IsLeagueTeam(a[i]) || seen[a[i]]) return false;
+    seen[a[i]] = true;
+  }
+  return true;
+}
+
+using Range = std::pair<int64_t, int64_t>;
+
+// Every value of the save, in the file's order, with the range each may
+// take: the writer walks it with a const state, the reader with the state it
+// fills, checking each value as it comes (and stopping at the first fault).
+// A new value of the save is one line here.
+template <class Io, class State>
+bool SyncSave(Io& io, State& g) {
+  int version = kSaveVersion;
+  io.Int("version", version, 1, kSaveVersion);
+  io.Int("GameMode", g.GameMode, kModeHall, kModeRoom);
+  const bool inRoom = g.GameMode == kModeRoom;
+
+  io.Int("money", g.money, 0, kMoneyMax);
+  io.Int("roundNumber", g.roundNumber, 1, kCountMax);
+  io.Ints("winsByCast", g.winsByCast.data(), kTeamCastCount, 0, kCountMax);
+  io.Ints("rankOrder", &g.rankOrder[1], 10, 0, 12);  // positions 1..10
+  io.Check("rankOrder", [&] { return IsPermutationOfTeams(&g.rankOrder[1]); });
+  io.Int("heroRank", g.heroRank, 1, 10);
+  io.Check("heroRank", [&] { return g.rankOrder[size_t(g.heroRank)] == 0; });
+  io.Ints("leagueSeats", g.leagueSeats.data(), 10, 0, 12);
+  io.Check("leagueSeats", [&] { return IsPermutationOfTeams(g.leagueSeats.data()); });
+
+  // The opponent stays booked from one challenge to the next.
+  io.Int("opponentCast", g.opponentCast, 0, kTeamCastCount - 1);
+  io.Int("opponentBackOffset", g.opponentBackOffset, -(kTeamCastCount - 1), kTeamCastCount - 1);
+  io.Check("opponentBackOffset", [&] {
+    const int back = g.opponentCast + g.opponentBackOffset;
+    return back >= 0 && back < kTeamCastCount;
+  });
+  io.Int("opponentBonus", g.opponentBonus, 0, 16);
+  io.Int("motivated", g.motivated, 0, 1);
+  io.Int("playerRole", g.playerRole, 0, 2);
+
+  io.Int("shopItem", g.shopItem, 1, kItemCount - 1);
+  io.Int("shopCount", g.shopCount, 1, 14);
+  io.Ints("slotItem", g.slotItem.data(), 3, 0, kItemCount - 1);
+  io.Rows("slotCount", g.slotCount, kItemCount, 3, 0, kCountMax, false);
+  io.Ints("specialAbilities", g.specialAbilities.data(), 3, 0, 1);
+  io.IntsBy("talkEntry", g.talkEntry.data(), kCastCount,
+            [&](size_t c) { return Range(0, LastEntry(g, int(c))); });
+
+  io.Int("currentRoom", g.currentRoom, 0, 3);
+  io.Int("bearRoom", g.bearRoom, 1, 3);
+  // The room as the party sees it, with the doors the wins have opened.
+  if (inRoom) io.Rows("roomMap", g.roomMap, kRoomFileH, kRoomFileW, 0, kLastTile, true);
+
+  const int maxX = inRoom ? kRoomFileW - 1 : kHallSize - 1;
+  const int maxY = inRoom ? kRoomFileH - 1 : kHallSize - 1;
+  io.Int("playerX", g.playerX, 0, maxX);
+  io.Int("playerY", g.playerY, 0, maxY);
+  io.Int("playerFacing", g.playerFacing, 0, 3);
+  io.Int("partnerX", g.partnerX, 0, maxX);
+  io.Int("partnerY", g.partnerY, 0, maxY);
+  io.Int("partnerSide", g.partnerSide, 0, 4);
+  io.Int("partnerPrevSide", g.partnerPrevSide, 0, 4);
+  io.Int("doorLatch", g.doorLatch, 0, 1);
+  io.Ints("castX", g.castX.data(), kCastCount, 0, kHallSize - 1);
+  io.Ints("castY", g.castY.data(), kCastCount, 0, kHallSize - 1);
+  io.Ints("castFacing", g.castFacing.data(), kCastCount, 0, 3);
+  io.Int("wanderSlot", g.wanderSlot, 0, 10);
+  return io.Done();
+}
+
 // --- Writing ---------------------------------------------------------------------
 
 struct Writer {
@@ -90,93 +162,134 @@ struct Writer {
     json::AppendString(o, k);
     o += ": ";
   }
-  void Int(const char* k, long long v) {
-    Key(k);
-    o += std::to_string(v);
+  template <class T>
+  void Whole(const T& v) {
+    o += std::to_string(static_cast<long long>(v));
   }
-  template <class It>
-  void Row(It first, It last) {
+  template <class T>
+  void Row(const T* v, size_t n) {
     o += '[';
-    for (It i = first; i != last; ++i) {
-      if (i != first) o += ',';
-      o += std::to_string(*i);
+    for (size_t i = 0; i < n; ++i) {
+      if (i) o += ',';
+      Whole(v[i]);
     }
     o += ']';
   }
-  template <class A>
-  void Ints(const char* k, const A& a) {
+
+  template <class T>
+  void Int(const char* k, const T& v, int64_t, int64_t) {
     Key(k);
-    Row(a.begin(), a.end());
+    Whole(v);
   }
+  template <class T>
+  void Ints(const char* k, const T* v, size_t n, int64_t, int64_t) {
+    Key(k);
+    Row(v, n);
+  }
+  template <class T, class Ranges>
+  void IntsBy(const char* k, const T* v, size_t n, Ranges) {
+    Ints(k, v, n, 0, 0);
+  }
+  // A grid's first `rows` rows of `cols` numbers, a row to a line if asked.
+  template <class Grid>
+  void Rows(const char* k, const Grid& grid, size_t rows, size_t cols, int64_t, int64_t,
+            bool linePerRow) {
+    Key(k);
+    o += '[';
+    for (size_t r = 0; r < rows; ++r) {
+      if (linePerRow)
+        o += r ? ",\n    " : "\n    ";
+      else if (r)
+        o += ',';
+      Row(grid[r].data(), cols);
+    }
+    o += ']';
+  }
+  template <class Test>
+  void Check(const char*, Test) {}
+  bool Done() { return true; }
 };
 
 // --- Reading -----------------------------------------------------------------------
 
 // Reads the values of the save's object one by one, each against its range;
-// the first fault is kept in why.
+// after the first fault, kept in why, it reads nothing more.
 struct Reader {
   const json::Value& root;
   int lang;
   WString why;
+  std::vector<std::string> seen;  // the keys asked for
 
   bool Fail(Text t, const std::string& name) {
     if (why.empty()) why = SayField(lang, t, name);
     return false;
   }
   const json::Value* Get(const char* k) {
+    if (!why.empty()) return nullptr;
     seen.emplace_back(k);
     const json::Value* v = root.Find(k);
     if (!v) Fail(Text::Missing, k);
     return v;
   }
+  // A whole number in the range r into out; a fault names it.
   template <class T>
-  bool Int(const char* k, int64_t lo, int64_t hi, T& out) {
-    const json::Value* v = Get(k);
-    if (!v) return false;
-    if (!v->IsInt(lo, hi)) return Fail(Text::BadValue, k);
-    out = static_cast<T>(v->number);
+  bool Put(const json::Value& v, const std::string& name, Range r, T& out) {
+    if (!v.IsInt(r.first, r.second)) return Fail(Text::BadValue, name);
+    out = static_cast<T>(v.number);
     return true;
   }
-  // An array of exactly n whole numbers, each in [lo, hi], or (with `each`)
-  // in the range each(i) gives for element i.
-  template <class T, class Range>
-  bool IntsBy(const json::Value* v, const std::string& name, size_t n, T* out, Range each) {
+  // An array of exactly n whole numbers, each in the range each(i) gives.
+  template <class T, class Ranges>
+  bool Array(const json::Value* v, const std::string& name, T* out, size_t n, Ranges each) {
     if (!v) return false;
     if (v->kind != json::Value::Kind::Array || v->items.size() != n)
       return Fail(Text::BadValue, name);
-    for (size_t i = 0; i < n; ++i) {
-      const auto [lo, hi] = each(i);
-      if (!v->items[i].IsInt(lo, hi))
-        return Fail(Text::BadValue, name + "[" + std::to_string(i) + "]");
-      out[i] = static_cast<T>(v->items[i].number);
-    }
+    for (size_t i = 0; i < n; ++i)
+      if (!Put(v->items[i], name + "[" + std::to_string(i) + "]", each(i), out[i])) return false;
     return true;
+  }
+
+  template <class T>
+  void Int(const char* k, T& out, int64_t lo, int64_t hi) {
+    if (const json::Value* v = Get(k)) Put(*v, k, Range(lo, hi), out);
+  }
+  template <class T, class Ranges>
+  void IntsBy(const char* k, T* out, size_t n, Ranges each) {
+    Array(Get(k), k, out, n, each);
   }
   template <class T>
-  bool Ints(const char* k, size_t n, int64_t lo, int64_t hi, T* out) {
-    return IntsBy(Get(k), k, n, out, [&](size_t) { return std::pair<int64_t, int64_t>(lo, hi); });
+  void Ints(const char* k, T* out, size_t n, int64_t lo, int64_t hi) {
+    IntsBy(k, out, n, [&](size_t) { return Range(lo, hi); });
   }
-  // An array of `rows` arrays of `cols` whole numbers in [lo, hi].
+  // An array of `rows` arrays of `cols` numbers in [lo, hi], into the first
+  // rows and columns of grid; the rest of the grid is cleared.
   template <class Grid>
-  bool Rows(const char* k, size_t rows, size_t cols, int64_t lo, int64_t hi, Grid& out) {
+  void Rows(const char* k, Grid& grid, size_t rows, size_t cols, int64_t lo, int64_t hi, bool) {
     const json::Value* v = Get(k);
-    if (!v) return false;
-    if (v->kind != json::Value::Kind::Array || v->items.size() != rows)
-      return Fail(Text::BadValue, k);
+    if (!v) return;
+    for (auto& row : grid) row.fill(0);
+    if (v->kind != json::Value::Kind::Array || v->items.size() != rows) {
+      Fail(Text::BadValue, k);
+      return;
+    }
     for (size_t r = 0; r < rows; ++r)
-      if (!IntsBy(&v->items[r], std::string(k) + "[" + std::to_string(r) + "]", cols, out[r].data(),
-                  [&](size_t) { return std::pair<int64_t, int64_t>(lo, hi); }))
-        return false;
-    return true;
+      if (!Array(&v->items[r], std::string(k) + "[" + std::to_string(r) + "]", grid[r].data(), cols,
+                 [&](size_t) { return Range(lo, hi); }))
+        return;
+  }
+  // A check across values, made when the values it looks at have been read
+  // without a fault; its own fault names the value checked.
+  template <class Test>
+  void Check(const char* name, Test test) {
+    if (why.empty() && !test()) Fail(Text::BadValue, name);
   }
   // Every key of the object has been read: anything else is not ours.
-  bool NothingElse() {
+  bool Done() {
+    if (!why.empty()) return false;
     for (const std::string& k : root.keys)
-      if (k != "version" && std::find(seen.begin(), seen.end(), k) == seen.end())
-        return Fail(Text::Unknown, k);
+      if (std::find(seen.begin(), seen.end(), k) == seen.end()) return Fail(Text::Unknown, k);
     return true;
   }
-  std::vector<std::string> seen;  // the keys asked for
 };
 
 // The hall's people, by hall slot.
@@ -187,88 +300,18 @@ void ForHallPeople(const GameState& gs, F f) {
     if (c >= 0 && c < kCastCount) f(c);
   }
 }
-// The seven people of room 0.
+// The people of room 0.
 template <class F>
 void ForRoomPeople(const GameState& gs, F f) {
-  for (int slot = 0; slot < 7; ++slot) {
+  for (int slot = 0; slot < kRoomPeopleCount; ++slot) {
     const int c = gs.roomCastSlots[size_t(slot)];
     if (c >= 0 && c < kCastCount) f(c);
   }
 }
 
-bool IsPermutationOfTeams(const i16* a) {
-  bool seen[13] = {};
-  for (int i = 0; i < 10; ++i) {
-    if (!IsLeagueTeam(a[i]) || seen[a[i]]) return false;
-    seen[a[i]] = true;
-  }
-  return true;
-}
-
-// Reads and checks every value into `next` (a copy of the title's state).
-bool ReadValues(Reader& r, GameState& next) {
-  GameState& g = next;
-  int mode = 0;
-  if (!r.Int("GameMode", kModeHall, kModeRoom, mode)) return false;
-  g.GameMode = static_cast<i16>(mode);
-  const bool inRoom = mode == kModeRoom;
-
-  if (!r.Int("money", 0, kMoneyMax, g.money)) return false;
-  if (!r.Int("roundNumber", 1, 32767, g.roundNumber)) return false;
-  if (!r.Ints("winsByCast", kTeamCastCount, 0, 32767, g.winsByCast.data())) return false;
-  if (!r.Ints("rankOrder", 10, 0, 12, &g.rankOrder[1])) return false;
-  if (!IsPermutationOfTeams(&g.rankOrder[1])) return r.Fail(Text::BadValue, "rankOrder");
-  if (!r.Int("heroRank", 1, 10, g.heroRank)) return false;
-  if (g.rankOrder[size_t(g.heroRank)] != 0) return r.Fail(Text::BadValue, "heroRank");
-  if (!r.Ints("leagueSeats", 10, 0, 12, g.leagueSeats.data())) return false;
-  if (!IsPermutationOfTeams(g.leagueSeats.data())) return r.Fail(Text::BadValue, "leagueSeats");
-
-  // The opponent stays booked from one challenge to the next.
-  if (!r.Int("opponentCast", 0, kTeamCastCount - 1, g.opponentCast)) return false;
-  if (!r.Int("opponentBackOffset", -(kTeamCastCount - 1), kTeamCastCount - 1, g.opponentBackOffset))
-    return false;
-  const int back = g.opponentCast + g.opponentBackOffset;
-  if (back < 0 || back >= kTeamCastCount) return r.Fail(Text::BadValue, "opponentBackOffset");
-  int bonus = 0;
-  if (!r.Int("opponentBonus", 0, 16, bonus)) return false;
-  g.opponentBonus = float(bonus);
-  if (!r.Int("motivated", 0, 1, g.motivated)) return false;
-  if (!r.Int("playerRole", 0, 2, g.playerRole)) return false;
-
-  if (!r.Int("shopItem", 1, kItemCount - 1, g.shopItem)) return false;
-  if (!r.Int("shopCount", 1, 14, g.shopCount)) return false;
-  if (!r.Ints("slotItem", 3, 0, kItemCount - 1, g.slotItem.data())) return false;
-  if (!r.Rows("slotCount", kItemCount, 3, 0, 32767, g.slotCount)) return false;
-  if (!r.Ints("specialAbilities", 3, 0, 1, g.specialAbilities.data())) return false;
-  if (!r.IntsBy(r.Get("talkEntry"), "talkEntry", kCastCount, g.talkEntry.data(),
-                [&](size_t c) { return std::pair<int64_t, int64_t>(0, LastEntry(g, int(c))); }))
-    return false;
-
-  if (!r.Int("currentRoom", 0, 3, g.currentRoom)) return false;
-  if (!r.Int("bearRoom", 1, 3, g.bearRoom)) return false;
-  if (inRoom) {
-    for (auto& row : g.roomMap) row.fill(0);
-    if (!r.Rows("roomMap", 14, 19, 0, 19, g.roomMap)) return false;
-  }
-
-  const int maxX = inRoom ? 18 : kHallSize - 1, maxY = inRoom ? 13 : kHallSize - 1;
-  if (!r.Int("playerX", 0, maxX, g.playerX)) return false;
-  if (!r.Int("playerY", 0, maxY, g.playerY)) return false;
-  if (!r.Int("playerFacing", 0, 3, g.playerFacing)) return false;
-  if (!r.Int("partnerX", 0, maxX, g.partnerX)) return false;
-  if (!r.Int("partnerY", 0, maxY, g.partnerY)) return false;
-  if (!r.Int("partnerSide", 0, 4, g.partnerSide)) return false;
-  if (!r.Int("partnerPrevSide", 0, 4, g.partnerPrevSide)) return false;
-  if (!r.Int("doorLatch", 0, 1, g.doorLatch)) return false;
-  if (!r.Ints("castX", kCastCount, 0, kHallSize - 1, g.castX.data())) return false;
-  if (!r.Ints("castY", kCastCount, 0, kHallSize - 1, g.castY.data())) return false;
-  if (!r.Ints("castFacing", kCastCount, 0, 3, g.castFacing.data())) return false;
-  if (!r.Int("wanderSlot", 0, 10, g.wanderSlot)) return false;
-  return r.NothingElse();
-}
-
+// Where the party may stand in the hall.
 bool Walkable(int tile) {
-  return tile == 10 || tile == 18;
+  return tile == kTileFloor || tile == kTileDoor;
 }
 
 // Rebuilds what follows from the values read (the hall's tiles, everyone's
@@ -277,12 +320,12 @@ bool Walkable(int tile) {
 bool Rebuild(Reader& r, GameState& g) {
   const bool inRoom = g.GameMode == kModeRoom;
   LoadHallMap(g);
-  g.hallMap[33][19] = g.hallMap[33][20] = 19;  // the entrance, closed behind the party
+  ShutHallEntrance(g);
   for (auto& row : g.hallOccupancy) row.fill(-1);
   bool ok = true;
   ForHallPeople(g, [&](int c) {
     const int x = g.castX[size_t(c)], y = g.castY[size_t(c)];
-    if (HallTile(g, x, y) != 10 || HallOccupant(g, x, y) != -1) ok = false;
+    if (HallTile(g, x, y) != kTileFloor || HallOccupant(g, x, y) != -1) ok = false;
     SetHallOccupant(g, x, y, c);
   });
   if (!ok) return r.Fail(Text::BadValue, "castX");
@@ -308,11 +351,11 @@ bool Rebuild(Reader& r, GameState& g) {
       });
       if (!ok) return r.Fail(Text::BadValue, "castX");
     } else if (g.currentRoom == g.bearRoom) {
-      if (!InRoom(g.castX[kBear], g.castY[kBear])) return r.Fail(Text::BadValue, "castX");
-      SetRoomOccupant(g, g.castX[kBear], g.castY[kBear], kBear);
+      if (!InRoom(g.castX[kBearCast], g.castY[kBearCast])) return r.Fail(Text::BadValue, "castX");
+      SetRoomOccupant(g, g.castX[kBearCast], g.castY[kBearCast], kBearCast);
     }
     const int under = RoomTile(g, g.playerX, g.playerY);
-    if ((under >= 11 && under <= 16) || RoomOccupant(g, g.playerX, g.playerY) >= 2)
+    if (IsBlockTile(under) || RoomOccupant(g, g.playerX, g.playerY) >= 2)
       return r.Fail(Text::BadValue, "playerX");
   }
 
@@ -358,56 +401,7 @@ std::string SavePath() {
 
 std::string SaveGame(const GameState& gs) {
   Writer w;
-  w.Int("version", kSaveVersion);
-  w.Int("GameMode", gs.GameMode);
-  w.Int("money", gs.money);
-  w.Int("roundNumber", gs.roundNumber);
-  w.Ints("winsByCast", gs.winsByCast);
-  w.Key("rankOrder");
-  w.Row(gs.rankOrder.begin() + 1, gs.rankOrder.end());
-  w.Int("heroRank", gs.heroRank);
-  w.Ints("leagueSeats", gs.leagueSeats);
-  w.Int("opponentCast", gs.opponentCast);
-  w.Int("opponentBackOffset", gs.opponentBackOffset);
-  w.Int("opponentBonus", static_cast<long long>(gs.opponentBonus));
-  w.Int("motivated", gs.motivated);
-  w.Int("playerRole", gs.playerRole);
-  w.Int("shopItem", gs.shopItem);
-  w.Int("shopCount", gs.shopCount);
-  w.Ints("slotItem", gs.slotItem);
-  w.Key("slotCount");
-  w.o += '[';
-  for (size_t i = 0; i < gs.slotCount.size(); ++i) {
-    if (i) w.o += ',';
-    w.Row(gs.slotCount[i].begin(), gs.slotCount[i].end());
-  }
-  w.o += ']';
-  w.Ints("specialAbilities", gs.specialAbilities);
-  w.Ints("talkEntry", gs.talkEntry);
-  w.Int("currentRoom", gs.currentRoom);
-  w.Int("bearRoom", gs.bearRoom);
-  if (gs.GameMode == kModeRoom) {
-    // The room as the party sees it, with the doors the wins have opened.
-    w.Key("roomMap");
-    w.o += '[';
-    for (size_t y = 0; y < 14; ++y) {
-      w.o += y ? ",\n    " : "\n    ";
-      w.Row(gs.roomMap[y].begin(), gs.roomMap[y].begin() + 19);
-    }
-    w.o += ']';
-  }
-  w.Int("playerX", gs.playerX);
-  w.Int("playerY", gs.playerY);
-  w.Int("playerFacing", gs.playerFacing);
-  w.Int("partnerX", gs.partnerX);
-  w.Int("partnerY", gs.partnerY);
-  w.Int("partnerSide", gs.partnerSide);
-  w.Int("partnerPrevSide", gs.partnerPrevSide);
-  w.Int("doorLatch", gs.doorLatch);
-  w.Ints("castX", gs.castX);
-  w.Ints("castY", gs.castY);
-  w.Ints("castFacing", gs.castFacing);
-  w.Int("wanderSlot", gs.wanderSlot);
+  SyncSave(w, gs);
   return w.o + "\n}\n";
 }
 
@@ -430,6 +424,10 @@ bool Load(const std::string& text, GameState& out, WString& why) {
     why = Say(lang, Text::CutOff);
     return false;
   }
+  if (parsed.fault == json::Fault::Repeated) {
+    why = SayField(lang, Text::Repeated, parsed.key);
+    return false;
+  }
   if (parsed.fault != json::Fault::None) {
     why = Say(lang, Text::Malformed, {{U"byte", Number(parsed.offset + 1)}});
     return false;
@@ -445,7 +443,7 @@ bool Load(const std::string& text, GameState& out, WString& why) {
   }
   Reader r{root, lang, {}, {}};
   GameState next = out;
-  if (!ReadValues(r, next) || !Rebuild(r, next)) {
+  if (!SyncSave(r, next) || !Rebuild(r, next)) {
     why = r.why.empty() ? Say(lang, Text::NotASave) : r.why;
     return false;
   }

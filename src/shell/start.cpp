@@ -5,6 +5,7 @@
 #include "story/dialogue.h"
 #include "world/hall_walk.h"
 #include "world/new_game.h"
+#include "world/walk_common.h"
 
 namespace moki {
 
@@ -28,8 +29,7 @@ void StartNewGame(Form1& f) {
   HallTick(f);
   HallTick(f);
   gs.arrowHeld[1] = 0;
-  gs.hallMap[33][19] = 19;
-  gs.hallMap[33][20] = 19;
+  ShutHallEntrance(gs);
   plat::SetTimerEnabled(true);
 }
 

@@ -238,7 +238,7 @@ bool RunActionCode(Form1& f, int speaker, int& pos) {
           gs.messageText += CodeText(gs, pos);
           break;
         case 4:
-          gs.money += 15000;
+          AddMoney(gs.money, 15000);
           break;  // the league's prize
         default:
           break;

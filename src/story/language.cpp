@@ -39,7 +39,7 @@ constexpr const char* kSaveKeys[int(SaveText::Count)] = {
     "save.caption", "save.cannot-read",  "save.kept-as-bad", "save.not-kept",
     "save.no-save", "save.cannot-write", "save.empty",       "save.cut-off",
     "save.damaged", "save.too-big",      "save.not-a-save",  "save.newer",
-    "save.missing", "save.wrong-value",  "save.unknown",     "save.unreadable", "save.in-use"};
+    "save.missing", "save.wrong-value",  "save.unknown",     "save.unreadable", "save.in-use", "save.repeated"};
 constexpr const char* kSavePartKeys[int(SavePart::Count)] = {"money", "league", "items", "story",
                                                              "places"};
 

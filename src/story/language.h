@@ -72,6 +72,7 @@ enum class SaveText : int {
   Unknown,
   Unreadable,  // {why}
   InUse,       // at start: another copy of the game is playing on the same save
+  Repeated,    // {part}: a value written twice
   Count
 };
 // The parts of the save as the player knows them, named in Missing and BadValue.

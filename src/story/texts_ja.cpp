@@ -135,6 +135,7 @@ const JapaneseText kJapaneseTexts[] = {
     {"save.part.story", U"話の進み具合"},
     {"save.part.places", U"みんなの居場所"},
     {"save.in-use", U"このセーブデータは、ほかに開いているモキモキが使っています。このウィンドウでは保存しません。"},
+    {"save.repeated", U"セーブデータの{part}が二度書かれています。"},
 };
 // clang-format on
 

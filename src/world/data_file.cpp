@@ -13,16 +13,14 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/tiles.h"
 #include "platform/platform.h"
 
 namespace moki {
 
 namespace {
 
-constexpr int kMaxTile = 19;
 constexpr int kHallFileSize = 40;  // the file fills rows and columns 0..39
-constexpr int kRoomFileW = 19;     // a room or field file fills x 0..18
-constexpr int kRoomFileH = 14;     //                             y 0..13
 // How much of a file is read: a number with its separator takes a few bytes,
 // and the spare allows for comments of blanks, long line ends and the like.
 constexpr size_t kBytesPerNumber = 16;
@@ -163,8 +161,8 @@ bool ReadNumbers(const std::string& path, const std::string& shown, int count,
         err = where + "\"" + Shown(tok) + "\" is not a number";
         return false;
       }
-      if (v < 0 || v > kMaxTile) {
-        err = where + "value " + Shown(tok) + " is outside 0.." + std::to_string(kMaxTile);
+      if (v < 0 || v > kLastTile) {
+        err = where + "value " + Shown(tok) + " is outside 0.." + std::to_string(kLastTile);
         return false;
       }
       out.push_back(static_cast<int16_t>(v));

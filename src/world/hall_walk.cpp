@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "core/draw.h"
 #include "core/numeric.h"
+#include "core/tiles.h"
 #include "world/hall_view.h"
 #include "world/rooms.h"
 #include "world/walk_common.h"
@@ -16,9 +17,6 @@ namespace moki {
 namespace {
 
 constexpr int kWanderers = 11;  // slots 0..10; 受付 and サンタ stay behind their counters
-constexpr int kFloor = 10;
-constexpr int kDoor = 18;
-constexpr int kStairsUp = 17;
 
 bool WithinView(const GameState& gs, int x, int y) {
   return x >= gs.playerX - 10 && x <= gs.playerX + 10 && y >= gs.playerY - 8 && y <= gs.playerY + 8;
@@ -86,7 +84,7 @@ void WanderStep(GameState& gs) {
   gs.castFacing[ci] = static_cast<i16>(d);
   const int nx = gs.castX[ci] + kDX[d], ny = gs.castY[ci] + kDY[d];
   // Plain floor only (never the door), and never onto anybody, the party included.
-  if (HallTile(gs, nx, ny) == kFloor && HallOccupant(gs, nx, ny) < 0) {
+  if (HallTile(gs, nx, ny) == kTileFloor && HallOccupant(gs, nx, ny) < 0) {
     gs.castX[ci] = static_cast<i16>(nx);
     gs.castY[ci] = static_cast<i16>(ny);
   }
@@ -105,8 +103,8 @@ void HallTick(Form1& f) {
   gs.playerPrevY = gs.playerY;
   const int d = HeldDirection(gs);
   if (d >= 0) StepHero(gs, d);  // he turns even if the step is refused below
-  if (HallTile(gs, gs.playerX, gs.playerY) != kDoor &&
-      HallTile(gs, gs.playerX, gs.playerY) != kFloor) {
+  if (HallTile(gs, gs.playerX, gs.playerY) != kTileDoor &&
+      HallTile(gs, gs.playerX, gs.playerY) != kTileFloor) {
     gs.playerX = gs.playerPrevX;
     gs.playerY = gs.playerPrevY;
   }
@@ -119,7 +117,7 @@ void HallTick(Form1& f) {
   SetHallOccupant(gs, gs.playerX, gs.playerY, 0);
 
   const int under = HallTile(gs, gs.playerX, gs.playerY);
-  if (under != kDoor && under != kStairsUp) gs.doorLatch = 0;
+  if (under != kTileDoor && under != kTileStairsUp) gs.doorLatch = 0;
 
   gs.stepDX = static_cast<i16>(gs.playerX - gs.playerPrevX);
   gs.stepDY = static_cast<i16>(gs.playerY - gs.playerPrevY);
@@ -145,7 +143,7 @@ void HallTick(Form1& f) {
                    [&](int g, int anim) { DrawHallFrame(f, g, anim, partnerStepX, partnerStepY); });
   BuildHallBackground(f);
 
-  if (HallTile(gs, gs.playerX, gs.playerY) == kDoor && gs.doorLatch == 0) {
+  if (HallTile(gs, gs.playerX, gs.playerY) == kTileDoor && gs.doorLatch == 0) {
     gs.doorLatch = 1;
     EnterRoom(f, 0);
   }

@@ -6,6 +6,7 @@
 
 #include "platform/platform.h"
 #include "core/draw.h"
+#include "core/tiles.h"
 #include "core/waits.h"
 #include "story/dialogue.h"
 #include "world/data_file.h"
@@ -16,9 +17,6 @@ namespace moki {
 namespace {
 
 constexpr int kLastRoom = 3;
-constexpr int kBear = 22;
-constexpr int kDoor = 18;
-constexpr int kStairsUp = 17;
 
 struct Cell {
   int x, y;
@@ -45,7 +43,7 @@ struct RoomPerson {
 };
 
 // The people of room 0, by room slot 0..6. They never move.
-constexpr RoomPerson kRoomPeople[7] = {
+constexpr RoomPerson kRoomPeople[kRoomPeopleCount] = {
     {3, 2, 2},    // タケ
     {17, 9, 0},   // 本質
     {2, 7, 3},    // ジディー
@@ -54,10 +52,6 @@ constexpr RoomPerson kRoomPeople[7] = {
     {14, 10, 0},  // 雑亀
     {5, 6, 3},    // どくろ
 };
-
-bool IsBlock(int tile) {
-  return tile >= 11 && tile <= 16;
-}
 
 // Reads room n, opens its door if the wins allow, fills in its people and
 // puts the party on (x, y), the partner under the hero.
@@ -68,21 +62,21 @@ void ArriveInRoom(Form1& f, int n, Cell at, bool placeBear) {
   gs.currentRoom = static_cast<i16>(n);
   LoadRoomFile(gs, n);
   if (room.door.x >= 0 && gs.winsByCast[0] > room.winsToOpen)
-    gs.roomMap[size_t(room.door.y)][size_t(room.door.x)] = kDoor;
+    gs.roomMap[size_t(room.door.y)][size_t(room.door.x)] = kTileDoor;
 
   ClearRoomOccupancy(gs);
   if (n == 0) {
     PlaceRoomNpcs(gs);
   } else if (placeBear && gs.bearRoom == n) {
-    gs.castX[kBear] = static_cast<i16>(room.bear.x);
-    gs.castY[kBear] = static_cast<i16>(room.bear.y);
-    gs.castFacing[kBear] = static_cast<i16>(room.bearFacing);
-    SetRoomOccupant(gs, room.bear.x, room.bear.y, kBear);
+    gs.castX[kBearCast] = static_cast<i16>(room.bear.x);
+    gs.castY[kBearCast] = static_cast<i16>(room.bear.y);
+    gs.castFacing[kBearCast] = static_cast<i16>(room.bearFacing);
+    SetRoomOccupant(gs, room.bear.x, room.bear.y, kBearCast);
   } else if (gs.bearRoom == n) {
     // Coming back up, the bear is still where the party left it: it stands
     // there as a person, as it is drawn, rather than as a ghost one could walk
     // through and not talk to.
-    SetRoomOccupant(gs, gs.castX[kBear], gs.castY[kBear], kBear);
+    SetRoomOccupant(gs, gs.castX[kBearCast], gs.castY[kBearCast], kBearCast);
   }
 
   gs.playerX = gs.playerPrevX = static_cast<i16>(at.x);
@@ -121,12 +115,12 @@ void DrawPeople(Form1& f, Pictures& p, int anim) {
                   32 * gs.castX[size_t(c)], 32 * gs.castY[size_t(c)]);
   };
   if (gs.currentRoom == 0) {
-    for (int slot = 0; slot < 7; ++slot) {
+    for (int slot = 0; slot < kRoomPeopleCount; ++slot) {
       const int c = gs.roomCastSlots[size_t(slot)];
       if (c >= 0 && c < kCastCount) person(c);
     }
   } else if (gs.bearRoom == gs.currentRoom) {
-    person(kBear);
+    person(kBearCast);
   }
 }
 
@@ -152,7 +146,7 @@ void ClearRoomOccupancy(GameState& gs) {
 }
 
 void PlaceRoomNpcs(GameState& gs) {
-  for (int slot = 0; slot < 7; ++slot) {
+  for (int slot = 0; slot < kRoomPeopleCount; ++slot) {
     const int c = gs.roomCastSlots[size_t(slot)];
     if (c < 0 || c >= kCastCount) continue;
     const RoomPerson& p = kRoomPeople[slot];
@@ -204,12 +198,12 @@ void RoomTick(Form1& f) {
     gs.playerX = gs.playerPrevX;
     gs.playerY = gs.playerPrevY;
   }
-  if (IsBlock(RoomTile(gs, gs.playerX, gs.playerY))) {
+  if (IsBlockTile(RoomTile(gs, gs.playerX, gs.playerY))) {
     gs.playerX = gs.playerPrevX;
     gs.playerY = gs.playerPrevY;
   }
   const int under = RoomTile(gs, gs.playerX, gs.playerY);
-  if (under != kDoor && under != kStairsUp) gs.doorLatch = 0;
+  if (under != kTileDoor && under != kTileStairsUp) gs.doorLatch = 0;
 
   gs.stepDX = static_cast<i16>(gs.playerX - gs.playerPrevX);
   gs.stepDY = static_cast<i16>(gs.playerY - gs.playerPrevY);
@@ -229,12 +223,12 @@ void RoomTick(Form1& f) {
                    [&](int g, int anim) { DrawRoomFrame(f, g, anim, partnerStepX, partnerStepY); });
 
   if (gs.doorLatch != 0) return;
-  if (under == kDoor) {
+  if (under == kTileDoor) {
     if (gs.currentRoom < kLastRoom) {
       gs.doorLatch = 1;
       EnterRoom(f, gs.currentRoom + 1);
     }
-  } else if (under == kStairsUp) {
+  } else if (under == kTileStairsUp) {
     gs.doorLatch = 1;
     if (gs.currentRoom >= 1 && gs.currentRoom <= kLastRoom)
       BackToRoom(f, gs.currentRoom - 1);
@@ -247,12 +241,12 @@ void BearStep(Form1& f, int d) {
   GameState& gs = f.gs;
   static constexpr int kDX[4] = {-1, 0, 1, 0}, kDY[4] = {0, -1, 0, 1};
   if (d < 0 || d > 3) return;
-  SetRoomOccupant(gs, gs.castX[kBear], gs.castY[kBear], -1);
+  SetRoomOccupant(gs, gs.castX[kBearCast], gs.castY[kBearCast], -1);
   // The bear goes where its script sends it: no wall or person stops it.
-  gs.castX[kBear] = static_cast<i16>(gs.castX[kBear] + kDX[d]);
-  gs.castY[kBear] = static_cast<i16>(gs.castY[kBear] + kDY[d]);
-  SetRoomOccupant(gs, gs.castX[kBear], gs.castY[kBear], kBear);
-  gs.castFacing[kBear] = static_cast<i16>(d);
+  gs.castX[kBearCast] = static_cast<i16>(gs.castX[kBearCast] + kDX[d]);
+  gs.castY[kBearCast] = static_cast<i16>(gs.castY[kBearCast] + kDY[d]);
+  SetRoomOccupant(gs, gs.castX[kBearCast], gs.castY[kBearCast], kBearCast);
+  gs.castFacing[kBearCast] = static_cast<i16>(d);
   RoomTick(f);
 }
 
@@ -288,14 +282,14 @@ void EndBearGame(Form1& f, int result) {
   ResetKeys(gs);
   gs.bearGamePending = 0;
   gs.GameMode = kModeRoom;
-  gs.talkEntry[kBear] = won ? 1 : 2;  // the host's prize, or his gloating
+  gs.talkEntry[kBearCast] = won ? 1 : 2;  // the host's prize, or his gloating
   if (gs.statusShown == 1) {
     gs.statusShown = 0;
     gs.drawStatus = 0;
   }
-  OpenDialogue(f, kBear);
+  OpenDialogue(f, kBearCast);
   WaitWhile([&gs] { return gs.dialogueState != 0; });
-  gs.talkEntry[kBear] = 0;
+  gs.talkEntry[kBearCast] = 0;
 
   switch (gs.currentRoom * 2 + (won ? 1 : 0)) {
     case 2:  // room 1, lost: the bear goes back to its place, the hero below it
@@ -337,7 +331,7 @@ void EndBearGame(Form1& f, int result) {
       BearStep(f, 0);
       BearSteps(f, 3, 5);
       BearStep(f, 0);
-      gs.talkEntry[kBear] = 3;
+      gs.talkEntry[kBearCast] = 3;
       break;
     default:
       break;

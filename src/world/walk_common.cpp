@@ -1,14 +1,10 @@
 #include "world/walk_common.h"
 
+#include "core/tiles.h"
 #include "platform/platform.h"
 #include "platform/surface.h"
 
 namespace moki {
-
-namespace {
-constexpr int kRoomFileW = 19;
-constexpr int kRoomFileH = 14;
-}  // namespace
 
 bool InHall(int x, int y) {
   return x >= 0 && y >= 0 && x < kHallSize && y < kHallSize;
@@ -26,12 +22,17 @@ void SetHallOccupant(GameState& gs, int x, int y, int who) {
   if (InHall(x, y)) gs.hallOccupancy[size_t(y)][size_t(x)] = static_cast<i16>(who);
 }
 
+void ShutHallEntrance(GameState& gs) {
+  gs.hallMap[33][19] = gs.hallMap[33][20] = kTileShut;
+}
+
 bool InRoom(int x, int y) {
   return x >= 0 && y >= 0 && x < kRoomFileW && y < kRoomFileH;
 }
 
 int RoomTile(const GameState& gs, int x, int y) {
-  return InRoom(x, y) ? gs.roomMap[size_t(y)][size_t(x)] : 11;  // beyond the walls: wall
+  return InRoom(x, y) ? gs.roomMap[size_t(y)][size_t(x)]
+                      : kTileBlockFirst;  // beyond the walls: wall
 }
 
 int RoomOccupant(const GameState& gs, int x, int y) {

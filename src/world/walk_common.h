@@ -15,6 +15,9 @@ int HallTile(const GameState& gs, int x, int y);
 int HallOccupant(const GameState& gs, int x, int y);
 void SetHallOccupant(GameState& gs, int x, int y, int who);
 
+// Shuts the hall's entrance behind the party once it is in.
+void ShutHallEntrance(GameState& gs);
+
 // A room is the 19 x 14 cells its file fills; anything beyond blocks.
 bool InRoom(int x, int y);
 int RoomTile(const GameState& gs, int x, int y);

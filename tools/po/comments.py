@@ -105,6 +105,7 @@ OTHER = {
     "save.missing": "{part} one of save.part.*.",
     "save.wrong-value": "{part} one of save.part.*.",
     "save.unreadable": "{why} the system's reason.",
+    "save.repeated": "{part} one of save.part.*: a value the save holds twice.",
     "save.in-use": "At start, when another copy of the game is already playing on the same save.",
     "save.part.money": "Filled into save.missing and save.wrong-value.",
 }
