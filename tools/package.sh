@@ -38,6 +38,7 @@ else
   find . -path './build*' -prune -o -path "./$out" -prune -o -type f -printf '%P\0' >"$files"
 fi
 tar --null -T "$files" -cf - | tar -xf - -C "$src"
+chmod -R go-w "$src"  # the same files whatever the umask
 if [ -n "${DEBFULLNAME:-}" ] && [ -n "${DEBEMAIL:-}" ]; then
   perl -pi -e 's/^Maintainer: .*/Maintainer: $ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>/' \
     "$src/debian/control"
