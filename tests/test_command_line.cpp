@@ -123,7 +123,8 @@ TEST(CommandLine, HelpListsOptionsKeysAndEnvironmentAndVersionNamesTheGame) {
   // Every menu's word, in each language, as the window shows it.
   for (int lang : {0, 1})
     for (int id = int(moki::UiText::MenuFile); id <= int(moki::UiText::LanguageEnglish); ++id) {
-      const std::string word = plat::ToUtf8(plat::ShownLabel(moki::UiString(lang, moki::UiText(id))));
+      const std::string word =
+          plat::ToUtf8(plat::ShownLabel(moki::UiString(lang, moki::UiText(id))));
       const std::string shown = word.substr(0, word.find('('));
       EXPECT_NE(help.find(shown), std::string::npos) << shown;
     }

@@ -146,6 +146,8 @@ std::string HelpText() {
       "                           instead of the window's own pixels\n"
       "  XDG_CONFIG_HOME          where the settings go (~/.config when unset)\n"
       "  XDG_DATA_HOME            where the save goes (~/.local/share when unset)\n"
+      "  HOME                     the home, ~ (when unset, the user's home in the password\n"
+      "                           database; with none the game keeps no settings or save)\n"
       "\n"
       "Exit status: 0 when the game is quit, 1 when it cannot open its window or stops\n"
       "on an error, 2 on a command line it cannot read.\n";
