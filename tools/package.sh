@@ -178,8 +178,8 @@ for page in packaging/mokimoki.6 packaging/mokimoki-scenario.1; do
     fail "$page in the C locale shows characters that are not ASCII"
 done
 runner_page="$(LC_ALL=C MANWIDTH=200 man -l packaging/mokimoki-scenario.1 2>/dev/null)"
-for word in $(sed -n 's/.*op == "\([a-z]*\)".*/\1/p; s/.*{"\([a-z]*\)", kMenu[A-Za-z]*\( + 1\)\{0,1\}}.*/\1/p' \
-  src/platform/scenario.cpp | sort -u) --replay --help --version; do
+for word in $(grep -oE 'op == "[a-z]+"|\{"[a-z]+", kMenu' src/platform/scenario.cpp |
+  cut -d'"' -f2 | sort -u) --replay --help --version; do
   grep -qw -- "$word" <<<"$runner_page" || fail "mokimoki-scenario(1) does not name $word"
 done
 
