@@ -94,6 +94,33 @@ else
   fail "SDL_VIDEODRIVER=offscreen: the game did not run"
 fi
 
+# No home: neither HOME nor the XDG folders, and a user the password database
+# does not know (only root can start one). The game says once that it keeps
+# nothing, plays, saves as it quits while walking, and writes nothing: not in
+# the folder it was started from, nor anywhere else it may write.
+if [ "$(id -u)" -eq 0 ]; then
+  uid=4242
+  while getent passwd "$uid" >/dev/null; do uid=$((uid + 1)); done
+  mkdir -p "$work/nohome/here"
+  cp "$(dirname "$exe")/mokimoki-scenario" "$work/nohome/"
+  cp -r "$(dirname "$exe")/data" "$(dirname "$exe")/assets" "$work/nohome/"
+  cp "$(dirname "$0")/scenarios/play_without_shot.scn" "$work/nohome/walk.scn"
+  chmod -R a+rX "$work" && chmod 0777 "$work/nohome/here"
+  (cd "$work/nohome/here" && env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+    setpriv --reuid="$uid" --regid="$uid" --clear-groups timeout 60 ../mokimoki-scenario ../walk.scn \
+    >"$work/out" 2>"$work/err")
+  status=$?
+  [ "$status" -eq 0 ] || fail "no home: status $status: $(head -3 "$work/err")"
+  grep -q '"GameMode":1' "$work/out" || fail "no home: the party never walked the hall"
+  told="$(grep -c 'no home folder' "$work/err")"
+  [ "$told" -eq 1 ] || fail "no home: told $told times: $(cat "$work/err")"
+  left="$(find "$work/nohome/here" -mindepth 1 | head -5)"
+  [ -z "$left" ] || fail "no home: files written where the game was started: $left"
+  echo "no home: $(grep 'no home folder' "$work/err")"
+else
+  echo "skipped: no home: only root can start a user that has no home"
+fi
+
 # --- Under a virtual X server -------------------------------------------------------
 start_x() {
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/displayfd" >/dev/null 2>&1 &

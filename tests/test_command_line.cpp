@@ -7,6 +7,9 @@
 
 #include "app/command_line.h"
 #include "app/version.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "story/language.h"
 
 namespace {
 
@@ -117,6 +120,14 @@ TEST(CommandLine, HelpListsOptionsKeysAndEnvironmentAndVersionNamesTheGame) {
        {"Usage: mokimoki", "--help", "--version", "Keys:", "Space", "Ctrl", "F11",
         "Environment:", "MOKI_PRESENT", "DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"})
     EXPECT_NE(help.find(part), std::string::npos) << part;
+  // Every menu's word, in each language, as the window shows it.
+  for (int lang : {0, 1})
+    for (int id = int(moki::UiText::MenuFile); id <= int(moki::UiText::LanguageEnglish); ++id) {
+      const std::string word =
+          plat::ToUtf8(plat::ShownLabel(moki::UiString(lang, moki::UiText(id))));
+      const std::string shown = word.substr(0, word.find('('));
+      EXPECT_NE(help.find(shown), std::string::npos) << shown;
+    }
   EXPECT_EQ(moki::VersionText(), std::string("大会にモキモキ (mokimoki) ") + MOKI_VERSION + "\n");
 }
 

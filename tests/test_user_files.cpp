@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -187,7 +188,23 @@ TEST(UserFiles, FollowTheXdgVariablesAndFallBackOnHome) {
   EXPECT_EQ(plat::DataDir(), "/home/kua/.local/share/mokimoki");
   setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
   EXPECT_EQ(plat::ConfigDir(), "/home/kua/.config/mokimoki");
+  setenv("XDG_DATA_HOME", "", 1);
+  EXPECT_EQ(plat::DataDir(), "/home/kua/.local/share/mokimoki");
   unsetenv("XDG_CONFIG_HOME");
+  unsetenv("XDG_DATA_HOME");
+
+  // Without HOME (or with a relative one) the home is the user's own in the
+  // password database, never the folder the game was started from.
+  const passwd* pw = getpwuid(getuid());
+  ASSERT_NE(pw, nullptr);
+  for (const char* home : {static_cast<const char*>(nullptr), "", "kua"}) {
+    if (home)
+      setenv("HOME", home, 1);
+    else
+      unsetenv("HOME");
+    EXPECT_EQ(plat::ConfigDir(), std::string(pw->pw_dir) + "/.config/mokimoki");
+    EXPECT_EQ(plat::DataDir(), std::string(pw->pw_dir) + "/.local/share/mokimoki");
+  }
   setenv("HOME", savedHome.c_str(), 1);
 }
 

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the game and prints its path:
-#   bash tools/package.sh           build/mokimoki_<version>_amd64.deb
-#   bash tools/package.sh --check   the same, then checks it: its file list,
-#                                   lintian, desktop-file-validate, appstreamcli,
-#                                   and the game and the scenario runner run from
-#                                   the package unpacked into a scratch root.
-# It builds the game in build/ as players get it (Release); the test command
-# has built it there already, so only the packaging is left to do.
+# Builds the game's Debian packages with dpkg-buildpackage, from a copy of the
+# work tree, and prints the game's .deb:
+#   bash tools/package.sh           build/mokimoki_<version>_<arch>.deb, beside it
+#                                   the scenario runner's, the -dbgsym packages,
+#                                   the source package (.dsc, .tar.xz) and .changes
+#   bash tools/package.sh --check   the same, then checks the source and binary
+#                                   packages (see "The checks" below)
+# The copy is what git tracks or would track (new files included, the build
+# folders and what .gitignore names left out), in build/mokimoki-<version>/.
+# The maintainer is the project, as debian/control and debian/changelog say,
+# unless DEBFULLNAME and DEBEMAIL name the person building the package.
+# DEB_BUILD_OPTIONS goes through to the build. --check builds with "nocheck"
+# (the test command runs the tests before it) and one job per core.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 check=0
@@ -18,80 +23,38 @@ case "${1:-}" in
     exit 2
     ;;
 esac
-build="${MOKI_BUILD_DIR:-build}"
-maintainer="${MOKI_MAINTAINER:-大会にモキモキ maintainers <mokimoki@example.org>}"
-
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target mokimoki mokimoki-scenario >/dev/null
-version="$(sed -n 's/^#define MOKI_VERSION "\(.*\)"$/\1/p' "$build/generated/app/version.h")"
-[ -n "$version" ] || { echo "package.sh: no version in $build/generated/app/version.h" >&2; exit 1; }
+out="${MOKI_BUILD_DIR:-build}"
+version="$(dpkg-parsechangelog -S Version)"
 arch="$(dpkg --print-architecture)"
-deb="$build/mokimoki_${version}_${arch}.deb"
-
-# The tree of the package: what cmake installs, then the Debian files.
-root="$build/package-root"
-rm -rf "$root"
-DESTDIR="$PWD/$root" cmake --install "$build" --prefix /usr --strip >/dev/null
-python3 packaging/make_icons.py assets/icon.png "$root/usr/share/icons/hicolor"
-gzip -9n "$root"/usr/share/man/man6/*.6
-doc="$root/usr/share/doc/mokimoki"
-mkdir -p "$doc"
-{
-  echo "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/"
-  echo "Upstream-Name: mokimoki"
-  echo
-  echo "Files: *"
-  echo "Copyright: 2026 the 大会にモキモキ developers"
-  echo "License: Expat"
-  echo
-  echo "License: Expat"
-  # The licence's text, each line indented, a blank line as " ."
-  sed -n '/^Permission/,$p' LICENSE | sed -e 's/^$/./' -e 's/^/ /'
-} >"$doc/copyright"
-{
-  echo "mokimoki ($version) unstable; urgency=medium"
-  echo
-  echo "  * Release $version."
-  echo
-  echo " -- $maintainer  $(date -R -d "@$(git log -1 --format=%ct 2>/dev/null || date +%s)")"
-} | gzip -9n >"$doc/changelog.gz"
-find "$root" -type d -exec chmod 0755 {} +
-find "$root" -type f -exec chmod 0644 {} +
-chmod 0755 "$root"/usr/games/*
-
-# Run-time dependencies: the libraries the programs link, as dpkg-shlibdeps
-# finds them, and the Japanese font the game looks for.
-shlibs="$build/package-shlibs"
-rm -rf "$shlibs"
-mkdir -p "$shlibs/debian"
-printf 'Source: mokimoki\n\nPackage: mokimoki\nArchitecture: any\n' >"$shlibs/debian/control"
-libs="$(cd "$shlibs" && dpkg-shlibdeps -O "$OLDPWD/$root"/usr/games/* 2>/dev/null |
-  sed -n 's/^shlibs:Depends=//p')"
-[ -n "$libs" ] || { echo "package.sh: dpkg-shlibdeps found no libraries" >&2; exit 1; }
-
-mkdir -p "$root/DEBIAN"
-(cd "$root" && find usr -type f | LC_ALL=C sort | xargs md5sum) >"$root/DEBIAN/md5sums"
-cat >"$root/DEBIAN/control" <<EOF
-Package: mokimoki
-Version: $version
-Architecture: $arch
-Maintainer: $maintainer
-Installed-Size: $(du -sk --exclude=DEBIAN "$root" | cut -f1)
-Depends: $libs, fonts-ipafont-gothic
-Section: games
-Priority: optional
-Description: tournament ball game with Kua and Mokimoki
- 大会にモキモキ: the hero Kua (くあ) and his partner Mokimoki (モキモキ)
- enter a tournament of a two-a-side ball game. Walk the tournament hall,
- talk to the people there, buy items and play the league match by match,
- as the forward, the back or the manager; win through to the final and
- face the endless challengers. In the basement a bear plays a dodge game
- for special abilities.
- .
- All of the game's text is in Japanese.
-EOF
-chmod 0644 "$root/DEBIAN/control" "$root/DEBIAN/md5sums"
-dpkg-deb --root-owner-group -Zxz --build "$root" "$deb" >/dev/null
+src="$out/mokimoki-$version"
+mkdir -p "$out"
+rm -rf "$src" "$out"/mokimoki*_"$version"*.{deb,dsc,tar.xz,buildinfo,changes}
+mkdir -p "$src"
+files="$out/mokimoki-$version.files"  # what was copied, for the check
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  git ls-files -z --cached --others --exclude-standard |
+    while IFS= read -r -d '' f; do [ -e "$f" ] && printf '%s\0' "$f"; done >"$files"
+else
+  find . -path './build*' -prune -o -path "./$out" -prune -o -type f -printf '%P\0' >"$files"
+fi
+tar --null -T "$files" -cf - | tar -xf - -C "$src"
+chmod -R go-w "$src"  # the same files whatever the umask
+if [ -n "${DEBFULLNAME:-}" ] && [ -n "${DEBEMAIL:-}" ]; then
+  perl -pi -e 's/^Maintainer: .*/Maintainer: $ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>/' \
+    "$src/debian/control"
+  perl -0pi -e 's/^ -- .*? <[^>]*>  / -- $ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>  /m' \
+    "$src/debian/changelog"
+fi
+if ((check)); then
+  export DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" DEB_BUILD_PROFILES=nocheck
+fi
+log="$out/package.log"
+if ! (cd "$src" && dpkg-buildpackage -us -uc) >"$log" 2>&1; then
+  tail -40 "$log" >&2
+  echo "package.sh: dpkg-buildpackage failed; the whole log is $log" >&2
+  exit 1
+fi
+deb="$out/mokimoki_${version}_${arch}.deb"
 echo "$deb"
 ((check)) || exit 0
 
@@ -103,66 +66,154 @@ fail() {
 }
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
+runner_deb="$out/mokimoki-scenario_${version}_${arch}.deb"
+changes="$out/mokimoki_${version}_${arch}.changes"
+for f in "$deb" "$runner_deb" "$out/mokimoki-dbgsym_${version}_${arch}.deb" \
+  "$out/mokimoki-scenario-dbgsym_${version}_${arch}.deb" "$out/mokimoki_$version.dsc" \
+  "$out/mokimoki_$version.tar.xz" "$changes"; do
+  [ -s "$f" ] || fail "dpkg-buildpackage made no $f"
+done
 
-# The file list: every part in its place.
-dpkg-deb --contents "$deb" | awk '{ print $6 }' | sed 's|^\./|/|' >"$scratch/files"
-for want in /usr/games/mokimoki /usr/games/mokimoki-scenario \
-  /usr/share/games/mokimoki/data/rftmap.dat /usr/share/games/mokimoki/data/btl5.dat \
-  /usr/share/games/mokimoki/assets/picball_0.png /usr/share/applications/mokimoki.desktop \
-  /usr/share/metainfo/org.example.mokimoki.metainfo.xml /usr/share/man/man6/mokimoki.6.gz \
-  /usr/share/man/man6/mokimoki-scenario.6.gz /usr/share/doc/mokimoki/copyright \
+# The source package unpacks to the sources it was made from.
+dpkg-source -x "$out/mokimoki_$version.dsc" "$scratch/source" >/dev/null ||
+  fail "dpkg-source cannot unpack the source package"
+(cd "$scratch/source" && find . -type f | sort) >"$scratch/source.files"
+# (dpkg-source leaves out git's own files, as it should.)
+tr '\0' '\n' <"$files" | grep -v '\(^\|/\)\.git[a-z]*$' | sed 's|^|./|' | sort >"$scratch/tree.files"
+diff -u "$scratch/tree.files" "$scratch/source.files" >&2 ||
+  fail "the source package's files differ from the work tree's"
+
+# The binary packages: every part in its place, and each in its package.
+contents() { dpkg-deb --contents "$1" | awk '{ print $6 }' | sed 's|^\./|/|'; }
+contents "$deb" >"$scratch/files"
+for want in /usr/games/mokimoki /usr/share/games/mokimoki/data/rftmap.dat \
+  /usr/share/games/mokimoki/data/btl5.dat /usr/share/games/mokimoki/assets/picball_0.png \
+  /usr/share/applications/invalid.mokimoki.mokimoki.desktop \
+  /usr/share/metainfo/invalid.mokimoki.mokimoki.metainfo.xml \
+  /usr/share/man/man6/mokimoki.6.gz /usr/share/doc/mokimoki/copyright \
   /usr/share/doc/mokimoki/changelog.gz; do
-  grep -qxF "$want" "$scratch/files" || fail "the package has no $want"
+  grep -qxF "$want" "$scratch/files" || fail "the game's package has no $want"
 done
 for size in 16 32 48 64 128 256; do
-  icon="/usr/share/icons/hicolor/${size}x${size}/apps/mokimoki.png"
-  grep -qxF "$icon" "$scratch/files" || fail "the package has no $icon"
+  grep -qxF "/usr/share/icons/hicolor/${size}x${size}/apps/mokimoki.png" "$scratch/files" ||
+    fail "the game's package has no ${size}x${size} icon"
 done
 [ "$(grep -c '^/usr/share/games/mokimoki/data/.*\.dat$' "$scratch/files")" -eq \
   "$(find data -name '*.dat' | wc -l)" ] || fail "the package's data files differ from data/"
 [ "$(grep -c '^/usr/share/games/mokimoki/assets/.*\.png$' "$scratch/files")" -eq \
   "$(find assets -name '*.png' | wc -l)" ] || fail "the package's pictures differ from assets/"
-stray="$(grep -v -e '/$' -e '^/usr/games/' -e '^/usr/share/' "$scratch/files" || true)"
-[ -z "$stray" ] || fail "files outside /usr/games and /usr/share: $stray"
+! grep -q scenario "$scratch/files" || fail "the game's package holds the scenario runner"
+contents "$runner_deb" >"$scratch/runner.files"
+for want in /usr/bin/mokimoki-scenario /usr/share/man/man1/mokimoki-scenario.1.gz; do
+  grep -qxF "$want" "$scratch/runner.files" || fail "the runner's package has no $want"
+done
 dpkg-deb --field "$deb" Depends | grep -q 'libsdl2-2.0-0.*libsdl2-ttf-2.0-0\|libsdl2-ttf-2.0-0.*libsdl2-2.0-0' ||
   fail "Depends lacks SDL2 or SDL2_ttf: $(dpkg-deb --field "$deb" Depends)"
 for dep in libpng16-16 fonts-ipafont-gothic; do
   dpkg-deb --field "$deb" Depends | grep -q "$dep" || fail "Depends lacks $dep"
 done
-grep -q "<release version=\"$version\"" packaging/org.example.mokimoki.metainfo.xml ||
+dpkg-deb --field "$runner_deb" Depends | grep -qF "mokimoki (= $version)" ||
+  fail "the runner's package does not depend on the game's of its version"
+grep -q "<release version=\"$version\"" packaging/invalid.mokimoki.mokimoki.metainfo.xml.in ||
   fail "the metainfo has no release $version"
-grep -q "mokimoki $version" packaging/mokimoki.6 || fail "the manual page is not for $version"
+for page in packaging/mokimoki.6 packaging/mokimoki-scenario.1; do
+  grep -q "mokimoki $version" "$page" || fail "$page is not for $version"
+done
 
-# The linters. lintian's errors fail the check; its warnings are shown.
-lintian --tag-display-limit 0 --fail-on error "$deb" || fail "lintian reports errors"
-desktop-file-validate "$root/usr/share/applications/mokimoki.desktop" ||
-  fail "desktop-file-validate"
-appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.mokimoki.metainfo.xml" \
-  >"$scratch/appstream" 2>&1 || {
-  cat "$scratch/appstream"
-  fail "appstreamcli validate"
+# lintian on the source and binary packages: not one tag, down to the
+# informational and pedantic ones.
+lintian -I --pedantic --tag-display-limit 0 --fail-on error,warning,info,pedantic "$changes" \
+  >"$scratch/lintian" 2>&1 || {
+  grep -v 'root privileges' "$scratch/lintian" >&2
+  fail "lintian"
 }
 
-# Unpacked into a scratch root: the game answers, and the scenario runner
-# finds the data and pictures from there and plays.
-dpkg -x "$deb" "$scratch/root"
+# Hardened programs, and desktop files as the desktops read them.
+# hardening-check also asks for control-flow protection (x86 IBT and SHSTK),
+# which Debian 12 gives no program: dpkg-buildflags has no such flag and the C
+# library's start-up files lack the mark (ls and apt fail it too).
+for pkg in "$deb" "$runner_deb"; do dpkg -x "$pkg" "$scratch/root"; done
+hardening-check --nocfprotection "$scratch/root/usr/games/mokimoki" \
+  "$scratch/root/usr/bin/mokimoki-scenario" \
+  >"$scratch/hardening" || {
+  cat "$scratch/hardening" >&2
+  fail "hardening-check"
+}
+desktop-file-validate "$scratch/root/usr/share/applications/invalid.mokimoki.mokimoki.desktop" ||
+  fail "desktop-file-validate"
+metainfo="$scratch/root/usr/share/metainfo/invalid.mokimoki.mokimoki.metainfo.xml"
+appstreamcli validate --pedantic --no-net "$metainfo" >"$scratch/appstream" 2>&1 || {
+  cat "$scratch/appstream" >&2
+  fail "appstreamcli validate"
+}
+! grep -q '://' "$metainfo" || fail "the metainfo shows an address: $(grep '://' "$metainfo")"
+# The icon's corner is transparent at every size, more than half at 16 x 16
+# (the first pixel of a PNG's first row is stored as it is, whatever the
+# row's filter).
+for icon in "$scratch"/root/usr/share/icons/hicolor/*/apps/mokimoki.png; do
+  python3 - "$icon" <<'EOF' || fail "$icon: its corner is not transparent"
+import struct, sys, zlib
+data = open(sys.argv[1], "rb").read()
+pos, idat, kind_rgba = 8, b"", False
+while pos < len(data):
+    n, kind = struct.unpack(">I4s", data[pos:pos + 8])
+    if kind == b"IHDR":
+        kind_rgba = data[pos + 17] == 6
+    if kind == b"IDAT":
+        idat += data[pos + 8:pos + 8 + n]
+    pos += 12 + n
+sys.exit(0 if kind_rgba and zlib.decompress(idat)[4] < 128 else 1)
+EOF
+done
+
+# The manual pages read in the C locale (no character that cannot be shown
+# there) as in UTF-8, and the runner's lists every command and menu item it
+# takes.
+for page in packaging/mokimoki.6 packaging/mokimoki-scenario.1; do
+  for loc in C C.UTF-8; do
+    LANG=$loc LC_ALL=$loc MANWIDTH=80 man -l "$page" >"$scratch/page" 2>"$scratch/warnings"
+    [ ! -s "$scratch/warnings" ] || fail "$page in the $loc locale: $(head -3 "$scratch/warnings")"
+  done
+  LC_ALL=C MANWIDTH=80 man -l "$page" 2>/dev/null | LC_ALL=C grep -q '[^ -~]' &&
+    fail "$page in the C locale shows characters that are not ASCII"
+done
+runner_page="$(LC_ALL=C MANWIDTH=200 man -l packaging/mokimoki-scenario.1 2>/dev/null)"
+for word in $(grep -oE 'op == "[a-z]+"|\{"[a-z]+", kMenu' src/platform/scenario.cpp |
+  cut -d'"' -f2 | sort -u) --replay --help --version; do
+  grep -qw -- "$word" <<<"$runner_page" || fail "mokimoki-scenario(1) does not name $word"
+done
+
+# Run from the packages unpacked: both programs answer, and the runner
+# finds the data and pictures in /usr/share/games/mokimoki and plays.
 got="$(env -u DISPLAY -u WAYLAND_DISPLAY "$scratch/root/usr/games/mokimoki" --version)" ||
   fail "mokimoki --version from the unpacked package"
 [ "$got" = "大会にモキモキ (mokimoki) $version" ] || fail "mokimoki --version says \"$got\""
-cat >"$scratch/walk.scn" <<'EOF'
-seed 3
-menu start
-wait 1500
-dump
-menu quit
-EOF
-if out="$(cd "$scratch" && "$scratch/root/usr/games/mokimoki-scenario" walk.scn 2>&1)"; then
-  # スタート reads the hall map: a game in the hall found the data.
-  grep -q '"GameMode":1' <<<"$out" || fail "the scenario from the package did not reach the hall"
+runner="$scratch/root/usr/bin/mokimoki-scenario"
+[ "$("$runner" --version)" = "mokimoki-scenario (大会にモキモキ) $version" ] ||
+  fail "mokimoki-scenario --version says \"$("$runner" --version)\""
+"$runner" --help | grep -q "^usage: mokimoki-scenario FILE" || fail "mokimoki-scenario --help"
+printf 'seed 3\nmenu start\nwait 1500\ndump\nmenu quit\n' >"$scratch/walk.scn"
+if got="$(cd "$scratch" && XDG_DATA_HOME="$scratch/home" "$runner" walk.scn 2>&1)"; then
+  grep -q '"GameMode":1' <<<"$got" || fail "the scenario from the package did not reach the hall"
 else
-  fail "the scenario runner from the unpacked package: $out"
+  fail "the scenario runner from the unpacked package: $got"
 fi
-[ ! -e "$scratch/root/usr/games/data" ] || fail "the package has data beside its executables"
+
+# Installed with apt and removed again, on a machine where it is not installed.
+if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W mokimoki >/dev/null 2>&1; then
+  if DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$PWD/$deb" \
+    "$PWD/$runner_deb" >"$scratch/apt" 2>&1; then
+    [ "$(/usr/games/mokimoki --version)" = "大会にモキモキ (mokimoki) $version" ] ||
+      fail "the installed game does not answer"
+    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq mokimoki mokimoki-scenario \
+      >>"$scratch/apt" 2>&1 || fail "apt-get purge: $(tail -3 "$scratch/apt")"
+    for gone in /usr/games/mokimoki /usr/bin/mokimoki-scenario /usr/share/games/mokimoki; do
+      [ ! -e "$gone" ] || fail "$gone is left after the packages were removed"
+    done
+  else
+    fail "apt-get install: $(tail -3 "$scratch/apt")"
+  fi
+fi
 
 if ((failures)); then
   echo "package check: $failures failures" >&2

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libfontconfig-dev
   fonts-ipafont-gothic libpng-dev googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps x11-utils openbox strace clang-14 libclang-rt-14-dev
-  python3 gettext dpkg-dev lintian desktop-file-utils appstream)
+  python3 gettext dpkg-dev lintian desktop-file-utils appstream
+  debhelper devscripts fakeroot xxd man-db)
 
 missing=()
 for p in "${packages[@]}"; do

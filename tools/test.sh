@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: once as players get it (a Release
-# build, then packaged and the package checked), and once more under
+# build, then the Debian packages built and checked), and once more under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 # Here every compiler warning is an error.
 set -euo pipefail
@@ -12,9 +12,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMOKI_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
-# The Debian package of that build, checked: its files, the linters, and the
-# game and scenario runner run from the package unpacked.
+# The Debian packages, built by dpkg-buildpackage without the tests just run,
+# and checked: the source package, their files, lintian, hardening, the
+# desktop files, the manual pages, the programs run from them, apt install
+# and purge. Then built again elsewhere, later: the same bytes.
 bash tools/package.sh --check
+bash tools/reproducible.sh build
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOKI_SANITIZE=ON -DMOKI_BENCH=OFF \
   -DMOKI_WERROR=ON >/dev/null

@@ -114,21 +114,24 @@ std::string OptionHelp(std::span<const Option> options) {
 std::string HelpText() {
   std::string text =
       "Usage: mokimoki [OPTION]...\n"
-      "大会にモキモキ: a tournament ball game with くあ and モキモキ, in a window.\n"
+      "Mokimoki at the Tournament (大会にモキモキ): a ball tournament with the hero Kua\n"
+      "(くあ) and his partner Mokimoki (モキモキ), in a window, in Japanese or English.\n"
       "\n"
       "Options:\n" +
       OptionHelp(kOptions);
   text +=
       "\n"
       "Keys:\n"
-      "  Alt+F                    the menu: スタート (S) starts a game, つづきから (C)\n"
-      "                           continues the saved one, 終了 (X) quits\n"
-      "  Alt+O                    the menu: キー設定 (K) chooses the keys, English (E) and\n"
-      "                           日本語 (J) switch the language\n"
+      "  Alt+F                    the menu File (ファイル): Start (スタート, S) starts a\n"
+      "                           game, Continue (つづきから, C) continues the saved one,\n"
+      "                           Quit (終了, X) quits\n"
+      "  Alt+O                    the menu Options (設定): Keys (キー設定, K) chooses the\n"
+      "                           keys, English (E) and Japanese (日本語, J) switch the\n"
+      "                           language\n"
       "  cursor keys              walk; in a match drive the forward, move and aim the back\n"
       "  Shift (held)             walk faster; in a match twice the speed and turning\n"
-      "  Space                    talk, turn the page, confirm はい/いいえ\n"
-      "  Up/Down at a question    choose はい or いいえ\n"
+      "  Space                    talk, turn the page, confirm yes or no (はい/いいえ)\n"
+      "  Up/Down at a question    choose yes or no\n"
       "  Ctrl                     the status screen (pauses the game)\n"
       "  Z X C, or 1 2 3          use the item on that key in a match\n"
       "  F11                      full screen and back\n"
@@ -143,6 +146,8 @@ std::string HelpText() {
       "                           instead of the window's own pixels\n"
       "  XDG_CONFIG_HOME          where the settings go (~/.config when unset)\n"
       "  XDG_DATA_HOME            where the save goes (~/.local/share when unset)\n"
+      "  HOME                     the home, ~ (when unset, the user's home in the password\n"
+      "                           database; with none the game keeps no settings or save)\n"
       "\n"
       "Exit status: 0 when the game is quit, 1 when it cannot open its window or stops\n"
       "on an error, 2 on a command line it cannot read.\n";

@@ -4,6 +4,9 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <string>
+
+#include "app/version.h"
 
 #include "platform/headless.h"
 #include "platform/platform.h"
@@ -13,6 +16,37 @@
 #include "shell/form1.h"
 
 namespace {
+
+constexpr const char* kUsage =
+    "usage: mokimoki-scenario FILE\n"
+    "       mokimoki-scenario --replay FILE\n";
+
+constexpr const char* kHelp =
+    "Plays the game Mokimoki at the Tournament (大会にモキモキ) without a window, on a\n"
+    "virtual clock with a fixed random seed, from the scenario in FILE, and prints the\n"
+    "game state as JSON; or plays a session recorded with 'mokimoki --record' (--replay).\n"
+    "\n"
+    "Scenario commands, one a line ('#' starts a comment):\n"
+    "  seed N                   the random seed (first; default 1)\n"
+    "  settings FILE            read the settings from FILE and write changes there\n"
+    "  wait MS                  let MS virtual milliseconds pass\n"
+    "  down KEY, up KEY         press or release one of the game's keys\n"
+    "  press KEY [MS]           key down, held MS ms (default 50), key up\n"
+    "  keydown NAME, keyup NAME, presskey NAME [MS]\n"
+    "                           the same with a keyboard key by its SDL name (_ for a space)\n"
+    "  resize W H               resize the window to W x H pixels\n"
+    "  menu ITEM                start, continue, quit, keys, japanese or english\n"
+    "  close                    close the window\n"
+    "  lang ja|en               switch the language at once\n"
+    "  until FIELD VALUE [MS]   wait until the state field equals VALUE (default 60000 ms)\n"
+    "  shot FILE.png            write what the player sees\n"
+    "  dump                     print the game state as one line of JSON\n"
+    "Keys: left up right down shift ctrl space z x c 1 2 3 kp1 kp2 kp3 f11 enter esc alt\n"
+    "\n"
+    "Exit status: 0 at the end of the scenario or when the game quits (with --replay:\n"
+    "the recorded end was reached), 1 when it was not or the game stopped on an error,\n"
+    "2 for a file or line that cannot be read or a recording refused, 3 when an\n"
+    "'until' runs out of time. See mokimoki-scenario(1).\n";
 
 // replay: the settings are read first, as the game in the window read them
 // before it opened (the recording hands over what it read then); a
@@ -55,9 +89,18 @@ int Replay(const char* path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 3 && std::string(argv[1]) == "--replay") return Replay(argv[2]);
-  if (argc != 2) {
-    std::cerr << "usage: mokimoki-scenario FILE\n       mokimoki-scenario --replay FILE\n";
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (argc == 2 && (first == "--help" || first == "-h")) {
+    std::cout << kUsage << "\n" << kHelp;
+    return 0;
+  }
+  if (argc == 2 && first == "--version") {
+    std::cout << "mokimoki-scenario (大会にモキモキ) " MOKI_VERSION "\n";
+    return 0;
+  }
+  if (argc == 3 && first == "--replay") return Replay(argv[2]);
+  if (argc != 2 || (first.size() > 1 && first[0] == '-')) {
+    std::cerr << kUsage << "Try 'mokimoki-scenario --help' for more.\n";
     return 2;
   }
   std::ifstream in(argv[1]);

@@ -1,6 +1,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 #include "platform/platform.h"
@@ -20,26 +22,49 @@ std::string ExecutableDir() {
   return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
 
-bool IsFolder(const std::string& path) {
+// "" when path is a folder the game can list and read from; else why not.
+std::string FolderProblem(const std::string& path) {
   struct stat st;
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  if (stat(path.c_str(), &st) != 0) return std::strerror(errno);
+  if (!S_ISDIR(st.st_mode)) return "not a folder";
+  if (access(path.c_str(), R_OK | X_OK) != 0) return std::strerror(errno);
+  return "";
+}
+
+// Where data/ and assets/ are, or the program stops naming the folders it
+// looked in and what is wrong with them.
+std::string FindProgramDir() {
+  // A build keeps data/ and assets/ beside the executable; an installed game
+  // (PREFIX/games/mokimoki) keeps them in PREFIX/share/games/mokimoki. Either
+  // way they are found from the executable, wherever the tree was unpacked.
+  const std::string exe = ExecutableDir();
+  const size_t slash = exe.rfind('/');
+  const std::string installed =
+      (slash == std::string::npos ? std::string(".") : exe.substr(0, slash)) +
+      "/share/games/mokimoki";
+  std::string looked;
+  for (const std::string& dir : {exe, installed}) {
+    struct stat st;
+    // A folder that is not there at all is not the game's; one that is there
+    // (or cannot even be looked into) is, and must be usable.
+    if (stat((dir + "/data").c_str(), &st) != 0 && errno == ENOENT) {
+      looked += (looked.empty() ? "" : " nor ") + dir + "/data";
+      continue;
+    }
+    for (const char* sub : {"/data", "/assets"}) {
+      const std::string why = FolderProblem(dir + sub);
+      if (!why.empty()) FatalError("cannot read the game's folder " + dir + sub + ": " + why);
+    }
+    return dir;
+  }
+  FatalError("the game's data folder is missing: there is no " + looked);
 }
 
 }  // namespace
 
 std::string ProgramDir() {
-  // A build keeps data/ and assets/ beside the executable; an installed game
-  // (PREFIX/games/mokimoki) keeps them in PREFIX/share/games/mokimoki. Either
-  // way they are found from the executable, wherever the tree was unpacked.
-  std::string exe = ExecutableDir();
-  if (IsFolder(exe + "/data")) return exe;
-  size_t slash = exe.rfind('/');
-  if (slash != std::string::npos) {
-    std::string installed = exe.substr(0, slash) + "/share/games/mokimoki";
-    if (IsFolder(installed + "/data")) return installed;
-  }
-  // Neither: messages about missing files name the place beside the executable.
-  return exe;
+  static const std::string dir = FindProgramDir();
+  return dir;
 }
 
 }  // namespace plat

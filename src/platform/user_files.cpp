@@ -4,6 +4,7 @@
 #include <limits.h>
 #include <stdio.h>
 #include <sys/file.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <iostream>
 
 #include "platform/internal.h"
 #include "platform/recording_file.h"
@@ -19,12 +21,35 @@ namespace plat {
 
 namespace {
 
+// The player's home: HOME when it names a folder from the root, else the
+// home the password database gives the user. Without either the player has
+// no place for the settings and the save: told once, and "" is returned.
+std::string HomeDir() {
+  const char* home = std::getenv("HOME");
+  if (home && home[0] == '/') return home;
+  if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir && pw->pw_dir[0] == '/')
+    return pw->pw_dir;
+  static bool told = false;
+  if (!told)
+    std::cerr << "mokimoki: no home folder (HOME is not set and the user has none in the "
+                 "password database): the settings and the save are not kept\n";
+  told = true;
+  return "";
+}
+
+// $VAR/mokimoki, or ~/fallback/mokimoki; "" when there is no home.
 std::string XdgDir(const char* var, const char* fallback) {
   const char* v = std::getenv(var);
   // Relative paths in these variables are invalid and must be ignored.
   if (v && v[0] == '/') return std::string(v) + "/mokimoki";
-  const char* home = std::getenv("HOME");
-  return std::string(home && home[0] ? home : ".") + "/" + fallback + "/mokimoki";
+  const std::string home = HomeDir();
+  return home.empty() ? home : home + "/" + fallback + "/mokimoki";
+}
+
+// A path made from an empty folder ("/settings.ini"): the player has no home,
+// and the game neither reads nor writes the file anywhere else instead.
+bool Homeless(const std::string& path) {
+  return path.rfind('/') == 0;
 }
 
 std::string Why(const std::string& path) {
@@ -330,6 +355,10 @@ std::string DataDir() {
 
 ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err,
                         size_t most) {
+  if (Homeless(path)) {
+    contents.clear();
+    return ReadStatus::Missing;
+  }
   FileAnswer a = Answer(FileOp::Read, [&] {
     FileAnswer live;
     live.status = uint8_t(ReadLive(path, live.text, live.err, most));
@@ -342,6 +371,7 @@ ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::str
 }
 
 bool WriteUserFile(const std::string& path, const std::string& contents, std::string& err) {
+  if (Homeless(path)) return true;  // nothing is kept, as the player was told
   FileAnswer a = Answer(FileOp::Write, [&] {
     std::string why;
     return Done(WriteLive(path, contents, why), why);
@@ -351,6 +381,7 @@ bool WriteUserFile(const std::string& path, const std::string& contents, std::st
 }
 
 bool KeepAsBad(const std::string& path, std::string& keptAs, std::string& err) {
+  if (Homeless(path)) return true;
   FileAnswer a = Answer(FileOp::KeepBad, [&] {
     std::string kept, why;
     const bool ok = KeepAsBadLive(path, kept, why);
@@ -362,14 +393,17 @@ bool KeepAsBad(const std::string& path, std::string& keptAs, std::string& err) {
 }
 
 bool RemoveUserFile(const std::string& path) {
+  if (Homeless(path)) return true;
   return Answer(FileOp::Remove, [&] { return Done(RemoveLive(path), {}); }).status != 0;
 }
 
 bool UserFileExists(const std::string& path) {
+  if (Homeless(path)) return false;
   return Answer(FileOp::Exists, [&] { return Done(ExistsLive(path), {}); }).status != 0;
 }
 
 bool ClaimUserFolder(const std::string& path) {
+  if (Homeless(path)) return true;  // nothing is kept, so nothing to share
   const std::string folder = FolderOf(path);
   return Answer(FileOp::Claim, [&] { return Done(ClaimLive(folder), {}); }).status != 0;
 }

@@ -9,6 +9,10 @@
 namespace plat {
 
 // $XDG_CONFIG_HOME/mokimoki (~/.config/mokimoki when unset or not absolute).
+// The home is $HOME, or the user's home in the password database when HOME is
+// unset or not absolute. With no home at all the folder is "" (the player is
+// told once), and a file in it is never read or written: it does not exist,
+// writing it keeps nothing.
 std::string ConfigDir();
 // $XDG_DATA_HOME/mokimoki (~/.local/share/mokimoki when unset or not absolute).
 std::string DataDir();

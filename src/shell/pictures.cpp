@@ -1,10 +1,15 @@
-// The sprite sheets, read from the assets folder beside the executable.
+// The sprite sheets, read from the assets folder beside the executable, and
+// the check at start of every data file the game reads later.
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/png_io.h"
 #include "shell/form1.h"
+#include "world/data_file.h"
 
 namespace moki {
 
@@ -26,9 +31,27 @@ std::string Numbered(const char* stem, int n, int digits) {
   return buf;
 }
 
+// The hall map, the rooms behind the hall's door and the match fields are
+// read when the party gets there; each is read here first, by its full path,
+// so that a file the game cannot use stops it at start and not in play.
+void CheckDataFiles() {
+  constexpr int kHall = 40 * 40, kRoom = 19 * 14;  // numbers in each kind of file
+  std::vector<std::pair<std::string, int>> files = {{"rftmap.dat", kHall}};
+  for (int room = 0; room <= 3; ++room)
+    files.push_back({"chk" + std::to_string(room) + ".dat", kRoom});
+  for (int field = 0; field <= 5; ++field)
+    files.push_back({"btl" + std::to_string(field) + ".dat", kRoom});
+  std::vector<int16_t> values;
+  std::string err;
+  for (const auto& [name, count] : files)
+    if (!ReadNumberFile(plat::ProgramDir() + "/data/" + name, count, values, err))
+      plat::FatalError(err);
+}
+
 }  // namespace
 
 void LoadPictures(Pictures& p) {
+  CheckDataFiles();
   for (int k = 0; k < 20; ++k) Load(p.Picmap[size_t(k)], Numbered("picmap", k, 2), 32, 32);
   for (int c = 0; c < 23; ++c) Load(p.Picfcha[size_t(c)], Numbered("picfcha", c, 2), 256, 64);
   for (int k = 0; k < 3; ++k)
