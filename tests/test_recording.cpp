@@ -344,6 +344,21 @@ TEST(RecordingFile, CutOffDamagedOrFromAnotherVersionIsRefusedWithAClearMessage)
   for (int i = 0; i < 4; ++i) b[sizes + 8 + size_t(i)] = char(uint8_t(all >> (8 * i)));
   refused(b, "cannot unpack to the 16777215 its header says");
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+
+  // A recording that filled up while the game went on ends there, and what
+  // it ended with still plays: the recorder stops before the reader's limit.
+  recfile::Writer w(0, 1);
+  recfile::Record file;
+  file.tag = recfile::Tag::File;
+  while (!w.Full()) w.Put(file, std::string(60000, 's'));
+  recfile::Record end;
+  end.tag = recfile::Tag::End;
+  end.value = int32_t(recfile::EndHow::Cut);
+  w.Put(end);
+  recfile::Recording full;
+  EXPECT_TRUE(recfile::Unpack(recfile::Pack(w.Payload(), rec::GameVersion()), rec::GameVersion(),
+                              full, err))
+      << err;
 }
 
 TEST(RecordingFile, OneByteChangedInTheRecordsIsRefusedOrReportedNeverPlayedAsSound) {

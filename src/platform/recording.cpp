@@ -130,9 +130,19 @@ std::string PackedSoFar(EndHow how, const std::string& message) {
   return recfile::Pack(w.Payload(), MOKI_VERSION);
 }
 
+void FinishRecording(EndHow how, const std::string& message);
+
 // Writes what is recorded so far, ended as cut short there, every few
 // seconds while the game goes on; the file's own writing is not recorded.
 void WriteSoFar() {
+  if (g.writer->Full()) {
+    // A recording longer than any playback takes ends here, whole and
+    // playable, and the game plays on unrecorded.
+    std::cerr << "mokimoki: the recording is full (" << (recfile::kMaxPayload >> 20)
+              << " MB of records, some two and a half hours); it ends here\n";
+    FinishRecording(EndHow::Cut, "");
+    return;
+  }
   if (g.path.empty()) return;
   const uint32_t now = LiveClock();
   if (int32_t(now - g.nextWrite) < 0) return;

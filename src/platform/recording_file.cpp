@@ -10,11 +10,6 @@ namespace plat::recfile {
 namespace {
 
 constexpr char kMagic[8] = {'M', 'O', 'K', 'I', 'R', 'E', 'C', '\x1a'};
-// The most a recording may hold unpacked: a session of play records about
-// 450 bytes a second, so this is some two and a half hours. Its records take
-// up to 16 times their bytes once read, so a file that claims more (a zlib
-// bomb, or damage) is refused before anything is unpacked.
-constexpr uint32_t kMaxPayload = 4u << 20;
 // zlib never unpacks one byte into more than 1032.
 constexpr uint64_t kMostGrowth = 1032;
 

@@ -123,6 +123,12 @@ struct Recording {
   std::vector<std::string> texts{std::string()};
 };
 
+// The most a recording may hold unpacked: a session of play records about
+// 450 bytes a second, so this is some two and a half hours. Its records take
+// up to 16 times their bytes once read, so a file that claims more (a zlib
+// bomb, or damage) is refused before anything is unpacked.
+constexpr uint32_t kMaxPayload = 4u << 20;
+
 // Appends records to a payload as they come. Times are kept as differences
 // from the time before, so a steady stream of ticks costs a byte or two each.
 class Writer {
@@ -130,6 +136,9 @@ class Writer {
   Writer(uint32_t startClock, uint64_t randomState);
   void Put(const Record& r, const std::string& text = {}, const std::string& text2 = {});
   const std::string& Payload() const { return payload_; }
+  // Near the most a recording may hold: room is left for the records of the
+  // event in progress and the end, so that a full recording still plays.
+  bool Full() const { return payload_.size() + (256u << 10) >= kMaxPayload; }
 
  private:
   std::string payload_;
