@@ -54,7 +54,7 @@ NAMES = {
     "kua": "the hero", "mokimoki": "the hero's partner, who talks him into the tournament",
     "receptionist": "the receptionist of the tournament", "santa": "the item seller",
     "yuuga": "優雅 'elegance': the queen of the hall", "becker": "a league player",
-    "toomey": "a league player in a coat and bandages (トゥー・ミー, 'two me')",
+    "toomey": "a league player in a coat and bandages; nobody can see him in a match (透明 'transparent', like his partner インビ 'invisible')",
     "take": "a league player (タケ: bamboo, a short name)",
     "senpai": "先輩: a senior; he plays with his junior 後輩",
     "shinnen": "信念 'conviction': a league player", "ellie": "heir of an old house",
