@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "platform/internal.h"
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/user_files.h"
 
@@ -102,17 +103,18 @@ Line Classify(std::string raw) {
   return l;
 }
 
-enum class Sec { None, Window, Keys, Game, Other };
+enum class Sec { None, Window, Keys, Pad, Game, Other };
 
 Sec SectionOf(const std::string& name) {
   if (name == "window") return Sec::Window;
   if (name == "keys") return Sec::Keys;
+  if (name == "pad") return Sec::Pad;
   if (name == "game") return Sec::Game;
   return Sec::Other;
 }
 
 const char* SectionName(Sec s) {
-  return s == Sec::Window ? "window" : s == Sec::Keys ? "keys" : "game";
+  return s == Sec::Window ? "window" : s == Sec::Keys ? "keys" : s == Sec::Pad ? "pad" : "game";
 }
 
 // Splits the text into lines without their line ends; a UTF-8 byte order
@@ -166,6 +168,7 @@ int GameKeyVk(int key) {
 Settings DefaultSettings() {
   Settings s;
   for (size_t k = 0; k < size_t(kGameKeyCount); ++k) s.keys[k] = Keys()[k].defaults;
+  s.pad = DefaultPadKeys();
   return s;
 }
 
@@ -205,6 +208,7 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
   std::map<std::string, int> seenAt;  // "section.key" -> its first line
   std::array<int, kGameKeyCount> givenAt{};
   std::array<std::vector<int32_t>, kGameKeyCount> given;
+  internal::PadSection pad;
   int n = 0;
   for (const std::string& raw : SplitLines(text)) {
     ++n;
@@ -234,12 +238,20 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
     seenAt[full] = n;
     if (sec == Sec::Game) {
       s.game.emplace_back(l.name, l.value);
+    } else if (sec == Sec::Pad) {
+      pad.Line(l.name, l.value, n, warnings);
     } else if (sec == Sec::Window) {
       if (l.name == "scale") {
         if (!ParseScale(l.value, s.scale))
           warn(n, "scale must be a whole number from 1 to " + std::to_string(kMaxScale) +
                       " (0: the largest that fits), not \"" + l.value +
                       "\"; the largest that fits applies");
+      } else if (l.name == "scaling") {
+        const std::string v = Lower(l.value);
+        if (v == "whole" || v == "fit")
+          s.scaling = v == "fit" ? Scaling::Fit : Scaling::Whole;
+        else
+          warn(n, "scaling must be whole or fit, not \"" + l.value + "\"; whole applies");
       } else if (l.name == "fullscreen") {
         std::string v = Lower(l.value);
         if (v == "true" || v == "false")
@@ -292,6 +304,7 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
       givenAt[size_t(k)] = n;
     }
   }
+  pad.Finish(s.pad, warnings);
   // A default that the player gave to another game key goes to that one.
   for (int k = 0; k < kGameKeyCount; ++k) {
     if (givenAt[size_t(k)] != 0) continue;
@@ -328,9 +341,12 @@ std::string FormatSettings(const Settings& s, const std::string& previous) {
     if (sec == Sec::Window) {
       out.emplace_back("scale", std::to_string(s.scale));
       out.emplace_back("fullscreen", s.fullscreen ? "true" : "false");
+      out.emplace_back("scaling", s.scaling == Scaling::Fit ? "fit" : "whole");
     } else if (sec == Sec::Keys) {
       for (int k = 0; k < kGameKeyCount; ++k)
         out.emplace_back(GameKeyName(k), Join(s.keys[size_t(k)]));
+    } else if (sec == Sec::Pad) {
+      out = internal::PadLines(s.pad);
     } else if (sec == Sec::Game) {
       out = s.game;
     }
@@ -342,7 +358,7 @@ std::string FormatSettings(const Settings& s, const std::string& previous) {
   Sec sec = Sec::None;
   size_t insertAt = 0;  // where the section's missing settings go
   auto finishSection = [&] {
-    if (sec != Sec::Window && sec != Sec::Keys && sec != Sec::Game) return;
+    if (sec == Sec::None || sec == Sec::Other) return;
     std::vector<std::string> missing;
     for (const auto& [key, value] : settingsOf(sec))
       if (!written[std::string(SectionName(sec)) + "." + key]) {
@@ -357,10 +373,13 @@ std::string FormatSettings(const Settings& s, const std::string& previous) {
            "# game cannot use is reported at start, and its default applies).",
            "#",
            "# [window] scale: the picture's whole multiple, 1 or more (0: the largest",
-           "#          that fits the screen). fullscreen: true or false.",
+           "#          that fits the screen). scaling: whole or fit (as large as the",
+           "#          screen allows). fullscreen: true or false.",
            "# [keys]   for each of the game's keys, one or more keyboard keys by their",
            "#          SDL names (Up, W, Left Shift, Keypad 1, Comma, ...), separated",
-           "#          by commas."};
+           "#          by commas.",
+           "# [pad]    the same for a game controller's buttons by their SDL names (a, b,",
+           "#          x, y, start, leftshoulder, dpup, ...); back and guide open the menu."};
   }
   for (const std::string& raw : SplitLines(previous)) {
     Line l = Classify(raw);
@@ -400,7 +419,7 @@ std::string FormatSettings(const Settings& s, const std::string& previous) {
     }
   }
   finishSection();
-  for (Sec add : {Sec::Window, Sec::Keys, Sec::Game}) {
+  for (Sec add : {Sec::Window, Sec::Keys, Sec::Pad, Sec::Game}) {
     if (seen[add] || settingsOf(add).empty()) continue;
     if (!out.empty() && !out.back().empty()) out.emplace_back();
     out.push_back(std::string("[") + SectionName(add) + "]");
@@ -524,6 +543,14 @@ void UseDefaultSettings() {
 
 const Settings& CurrentSettings() {
   return S().current;
+}
+
+Settings& internal::SettingsToChange() {
+  return S().current;
+}
+
+bool internal::WriteSettings() {
+  return Save();
 }
 
 BindOutcome BindKey(int gameKey, const std::string& keyName) {

@@ -24,6 +24,11 @@ void SetGameMenuBar(const GameState& gs) {
                               plat::kMenuLanguage + other});
     plat::SetMenuEnabled(plat::kMenuLanguage + other, other != lang);
   }
+  // And how the picture is enlarged; the way in use is greyed too.
+  menus[1].items.push_back(item(UiText::ScalingWhole, plat::kMenuWhole));
+  menus[1].items.push_back(item(UiText::ScalingFit, plat::kMenuFit));
+  plat::SetMenuEnabled(plat::kMenuWhole, plat::FitScaling());
+  plat::SetMenuEnabled(plat::kMenuFit, !plat::FitScaling());
   plat::SetMenuBar(menus);
 }
 

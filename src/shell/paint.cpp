@@ -2,6 +2,7 @@
 // screen over it while it is switched on.
 #include "render/match_frame.h"
 #include "minigame/bear_game.h"
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "core/draw.h"
@@ -21,6 +22,21 @@ void DrawTitle(Form1& f) {
   DrawMasked(w, p.Picopening, 0, 0, 0, 48, 48, 48, 64, 192);
   const plat::Surface& lettering = f.gs.language == kLangEnglish ? p.PicdaijiEn : p.Picdaiji;
   DrawMasked(w, lettering, 0, 0, 0, 120, 560, 120, 24, 32);
+  if (plat::PadUsedLast()) {
+    // The controller's buttons as the player has them.
+    auto button = [](int key) -> WString {
+      const auto& names = plat::CurrentSettings().pad[size_t(key)];
+      return names.empty() ? WString(U"-") : plat::PadButtonLabel(plat::PadButtonOf(names[0]));
+    };
+    const auto& help = Texts(f.gs).pad.titleHelp;
+    for (size_t k = 0; k < help.size(); ++k)
+      plat::PrintText(w, 64, 288 + 32 * int(k),
+                      FillIn(help[k], {{U's', button(plat::kKeySpace)},
+                                       {U'c', button(plat::kKeyCtrl)},
+                                       {U'h', button(plat::kKeyShift)}}),
+                      kWindowText);
+    return;
+  }
   const auto& help = Texts(f.gs).titleHelp;
   for (size_t k = 0; k < help.size(); ++k)
     plat::PrintText(w, 64, 288 + 32 * int(k), help[k], kWindowText);

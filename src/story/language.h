@@ -29,6 +29,8 @@ enum class UiText : int {
   Ok,                // the result box's button
   Yes,               // the yes/no pictures
   No,
+  ScalingWhole,  // the picture by whole multiples
+  ScalingFit,    // the picture as large as the screen allows
   Count
 };
 
@@ -46,6 +48,19 @@ struct KeyScreenTexts {
   const char32_t* unchanged;
   const char32_t* taken;
   const char32_t* reserved;
+  const char32_t* escape;
+  const char32_t* pressAnother;
+};
+
+// What the title and the key screen say when a controller was the last
+// thing the player pressed. In the title's help {s}, {c} and {h} are the
+// buttons of Space, Ctrl and Shift.
+struct PadTexts {
+  std::array<const char32_t*, 5> titleHelp;
+  const char32_t* keyboard;  // the key screen's two columns
+  const char32_t* controller;
+  const char32_t* help;
+  const char32_t* waiting;  // for a new button; {key} as on the key screen
   const char32_t* escape;
   const char32_t* pressAnother;
 };
@@ -110,6 +125,7 @@ struct LanguageTexts {
   std::array<const char32_t*, int(UiText::Count)> ui;
   KeyScreenTexts keyScreen;
   std::array<const char*, int(SaveText::Count)> saveTexts;  // UTF-8
+  PadTexts pad;
 };
 
 extern const LanguageTexts kJapaneseTexts;

@@ -58,6 +58,8 @@ const LanguageTexts kEnglishTexts = {
         U"OK",
         U"Yes",
         U"No",
+        U"&Whole multiples",
+        U"&Fit to the screen",
     },
     {
         U"Keys",
@@ -93,6 +95,21 @@ const LanguageTexts kEnglishTexts = {
         "A value is not right: %s",
         "There is a value the game does not know: %s",
         "The file cannot be read (%s).",
+    },
+    {
+        {
+            U"D-pad or left stick: move your character",
+            U"{s}: talk / confirm",
+            U"{c}: show the status screen",
+            U"Hold {h} with the d-pad to move faster",
+            U"The menu: Start or A here, Back anywhere",
+        },
+        U"Keyboard",
+        U"Controller",
+        U"Up/Down to choose, Left/Right for the column, A, then the button. B: back",
+        U"Press the new button for \"{key}\"",
+        U"Back leaves it as it was",
+        U"Press another button. Back leaves it as it was",
     },
 };
 
