@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/headless.h"
 #include "platform/internal.h"
@@ -463,6 +464,53 @@ TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButt
 }  // namespace
 
 namespace {
+
+// Fit on a 1280 x 800 screen: the 608 x 448 picture 800 high, centred, from
+// 2x down. A lone white column anywhere keeps the same width (1086 / 608 of
+// a column, blended at its edges only); a changed rectangle redrawn alone
+// gives the same pixels as the whole picture drawn at once.
+TEST(PlatformFit, SharpPixelsOfEvenWidthCentredOnTheScreen) {
+  using plat::internal::PlaceFit;
+  const auto at = PlaceFit(1280, 800, plat::kPlayW, plat::kPlayH);
+  EXPECT_EQ(std::vector<int>({at.x, at.y, at.w, at.h, at.scale}),
+            std::vector<int>({97, 0, 1086, 800, 2}));
+  const auto whole = plat::internal::PlaceWhole(1280, 800, plat::kPlayW, plat::kPlayH);
+  EXPECT_EQ(std::vector<int>({whole.x, whole.y, whole.w, whole.scale}),
+            std::vector<int>({336, 176, 608, 1}));
+  plat::internal::FitScaler fit;
+  fit.Prepare(plat::kPlayW, plat::kPlayH, at);
+  std::vector<uint32_t> all(1280 * 800, 0);
+  for (int column : {0, 1, 2, 3, 100, 301, 444, 606, 607}) {
+    Surface picture(plat::kPlayW, plat::kPlayH, plat::kBlack);
+    plat::FillBox(picture, column, 0, column, plat::kPlayH - 1, plat::kWhite);
+    const plat::Area drawn =
+        fit.Draw(nullptr, picture, {0, 0, picture.w, picture.h}, all.data(), 1280, 800, 1280);
+    EXPECT_EQ(std::vector<int>({drawn.x, drawn.y, drawn.w, drawn.h}),
+              std::vector<int>({97, 0, 1086, 800}));
+    double width = 0;
+    int touched = 0;
+    for (int x = 0; x < 1280; ++x) {
+      const uint32_t p = all[size_t(400) * 1280 + size_t(x)];
+      EXPECT_EQ(p & 0xFF, (p >> 16) & 0xFF);  // grey: white and black only blended
+      width += double(p & 0xFF) / 255;
+      touched += (p & 0xFF) != 0;
+    }
+    EXPECT_NEAR(width, 1086.0 / 608, 0.01) << "column " << column;
+    EXPECT_LE(touched, 3) << "column " << column;
+  }
+  Surface picture(plat::kPlayW, plat::kPlayH, plat::kBlack);
+  for (int y = 0; y < picture.h; ++y)
+    for (int x = 0; x < picture.w; ++x) picture.Set(x, y, plat::RGB(x % 256, y % 256, 77));
+  std::vector<uint32_t> part(1280 * 800, 0x123456);
+  fit.Draw(nullptr, picture, {0, 0, picture.w, picture.h}, all.data(), 1280, 800, 1280);
+  const plat::Area changed =
+      fit.Draw(nullptr, picture, {300, 200, 3, 2}, part.data(), 1280, 800, 1280);
+  EXPECT_GT(changed.w, 0);
+  for (int y = changed.y; y < changed.y + changed.h; ++y)
+    for (int x = changed.x; x < changed.x + changed.w; ++x)
+      ASSERT_EQ(part[size_t(y) * 1280 + size_t(x)], all[size_t(y) * 1280 + size_t(x)])
+          << x << "," << y;
+}
 
 bool Covered(const std::vector<plat::Area>& areas, int x, int y) {
   for (const plat::Area& a : areas)

@@ -10,6 +10,7 @@
 
 #include "platform/internal.h"
 #include "platform/scenario.h"
+#include "platform/pad_bindings.h"
 #include "platform/settings.h"
 #include "shell/key_screen.h"
 #include "test_support.h"
@@ -470,6 +471,40 @@ TEST(SettingsKeyScreen, RefusesAKeyTakenOrKeptByTheWindowAndEscapeLeavesIt) {
   EXPECT_EQ(gs.keyScreenShown, 1);
   EXPECT_EQ(plat::CurrentSettings().keys, plat::DefaultSettings().keys);
   EXPECT_FALSE(fs::exists(file));
+
+  // The controller's column, with the controller alone: Right, Down to up's
+  // row, A; Y is x's and is refused, the left shoulder taken; B closes the
+  // screen. The next start has it.
+  auto g = MakeForm();
+  struct Pad {
+    int16_t column, waiting, note;
+    std::u32string key;
+  };
+  std::vector<Pad> pad;
+  plat::headless::SetDumpSink([&](const std::string&) {
+    pad.push_back({g->gs.keyScreenColumn, g->gs.keyScreenWaiting, g->gs.keyScreenNote,
+                   g->gs.keyScreenKey});
+  });
+  code = Play(*g, "settings " + file +
+                      "\nmenu keys\npad press dpright\npad press dpdown\npad press a\ndump\n"
+                      "pad press y\ndump\npad press leftshoulder\ndump\npad press b\nwait 100\n");
+  plat::headless::SetDumpSink(nullptr);
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(pad.size(), 4u);  // and the run's last
+  EXPECT_EQ(pad[0].column, 1);
+  EXPECT_EQ(pad[0].note, moki::kNoteWaiting);
+  EXPECT_EQ(pad[1].note, moki::kNoteTaken);
+  EXPECT_EQ(pad[1].key, U"Y");
+  EXPECT_EQ(pad[1].waiting, 1);
+  EXPECT_EQ(pad[2].note, moki::kNoteChanged);
+  EXPECT_EQ(pad[2].waiting, 0);
+  EXPECT_EQ(g->gs.keyScreenShown, 0);
+  EXPECT_NE(Slurp(file).find("[pad]\nleft = dpleft\nup = leftshoulder\n"), std::string::npos)
+      << Slurp(file);
+  auto h = MakeForm();
+  EXPECT_EQ(Play(*h, "settings " + file + "\nwait 100\n"), 0);
+  EXPECT_EQ(plat::GameKeyOfButton(plat::kPadLeftShoulder), plat::kKeyUp);
+  EXPECT_EQ(plat::GameKeyOfButton(plat::kPadUp), -1);
 }
 
 TEST(SettingsKeyScreen, OpenedInADialogueHoldsItAndGivesItBackAsItWas) {

@@ -33,21 +33,27 @@ Placement PlaceFit(int windowW, int windowH, int pictureW, int pictureH) {
   return p;
 }
 
-// From `from` pixels to `to` by way of from * multiple: output pixel i's
-// centre falls between two pixels of the enlarged picture, each a copy of a
-// pixel of the picture itself.
+// From `from` pixels to `to` by way of from * multiple: output pixel i
+// covers a stretch of the enlarged picture no longer than two of its pixels,
+// so it falls within one pixel of the picture or across the edge of two,
+// and takes each by the part of the stretch it covers. Every pixel of the
+// picture so gets the same width, to = from * (to / from).
 std::vector<FitScaler::Tap> FitScaler::Taps(int from, int to, int multiple) {
   std::vector<Tap> taps(size_t(std::max(0, to)));
-  const int big = from * multiple;
+  const double step = double(from) * multiple / to;
   for (int i = 0; i < to; ++i) {
-    const double u = (i + 0.5) * big / to - 0.5;
-    const int i0 = std::clamp(int(std::floor(u)), 0, big - 1), i1 = std::min(i0 + 1, big - 1);
+    const double lo = i * step, hi = (i + 1) * step;
     Tap& t = taps[size_t(i)];
-    t.a = i0 / multiple;
-    t.b = i1 / multiple;
-    t.wb = t.a == t.b ? 0 : uint32_t(std::lround((u - std::floor(u)) * 256));
-    if (t.wb >= 256) t = Tap{t.b, t.b, 0};
+    t.a = std::min(from - 1, int(lo / multiple));
+    const int b = std::min(from - 1, int(std::ceil(hi / multiple)) - 1);
+    if (b <= t.a) {
+      t.b = t.a;
+      continue;
+    }
+    t.b = std::min(b, t.a + 1);
+    t.wb = uint32_t(std::lround((hi - double(t.b) * multiple) / step * 256));
     if (t.wb == 0) t.b = t.a;
+    if (t.wb >= 256) t = Tap{t.b, t.b, 0};
   }
   return taps;
 }
