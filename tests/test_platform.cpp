@@ -351,12 +351,16 @@ struct KeyLog {
 TEST(PlatformGamepad, ButtonsAreTheGamesKeysDownAndUp) {
   plat::headless::Reset();
   KeyLog log;
-  const std::pair<int, int> buttons[] = {
-      {plat::kPadA, plat::VK_SPACE},        {plat::kPadB, plat::VK_SHIFT},
-      {plat::kPadX, plat::VK_Z},            {plat::kPadY, plat::VK_X},
-      {plat::kPadRightShoulder, plat::VK_C}, {plat::kPadStart, plat::VK_CONTROL},
-      {plat::kPadLeft, plat::VK_LEFT},      {plat::kPadUp, plat::VK_UP},
-      {plat::kPadRight, plat::VK_RIGHT},    {plat::kPadDown, plat::VK_DOWN}};
+  const std::pair<int, int> buttons[] = {{plat::kPadA, plat::VK_SPACE},
+                                         {plat::kPadB, plat::VK_SHIFT},
+                                         {plat::kPadX, plat::VK_Z},
+                                         {plat::kPadY, plat::VK_X},
+                                         {plat::kPadRightShoulder, plat::VK_C},
+                                         {plat::kPadStart, plat::VK_CONTROL},
+                                         {plat::kPadLeft, plat::VK_LEFT},
+                                         {plat::kPadUp, plat::VK_UP},
+                                         {plat::kPadRight, plat::VK_RIGHT},
+                                         {plat::kPadDown, plat::VK_DOWN}};
   for (auto [button, vk] : buttons) {
     EXPECT_EQ(log.Button(3, button, true), std::vector<int>{vk}) << "button " << button;
     EXPECT_EQ(log.Button(3, button, false), std::vector<int>{-vk}) << "button " << button;
@@ -416,8 +420,9 @@ TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButt
   h.menu = [&](int id) { chosen.push_back(id); };
   h.padScreen = [&] { return screen; };
   plat::SetHandlers(h);
-  plat::SetMenuBar({{U"F", {{U"S", plat::kMenuStart}, {U"C", plat::kMenuContinue}, {U"Q", plat::kMenuQuit}}},
-                    {U"O", {{U"K", plat::kMenuKeys}}}});
+  plat::SetMenuBar(
+      {{U"F", {{U"S", plat::kMenuStart}, {U"C", plat::kMenuContinue}, {U"Q", plat::kMenuQuit}}},
+       {U"O", {{U"K", plat::kMenuKeys}}}});
   plat::SetMenuEnabled(plat::kMenuContinue, false);
   const auto& c = plat::internal::GetControls();
   KeyLog log;

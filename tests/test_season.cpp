@@ -386,7 +386,8 @@ TEST(MatchSeason, AControllerAloneStartsPlaysSavesQuitsAndContinues) {
   const int code = RunWith(
       "wait 300\npad press start\nwait 100\npad press a\nuntil GameMode 1 2000\n"
       "until roundNumber 2 2000000\nuntil timerEnabled true 60000\nwait 1000\n"
-      "pad press back\nwait 100\ndump\npad press dpdown\npad press dpdown\npad press a\nwait 5000\n",
+      "pad press back\nwait 100\ndump\npad press dpdown\npad press dpdown\npad press a\nwait "
+      "5000\n",
       [&] {
         Form_Load(*f);
         plat::headless::MainLoop();
@@ -417,6 +418,7 @@ TEST(MatchSeason, AControllerAloneStartsPlaysSavesQuitsAndContinues) {
   EXPECT_EQ(g->gs.winsByCast[0], 1);
   EXPECT_EQ(g->gs.roundNumber, 2);
   EXPECT_EQ(g->gs.money, money);
+  plat::headless::Reset();  // the window as at start for the tests after (no game in it)
 }
 
 TEST(MatchClock, CtrlTwiceDuringTheIntroRunsNoStepAndTheClockStartsAtItsEnd) {

@@ -368,7 +368,8 @@ TEST(SettingsWindow, ScaleAndFullScreenAreRememberedAcrossTwoStarts) {
   // Whole multiples leave the 1920 x 1080 screen's picture at 2x; fit, chosen
   // from the menu, fills its height (the bar hidden in full screen), centred,
   // from 3x down. The choice is remembered.
-  RunWith("press f11\nwait 100\ndump\nmenu fit\nwait 100\ndump\n", [] { plat::headless::MainLoop(); });
+  RunWith("press f11\nwait 100\ndump\nmenu fit\nwait 100\ndump\n",
+          [] { plat::headless::MainLoop(); });
   const auto& dumps = plat::headless::Dumps();
   ASSERT_GE(dumps.size(), 3u);  // the two, and the run's last
   EXPECT_NE(dumps[dumps.size() - 3].find(
@@ -482,8 +483,8 @@ TEST(SettingsKeyScreen, RefusesAKeyTakenOrKeptByTheWindowAndEscapeLeavesIt) {
   };
   std::vector<Pad> pad;
   plat::headless::SetDumpSink([&](const std::string&) {
-    pad.push_back({g->gs.keyScreenColumn, g->gs.keyScreenWaiting, g->gs.keyScreenNote,
-                   g->gs.keyScreenKey});
+    pad.push_back(
+        {g->gs.keyScreenColumn, g->gs.keyScreenWaiting, g->gs.keyScreenNote, g->gs.keyScreenKey});
   });
   code = Play(*g, "settings " + file +
                       "\nmenu keys\npad press dpright\npad press dpdown\npad press a\ndump\n"

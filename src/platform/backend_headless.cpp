@@ -663,10 +663,9 @@ std::string DumpJson() {
   auto& h = internal::GetHandlers();
   std::string game = h.dumpJson ? h.dumpJson() : "{}";
   std::string extra;
-  for (const char* f :
-       {"tick", "timerEnabled", "label1Visible", "menuStartEnabled", "menuContinueEnabled",
-        "yesNoVisible", "frames", "lastMessageBox", "window", "picture", "keys", "pad", "padLast",
-        "menu"}) {
+  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled",
+                        "menuContinueEnabled", "yesNoVisible", "frames", "lastMessageBox", "window",
+                        "picture", "keys", "pad", "padLast", "menu"}) {
     std::string v;
     PlatformField(f, v);
     extra += std::string(extra.empty() ? "" : ",") + "\"" + f + "\":" + v;

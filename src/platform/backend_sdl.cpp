@@ -49,10 +49,11 @@ struct Sdl {
   internal::Placement at;               // where the picture sits in the window
   bool barInPicture = true;             // false in full screen: the bar shows over the play area
   internal::FitScaler fit;
-  std::vector<uint32_t> scratch;        // for windows that keep another pixel format
+  std::vector<uint32_t> scratch;  // for windows that keep another pixel format
   std::vector<SDL_Rect> sendRects;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
+  SDL_Texture* big = nullptr;  // fit: the picture at the whole multiple above its size
   Surface play{kPlayW, kPlayH, kBlack};
   Surface menuBar{kPlayW, kMenuBarH, kBlack};
   Surface menuBarShown{kPlayW, kMenuBarH, kBlack};  // the menu bar as last sent
@@ -62,7 +63,7 @@ struct Sdl {
   bool timerEnabled = false;
   Uint32 nextTimer = 0;
   bool inTick = false;
-  bool altAlone = false;   // Alt is down and nothing else was pressed since
+  bool altAlone = false;    // Alt is down and nothing else was pressed since
   Uint32 pointerMoved = 0;  // when the mouse last moved; its pointer hides in full screen
   bool pointerHidden = false;
   bool fullscreen = false;
@@ -189,10 +190,16 @@ void PlacePicture(int windowW, int windowH) {
   if (fit) s.fit.Prepare(kPlayW, PictureH(), s.at);
 }
 
-// From window pixels to the picture's own (the renderer does this itself).
-// Without the bar in the picture, its place is the top of the play area.
+// From window pixels to the picture's own. Without the bar in the picture,
+// its place is the top of the play area.
 void ToPicture(int& x, int& y) {
-  if (!s.direct) return;
+  if (!s.direct) {  // the renderer may have more pixels than the window has points
+    int w = 1, h = 1, outW = 1, outH = 1;
+    SDL_GetWindowSize(s.window, &w, &h);
+    SDL_GetRendererOutputSize(s.renderer, &outW, &outH);
+    x = int(int64_t(x) * outW / std::max(1, w));
+    y = int(int64_t(y) * outH / std::max(1, h));
+  }
   x = x >= s.at.x ? int(int64_t(x - s.at.x) * kPlayW / s.at.w) : -1;
   y = y >= s.at.y ? int(int64_t(y - s.at.y) * PictureH() / s.at.h) : -1;
 }
@@ -213,8 +220,8 @@ void DrawIntoWindow(SDL_Surface* win, const Surface& part, int top, Area a) {
   const bool same = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
   Area out;
   if (same) {
-    out = Enlarge(part, top, a, static_cast<uint32_t*>(win->pixels), win->w, win->h,
-                  win->pitch / 4);
+    out =
+        Enlarge(part, top, a, static_cast<uint32_t*>(win->pixels), win->w, win->h, win->pitch / 4);
   } else {
     // Enlarge into a picture of the window's size in our format, then convert.
     s.scratch.resize(size_t(win->w) * size_t(win->h));
@@ -282,8 +289,7 @@ void Show() {
   if (MenuC().menuOpen) {
     if (play != &s.composed) s.composed = s.play;
     // In full screen the bar shows over the play area while a menu is open.
-    if (!s.barInPicture)
-      BitBlt(s.composed, 0, 0, kPlayW, kMenuBarH, s.menuBar, 0, 0, Rop::Copy);
+    if (!s.barInPicture) BitBlt(s.composed, 0, 0, kPlayW, kMenuBarH, s.menuBar, 0, 0, Rop::Copy);
     DrawMenuDrop(s.composed, s.barInPicture ? kDropY - kMenuBarH : kDropY);
     play = &s.composed;
   }
@@ -291,12 +297,35 @@ void Show() {
     SendDirect(*play);
     return;
   }
-  const SDL_Rect barRect{0, 0, kPlayW, kMenuBarH}, playRect{0, kMenuBarH, kPlayW, kPlayH};
-  SDL_UpdateTexture(s.texture, &barRect, s.menuBar.px.data(), kPlayW * 4);
+  // The renderer's way (Wayland, say): the picture goes up whole as a
+  // texture, placed as above; fit enlarges it by the whole multiple into a
+  // texture of its own, then linearly down into the window.
+  const int barH = s.barInPicture ? kMenuBarH : 0;
+  const SDL_Rect barRect{0, 0, kPlayW, kMenuBarH}, playRect{0, barH, kPlayW, kPlayH};
+  if (barH > 0) SDL_UpdateTexture(s.texture, &barRect, s.menuBar.px.data(), kPlayW * 4);
   SDL_UpdateTexture(s.texture, &playRect, play->px.data(), kPlayW * 4);
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(s.renderer, &outW, &outH);
+  PlacePicture(outW, outH);
+  const SDL_Rect picture{0, 0, kPlayW, PictureH()}, at{s.at.x, s.at.y, s.at.w, s.at.h};
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
-  SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
+  const bool fit = CurrentSettings().scaling == Scaling::Fit;
+  int bigW = 0, bigH = 0;
+  if (s.big) SDL_QueryTexture(s.big, nullptr, nullptr, &bigW, &bigH);
+  if (fit && (bigW != kPlayW * s.at.scale || bigH != PictureH() * s.at.scale)) {
+    if (s.big) SDL_DestroyTexture(s.big);
+    s.big = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                              kPlayW * s.at.scale, PictureH() * s.at.scale);
+    if (s.big) SDL_SetTextureScaleMode(s.big, SDL_ScaleModeLinear);
+  }
+  if (fit && s.big && SDL_SetRenderTarget(s.renderer, s.big) == 0) {
+    SDL_RenderCopy(s.renderer, s.texture, &picture, nullptr);
+    SDL_SetRenderTarget(s.renderer, nullptr);
+    SDL_RenderCopy(s.renderer, s.big, nullptr, &at);
+  } else {
+    SDL_RenderCopy(s.renderer, s.texture, &picture, &at);
+  }
   SDL_RenderPresent(s.renderer);
 }
 
@@ -473,8 +502,8 @@ void StartTestPad() {
   // A virtual X server gives no window the focus for certain; the test's
   // controller counts all the same.
   SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX,
-                                              SDL_CONTROLLER_BUTTON_MAX, 0);
+  const int index = SDL_JoystickAttachVirtual(
+      SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
   s.testPad = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
   g_testPadEvent = SDL_RegisterEvents(1);
   if (!s.testPad || g_testPadEvent == Uint32(-1)) {
@@ -490,8 +519,10 @@ void TestPadLine(const char* text) {
   if (std::sscanf(text, "%15s %31s", word, name) != 2) return;
   const std::string w = word;
   if (w == "stick" && std::sscanf(text, "%*s %d %d", &x, &y) == 2) {
-    SDL_JoystickSetVirtualAxis(s.testPad, SDL_CONTROLLER_AXIS_LEFTX, Sint16(std::clamp(x, -32768, 32767)));
-    SDL_JoystickSetVirtualAxis(s.testPad, SDL_CONTROLLER_AXIS_LEFTY, Sint16(std::clamp(y, -32768, 32767)));
+    SDL_JoystickSetVirtualAxis(s.testPad, SDL_CONTROLLER_AXIS_LEFTX,
+                               Sint16(std::clamp(x, -32768, 32767)));
+    SDL_JoystickSetVirtualAxis(s.testPad, SDL_CONTROLLER_AXIS_LEFTY,
+                               Sint16(std::clamp(y, -32768, 32767)));
   } else if ((w == "down" || w == "up") && PadButtonOf(name) >= 0) {
     SDL_JoystickSetVirtualButton(s.testPad, PadButtonOf(name), w == "down" ? 1 : 0);
   }
@@ -830,9 +861,7 @@ void CreateMainWindow(const std::u32string& caption) {
     s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
     if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
     if (!s.renderer) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
-    SDL_RenderSetLogicalSize(s.renderer, kPlayW, kFullH);
-    // The renderer has no sharp way: fit is a plain linear enlargement there.
-    SDL_RenderSetIntegerScale(s.renderer, CurrentSettings().scaling == Scaling::Fit ? SDL_FALSE : SDL_TRUE);
+    SDL_SetTextureScaleMode(s.texture, SDL_ScaleModeNearest);
     s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                   kPlayW, kFullH);
     if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
@@ -977,8 +1006,6 @@ void SetFitScaling(bool fit) {
   if (FitScaling() == fit) return;
   internal::SettingsToChange().scaling = fit ? Scaling::Fit : Scaling::Whole;
   internal::WriteSettings();
-  if (s.renderer)
-    SDL_RenderSetIntegerScale(s.renderer, fit ? SDL_FALSE : SDL_TRUE);
   s.redrawAll = true;
   internal::MarkDirty();
 }

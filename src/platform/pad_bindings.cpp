@@ -193,8 +193,8 @@ void PadSection::Finish(std::array<std::vector<std::string>, kGameKeyCount>& pad
       std::string text = "\"" + name + "\" is now " + GameKeyName(owner) + "'s button, so " +
                          GameKeyName(k) + " goes without it";
       if (defaults[size_t(k)].size() == 1)
-        text += ": " + std::string(GameKeyName(k)) +
-                " has no button (give it one on the key screen)";
+        text +=
+            ": " + std::string(GameKeyName(k)) + " has no button (give it one on the key screen)";
       warnings.push_back({givenAt_[size_t(owner)], text});
     }
   }

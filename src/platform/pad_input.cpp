@@ -52,16 +52,17 @@ Taken WindowPress(int input, const PadInput::Send& send) {
   }
   if (CapturingKey()) {
     if (!button) return {true, nullptr};
-    const std::string name = MenuButton(input) ? "Escape" : std::string("pad:") + PadButtonName(input);
+    const std::string name =
+        MenuButton(input) ? "Escape" : std::string("pad:") + PadButtonName(input);
     return {true, [name] { DeliverCapturedKey(name); }};
   }
-  if (button && MenuButton(input))
-    return {true, [&c] { c.menuOpen ? CloseMenu() : OpenMenu(0); }};
+  if (button && MenuButton(input)) return {true, [&c] { c.menuOpen ? CloseMenu() : OpenMenu(0); }};
   if (c.menuOpen) {
     const int menus = int(c.menus.size());
     if (dir == 1 || dir == 3) return {true, [dir] { MoveMenuCursor(dir == 1 ? -1 : 1); }};
     if (dir == 0 || dir == 2)
-      return {true, [&c, dir, menus] { OpenMenu((c.menuIndex + (dir == 0 ? menus - 1 : 1)) % menus); }};
+      return {true,
+              [&c, dir, menus] { OpenMenu((c.menuIndex + (dir == 0 ? menus - 1 : 1)) % menus); }};
     if (input == kPadA) return {true, [&c] { ChooseMenuItem(c.menuCursor); }};
     if (input == kPadB) return {true, [] { CloseMenu(); }};
     return {true, nullptr};
@@ -70,7 +71,10 @@ Taken WindowPress(int input, const PadInput::Send& send) {
   if (screen == kPadTitle && (input == kPadStart || input == kPadA))
     return {true, [] { OpenMenu(0); }};
   if (screen == kPadWindowScreen) {
-    const int vk = dir >= 0 ? VK_LEFT + dir : input == kPadA ? VK_RETURN : input == kPadB ? VK_ESCAPE : 0;
+    const int vk = dir >= 0         ? VK_LEFT + dir
+                   : input == kPadA ? VK_RETURN
+                   : input == kPadB ? VK_ESCAPE
+                                    : 0;
     if (vk == 0) return {true, nullptr};
     return {true, [vk, send] {
               send(vk, true);

@@ -57,8 +57,9 @@ struct Handlers {
   std::function<bool(const std::string&)> language;  // switch to the language of a code ("en")
   // The player closes the window; the program ends after it returns.
   std::function<void()> close;
-  std::function<int()> padScreen;      // the PadScreen the game is on
-  std::function<void()> inputChanged;  // the keyboard or a controller, whichever was not, was pressed
+  std::function<int()> padScreen;  // the PadScreen the game is on
+  std::function<void()>
+      inputChanged;  // the keyboard or a controller, whichever was not, was pressed
 };
 void SetHandlers(Handlers h);
 

@@ -136,14 +136,16 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       c.h = int(h);
     } else if (op == "menu") {
       static const std::pair<const char*, int> kItems[] = {
-          {"start", kMenuStart}, {"quit", kMenuQuit},         {"continue", kMenuContinue},
-          {"keys", kMenuKeys},   {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1},
-          {"whole", kMenuWhole}, {"fit", kMenuFit}};
+          {"start", kMenuStart},       {"quit", kMenuQuit},
+          {"continue", kMenuContinue}, {"keys", kMenuKeys},
+          {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1},
+          {"whole", kMenuWhole},       {"fit", kMenuFit}};
       c.menu = -1;
       for (const auto& [name, id] : kItems)
         if (w.size() == 2 && w[1] == name) c.menu = id;
       if (c.menu < 0)
-        return fail("expected: menu start | quit | continue | keys | japanese | english | whole | fit");
+        return fail(
+            "expected: menu start | quit | continue | keys | japanese | english | whole | fit");
       c.op = Op::Menu;
     } else if (op == "close") {
       if (w.size() != 1) return fail("expected: close");

@@ -219,14 +219,16 @@ void DrawKeyScreen(Form1& f) {
     for (const std::string& n : keys[size_t(k)]) names += (names.empty() ? "" : ", ") + n;
     WString labels;
     for (const std::string& n : buttons[size_t(k)])
-      labels += (labels.empty() ? U"" : U", ") + WString(plat::PadButtonLabel(plat::PadButtonOf(n)));
+      labels +=
+          (labels.empty() ? U"" : U", ") + WString(plat::PadButtonLabel(plat::PadButtonOf(n)));
     // The column being changed has a frame of its own.
     const int x = gs.keyScreenColumn == 1 ? kPadX : kKeysX;
     if (here)
       plat::DrawRect(w, x - 6, y - 3, (gs.keyScreenColumn == 1 ? kRight - 12 : kPadX - 8),
                      y + kRowH - 7, frame);
     const bool waitingHere = here && gs.keyScreenWaiting != 0;
-    const WString shownKeys = waitingHere && gs.keyScreenColumn == 0 ? WString(U"？") : plat::FromUtf8(names);
+    const WString shownKeys =
+        waitingHere && gs.keyScreenColumn == 0 ? WString(U"？") : plat::FromUtf8(names);
     const WString shownButtons = waitingHere && gs.keyScreenColumn == 1 ? WString(U"？") : labels;
     PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 12 - kKeysX), text);
     PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 16 - kPadX), text);
