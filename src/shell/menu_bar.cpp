@@ -1,5 +1,5 @@
 // The window's menu bar: ファイル to start, continue and quit, 設定 for the
-// keys and the language. Its words follow the language of the game.
+// keys, the language and how the picture is enlarged. Its words follow the language of the game.
 #include <vector>
 
 #include "platform/platform.h"
