@@ -209,8 +209,9 @@ void ToPicture(int& x, int& y) {
 // pixels and notes the rectangle to send.
 Area Enlarge(const Surface& part, int top, Area a, uint32_t* dst, int w, int h, int pitch) {
   if (CurrentSettings().scaling == Scaling::Fit) {
+    // Edge pixels blend the bar with the play area: both as sent.
     a.y += top;
-    return s.fit.Draw(top > 0 ? &s.menuBar : nullptr, part, a, dst, w, h, pitch);
+    return s.fit.Draw(s.barInPicture ? &s.menuBarShown : nullptr, s.shown, a, dst, w, h, pitch);
   }
   return ScaleArea(part, a, s.at.scale, dst, w, h, pitch, s.at.x, s.at.y + top * s.at.scale);
 }
@@ -250,11 +251,11 @@ void SendDirect(const Surface& play) {
   if (s.redrawAll) {
     PlacePicture(win->w, win->h);
     SDL_FillRect(win, nullptr, SDL_MapRGB(win->format, 0, 0, 0));
+    s.menuBarShown = s.menuBar;
+    s.shown = play;
     if (s.barInPicture) DrawIntoWindow(win, s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
     DrawIntoWindow(win, play, s.barInPicture ? kMenuBarH : 0, Area{0, 0, kPlayW, kPlayH});
     s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
-    s.menuBarShown = s.menuBar;
-    s.shown = play;
   } else {
     if (s.barInPicture)
       for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
