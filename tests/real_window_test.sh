@@ -165,7 +165,7 @@ xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -c '
   pad() {  # presses and lets go of each button named
     for b in "$@"; do
       timeout 5 sh -c "echo down $b > $shots/pad; sleep 0.15; echo up $b > $shots/pad" ||
-        fail "the controller could not press $b (the game: $(kill -0 $pid 2>&1 && echo running))"
+        { kill -0 $pid 2>/dev/null || wait $pid; fail "the controller could not press $b (the game: status $?)"; }
       sleep 0.35
     done
   }
