@@ -5,7 +5,11 @@
 # window manager (openbox, when it is installed); a cursor key held past the
 # keyboard's auto-repeat delay stops the hero at the end of the step in
 # progress when it is let go; the menu opens with Alt+F, and 終了 chosen with
-# X ends the game with status 0.
+# X ends the game with status 0. Then, on a 1280 x 800 screen with a
+# controller made in software (MOKI_TEST_PAD): full screen shows the picture
+# at 1x with whole multiples and 800 high, centred, with `fit` chosen from
+# the menu by the controller; the controller alone starts a game, quits at
+# rest, and continues it at the next start.
 set -uo pipefail
 exe="$1"
 export SDL_AUDIODRIVER=dummy
@@ -142,5 +146,86 @@ PY
   wait $pid; status=$?
   [ -n "$wm" ] && kill $wm
   echo "exit status $status"
+  exit $status
+' _ "$exe" "$shots" || exit 1
+
+export XDG_DATA_HOME="$XDG_CONFIG_HOME/data"
+mkdir -p "$XDG_CONFIG_HOME/mokimoki"
+printf "[window]\nfullscreen = true\n" > "$XDG_CONFIG_HOME/mokimoki/settings.ini"
+mkfifo "$shots/pad"
+xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash -c '
+  exe="$1"
+  shots="$2"
+  fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
+  start() {
+    MOKI_TEST_PAD="$shots/pad" "$exe" & pid=$!
+    sleep 2
+    kill -0 $pid 2>/dev/null || fail "the game did not start"
+  }
+  pad() {  # presses and lets go of each button named
+    for b in "$@"; do
+      timeout 5 sh -c "echo down $b > $shots/pad; sleep 0.15; echo up $b > $shots/pad" ||
+        { kill -0 $pid 2>/dev/null || wait $pid; fail "the controller could not press $b (the game: status $?)"; }
+      sleep 0.35
+    done
+  }
+  box() {  # the picture on the screen: left top width height (what is not black)
+    xwd -silent -root > "$shots/$1.xwd"
+    python3 - "$shots/$1.xwd" <<"PY"
+import struct, sys
+d = open(sys.argv[1], "rb").read()
+h = struct.unpack(">25I", d[:100])
+w, hgt, bpl, px = h[4], h[5], h[12], d[h[0] + h[19] * 12:]
+xs, ys = [], []
+for y in range(hgt):
+    row = px[y * bpl:y * bpl + 4 * w]
+    lit = [x for x in range(0, w, 2) if row[4 * x] or row[4 * x + 1] or row[4 * x + 2]]
+    if lit:
+        ys.append(y)
+        xs += [lit[0], lit[-1]]
+        for x in (lit[0] - 1, lit[-1] + 1):
+            if 0 <= x < w and (row[4 * x] or row[4 * x + 1] or row[4 * x + 2]):
+                xs.append(x)
+print(min(xs), min(ys), max(xs) - min(xs) + 1, max(ys) - min(ys) + 1)
+PY
+  }
+  start
+  read -r x y w h < <(box whole)
+  [ "$w $h" = "608 448" ] && [ "$x $y" = "336 176" ] ||
+    fail "full screen with whole multiples shows the picture $w x $h at $x,$y, not 608 x 448 at 336,176"
+  echo "whole, full screen: the picture $w x $h at $x,$y"
+  # Back, to 設定, past the greyed 日本語 and 整数倍 to 画面に合わせて, A.
+  pad back dpright dpdown dpdown a
+  sleep 0.5
+  read -r x y w h < <(box fit)
+  right=$((1280 - x - w))
+  [ "$h" = 800 ] && [ "$y" = 0 ] && [ "$w" -ge 1084 ] && [ "$w" -le 1088 ] &&
+    [ $((x - right)) -ge -1 ] && [ $((x - right)) -le 1 ] ||
+    fail "fit, full screen: the picture is $w x $h at $x,$y ($right to the right), not 1086 x 800 centred"
+  grep -q "^scaling = fit" "$XDG_CONFIG_HOME/mokimoki/settings.ini" || fail "fit was not remembered"
+  echo "fit, full screen: the picture $w x $h at $x,$y, $right to the right"
+  # A new game with Start and A; the opening read with A; quit at rest.
+  pad start a
+  sleep 6
+  for _ in $(seq 14); do pad a; sleep 0.6; done
+  sleep 1
+  import -window root "$shots/hall.png" 2>/dev/null
+  pad back a
+  for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  kill -0 $pid 2>/dev/null && fail "the game did not quit on Back, A"
+  wait $pid || fail "the game quit with status $?"
+  [ -f "$XDG_DATA_HOME/mokimoki/save.json" ] || fail "quitting in the hall saved nothing"
+  # The next start continues: Start, Down to つづきから, A.
+  start
+  pad start dpdown a
+  sleep 2
+  xwd -silent -root > "$shots/continued.xwd"
+  cmp -s <(tail -c +2000 "$shots/fit.xwd") <(tail -c +2000 "$shots/continued.xwd") &&
+    fail "つづきから left the title on the screen"
+  pad back a
+  for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
+  kill -0 $pid 2>/dev/null && fail "the game did not quit the second time"
+  wait $pid; status=$?
+  echo "the controller alone: a new game saved at rest, quit, continued; exit status $status"
   exit $status
 ' _ "$exe" "$shots"

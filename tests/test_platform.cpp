@@ -6,8 +6,11 @@
 #include <functional>
 #include <vector>
 
+#include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/headless.h"
+#include "platform/internal.h"
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/text.h"
@@ -228,7 +231,7 @@ TEST(PlatformHeadless, UntilTimesOutWithStatus3AndPressSendsDownThenUp) {
   h.keyUp = [&](int vk) { seen.push_back({-vk, plat::headless::Now()}); };
   h.fieldJson = [](const std::string& f, std::string& out) {
     if (f != "GameMode") return false;
-    out = "0";
+    out.assign(1, '0');  // (not = "0": a false alarm of GCC 12's -Wrestrict)
     return true;
   };
   plat::SetHandlers(h);
@@ -317,99 +320,206 @@ TEST(PlatformHeadless, MessageBoxIsAnsweredAfterHalfASecondAndBlocksKeysAndTicks
 
 // --- The game controller ----------------------------------------------------------
 
-SDL_Event PadButton(SDL_JoystickID pad, int button, bool down) {
-  SDL_Event e{};
-  e.type = down ? SDL_CONTROLLERBUTTONDOWN : SDL_CONTROLLERBUTTONUP;
-  e.cbutton.which = pad;
-  e.cbutton.button = Uint8(button);
-  e.cbutton.state = down ? SDL_PRESSED : SDL_RELEASED;
-  return e;
-}
-
-SDL_Event PadAxis(SDL_JoystickID pad, int axis, int value) {
-  SDL_Event e{};
-  e.type = SDL_CONTROLLERAXISMOTION;
-  e.caxis.which = pad;
-  e.caxis.axis = Uint8(axis);
-  e.caxis.value = Sint16(value);
-  return e;
-}
+using plat::internal::PadInput;
 
 // What reached the game: +vk for a key down, -vk for a key up.
 struct KeyLog {
   std::vector<int> keys;
-  plat::internal::GamepadKeys pads;
-  std::vector<int> Take(const SDL_Event& e) {
+  PadInput pads;
+  PadInput::Send Send() {
+    return [this](int vk, bool down) { keys.push_back(down ? vk : -vk); };
+  }
+  std::vector<int> Button(int pad, int button, bool down) {
     keys.clear();
-    pads.Handle(e, [this](int vk, bool down) { keys.push_back(down ? vk : -vk); });
+    pads.Button(pad, button, down, Send());
     return keys;
+  }
+  std::vector<int> Stick(int pad, int axis, int value) {
+    keys.clear();
+    pads.Stick(pad, axis, value, Send());
+    return keys;
+  }
+  std::vector<int> Press(int button) {  // down and up
+    Button(0, button, true);
+    std::vector<int> both = keys;
+    Button(0, button, false);
+    both.insert(both.end(), keys.begin(), keys.end());
+    return both;
   }
 };
 
 TEST(PlatformGamepad, ButtonsAreTheGamesKeysDownAndUp) {
+  plat::headless::Reset();
   KeyLog log;
-  const std::pair<int, int> buttons[] = {{SDL_CONTROLLER_BUTTON_A, plat::VK_SPACE},
-                                         {SDL_CONTROLLER_BUTTON_B, plat::VK_SHIFT},
-                                         {SDL_CONTROLLER_BUTTON_X, plat::VK_Z},
-                                         {SDL_CONTROLLER_BUTTON_Y, plat::VK_X},
-                                         {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, plat::VK_C},
-                                         {SDL_CONTROLLER_BUTTON_START, plat::VK_CONTROL},
-                                         {SDL_CONTROLLER_BUTTON_DPAD_LEFT, plat::VK_LEFT},
-                                         {SDL_CONTROLLER_BUTTON_DPAD_UP, plat::VK_UP},
-                                         {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, plat::VK_RIGHT},
-                                         {SDL_CONTROLLER_BUTTON_DPAD_DOWN, plat::VK_DOWN}};
+  const std::pair<int, int> buttons[] = {{plat::kPadA, plat::VK_SPACE},
+                                         {plat::kPadB, plat::VK_SHIFT},
+                                         {plat::kPadX, plat::VK_Z},
+                                         {plat::kPadY, plat::VK_X},
+                                         {plat::kPadRightShoulder, plat::VK_C},
+                                         {plat::kPadStart, plat::VK_CONTROL},
+                                         {plat::kPadLeft, plat::VK_LEFT},
+                                         {plat::kPadUp, plat::VK_UP},
+                                         {plat::kPadRight, plat::VK_RIGHT},
+                                         {plat::kPadDown, plat::VK_DOWN}};
   for (auto [button, vk] : buttons) {
-    EXPECT_EQ(log.Take(PadButton(3, button, true)), std::vector<int>{vk}) << "button " << button;
-    EXPECT_EQ(log.Take(PadButton(3, button, false)), std::vector<int>{-vk}) << "button " << button;
+    EXPECT_EQ(log.Button(3, button, true), std::vector<int>{vk}) << "button " << button;
+    EXPECT_EQ(log.Button(3, button, false), std::vector<int>{-vk}) << "button " << button;
   }
   // Buttons the game has no key for send nothing.
-  EXPECT_TRUE(log.Take(PadButton(3, SDL_CONTROLLER_BUTTON_LEFTSHOULDER, true)).empty());
-  EXPECT_TRUE(log.Take(PadButton(3, SDL_CONTROLLER_BUTTON_BACK, true)).empty());
+  EXPECT_TRUE(log.Button(3, plat::kPadLeftShoulder, true).empty());
+  EXPECT_TRUE(log.Button(3, plat::kPadLeftShoulder, false).empty());
+  EXPECT_TRUE(plat::PadUsedLast());
 }
 
 TEST(PlatformGamepad, TheStickLeansPastADeadZoneAndSharesTheCursorKeysWithTheDpad) {
+  plat::headless::Reset();
   KeyLog log;
-  const int dead = plat::internal::GamepadKeys::kDeadZone;
-  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, dead)).empty());
-  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTY, -dead)).empty());
-  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_RIGHTX, 32767)).empty());  // the right stick
-  EXPECT_EQ(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, dead + 1)),
-            std::vector<int>{plat::VK_RIGHT});
-  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, 30000)).empty());  // still right
+  const int dead = PadInput::kDeadZone;
+  EXPECT_TRUE(log.Stick(1, PadInput::kLeftX, dead).empty());
+  EXPECT_TRUE(log.Stick(1, PadInput::kLeftY, -dead).empty());
+  EXPECT_TRUE(log.Stick(1, 7, 32767).empty());  // no such axis
+  EXPECT_EQ(log.Stick(1, PadInput::kLeftX, dead + 1), std::vector<int>{plat::VK_RIGHT});
+  EXPECT_TRUE(log.Stick(1, PadInput::kLeftX, 30000).empty());  // still right
   // Swinging straight across lets go of one side before pressing the other.
-  EXPECT_EQ(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, -32768)),
+  EXPECT_EQ(log.Stick(1, PadInput::kLeftX, -32768),
             (std::vector<int>{-plat::VK_RIGHT, plat::VK_LEFT}));
-  EXPECT_EQ(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTY, 20000)),
-            std::vector<int>{plat::VK_DOWN});
+  EXPECT_EQ(log.Stick(1, PadInput::kLeftY, 20000), std::vector<int>{plat::VK_DOWN});
   // Left on the d-pad as well: Left stays down until both let go.
-  EXPECT_TRUE(log.Take(PadButton(1, SDL_CONTROLLER_BUTTON_DPAD_LEFT, true)).empty());
-  EXPECT_TRUE(log.Take(PadAxis(1, SDL_CONTROLLER_AXIS_LEFTX, 0)).empty());
-  EXPECT_EQ(log.Take(PadButton(1, SDL_CONTROLLER_BUTTON_DPAD_LEFT, false)),
-            std::vector<int>{-plat::VK_LEFT});
+  EXPECT_TRUE(log.Button(1, plat::kPadLeft, true).empty());
+  EXPECT_TRUE(log.Stick(1, PadInput::kLeftX, 0).empty());
+  EXPECT_EQ(log.Button(1, plat::kPadLeft, false), std::vector<int>{-plat::VK_LEFT});
   // A second controller holding Down, then the first one unplugged: Down
   // stays held by the second; the first one's Shift is let go.
-  EXPECT_TRUE(log.Take(PadButton(2, SDL_CONTROLLER_BUTTON_DPAD_DOWN, true)).empty());
-  EXPECT_EQ(log.Take(PadButton(1, SDL_CONTROLLER_BUTTON_B, true)),
-            std::vector<int>{plat::VK_SHIFT});
-  SDL_Event unplug{};
-  unplug.type = SDL_CONTROLLERDEVICEREMOVED;
-  unplug.cdevice.which = 1;
-  EXPECT_EQ(log.Take(unplug), std::vector<int>{-plat::VK_SHIFT});
-  EXPECT_EQ(log.Take(PadButton(2, SDL_CONTROLLER_BUTTON_DPAD_DOWN, false)),
-            std::vector<int>{-plat::VK_DOWN});
+  EXPECT_TRUE(log.Button(2, plat::kPadDown, true).empty());
+  EXPECT_EQ(log.Button(1, plat::kPadB, true), std::vector<int>{plat::VK_SHIFT});
+  log.keys.clear();
+  log.pads.Removed(1, log.Send());
+  EXPECT_EQ(log.keys, std::vector<int>{-plat::VK_SHIFT});
+  EXPECT_EQ(log.Button(2, plat::kPadDown, false), std::vector<int>{-plat::VK_DOWN});
 
   // Looking ahead at waiting events changes nothing.
-  SDL_Event waiting[] = {PadAxis(2, SDL_CONTROLLER_AXIS_LEFTY, -100),
-                         PadAxis(2, SDL_CONTROLLER_AXIS_LEFTY, -32000)};
-  EXPECT_TRUE(log.pads.WouldPress(waiting, 2, plat::VK_UP));
-  EXPECT_FALSE(log.pads.WouldPress(waiting, 1, plat::VK_UP));
-  EXPECT_FALSE(log.pads.WouldPress(waiting, 2, plat::VK_DOWN));
-  EXPECT_EQ(log.Take(waiting[1]), std::vector<int>{plat::VK_UP});
+  auto feed = [](int to) {
+    return [to](PadInput& look, const PadInput::Send& send) {
+      look.Stick(2, PadInput::kLeftY, -100, send);
+      if (to > 1) look.Stick(2, PadInput::kLeftY, -32000, send);
+    };
+  };
+  EXPECT_TRUE(log.pads.WouldPress(plat::VK_UP, feed(2)));
+  EXPECT_FALSE(log.pads.WouldPress(plat::VK_UP, feed(1)));
+  EXPECT_FALSE(log.pads.WouldPress(plat::VK_DOWN, feed(2)));
+  EXPECT_EQ(log.Stick(2, PadInput::kLeftY, -32000), std::vector<int>{plat::VK_UP});
+}
+
+// The menu bar, the title and the key screen take presses of their own;
+// what they take never reaches the game, nor does its release.
+TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButtons) {
+  plat::headless::Reset();
+  std::vector<int> chosen;
+  int screen = plat::kPadPlay;
+  plat::Handlers h;
+  h.menu = [&](int id) { chosen.push_back(id); };
+  h.padScreen = [&] { return screen; };
+  std::vector<std::string> captured;
+  h.keyChosen = [&](const std::string& name) {
+    captured.push_back(name);
+    return true;
+  };
+  plat::SetHandlers(h);
+  plat::SetMenuBar(
+      {{U"F", {{U"S", plat::kMenuStart}, {U"C", plat::kMenuContinue}, {U"Q", plat::kMenuQuit}}},
+       {U"O", {{U"K", plat::kMenuKeys}}}});
+  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  const auto& c = plat::internal::GetControls();
+  KeyLog log;
+  // A held on the way in goes up for the game when the menu opens over it.
+  EXPECT_EQ(log.Button(0, plat::kPadA, true), std::vector<int>{plat::VK_SPACE});
+  EXPECT_TRUE(log.Button(0, plat::kPadBack, true).empty());
+  EXPECT_TRUE(log.Button(0, plat::kPadBack, false).empty());
+  EXPECT_TRUE(c.menuOpen);
+  EXPECT_EQ(log.Button(0, plat::kPadA, false), std::vector<int>{-plat::VK_SPACE});
+  EXPECT_TRUE(log.Press(plat::kPadDown).empty());  // past the greyed つづきから
+  EXPECT_EQ(c.menuCursor, 2);
+  EXPECT_TRUE(log.Press(plat::kPadUp).empty());
+  EXPECT_EQ(c.menuCursor, 0);
+  EXPECT_TRUE(log.Stick(0, PadInput::kLeftX, 32767).empty());  // the stick: the next menu
+  EXPECT_EQ(c.menuIndex, 1);
+  EXPECT_TRUE(log.Stick(0, PadInput::kLeftX, 0).empty());
+  EXPECT_TRUE(log.Press(plat::kPadB).empty());  // closes, and nothing chosen
+  EXPECT_FALSE(c.menuOpen);
+  EXPECT_TRUE(chosen.empty());
+  // On the title Start opens the first menu, and A chooses its first item.
+  screen = plat::kPadTitle;
+  EXPECT_TRUE(log.Press(plat::kPadStart).empty());
+  EXPECT_TRUE(c.menuOpen);
+  EXPECT_EQ(c.menuIndex, 0);
+  EXPECT_TRUE(log.Press(plat::kPadA).empty());
+  EXPECT_EQ(chosen, std::vector<int>{plat::kMenuStart});
+  // The key screen: the d-pad, A and B are its cursor keys, Enter and Escape.
+  screen = plat::kPadWindowScreen;
+  EXPECT_EQ(log.Press(plat::kPadDown), (std::vector<int>{plat::VK_DOWN, -plat::VK_DOWN}));
+  EXPECT_EQ(log.Press(plat::kPadA), (std::vector<int>{plat::VK_RETURN, -plat::VK_RETURN}));
+  EXPECT_EQ(log.Press(plat::kPadB), (std::vector<int>{plat::VK_ESCAPE, -plat::VK_ESCAPE}));
+  EXPECT_TRUE(log.Press(plat::kPadY).empty());
+  // Waiting for a new button, the next press is it; Back gives up.
+  for (int button : {plat::kPadLeftShoulder, plat::kPadBack}) {
+    plat::CaptureNextKey(true);
+    EXPECT_TRUE(log.Press(button).empty());
+  }
+  EXPECT_EQ(captured, (std::vector<std::string>{"pad:leftshoulder", "Escape"}));
+  EXPECT_FALSE(c.menuOpen);
+  plat::SetHandlers({});
 }
 
 }  // namespace
 
 namespace {
+
+// Fit on a 1280 x 800 screen: the 608 x 448 picture 800 high, centred, from
+// 2x down. A lone white column anywhere keeps the same width (1086 / 608 of
+// a column, blended at its edges only); a changed rectangle redrawn alone
+// gives the same pixels as the whole picture drawn at once.
+TEST(PlatformFit, SharpPixelsOfEvenWidthCentredOnTheScreen) {
+  using plat::internal::PlaceFit;
+  const auto at = PlaceFit(1280, 800, plat::kPlayW, plat::kPlayH);
+  EXPECT_EQ(std::vector<int>({at.x, at.y, at.w, at.h, at.scale}),
+            std::vector<int>({97, 0, 1086, 800, 2}));
+  const auto whole = plat::internal::PlaceWhole(1280, 800, plat::kPlayW, plat::kPlayH);
+  EXPECT_EQ(std::vector<int>({whole.x, whole.y, whole.w, whole.scale}),
+            std::vector<int>({336, 176, 608, 1}));
+  plat::internal::FitScaler fit;
+  fit.Prepare(plat::kPlayW, plat::kPlayH, at);
+  std::vector<uint32_t> all(1280 * 800, 0);
+  for (int column : {0, 1, 2, 3, 100, 301, 444, 606, 607}) {
+    Surface picture(plat::kPlayW, plat::kPlayH, plat::kBlack);
+    plat::FillBox(picture, column, 0, column, plat::kPlayH - 1, plat::kWhite);
+    const plat::Area drawn =
+        fit.Draw(nullptr, picture, {0, 0, picture.w, picture.h}, all.data(), 1280, 800, 1280);
+    EXPECT_EQ(std::vector<int>({drawn.x, drawn.y, drawn.w, drawn.h}),
+              std::vector<int>({97, 0, 1086, 800}));
+    double width = 0;
+    int touched = 0;
+    for (int x = 0; x < 1280; ++x) {
+      const uint32_t p = all[size_t(400) * 1280 + size_t(x)];
+      EXPECT_EQ(p & 0xFF, (p >> 16) & 0xFF);  // grey: white and black only blended
+      width += double(p & 0xFF) / 255;
+      touched += (p & 0xFF) != 0;
+    }
+    EXPECT_NEAR(width, 1086.0 / 608, 0.01) << "column " << column;
+    EXPECT_LE(touched, 3) << "column " << column;
+  }
+  Surface picture(plat::kPlayW, plat::kPlayH, plat::kBlack);
+  for (int y = 0; y < picture.h; ++y)
+    for (int x = 0; x < picture.w; ++x) picture.Set(x, y, plat::RGB(x % 256, y % 256, 77));
+  std::vector<uint32_t> part(1280 * 800, 0x123456);
+  fit.Draw(nullptr, picture, {0, 0, picture.w, picture.h}, all.data(), 1280, 800, 1280);
+  const plat::Area changed =
+      fit.Draw(nullptr, picture, {300, 200, 3, 2}, part.data(), 1280, 800, 1280);
+  EXPECT_GT(changed.w, 0);
+  for (int y = changed.y; y < changed.y + changed.h; ++y)
+    for (int x = changed.x; x < changed.x + changed.w; ++x)
+      ASSERT_EQ(part[size_t(y) * 1280 + size_t(x)], all[size_t(y) * 1280 + size_t(x)])
+          << x << "," << y;
+}
 
 bool Covered(const std::vector<plat::Area>& areas, int x, int y) {
   for (const plat::Area& a : areas)

@@ -9,6 +9,7 @@
 #include "match/match_setup.h"
 #include "match/match_tick.h"
 #include "story/dialogue.h"
+#include "platform/pad_bindings.h"
 #include "test_support.h"
 
 using namespace moki;
@@ -249,6 +250,57 @@ TEST(MatchSeason, ALossInTheLeagueEndsTheGameAfterTheNinthDay) {
   EXPECT_EQ(player.talkStates, (std::vector<int>{0, 2}));
   EXPECT_EQ(gs.GameMode, kModeTitle);
   EXPECT_TRUE(plat::MenuEnabled(0));
+}
+
+// With a controller and nothing else: Start then A on the title starts a new
+// game; the opening, the receptionist, the match and its result box are
+// answered with A and the d-pad; Back, the d-pad and A quit from the menu at
+// rest; a second start continues with Start, the d-pad and A.
+TEST(MatchSeason, AControllerAloneStartsPlaysSavesQuitsAndContinues) {
+  auto f = MakeForm(5);
+  SeasonPlayer player;
+  player.gs = &f->gs;
+  player.plan = {true};
+  player.pad = true;
+  player.stopAfter = 1;
+  plat::headless::SetIdleHook([&] { player(); });
+  plat::headless::SetFrameHook([&](const plat::Surface&) { player.OnFrame(); });
+  const int code = RunWith(
+      "wait 300\npad press start\nwait 100\npad press a\nuntil GameMode 1 2000\n"
+      "until roundNumber 2 2000000\nuntil timerEnabled true 60000\nwait 1000\n"
+      "pad press back\nwait 100\ndump\npad press dpdown\npad press dpdown\npad press a\nwait "
+      "5000\n",
+      [&] {
+        Form_Load(*f);
+        plat::headless::MainLoop();
+      });
+  plat::headless::SetIdleHook(nullptr);
+  plat::headless::SetFrameHook(nullptr);
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(player.boxes.size(), 1u);
+  EXPECT_EQ(f->gs.winsByCast[0], 1);
+  const int32_t money = f->gs.money;
+  // Back opened ファイル on 終了, past スタート and つづきから, greyed in a game.
+  const std::string& menu = plat::headless::Dumps()[plat::headless::Dumps().size() - 2];
+  EXPECT_NE(menu.find("\"menu\":{\"open\":true,\"index\":0,\"cursor\":2}"), std::string::npos)
+      << menu.substr(menu.find("\"tick\""));
+  EXPECT_NE(menu.find("\"menuStartEnabled\":false,\"menuContinueEnabled\":false"),
+            std::string::npos);
+  EXPECT_NE(menu.find("\"padLast\":true"), std::string::npos);
+
+  auto g = MakeForm(6);
+  EXPECT_EQ(RunWith("wait 300\npad press start\nwait 100\npad press dpdown\npad press a\n"
+                    "until GameMode 1 2000\nwait 500\n",
+                    [&] {
+                      Form_Load(*g);
+                      plat::headless::MainLoop();
+                    }),
+            0);
+  EXPECT_EQ(g->gs.GameMode, kModeHall);
+  EXPECT_EQ(g->gs.winsByCast[0], 1);
+  EXPECT_EQ(g->gs.roundNumber, 2);
+  EXPECT_EQ(g->gs.money, money);
+  plat::headless::Reset();  // the window as at start for the tests after (no game in it)
 }
 
 TEST(MatchClock, CtrlTwiceDuringTheIntroRunsNoStepAndTheClockStartsAtItsEnd) {

@@ -10,6 +10,7 @@
 
 #include "platform/internal.h"
 #include "platform/scenario.h"
+#include "platform/pad_bindings.h"
 #include "platform/settings.h"
 #include "shell/key_screen.h"
 #include "test_support.h"
@@ -73,7 +74,15 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
       "[sound]\n"                           // 16: unknown section
       "volume = 11\n"                       // 17
       "[game]\n"                            // 18
-      "language = en\n";                    // 19
+      "language = en\n"                     // 19
+      "[pad]\n"                             // 20
+      "up = DPUp, y\n"                      // 21
+      "left = banana\n"                     // 22: no such button
+      "right = back\n"                      // 23: the menu's own
+      "ctrl = a\n"                          // 24: space's default, so space goes without it
+      "z = dpup\n"                          // 25: already up's
+      "[window]\n"                          // 26: the section again
+      "scaling = sideways\n";               // 27
   std::vector<plat::SettingsWarning> w;
   plat::Settings s = plat::ParseSettings(text, w);
   EXPECT_EQ(s.scale, 3);
@@ -86,8 +95,23 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
   EXPECT_EQ(s.keys[plat::kKeyCtrl], Names{"2"});
   EXPECT_EQ(s.keys[plat::kKeyX], Names{"X"});
   EXPECT_EQ(s.game, (std::vector<std::pair<std::string, std::string>>{{"language", "en"}}));
-  EXPECT_EQ(Lines(w), (std::vector<int>{2, 5, 6, 9, 10, 11, 12, 13, 15, 16}));
-  ASSERT_EQ(w.size(), 10u);
+  EXPECT_EQ(s.pad[plat::kKeyUp], (Names{"dpup", "y"}));
+  EXPECT_EQ(s.pad[plat::kKeyLeft], Names{"dpleft"});
+  EXPECT_EQ(s.pad[plat::kKeyRight], Names{"dpright"});
+  EXPECT_EQ(s.pad[plat::kKeyCtrl], Names{"a"});
+  EXPECT_EQ(s.pad[plat::kKeySpace], Names{});
+  EXPECT_EQ(s.pad[plat::kKeyX], Names{});  // y went to up
+  EXPECT_EQ(s.pad[plat::kKeyZ], Names{"x"});
+  EXPECT_EQ(s.scaling, plat::Scaling::Whole);
+  EXPECT_EQ(Lines(w),
+            (std::vector<int>{2, 5, 6, 9, 10, 11, 12, 13, 15, 16, 21, 22, 23, 24, 25, 27}));
+  ASSERT_EQ(w.size(), 16u);
+  EXPECT_NE(w[11].text.find("\"banana\" is not the name of a controller button"), std::string::npos)
+      << w[11].text;
+  EXPECT_NE(w[12].text.find("opens the menu"), std::string::npos) << w[12].text;
+  EXPECT_NE(w[13].text.find("space has no button"), std::string::npos) << w[13].text;
+  EXPECT_NE(w[14].text.find("already up's button (line 21)"), std::string::npos) << w[14].text;
+  EXPECT_NE(w[15].text.find("scaling must be whole or fit"), std::string::npos) << w[15].text;
   EXPECT_NE(w[3].text.find("\"Banana\" is not the name of a key"), std::string::npos) << w[3].text;
   EXPECT_NE(w[3].text.find("left keeps its default (Left)"), std::string::npos) << w[3].text;
   EXPECT_NE(w[5].text.find("already up's key (line 8)"), std::string::npos) << w[5].text;
@@ -132,12 +156,15 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
   s.fullscreen = true;
   s.keys[plat::kKeyZ] = {"Q"};
   s.game.emplace_back("speed", "fast");
+  s.scaling = plat::Scaling::Fit;
+  s.pad[plat::kKeyZ] = {"leftshoulder", "x"};
   EXPECT_EQ(plat::FormatSettings(s, before),
             "# mine\n"
             "[window]\n"
             "scale = 2  # big\n"
             "fullscreen = true\n"
             "border = thin\n"
+            "scaling = fit\n"
             "\n"
             "[keys]\n"
             "# arrows and WASD\n"
@@ -156,7 +183,19 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
             "volume = 11\n"
             "[game]\n"
             "language = en\n"
-            "speed = fast\n");
+            "speed = fast\n"
+            "\n"
+            "[pad]\n"
+            "left = dpleft\n"
+            "up = dpup\n"
+            "right = dpright\n"
+            "down = dpdown\n"
+            "space = a\n"
+            "shift = b\n"
+            "ctrl = start\n"
+            "z = leftshoulder, x\n"
+            "x = y\n"
+            "c = rightshoulder\n");
 
   // A whole new file reads back as written, without a word.
   plat::Settings mine = plat::DefaultSettings();
@@ -169,6 +208,7 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
   EXPECT_TRUE(w.empty()) << w.front().text;
   EXPECT_EQ(back.scale, 4);
   EXPECT_EQ(back.keys, mine.keys);
+  EXPECT_EQ(back.pad, mine.pad);
   EXPECT_EQ(back.game, mine.game);
   EXPECT_NE(fresh.find("c = Comma, Keypad 3\n"), std::string::npos);
 }
@@ -325,6 +365,22 @@ TEST(SettingsWindow, ScaleAndFullScreenAreRememberedAcrossTwoStarts) {
             std::string::npos)
       << first;
   EXPECT_NE(Slurp(file).find("fullscreen = false\n"), std::string::npos);
+
+  // Whole multiples leave the 1920 x 1080 screen's picture at 2x; fit, chosen
+  // from the menu, fills its height (the bar hidden in full screen), centred,
+  // from 3x down. The choice is remembered.
+  RunWith("press f11\nwait 100\ndump\nmenu fit\nwait 100\ndump\n",
+          [] { plat::headless::MainLoop(); });
+  const auto& dumps = plat::headless::Dumps();
+  ASSERT_GE(dumps.size(), 3u);  // the two, and the run's last
+  EXPECT_NE(dumps[dumps.size() - 3].find(
+                "\"picture\":{\"scaling\":\"whole\",\"x\":352,\"y\":92,\"w\":1216,\"h\":896}"),
+            std::string::npos);
+  EXPECT_NE(dumps.back().find(
+                "\"picture\":{\"scaling\":\"fit\",\"x\":227,\"y\":0,\"w\":1466,\"h\":1080}"),
+            std::string::npos)
+      << dumps.back();
+  EXPECT_NE(Slurp(file).find("scaling = fit\n"), std::string::npos);
 }
 
 TEST(SettingsKeys, KeysChosenOnTheKeyScreenWalkTalkAndUseItems) {
@@ -417,6 +473,40 @@ TEST(SettingsKeyScreen, RefusesAKeyTakenOrKeptByTheWindowAndEscapeLeavesIt) {
   EXPECT_EQ(gs.keyScreenShown, 1);
   EXPECT_EQ(plat::CurrentSettings().keys, plat::DefaultSettings().keys);
   EXPECT_FALSE(fs::exists(file));
+
+  // The controller's column, with the controller alone: Right, Down to up's
+  // row, A; Y is x's and is refused, the left shoulder taken; B closes the
+  // screen. The next start has it.
+  auto g = MakeForm();
+  struct Pad {
+    int16_t column, waiting, note;
+    std::u32string key;
+  };
+  std::vector<Pad> pad;
+  plat::headless::SetDumpSink([&](const std::string&) {
+    pad.push_back(
+        {g->gs.keyScreenColumn, g->gs.keyScreenWaiting, g->gs.keyScreenNote, g->gs.keyScreenKey});
+  });
+  code = Play(*g, "settings " + file +
+                      "\nmenu keys\npad press dpright\npad press dpdown\npad press a\ndump\n"
+                      "pad press y\ndump\npad press leftshoulder\ndump\npad press b\nwait 100\n");
+  plat::headless::SetDumpSink(nullptr);
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(pad.size(), 4u);  // and the run's last
+  EXPECT_EQ(pad[0].column, 1);
+  EXPECT_EQ(pad[0].note, moki::kNoteWaiting);
+  EXPECT_EQ(pad[1].note, moki::kNoteTaken);
+  EXPECT_EQ(pad[1].key, U"Y");
+  EXPECT_EQ(pad[1].waiting, 1);
+  EXPECT_EQ(pad[2].note, moki::kNoteChanged);
+  EXPECT_EQ(pad[2].waiting, 0);
+  EXPECT_EQ(g->gs.keyScreenShown, 0);
+  EXPECT_NE(Slurp(file).find("[pad]\nleft = dpleft\nup = leftshoulder\n"), std::string::npos)
+      << Slurp(file);
+  auto h = MakeForm();
+  EXPECT_EQ(Play(*h, "settings " + file + "\nwait 100\n"), 0);
+  EXPECT_EQ(plat::GameKeyOfButton(plat::kPadLeftShoulder), plat::kKeyUp);
+  EXPECT_EQ(plat::GameKeyOfButton(plat::kPadUp), -1);
 }
 
 TEST(SettingsKeyScreen, OpenedInADialogueHoldsItAndGivesItBackAsItWas) {

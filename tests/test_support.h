@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/headless.h"
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "shell/form1.h"
@@ -210,10 +211,20 @@ struct SeasonPlayer {
   std::u32string seen;
   int16_t seenState = 0;
   double since = 0;
+  // With a controller: its A and d-pad instead of the keys, the result box
+  // answered with A; and, when set, nothing more after so many matches.
+  bool pad = false;
+  size_t stopAfter = size_t(-1);
 
-  static void Press(int vk) {
-    plat::headless::QueueKeyDown(vk);
-    plat::headless::QueueKeyUp(vk);
+  void Press(int vk) const {
+    if (!pad) {
+      plat::headless::QueueKeyDown(vk);
+      plat::headless::QueueKeyUp(vk);
+      return;
+    }
+    const int button = vk == plat::VK_DOWN ? plat::kPadDown : plat::kPadA;
+    plat::headless::QueuePad(button, true);
+    plat::headless::QueuePad(button, false, 20);
   }
   bool CellFree(int x, int y) const {
     int who = gs->hallOccupancy[size_t(y)][size_t(x)];
@@ -225,7 +236,9 @@ struct SeasonPlayer {
     if (plat::headless::MessageBoxCount() != lastBoxes) {
       lastBoxes = plat::headless::MessageBoxCount();
       boxes.push_back(plat::headless::LastMessageBoxText());
+      if (pad) Press(plat::VK_SPACE);  // OK
     }
+    if (played >= stopAfter && gs->GameMode != moki::kModeMatch) return;
     if (gs->messageText != seen || gs->dialogueState != seenState) {
       if (seenState <= 0 && gs->dialogueState > 0) talkStates.push_back(gs->talkEntry[2]);
       seen = gs->messageText;
@@ -271,6 +284,7 @@ struct SeasonPlayer {
     if (look) look();
     const double now = plat::headless::Now();
     if (gs->GameMode != moki::kModeHall || gs->dialogueState != 0 || !plat::TimerEnabled()) return;
+    if (played >= stopAfter) return;
     if (now - lastTalk < 300 || !Placed()) return;
     lastTalk = now;
     Press(plat::VK_SPACE);

@@ -124,6 +124,7 @@ struct GameState {
   i16 keyScreenNote = 0;     // what the line under the list says (KeyScreenNote)
   i16 keyScreenOther = -1;   // the game key that already has the pressed key
   WString keyScreenKey;      // the name of the key pressed
+  i16 keyScreenColumn = 0;   // 0: the keyboard's keys, 1: the controller's buttons
 
   // Fixed direction tables (frontDX/frontDY may be doubled for one look-up at a counter).
   std::array<i16, 4> frontDX{}, frontDY{};

@@ -9,9 +9,12 @@
 #include <iostream>
 #include <limits>
 
+#include "platform/fit_scale.h"
+#include "platform/gamepad.h"
 #include "platform/headless.h"
 #include "platform/internal.h"
 #include "platform/json_escape.h"
+#include "platform/pad_bindings.h"
 #include "platform/png_io.h"
 #include "platform/scenario.h"
 #include "platform/settings.h"
@@ -26,13 +29,25 @@ double boxAnswerMs = 500.0;  // how long the stand-in player takes to press OK
 constexpr double kNever = std::numeric_limits<double>::infinity();
 
 // KeyDown, KeyUp: a virtual key for the game; Keyboard*: a key of the
-// keyboard (SDL keycode), through the player's keys; Close: the window's
-// close button.
-enum class EvKind { KeyDown, KeyUp, Menu, KeyboardDown, KeyboardUp, Close };
+// keyboard (SDL keycode), through the player's keys; Pad*: a controller's
+// button (PadButton) or its left stick (value, value2), through the same code
+// as the real window's controllers; Close: the window's close button.
+enum class EvKind {
+  KeyDown,
+  KeyUp,
+  Menu,
+  KeyboardDown,
+  KeyboardUp,
+  PadDown,
+  PadUp,
+  PadStick,
+  Close
+};
 struct Event {
   double at;
   EvKind kind;
   int value;
+  int value2 = 0;
 };
 
 struct Engine {
@@ -65,6 +80,7 @@ struct Engine {
   // The window on a screen of 1920 x 1080: its size, and full screen.
   int windowW = 0, windowH = 0;
   bool fullscreen = false;
+  internal::PadInput pads;
 };
 
 constexpr int kScreenW = 1920, kScreenH = 1080;
@@ -76,9 +92,20 @@ Engine g;
 Surface g_window{kPlayW, kPlayH, kBlack};
 Surface g_frame{kPlayW, kPlayH, kBlack};
 
+// Where the picture sits, as in the real window: in full screen the menu bar
+// is no part of it.
+internal::Placement Picture();
+
 int ShownScale() {
-  if (g.fullscreen) return std::max(1, std::min(kScreenW / kPlayW, kScreenH / internal::kWindowH));
+  if (g.fullscreen) return Picture().scale;
   return std::max(1, std::min(g.windowW / kPlayW, g.windowH / internal::kWindowH));
+}
+
+internal::Placement Picture() {
+  const int w = g.fullscreen ? kScreenW : g.windowW, h = g.fullscreen ? kScreenH : g.windowH;
+  const int pictureH = g.fullscreen ? kPlayH : internal::kWindowH;
+  return FitScaling() ? internal::PlaceFit(w, h, kPlayW, pictureH)
+                      : internal::PlaceWhole(w, h, kPlayW, pictureH);
 }
 
 // Opens the window as the real one does: at the remembered scale and full
@@ -104,14 +131,14 @@ void Insert(const Event& e) {
   g.events.insert(it, e);
 }
 
-// The player's keys: {"left":["Left"],...}.
-std::string KeysJson() {
+// The player's keys or buttons: {"left":["Left"],...}.
+std::string KeysJson(const std::array<std::vector<std::string>, kGameKeyCount>& keys) {
   std::string json(1, '{');
   for (int k = 0; k < kGameKeyCount; ++k) {
     if (k) json += ',';
     json += JsonString(GameKeyName(k));
     json += ":[";
-    const auto& names = CurrentSettings().keys[size_t(k)];
+    const auto& names = keys[size_t(k)];
     for (size_t i = 0; i < names.size(); ++i) {
       if (i) json += ',';
       json += JsonString(names[i]);
@@ -143,8 +170,20 @@ bool PlatformField(const std::string& field, std::string& json) {
     json = "{\"width\":" + std::to_string(g.windowW) + ",\"height\":" + std::to_string(g.windowH) +
            ",\"scale\":" + std::to_string(ShownScale()) +
            ",\"fullscreen\":" + (g.fullscreen ? "true" : "false") + "}";
+  else if (field == "picture")  // its box in the window, or on the screen
+    json = std::string("{\"scaling\":") + (FitScaling() ? "\"fit\"" : "\"whole\"") +
+           ",\"x\":" + std::to_string(Picture().x) + ",\"y\":" + std::to_string(Picture().y) +
+           ",\"w\":" + std::to_string(Picture().w) + ",\"h\":" + std::to_string(Picture().h) + "}";
   else if (field == "keys")
-    json = KeysJson();
+    json = KeysJson(CurrentSettings().keys);
+  else if (field == "pad")
+    json = KeysJson(CurrentSettings().pad);
+  else if (field == "padLast")
+    json = PadUsedLast() ? "true" : "false";
+  else if (field == "menu")
+    json = std::string("{\"open\":") + (c.menuOpen ? "true" : "false") +
+           ",\"index\":" + std::to_string(c.menuIndex) +
+           ",\"cursor\":" + std::to_string(c.menuCursor) + "}";
   else if (field == "lastMessageBox")
     json = g.boxCount == 0 ? "null"
                            : "{\"text\":" + JsonString(ToUtf8(g.boxText)) +
@@ -186,11 +225,34 @@ void ShowFrame() {
   if (g.frameNotice) g.frameNotice();
 }
 
+// A game key from a controller, as in the real window: none while a message
+// box is up, and no key goes down while a menu is open.
+void PadKey(int vk, bool down) {
+  auto& h = internal::GetHandlers();
+  if (internal::GetControls().boxUp) return;
+  if (down) {
+    if (!internal::GetControls().menuOpen && h.keyDown) h.keyDown(vk);
+  } else if (h.keyUp) {
+    h.keyUp(vk);
+  }
+}
+
 void Dispatch(const Event& e) {
   auto& h = internal::GetHandlers();
   auto& c = internal::GetControls();
+  // Controllers answer a message box themselves (gamepad.h).
+  if (e.kind == EvKind::PadDown || e.kind == EvKind::PadUp) {
+    g.pads.Button(0, e.value, e.kind == EvKind::PadDown, PadKey);
+    return;
+  }
+  if (e.kind == EvKind::PadStick) {
+    g.pads.Stick(0, internal::PadInput::kLeftX, e.value, PadKey);
+    g.pads.Stick(0, internal::PadInput::kLeftY, e.value2, PadKey);
+    return;
+  }
   // Keys go to the message box, which is answered by itself.
   if (c.boxUp && e.kind != EvKind::Close) return;
+  if (e.kind == EvKind::KeyDown || e.kind == EvKind::KeyboardDown) internal::NoteInputDevice(false);
   switch (e.kind) {
     case EvKind::KeyDown:
       if (e.value == VK_F11)
@@ -221,6 +283,8 @@ void Dispatch(const Event& e) {
     case EvKind::Close:  // the window's close button: the game has its say, then the end
       if (h.close) h.close();
       Quit();
+    default:
+      break;
   }
 }
 
@@ -285,6 +349,20 @@ void AdvanceScenario() {
         break;
       case scenario::Op::Menu:
         Insert({g.now, EvKind::Menu, c.menu});
+        break;
+      case scenario::Op::PadDown:
+        Insert({g.now, EvKind::PadDown, c.key});
+        break;
+      case scenario::Op::PadUp:
+        Insert({g.now, EvKind::PadUp, c.key});
+        break;
+      case scenario::Op::PadPress:
+        Insert({g.now, EvKind::PadDown, c.key});
+        Insert({g.now + double(c.ms), EvKind::PadUp, c.key});
+        g.blockedUntil = g.now + double(c.ms);
+        break;
+      case scenario::Op::PadStick:
+        Insert({g.now, EvKind::PadStick, c.w, c.h});
         break;
       case scenario::Op::Close:
         Insert({g.now, EvKind::Close, 0});
@@ -423,9 +501,19 @@ void MessageBox(const std::u32string& text, const std::u32string& caption) {
   internal::MarkDirty();
   internal::ModalScope modal;
   double until = g.now + boxAnswerMs;
-  while (!modal.Answered() && g.now < until) WaitEvents(int64_t(std::ceil(until)));
+  while (!modal.Answered() && g.now < until && c.boxUp) WaitEvents(int64_t(std::ceil(until)));
   c.boxUp = false;
   internal::MarkDirty();
+}
+
+void SetFitScaling(bool fit) {
+  if (FitScaling() == fit) return;
+  internal::ChangeSettings([fit](Settings& s) { s.scaling = fit ? Scaling::Fit : Scaling::Whole; });
+  internal::MarkDirty();
+}
+
+bool FitScaling() {
+  return CurrentSettings().scaling == Scaling::Fit;
 }
 
 // --- Timer, clock, events ----------------------------------------------------------
@@ -505,6 +593,7 @@ void Reset(uint64_t seed) {
   g.dumpSink = dumpSink;  // the runner's output stays connected; hooks do not
   g_window.Fill(kBlack);
   internal::GetControls() = internal::Controls{};
+  internal::ForgetInputDevice();
   internal::SeedRandom(seed);
   // No settings file unless a scenario asks for one: the same run everywhere.
   UseDefaultSettings();
@@ -557,9 +646,9 @@ std::string DumpJson() {
   auto& h = internal::GetHandlers();
   std::string game = h.dumpJson ? h.dumpJson() : "{}";
   std::string extra;
-  for (const char* f :
-       {"tick", "timerEnabled", "label1Visible", "menuStartEnabled", "menuContinueEnabled",
-        "yesNoVisible", "frames", "lastMessageBox", "window", "keys"}) {
+  for (const char* f : {"tick", "timerEnabled", "label1Visible", "menuStartEnabled",
+                        "menuContinueEnabled", "yesNoVisible", "frames", "lastMessageBox", "window",
+                        "picture", "keys", "pad", "padLast", "menu"}) {
     std::string v;
     PlatformField(f, v);
     extra += std::string(extra.empty() ? "" : ",") + "\"" + f + "\":" + v;
@@ -619,6 +708,10 @@ void QueueKeyboardUp(int32_t keycode, double afterMs) {
 
 double Now() {
   return g.now;
+}
+
+void QueuePad(int button, bool down, double afterMs) {
+  Insert({g.now + afterMs, down ? EvKind::PadDown : EvKind::PadUp, button});
 }
 
 }  // namespace headless

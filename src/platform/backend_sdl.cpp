@@ -1,9 +1,12 @@
 // The players' backend: a real window on SDL2. The play area is drawn at
 // 608 x 448 under a menu bar we draw ourselves, and the whole picture is
-// scaled by whole multiples when it is shown. Keys reach the game as the
-// virtual-key codes it knows.
+// enlarged by whole multiples when it is shown, or as large as it fits
+// (fit_scale.h). In full screen the bar is hidden until a menu opens. Keys
+// reach the game as the virtual-key codes it knows; controllers as the keys
+// the player gave their buttons (gamepad.h).
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <fcntl.h>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,8 +21,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/internal.h"
+#include "platform/pad_bindings.h"
+#include "platform/settings.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -42,11 +48,14 @@ struct Sdl {
   bool direct = false;
   SDL_Surface* windowPixels = nullptr;  // as last drawn in
   bool redrawAll = true;                // uncovered, resized or new: send everything
-  int scale = 1, left = 0, top = 0;     // where the picture sits in the window
-  std::vector<uint32_t> scratch;        // for windows that keep another pixel format
+  internal::Placement at;               // where the picture sits in the window
+  bool barInPicture = true;             // false in full screen: the bar shows over the play area
+  internal::FitScaler fit;
+  std::vector<uint32_t> scratch;  // for windows that keep another pixel format
   std::vector<SDL_Rect> sendRects;
   SDL_Renderer* renderer = nullptr;
   SDL_Texture* texture = nullptr;
+  SDL_Texture* big = nullptr;  // fit: the picture at the whole multiple above its size
   Surface play{kPlayW, kPlayH, kBlack};
   Surface menuBar{kPlayW, kMenuBarH, kBlack};
   Surface menuBarShown{kPlayW, kMenuBarH, kBlack};  // the menu bar as last sent
@@ -56,12 +65,13 @@ struct Sdl {
   bool timerEnabled = false;
   Uint32 nextTimer = 0;
   bool inTick = false;
-  bool menuOpen = false;
-  int menuOpenIndex = 0;  // which menu of the bar is open
-  int menuCursor = 0;     // the highlighted item in it
+  bool altAlone = false;    // Alt is down and nothing else was pressed since
+  Uint32 pointerMoved = 0;  // when the mouse last moved; its pointer hides in full screen
+  bool pointerHidden = false;
   bool fullscreen = false;
   SDL_Rect windowed{};  // where the window was before covering a bare X screen
-  internal::GamepadKeys pads;
+  internal::PadInput pads;
+  SDL_Joystick* testPad = nullptr;  // a controller made in software, for tests
 };
 
 Sdl s;
@@ -77,6 +87,10 @@ constexpr int kTitleGap = 16, kBarLeft = 10;
 
 const std::vector<Menu>& Menus() {
   return internal::GetControls().menus;
+}
+
+internal::Controls& MenuC() {
+  return internal::GetControls();
 }
 
 int TitleLeft(int index) {
@@ -110,7 +124,7 @@ void DrawMenuBar(Surface& out) {
   FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
   DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
   for (size_t i = 0; i < Menus().size(); ++i) {
-    const bool open = s.menuOpen && int(i) == s.menuOpenIndex;
+    const bool open = MenuC().menuOpen && int(i) == MenuC().menuIndex;
     const int x = TitleLeft(int(i));
     const int w = TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular);
     if (open) FillBox(out, x - 8, 1, x + w + 6, kMenuBarH - 2, highlight);
@@ -120,11 +134,11 @@ void DrawMenuBar(Surface& out) {
 
 // The open menu hangs over the play area: drawn there with its top at dropY.
 void DrawMenuDrop(Surface& out, int dropY) {
-  if (!s.menuOpen || s.menuOpenIndex >= int(Menus().size())) return;
+  if (!MenuC().menuOpen || MenuC().menuIndex >= int(Menus().size())) return;
   const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
   const Color highlight = RGB(60, 90, 170);
-  const Menu& m = Menus()[size_t(s.menuOpenIndex)];
-  const int left = TitleLeft(s.menuOpenIndex) - kBarLeft, w = DropWidth(m);
+  const Menu& m = Menus()[size_t(MenuC().menuIndex)];
+  const int left = TitleLeft(MenuC().menuIndex) - kBarLeft, w = DropWidth(m);
   const int n = int(m.items.size());
   FillBox(out, left + 3, dropY + 3, left + w + 2, dropY + n * kItemH + 6, RGB(30, 30, 40));
   FillBox(out, left, dropY, left + w - 1, dropY + n * kItemH + 3, bar);
@@ -134,7 +148,7 @@ void DrawMenuDrop(Surface& out, int dropY) {
     bool enabled = MenuEnabled(item.id);
     int y = dropY + 2 + i * kItemH;
     Color c = enabled ? text : grey;
-    if (i == s.menuCursor) {
+    if (i == MenuC().menuCursor) {
       FillBox(out, left + 2, y, left + w - 3, y + kItemH - 1, highlight);
       if (enabled) c = kWhite;
     }
@@ -144,9 +158,9 @@ void DrawMenuDrop(Surface& out, int dropY) {
 
 // The item of the open menu under a point of the picture, or -1.
 int ItemAt(int x, int y) {
-  if (!s.menuOpen || s.menuOpenIndex >= int(Menus().size())) return -1;
-  const Menu& m = Menus()[size_t(s.menuOpenIndex)];
-  const int left = TitleLeft(s.menuOpenIndex) - kBarLeft;
+  if (!MenuC().menuOpen || MenuC().menuIndex >= int(Menus().size())) return -1;
+  const Menu& m = Menus()[size_t(MenuC().menuIndex)];
+  const int left = TitleLeft(MenuC().menuIndex) - kBarLeft;
   if (x < left || x >= left + DropWidth(m) || y < kDropY + 2) return -1;
   int item = (y - kDropY - 2) / kItemH;
   return item < int(m.items.size()) ? item : -1;
@@ -164,50 +178,57 @@ int TitleAt(int x, int y) {
   return -1;
 }
 
-void OpenMenu(int index) {
-  s.menuOpen = true;
-  s.menuOpenIndex = index;
-  s.menuCursor = 0;
-  const auto& items = Menus()[size_t(index)].items;
-  // The cursor starts on the first item that can be chosen.
-  for (size_t i = 0; i < items.size(); ++i)
-    if (MenuEnabled(items[i].id)) {
-      s.menuCursor = int(i);
-      break;
-    }
-  internal::MarkDirty();
+using internal::OpenMenu;
+
+int PictureH() {
+  return s.barInPicture ? kFullH : kPlayH;
 }
 
-// The largest whole multiple of the picture that fits, centred; a window too
-// small for even one keeps the picture's top left corner in view.
+// The picture in the window: by whole multiples, or as large as it fits.
 void PlacePicture(int windowW, int windowH) {
-  s.scale = std::max(1, std::min(windowW / kPlayW, windowH / kFullH));
-  s.left = std::max(0, (windowW - kPlayW * s.scale) / 2);
-  s.top = std::max(0, (windowH - kFullH * s.scale) / 2);
+  const bool fit = CurrentSettings().scaling == Scaling::Fit;
+  s.at = fit ? internal::PlaceFit(windowW, windowH, kPlayW, PictureH())
+             : internal::PlaceWhole(windowW, windowH, kPlayW, PictureH());
+  if (fit) s.fit.Prepare(kPlayW, PictureH(), s.at);
 }
 
-// From window pixels to the picture's own (the renderer does this itself).
+// From window pixels to the picture's own. Without the bar in the picture,
+// its place is the top of the play area.
 void ToPicture(int& x, int& y) {
-  if (!s.direct) return;
-  x = x >= s.left ? (x - s.left) / s.scale : -1;
-  y = y >= s.top ? (y - s.top) / s.scale : -1;
+  if (!s.direct) {  // the renderer may have more pixels than the window has points
+    int w = 1, h = 1, outW = 1, outH = 1;
+    SDL_GetWindowSize(s.window, &w, &h);
+    SDL_GetRendererOutputSize(s.renderer, &outW, &outH);
+    x = int(int64_t(x) * outW / std::max(1, w));
+    y = int(int64_t(y) * outH / std::max(1, h));
+  }
+  x = x >= s.at.x ? int(int64_t(x - s.at.x) * kPlayW / s.at.w) : -1;
+  y = y >= s.at.y ? int(int64_t(y - s.at.y) * PictureH() / s.at.h) : -1;
 }
 
 // Draws area a of a part of the picture (the menu bar, or the play area
 // whose top is `top` pixels down the picture), enlarged, into the window's
 // pixels and notes the rectangle to send.
+Area Enlarge(const Surface& part, int top, Area a, uint32_t* dst, int w, int h, int pitch) {
+  if (CurrentSettings().scaling == Scaling::Fit) {
+    // Edge pixels blend the bar with the play area: both as sent.
+    a.y += top;
+    return s.fit.Draw(s.barInPicture ? &s.menuBarShown : nullptr, s.shown, a, dst, w, h, pitch);
+  }
+  return ScaleArea(part, a, s.at.scale, dst, w, h, pitch, s.at.x, s.at.y + top * s.at.scale);
+}
+
 void DrawIntoWindow(SDL_Surface* win, const Surface& part, int top, Area a) {
   const Uint32 format = win->format->format;
   const bool same = format == SDL_PIXELFORMAT_RGB888 || format == SDL_PIXELFORMAT_ARGB8888;
-  const int oy = s.top + top * s.scale;
   Area out;
   if (same) {
-    out = ScaleArea(part, a, s.scale, static_cast<uint32_t*>(win->pixels), win->w, win->h,
-                    win->pitch / 4, s.left, oy);
+    out =
+        Enlarge(part, top, a, static_cast<uint32_t*>(win->pixels), win->w, win->h, win->pitch / 4);
   } else {
     // Enlarge into a picture of the window's size in our format, then convert.
     s.scratch.resize(size_t(win->w) * size_t(win->h));
-    out = ScaleArea(part, a, s.scale, s.scratch.data(), win->w, win->h, win->w, s.left, oy);
+    out = Enlarge(part, top, a, s.scratch.data(), win->w, win->h, win->w);
     if (out.w > 0)
       SDL_ConvertPixels(out.w, out.h, SDL_PIXELFORMAT_RGB888,
                         &s.scratch[size_t(out.y) * size_t(win->w) + size_t(out.x)], win->w * 4,
@@ -232,19 +253,20 @@ void SendDirect(const Surface& play) {
   if (s.redrawAll) {
     PlacePicture(win->w, win->h);
     SDL_FillRect(win, nullptr, SDL_MapRGB(win->format, 0, 0, 0));
-    DrawIntoWindow(win, s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
-    DrawIntoWindow(win, play, kMenuBarH, Area{0, 0, kPlayW, kPlayH});
-    s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
     s.menuBarShown = s.menuBar;
     s.shown = play;
+    if (s.barInPicture) DrawIntoWindow(win, s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
+    DrawIntoWindow(win, play, s.barInPicture ? kMenuBarH : 0, Area{0, 0, kPlayW, kPlayH});
+    s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
   } else {
-    for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
-      BitBlt(s.menuBarShown, a.x, a.y, a.w, a.h, s.menuBar, a.x, a.y, Rop::Copy);
-      DrawIntoWindow(win, s.menuBar, 0, a);
-    }
+    if (s.barInPicture)
+      for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
+        BitBlt(s.menuBarShown, a.x, a.y, a.w, a.h, s.menuBar, a.x, a.y, Rop::Copy);
+        DrawIntoWindow(win, s.menuBar, 0, a);
+      }
     for (const Area& a : ChangedAreas(s.shown, play)) {
       BitBlt(s.shown, a.x, a.y, a.w, a.h, play, a.x, a.y, Rop::Copy);
-      DrawIntoWindow(win, play, kMenuBarH, a);
+      DrawIntoWindow(win, play, s.barInPicture ? kMenuBarH : 0, a);
     }
   }
   if (SDL_MUSTLOCK(win)) SDL_UnlockSurface(win);
@@ -267,35 +289,50 @@ void Show() {
   // control or the open menu lies over it.
   DrawMenuBar(s.menuBar);
   const Surface* play = &internal::PlayAreaSeen(s.play, s.composed);
-  if (s.menuOpen) {
+  if (MenuC().menuOpen) {
     if (play != &s.composed) s.composed = s.play;
-    DrawMenuDrop(s.composed, kDropY - kMenuBarH);
+    // In full screen the bar shows over the play area while a menu is open.
+    if (!s.barInPicture) BitBlt(s.composed, 0, 0, kPlayW, kMenuBarH, s.menuBar, 0, 0, Rop::Copy);
+    DrawMenuDrop(s.composed, s.barInPicture ? kDropY - kMenuBarH : kDropY);
     play = &s.composed;
   }
   if (s.direct) {
     SendDirect(*play);
     return;
   }
-  const SDL_Rect barRect{0, 0, kPlayW, kMenuBarH}, playRect{0, kMenuBarH, kPlayW, kPlayH};
-  SDL_UpdateTexture(s.texture, &barRect, s.menuBar.px.data(), kPlayW * 4);
+  // The renderer's way (Wayland, say): the picture goes up whole as a
+  // texture, placed as above; fit enlarges it by the whole multiple into a
+  // texture of its own, then linearly down into the window.
+  const int barH = s.barInPicture ? kMenuBarH : 0;
+  const SDL_Rect barRect{0, 0, kPlayW, kMenuBarH}, playRect{0, barH, kPlayW, kPlayH};
+  if (barH > 0) SDL_UpdateTexture(s.texture, &barRect, s.menuBar.px.data(), kPlayW * 4);
   SDL_UpdateTexture(s.texture, &playRect, play->px.data(), kPlayW * 4);
+  int outW = 0, outH = 0;
+  SDL_GetRendererOutputSize(s.renderer, &outW, &outH);
+  PlacePicture(outW, outH);
+  const SDL_Rect picture{0, 0, kPlayW, PictureH()}, at{s.at.x, s.at.y, s.at.w, s.at.h};
   SDL_SetRenderDrawColor(s.renderer, 0, 0, 0, 255);
   SDL_RenderClear(s.renderer);
-  SDL_RenderCopy(s.renderer, s.texture, nullptr, nullptr);
+  const bool fit = CurrentSettings().scaling == Scaling::Fit;
+  int bigW = 0, bigH = 0;
+  if (s.big) SDL_QueryTexture(s.big, nullptr, nullptr, &bigW, &bigH);
+  if (fit && (bigW != kPlayW * s.at.scale || bigH != PictureH() * s.at.scale)) {
+    if (s.big) SDL_DestroyTexture(s.big);
+    s.big = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                              kPlayW * s.at.scale, PictureH() * s.at.scale);
+    if (s.big) SDL_SetTextureScaleMode(s.big, SDL_ScaleModeLinear);
+  }
+  if (fit && s.big && SDL_SetRenderTarget(s.renderer, s.big) == 0) {
+    SDL_RenderCopy(s.renderer, s.texture, &picture, nullptr);
+    SDL_SetRenderTarget(s.renderer, nullptr);
+    SDL_RenderCopy(s.renderer, s.big, nullptr, &at);
+  } else {
+    SDL_RenderCopy(s.renderer, s.texture, &picture, &at);
+  }
   SDL_RenderPresent(s.renderer);
 }
 
-void ChooseMenu(int item) {
-  s.menuOpen = false;
-  internal::MarkDirty();
-  if (s.menuOpenIndex >= int(Menus().size())) return;
-  const auto& items = Menus()[size_t(s.menuOpenIndex)].items;
-  if (item < 0 || item >= int(items.size())) return;
-  const int id = items[size_t(item)].id;
-  if (!MenuEnabled(id)) return;
-  auto& h = internal::GetHandlers();
-  if (h.menu) h.menu(id);
-}
+using internal::ChooseMenuItem;
 
 // Whether a window manager looks after our window. Full screen is a request
 // to it; on a bare X server nobody answers, and SDL would go on drawing for a
@@ -351,75 +388,148 @@ void SetFullscreen(bool on) {
     SDL_SetWindowPosition(s.window, s.windowed.x, s.windowed.y);
     s.fullscreen = false;
   }
+  s.barInPicture = !s.fullscreen;
+  s.redrawAll = true;
   internal::MarkDirty();
 }
 
-// Keys while the menu is open: Up and Down move, Left and Right go to the
-// next menu, Enter chooses, an item's access key chooses it directly, Esc
-// (or Alt) closes.
+// Keys while the menu is open: Up and Down move (past items that cannot be
+// chosen), Left and Right go to the next menu, Enter chooses, an item's
+// access key chooses it directly, Esc (or Alt) closes.
 void MenuKey(SDL_Keycode k) {
   const int menus = int(Menus().size());
-  if (s.menuOpenIndex >= menus || Menus()[size_t(s.menuOpenIndex)].items.empty()) {
-    s.menuOpen = false;
-    internal::MarkDirty();
+  if (MenuC().menuIndex >= menus || Menus()[size_t(MenuC().menuIndex)].items.empty()) {
+    internal::CloseMenu();
     return;
   }
-  const int items = int(Menus()[size_t(s.menuOpenIndex)].items.size());
   switch (k) {
     case SDLK_UP:
-      s.menuCursor = (s.menuCursor + items - 1) % items;
-      break;
     case SDLK_DOWN:
-      s.menuCursor = (s.menuCursor + 1) % items;
-      break;
-    case SDLK_LEFT:
-      OpenMenu((s.menuOpenIndex + menus - 1) % menus);
+      internal::MoveMenuCursor(k == SDLK_UP ? -1 : 1);
       return;
+    case SDLK_LEFT:
     case SDLK_RIGHT:
-      OpenMenu((s.menuOpenIndex + 1) % menus);
+      OpenMenu((MenuC().menuIndex + (k == SDLK_LEFT ? menus - 1 : 1)) % menus);
       return;
     case SDLK_RETURN:
     case SDLK_KP_ENTER:
     case SDLK_SPACE:
-      ChooseMenu(s.menuCursor);
+      ChooseMenuItem(MenuC().menuCursor);
       return;
     case SDLK_ESCAPE:
-    case SDLK_LALT:
-    case SDLK_RALT:
-      s.menuOpen = false;
-      break;
+      internal::CloseMenu();
+      return;
     default:
       if (k >= SDLK_a && k <= SDLK_z) {
-        const auto& list = Menus()[size_t(s.menuOpenIndex)].items;
+        const auto& list = Menus()[size_t(MenuC().menuIndex)].items;
         for (size_t i = 0; i < list.size(); ++i)
           if (AccessKey(list[i].label) == char32_t(U'A' + (k - SDLK_a))) {
-            ChooseMenu(int(i));
+            ChooseMenuItem(int(i));
             return;
           }
       }
-      break;
+      return;
   }
-  internal::MarkDirty();
 }
 
-// A key from a game controller: the same as from the keyboard, except that
-// the menu is worked by keyboard and mouse only. Space (the south button)
-// answers a message box as the keyboard's Space does.
+// A game key from a controller: none reaches the game while a message box is
+// up, and no key goes down while a menu is open.
 void PadKey(int vk, bool down) {
   auto& h = internal::GetHandlers();
-  auto& c = internal::GetControls();
-  if (c.boxUp) {
-    if (down && vk == VK_SPACE) {
-      c.boxUp = false;
-      internal::MarkDirty();
-    }
-    return;
-  }
+  if (internal::GetControls().boxUp) return;
   if (down) {
-    if (!s.menuOpen && h.keyDown) h.keyDown(vk);
+    if (!MenuC().menuOpen && h.keyDown) h.keyDown(vk);
   } else if (h.keyUp) {
     h.keyUp(vk);
   }
+}
+
+// SDL's controller events, handed to the controllers' own code. SDL numbers
+// the buttons as PadButton does.
+void FeedPad(internal::PadInput& pads, const SDL_Event& e, const internal::PadInput::Send& send) {
+  switch (e.type) {
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+      pads.Button(e.cbutton.which, e.cbutton.button, e.type == SDL_CONTROLLERBUTTONDOWN, send);
+      break;
+    case SDL_CONTROLLERAXISMOTION:
+      if (e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX || e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTY)
+        pads.Stick(e.caxis.which,
+                   e.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX ? internal::PadInput::kLeftX
+                                                             : internal::PadInput::kLeftY,
+                   e.caxis.value, send);
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      pads.Removed(e.cdevice.which, send);
+      break;
+    default:
+      break;
+  }
+}
+
+// --- A controller made in software, for tests ---------------------------------
+// MOKI_TEST_PAD names a file (a pipe) of lines "down a", "up a", "stick X Y";
+// the game plugs in a virtual controller and works its buttons from them, so
+// a test plays through the same controller events as a player's. Players
+// never set it.
+Uint32 g_testPadEvent = 0;
+
+int ReadTestPad(void* path) {
+  // Opened for writing too, a pipe never ends between two writers. Plain
+  // reads, not the C library's streams: the game's quitting flushes those
+  // and would wait for this read.
+  int fd = -1;
+  while ((fd = open(static_cast<const char*>(path), O_RDWR)) < 0) SDL_Delay(50);
+  std::string pending;
+  char buf[256];
+  for (;;) {
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n <= 0) {
+      SDL_Delay(50);
+      continue;
+    }
+    pending.append(buf, size_t(n));
+    for (size_t end = pending.find('\n'); end != std::string::npos; end = pending.find('\n')) {
+      SDL_Event e{};
+      e.type = g_testPadEvent;
+      e.user.data1 = SDL_strdup(pending.substr(0, end).c_str());
+      SDL_PushEvent(&e);
+      pending.erase(0, end + 1);
+    }
+  }
+}
+
+void StartTestPad() {
+  const char* path = SDL_getenv("MOKI_TEST_PAD");
+  if (!path || !*path) return;
+  // A virtual X server gives no window the focus for certain; the test's
+  // controller counts all the same.
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  const int index = SDL_JoystickAttachVirtual(
+      SDL_JOYSTICK_TYPE_GAMECONTROLLER, SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+  s.testPad = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
+  g_testPadEvent = SDL_RegisterEvents(1);
+  if (!s.testPad || g_testPadEvent == Uint32(-1)) {
+    std::fprintf(stderr, "mokimoki: no test controller: %s\n", SDL_GetError());
+    return;
+  }
+  SDL_DetachThread(SDL_CreateThread(ReadTestPad, "test pad", SDL_strdup(path)));
+}
+
+void TestPadLine(const char* text) {
+  char word[16] = {}, name[32] = {};
+  int x = 0, y = 0;
+  if (std::sscanf(text, "%15s %31s", word, name) != 2) return;
+  const std::string w = word;
+  if (w == "stick" && std::sscanf(text, "%*s %d %d", &x, &y) == 2) {
+    SDL_JoystickSetVirtualAxis(s.testPad, SDL_CONTROLLER_AXIS_LEFTX,
+                               Sint16(std::clamp(x, -32768, 32767)));
+    SDL_JoystickSetVirtualAxis(s.testPad, SDL_CONTROLLER_AXIS_LEFTY,
+                               Sint16(std::clamp(y, -32768, 32767)));
+  } else if ((w == "down" || w == "up") && PadButtonOf(name) >= 0) {
+    SDL_JoystickSetVirtualButton(s.testPad, PadButtonOf(name), w == "down" ? 1 : 0);
+  }
+  SDL_JoystickUpdate();  // its events now, as a real controller's would come
 }
 
 // Controllers plugged in before start-up are announced like new ones.
@@ -447,6 +557,9 @@ void Handle(const SDL_Event& e) {
       break;
     case SDL_KEYDOWN: {
       SDL_Keycode k = e.key.keysym.sym;
+      // Alt pressed and let go alone opens the menu bar (shown in full screen).
+      s.altAlone = (k == SDLK_LALT || k == SDLK_RALT) && !e.key.repeat;
+      if (!e.key.repeat) internal::NoteInputDevice(false);
       if (k == SDLK_F11) {
         SetFullscreen(!s.fullscreen);
         internal::RecordFullscreen(s.fullscreen);
@@ -457,7 +570,7 @@ void Handle(const SDL_Event& e) {
         internal::MarkDirty();
         break;
       }
-      if (s.menuOpen) {
+      if (MenuC().menuOpen) {
         MenuKey(k);
         break;
       }
@@ -467,7 +580,7 @@ void Handle(const SDL_Event& e) {
             OpenMenu(int(i));
             break;
           }
-        if (s.menuOpen) break;
+        if (MenuC().menuOpen) break;
       }
       if (e.key.keysym.mod & KMOD_ALT) break;  // Alt combinations are the window's, not the game's
       // Through the player's keys; the key screen may be waiting for this one.
@@ -476,7 +589,12 @@ void Handle(const SDL_Event& e) {
       break;
     }
     case SDL_KEYUP: {
-      int vk = internal::KeyboardUp(e.key.keysym.sym);
+      const SDL_Keycode k = e.key.keysym.sym;
+      if ((k == SDLK_LALT || k == SDLK_RALT) && s.altAlone && !c.boxUp) {
+        MenuC().menuOpen ? internal::CloseMenu() : OpenMenu(0);
+        s.altAlone = false;
+      }
+      int vk = internal::KeyboardUp(k);
       if (c.boxUp) break;
       if (vk && h.keyUp) h.keyUp(vk);
       break;
@@ -485,21 +603,26 @@ void Handle(const SDL_Event& e) {
       PlugIn(e.cdevice.which);
       break;
     case SDL_CONTROLLERDEVICEREMOVED:
-      s.pads.Handle(e, PadKey);  // lets go of whatever it held
+      FeedPad(s.pads, e, PadKey);  // lets go of whatever it held
       Unplug(e.cdevice.which);
       break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
     case SDL_CONTROLLERAXISMOTION:
-      s.pads.Handle(e, PadKey);
+      FeedPad(s.pads, e, PadKey);
       break;
     case SDL_MOUSEMOTION:
-      if (s.menuOpen) {
+      s.pointerMoved = SDL_GetTicks();
+      if (s.pointerHidden) {
+        SDL_ShowCursor(SDL_ENABLE);
+        s.pointerHidden = false;
+      }
+      if (MenuC().menuOpen) {
         int x = e.motion.x, y = e.motion.y;
         ToPicture(x, y);
         int item = ItemAt(x, y);
-        if (item >= 0 && item != s.menuCursor) {
-          s.menuCursor = item;
+        if (item >= 0 && item != MenuC().menuCursor) {
+          MenuC().menuCursor = item;
           internal::MarkDirty();
         }
       }
@@ -509,7 +632,7 @@ void Handle(const SDL_Event& e) {
       int x = e.button.x, y = e.button.y;
       ToPicture(x, y);
       if (c.boxUp) {
-        if (internal::MessageBoxOkRect().Contains(x, y - kMenuBarH)) {
+        if (internal::MessageBoxOkRect().Contains(x, y - (s.barInPicture ? kMenuBarH : 0))) {
           c.boxUp = false;
           internal::MarkDirty();
         }
@@ -517,26 +640,45 @@ void Handle(const SDL_Event& e) {
       }
       int title = TitleAt(x, y);
       if (title >= 0) {
-        if (s.menuOpen && s.menuOpenIndex == title) {
-          s.menuOpen = false;
+        if (MenuC().menuOpen && MenuC().menuIndex == title) {
+          MenuC().menuOpen = false;
           internal::MarkDirty();
         } else {
           OpenMenu(title);
         }
-      } else if (s.menuOpen) {
+      } else if (MenuC().menuOpen) {
         int item = ItemAt(x, y);
         if (item >= 0) {
-          ChooseMenu(item);
+          ChooseMenuItem(item);
         } else {
-          s.menuOpen = false;
+          MenuC().menuOpen = false;
           internal::MarkDirty();
         }
       }
       break;
     }
     default:
+      if (g_testPadEvent != 0 && e.type == g_testPadEvent) {
+        TestPadLine(static_cast<const char*>(e.user.data1));
+        SDL_free(e.user.data1);
+      }
       break;
   }
+}
+
+// In full screen the mouse pointer hides after two seconds without moving.
+constexpr Uint32 kPointerHideMs = 2000;
+
+int64_t PointerHideDeadline() {
+  if (!s.fullscreen || s.pointerHidden) return -1;
+  return int64_t(s.pointerMoved) + kPointerHideMs;
+}
+
+void HidePointerWhenStill() {
+  const int64_t at = PointerHideDeadline();
+  if (at < 0 || int64_t(SDL_GetTicks()) < at) return;
+  SDL_ShowCursor(SDL_DISABLE);
+  s.pointerHidden = true;
 }
 
 bool TimerDue() {
@@ -571,6 +713,7 @@ bool PumpOnce() {
     SDL_GetWindowSize(s.window, &w, &h);
     internal::RecordScale(std::max(1, std::min(w / kPlayW, h / kFullH)));
   }
+  HidePointerWhenStill();
   if (internal::NeedsPresent()) Show();
   return handled;
 }
@@ -723,8 +866,7 @@ void CreateMainWindow(const std::u32string& caption) {
     s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_ACCELERATED);
     if (!s.renderer) s.renderer = SDL_CreateRenderer(s.window, -1, SDL_RENDERER_SOFTWARE);
     if (!s.renderer) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
-    SDL_RenderSetLogicalSize(s.renderer, kPlayW, kFullH);
-    SDL_RenderSetIntegerScale(s.renderer, SDL_TRUE);
+    SDL_SetTextureScaleMode(s.texture, SDL_ScaleModeNearest);
     s.texture = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                   kPlayW, kFullH);
     if (!s.texture) FatalError(std::string("cannot draw in the window: ") + SDL_GetError());
@@ -733,12 +875,13 @@ void CreateMainWindow(const std::u32string& caption) {
   if (internal::OpeningFullscreen()) SetFullscreen(true);
   // Game controllers are welcome but not needed.
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
+  StartTestPad();
   internal::MarkDirty();
   Show();
 }
 
 static bool KeyDownWaitingLive(int vk) {
-  if (!s.window || s.menuOpen || internal::GetControls().boxUp) return false;
+  if (!s.window || MenuC().menuOpen || internal::GetControls().boxUp) return false;
   SDL_PumpEvents();
   SDL_Event pending[64];
   int n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN);
@@ -750,7 +893,9 @@ static bool KeyDownWaitingLive(int vk) {
   }
   n = SDL_PeepEvents(pending, 64, SDL_PEEKEVENT, SDL_CONTROLLERAXISMOTION,
                      SDL_CONTROLLERDEVICEREMOVED);
-  return n > 0 && s.pads.WouldPress(pending, n, vk);
+  return n > 0 && s.pads.WouldPress(vk, [&](internal::PadInput& look, const auto& send) {
+    for (int i = 0; i < n; ++i) FeedPad(look, pending[i], send);
+  });
 }
 
 bool KeyDownWaiting(int vk) {
@@ -782,8 +927,7 @@ void MessageBox(const std::u32string& text, const std::u32string& caption) {
   c.boxUp = true;
   c.boxText = text;
   c.boxCaption = caption;
-  s.menuOpen = false;
-  internal::MarkDirty();
+  internal::CloseMenu();
   internal::ModalScope modal;
   while (!modal.Answered() && c.boxUp) WaitEvents(-1);
   c.boxUp = false;
@@ -825,6 +969,8 @@ void WaitEvents(int64_t deadline) {
     if (internal::NeedsPresent()) timeout = std::min<int64_t>(timeout, int64_t(kRefreshMs));
     if (internal::ResizeDeadline() >= 0)
       timeout = std::min<int64_t>(timeout, int64_t(internal::ResizeDeadline()) - int64_t(now) + 1);
+    if (const int64_t hide = PointerHideDeadline(); hide >= 0)
+      timeout = std::min<int64_t>(timeout, hide - int64_t(now) + 1);
     timeout = std::max<int64_t>(timeout, 0);
     SDL_Event e;
     if (SDL_WaitEventTimeout(&e, int(timeout))) {
@@ -861,6 +1007,17 @@ void WaitEvents(int64_t deadline) {
   // sees it.
   if (SDL_WasInit(SDL_INIT_VIDEO)) ShowFatalBox(boxText);
   std::exit(1);
+}
+
+void SetFitScaling(bool fit) {
+  if (FitScaling() == fit) return;
+  internal::ChangeSettings([fit](Settings& s) { s.scaling = fit ? Scaling::Fit : Scaling::Whole; });
+  s.redrawAll = true;
+  internal::MarkDirty();
+}
+
+bool FitScaling() {
+  return CurrentSettings().scaling == Scaling::Fit;
 }
 
 // Playback in the real window: the recording's own pace, the window kept

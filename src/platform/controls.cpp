@@ -91,6 +91,48 @@ MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32strin
   return b;
 }
 
+void OpenMenu(int index) {
+  Controls& c = g_controls;
+  if (index < 0 || index >= int(c.menus.size())) return;
+  c.menuOpen = true;
+  c.menuIndex = index;
+  c.menuCursor = -1;
+  MoveMenuCursor(1);
+  if (c.menuCursor < 0) c.menuCursor = 0;  // nothing to choose: the first stays lit
+  MarkDirty();
+}
+
+void CloseMenu() {
+  g_controls.menuOpen = false;
+  MarkDirty();
+}
+
+void MoveMenuCursor(int step) {
+  Controls& c = g_controls;
+  if (c.menuIndex >= int(c.menus.size())) return;
+  const auto& items = c.menus[size_t(c.menuIndex)].items;
+  const int n = int(items.size());
+  for (int tried = 1; tried <= n; ++tried) {
+    const int at = ((c.menuCursor + step * tried) % n + n) % n;
+    if (MenuEnabled(items[size_t(at)].id)) {
+      c.menuCursor = at;
+      break;
+    }
+  }
+  MarkDirty();
+}
+
+void ChooseMenuItem(int item) {
+  Controls& c = g_controls;
+  c.menuOpen = false;
+  MarkDirty();
+  if (c.menuIndex >= int(c.menus.size())) return;
+  const auto& items = c.menus[size_t(c.menuIndex)].items;
+  if (item < 0 || item >= int(items.size())) return;
+  const int id = items[size_t(item)].id;
+  if (MenuEnabled(id) && g_handlers.menu) g_handlers.menu(id);
+}
+
 Rect MessageBoxOkRect() {
   const Controls& c = g_controls;
   const MessageBoxShape b = MessageBoxLayout(c.boxText, c.boxCaption);

@@ -69,6 +69,8 @@ void QueueMenu(int index);
 // A key of the keyboard (SDL keycode), through the player's keys.
 void QueueKeyboardDown(int32_t keycode, double afterMs = 0);
 void QueueKeyboardUp(int32_t keycode, double afterMs = 0);
+// A controller's button (PadButton), through the controllers' own code.
+void QueuePad(int button, bool down, double afterMs = 0);
 
 // A player stand-in for tests: called whenever the game waits and nothing is
 // due, before time moves on; it may queue keys (QueueKeyDown/Up) to answer.

@@ -27,6 +27,10 @@ struct Controls {
   bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true};
   std::vector<Menu> menus = {
       {U"ファイル(&F)", {{U"スタート(&S)", kMenuStart}, {U"終了(&X)", kMenuQuit}}}};
+  // The menu bar: whether a menu is dropped down, which, and its highlighted item.
+  bool menuOpen = false;
+  int menuIndex = 0;
+  int menuCursor = 0;
   bool pageEndMark = false;  // the blinking ▼ of a page waiting for Space
   uint32_t markSince = 0;    // the tick it came on at
   bool markLit = false;      // its state in the frame being shown
@@ -60,6 +64,15 @@ struct MessageBoxShape {
 };
 MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption);
 Rect MessageBoxOkRect();
+
+// The menu bar as worked by keys, buttons and the mouse, the same in both
+// backends. Opening a menu highlights its first item that can be chosen; the
+// cursor steps over items that cannot; choosing closes the menu and hands the
+// item's id to the game.
+void OpenMenu(int index);
+void CloseMenu();
+void MoveMenuCursor(int step);  // +1 down, -1 up, wrapping
+void ChooseMenuItem(int item);
 
 }  // namespace plat::internal
 
@@ -169,6 +182,9 @@ int BoundVk(int32_t keycode);
 int KeyboardDown(int32_t keycode, bool repeat);
 int KeyboardUp(int32_t keycode);
 bool CapturingKey();
+// Hands the key screen the new key or button it waits for (a button as
+// "pad:" and its name) and stops waiting.
+void DeliverCapturedKey(const std::string& name);
 
 // --- The window as the player left it ---------------------------------------------
 constexpr int kWindowH = kPlayH + 20;  // the picture with the menu bar

@@ -92,15 +92,19 @@ bool CapturingKey() {
   return R().capture;
 }
 
+void DeliverCapturedKey(const std::string& name) {
+  Routing& r = R();
+  if (!r.capture) return;
+  r.capture = false;
+  auto& h = GetHandlers();
+  if (h.keyChosen) h.keyChosen(name);
+}
+
 int KeyboardDown(int32_t keycode, bool repeat) {
   Routing& r = R();
   if (r.capture) {
     // A key still held from choosing the row repeats: that is not the new key.
-    if (!repeat && keycode != 0) {
-      r.capture = false;
-      auto& h = GetHandlers();
-      if (h.keyChosen) h.keyChosen(KeyNameOf(keycode));
-    }
+    if (!repeat && keycode != 0) DeliverCapturedKey(KeyNameOf(keycode));
     return 0;
   }
   const int vk = BoundVk(keycode);

@@ -40,6 +40,11 @@ enum VKey : int {
   VK_F11 = 122,  // full screen: the window's, never the game's
 };
 
+// What a controller's buttons do besides the game's keys (gamepad.h): on
+// the title Start and A open the menu; on a screen of the window's own the
+// d-pad, A and B are the cursor keys, Enter and Escape.
+enum PadScreen : int { kPadPlay, kPadTitle, kPadWindowScreen };
+
 // The window's event handlers, set once by the window object.
 struct Handlers {
   std::function<void(int)> keyDown;
@@ -56,6 +61,9 @@ struct Handlers {
   std::function<bool(const std::string&)> keyChosen;
   // The player closes the window; the program ends after it returns.
   std::function<void()> close;
+  std::function<int()> padScreen;  // the PadScreen the game is on
+  std::function<void()>
+      inputChanged;  // the keyboard or a controller, whichever was not, was pressed
 };
 void SetHandlers(Handlers h);
 
@@ -108,7 +116,9 @@ enum MenuId : int {
   kMenuQuit = 1,
   kMenuContinue = 2,
   kMenuKeys = 3,
-  kMenuLanguage = 4,
+  kMenuLanguage = 4,  // one for each language
+  kMenuWhole = 6,     // the picture by whole multiples
+  kMenuFit = 7,       // the picture as large as it fits
   kMenuIdCount = 8,
 };
 // "&" marks the access key in a title or label, as in U"スタート(&S)"; it is
@@ -139,6 +149,11 @@ std::u32string ShownLabel(const std::u32string& label);
 // wakes at the blinks and at nothing else of its own.
 void SetPageEndMark(bool on);
 bool PageEndMark();
+
+// How the picture is enlarged (settings.h): written to the settings, and
+// shown at once.
+void SetFitScaling(bool fit);
+bool FitScaling();
 
 // Modal message box with an OK button; returns when it is closed. While it is
 // up no key handler runs and no timer tick starts.

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <utility>
 
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
 
@@ -100,6 +101,31 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
         if (!ParseInt(w[2], n) || n < 0) return fail("expected a time in ms");
         c.ms = n;
       }
+    } else if (op == "pad") {
+      // pad press|down|up BUTTON [MS], pad stick X Y
+      const std::string what = w.size() >= 2 ? w[1] : "";
+      int64_t y = 0;
+      if (what == "stick") {
+        if (w.size() != 4 || !ParseInt(w[2], n) || !ParseInt(w[3], y) || n < -32768 || n > 32767 ||
+            y < -32768 || y > 32767)
+          return fail("expected: pad stick X Y (each -32768 to 32767)");
+        c.op = Op::PadStick;
+        c.w = int(n);
+        c.h = int(y);
+      } else if (what == "press" || what == "down" || what == "up") {
+        if (w.size() < 3 || w.size() > (what == "press" ? 4u : 3u))
+          return fail("expected: pad " + what + " BUTTON" + (what == "press" ? " [MS]" : ""));
+        c.key = PadButtonOf(w[2]);
+        if (c.key < 0) return fail("unknown controller button '" + w[2] + "'");
+        c.op = what == "press" ? Op::PadPress : what == "down" ? Op::PadDown : Op::PadUp;
+        c.ms = 50;
+        if (w.size() == 4) {
+          if (!ParseInt(w[3], n) || n < 0) return fail("expected a time in ms");
+          c.ms = n;
+        }
+      } else {
+        return fail("expected: pad press | down | up BUTTON, or pad stick X Y");
+      }
     } else if (op == "resize") {
       int64_t h = 0;
       if (w.size() != 3 || !ParseInt(w[1], n) || !ParseInt(w[2], h) || n < 1 || h < 1 ||
@@ -110,13 +136,16 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       c.h = int(h);
     } else if (op == "menu") {
       static const std::pair<const char*, int> kItems[] = {
-          {"start", kMenuStart}, {"quit", kMenuQuit},         {"continue", kMenuContinue},
-          {"keys", kMenuKeys},   {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1}};
+          {"start", kMenuStart},       {"quit", kMenuQuit},
+          {"continue", kMenuContinue}, {"keys", kMenuKeys},
+          {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1},
+          {"whole", kMenuWhole},       {"fit", kMenuFit}};
       c.menu = -1;
       for (const auto& [name, id] : kItems)
         if (w.size() == 2 && w[1] == name) c.menu = id;
       if (c.menu < 0)
-        return fail("expected: menu start | quit | continue | keys | japanese | english");
+        return fail(
+            "expected: menu start | quit | continue | keys | japanese | english | whole | fit");
       c.op = Op::Menu;
     } else if (op == "close") {
       if (w.size() != 1) return fail("expected: close");

@@ -24,7 +24,11 @@ enum class Op {
   Shot,
   Dump,
   Resize,
-  Lang
+  Lang,
+  PadDown,  // a controller's button (key: PadButton)
+  PadUp,
+  PadPress,
+  PadStick  // the left stick leaning to (w, h), each -32768..32767
 };
 
 struct Command {

@@ -7,6 +7,7 @@
 #include <map>
 #include <sstream>
 
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/settings_ini.h"
 
@@ -54,6 +55,7 @@ bool Has(const std::vector<int32_t>& codes, int32_t code) {
 
 constexpr const char* kWindow = "window";
 constexpr const char* kKeys = "keys";
+constexpr const char* kPad = "pad";
 constexpr const char* kGame = "game";
 
 struct SectionInfo {
@@ -65,6 +67,7 @@ struct SectionInfo {
 constexpr SectionInfo kSections[] = {
     {kWindow, "setting", false, false},
     {kKeys, "key", true, false},
+    {kPad, "key", true, false},
     {kGame, "setting", false, true},
 };
 
@@ -75,6 +78,7 @@ struct Reading {
   // Per game key, the line its keys were given on (0: none) and their codes.
   std::array<int, kGameKeyCount> keysAt{};
   std::array<std::vector<int32_t>, kGameKeyCount> keyCodes;
+  internal::PadSection pad;  // [pad] follows the same rules with the buttons
 };
 
 // One setting of the file. parse takes a value: "" when it is taken, else
@@ -95,6 +99,21 @@ std::string ParseScale(const std::string& v, Reading& r) {
     return "scale must be a whole number from 1 to " + std::to_string(kMaxScale) +
            " (0: the largest that fits), not \"" + v + "\"; the largest that fits applies";
   return "";
+}
+
+std::string ParseScaling(const std::string& value, Reading& r) {
+  const std::string v = Lower(value);
+  if (v != "whole" && v != "fit")
+    return "scaling must be whole or fit, not \"" + value + "\"; whole applies";
+  r.s.scaling = v == "fit" ? Scaling::Fit : Scaling::Whole;
+  return "";
+}
+
+// Game key k's controller buttons, by name, separated by commas.
+std::string ParsePadKeys(int k, const std::string& value, Reading& r) {
+  std::vector<SettingsWarning> why;
+  r.pad.Line(GameKeyName(k), value, r.line, why);
+  return why.empty() ? "" : why.front().text;
 }
 
 std::string ParseFullscreen(const std::string& value, Reading& r) {
@@ -147,11 +166,19 @@ const std::vector<Entry>& Entries() {
         {kWindow, "scale", ParseScale, [](const Settings& s) { return std::to_string(s.scale); }},
         {kWindow, "fullscreen", ParseFullscreen,
          [](const Settings& s) { return std::string(s.fullscreen ? "true" : "false"); }},
+        {kWindow, "scaling", ParseScaling,
+         [](const Settings& s) {
+           return std::string(s.scaling == Scaling::Fit ? "fit" : "whole");
+         }},
     };
     for (int k = 0; k < kGameKeyCount; ++k)
       e.push_back({kKeys, Keys()[size_t(k)].name,
                    [k](const std::string& v, Reading& r) { return ParseKeys(k, v, r); },
                    [k](const Settings& s) { return Join(s.keys[size_t(k)]); }});
+    for (int k = 0; k < kGameKeyCount; ++k)
+      e.push_back({kPad, Keys()[size_t(k)].name,
+                   [k](const std::string& v, Reading& r) { return ParsePadKeys(k, v, r); },
+                   [k](const Settings& s) { return Join(s.pad[size_t(k)]); }});
     return e;
   }();
   return entries;
@@ -216,6 +243,7 @@ int GameKeyVk(int key) {
 Settings DefaultSettings() {
   Settings s;
   for (size_t k = 0; k < size_t(kGameKeyCount); ++k) s.keys[k] = Keys()[k].defaults;
+  s.pad = DefaultPadKeys();
   return s;
 }
 
@@ -267,6 +295,12 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
     if (!why.empty()) warn(why);
   }
   HandOverDefaults(r, warnings);
+  std::vector<SettingsWarning> padLost;
+  r.pad.Finish(r.s.pad, padLost);
+  for (SettingsWarning& w : padLost) {
+    w.lineUsed = true;  // about the button's new key, whose line was taken
+    warnings.push_back(w);
+  }
   std::stable_sort(
       warnings.begin(), warnings.end(),
       [](const SettingsWarning& a, const SettingsWarning& b) { return a.line < b.line; });
@@ -292,10 +326,13 @@ std::string FormatSettings(const Settings& s, const std::string& previous,
       "# game cannot use is reported at start, and its default applies).",
       "#",
       "# [window] scale: the picture's whole multiple, 1 or more (0: the largest",
-      "#          that fits the screen). fullscreen: true or false.",
+      "#          that fits the screen). scaling: whole or fit (as large as the",
+      "#          screen allows). fullscreen: true or false.",
       "# [keys]   for each of the game's keys, one or more keyboard keys by their",
       "#          SDL names (Up, W, Left Shift, Keypad 1, Comma, ...), separated",
-      "#          by commas."};
+      "#          by commas.",
+      "# [pad]    the same for a game controller's buttons by their SDL names (a, b,",
+      "#          x, y, start, leftshoulder, dpup, ...); back and guide open the menu."};
   return ini::Rewrite(previous, sections, header, only);
 }
 

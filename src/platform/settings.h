@@ -37,11 +37,18 @@ int GameKeyVk(int key);
 
 constexpr int kMaxScale = 16;
 
+// How the picture fills a window or screen larger than it: by whole
+// multiples, or as large as it fits (sharp: see fit_scale.h).
+enum class Scaling { Whole, Fit };
+
 struct Settings {
   int scale = 0;  // whole multiple of the picture; 0: the largest that fits
+  Scaling scaling = Scaling::Whole;
   bool fullscreen = false;
   // Per game key, the keyboard's keys by their SDL names (as SDL spells them).
   std::array<std::vector<std::string>, kGameKeyCount> keys;
+  // [pad]: per game key, a controller's buttons by their SDL names (pad_bindings.h).
+  std::array<std::vector<std::string>, kGameKeyCount> pad;
   // [game]: key = value lines, in the file's order.
   std::vector<std::pair<std::string, std::string>> game;
 };

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "platform/internal.h"
+#include "platform/pad_bindings.h"
 #include "platform/settings.h"
 #include "platform/settings_ini.h"
 #include "platform/user_files.h"
@@ -179,6 +180,10 @@ bool SetGameSetting(const std::string& key, const std::string& value) {
 }  // namespace plat
 
 namespace plat::internal {
+
+bool ChangeSettings(const std::function<void(Settings&)>& change) {
+  return Change(change);
+}
 
 void RememberScale(int scale) {
   Change([scale](Settings& s) { s.scale = scale; });

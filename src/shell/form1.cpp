@@ -69,6 +69,9 @@ void f1_Click(Form1& f, int id) {
     plat::Quit();
   } else if (id == plat::kMenuKeys) {
     OpenKeyScreen(f);
+  } else if (id == plat::kMenuWhole || id == plat::kMenuFit) {
+    plat::SetFitScaling(id == plat::kMenuFit);
+    SetGameMenuBar(f.gs);
   } else if (id >= plat::kMenuLanguage && id < int(plat::kMenuLanguage) + LanguageCount()) {
     // Chosen from the menu, the language is remembered for the next start.
     const i16 lang = static_cast<i16>(id - plat::kMenuLanguage);
@@ -138,6 +141,15 @@ void ConnectWindow(Form1& f) {
   h.keyChosen = [&f](const std::string& name) { return KeyScreenKeyChosen(f, name); };
   h.fieldJson = [&f](const std::string& name, std::string& out) {
     return FieldJson(f.gs, name, out);
+  };
+  h.padScreen = [&f] {
+    if (f.gs.keyScreenShown != 0) return int(plat::kPadWindowScreen);
+    return f.gs.GameMode == kModeTitle ? int(plat::kPadTitle) : int(plat::kPadPlay);
+  };
+  // The title's help and the key screen name the keys of what was pressed last.
+  h.inputChanged = [&f] {
+    if (f.gs.keyScreenShown != 0 || (f.gs.GameMode == kModeTitle && f.gs.statusShown == 0))
+      plat::Refresh();
   };
   plat::SetHandlers(std::move(h));
   f.atRest = [&f] { WriteSave(f.gs); };

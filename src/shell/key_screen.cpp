@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/waits.h"
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/settings.h"
 #include "platform/text.h"
@@ -62,6 +63,7 @@ void OpenKeyScreen(Form1& f) {
   gs.keyScreenShown = 1;
   gs.keyScreenWaiting = 0;
   gs.keyScreenNote = kNoteHelp;
+  gs.keyScreenColumn = plat::PadUsedLast() ? 1 : 0;
   plat::Refresh();
 
   WaitWhile([&gs] { return gs.keyScreenShown != 0; });
@@ -75,8 +77,8 @@ bool KeyScreenKeyChosen(Form1& f, const std::string& name) {
   GameState& gs = f.gs;
   if (gs.keyScreenShown == 0 || gs.keyScreenWaiting == 0) return false;
   plat::CaptureNextKey(false);
-  gs.keyScreenKey = plat::FromUtf8(name);
-  const plat::BindOutcome o = plat::BindKey(gs.keyScreenCursor, name);
+  gs.keyScreenKey = plat::ChosenLabel(name);
+  const plat::BindOutcome o = plat::BindChosen(gs.keyScreenCursor, name, gs.keyScreenColumn == 1);
   switch (o.result) {
     case plat::BindResult::Changed:
       gs.keyScreenWaiting = 0;
@@ -126,6 +128,11 @@ void KeyScreenKey(Form1& f, int keyCode) {
       gs.keyScreenCursor = static_cast<i16>((gs.keyScreenCursor + 1) % plat::kGameKeyCount);
       gs.keyScreenNote = kNoteHelp;
       break;
+    case plat::VK_LEFT:
+    case plat::VK_RIGHT:
+      gs.keyScreenColumn = keyCode == plat::VK_LEFT ? 0 : 1;
+      gs.keyScreenNote = kNoteHelp;
+      break;
     case plat::VK_SPACE:
     case plat::VK_RETURN:
       gs.keyScreenNote = kNoteWaiting;
@@ -149,13 +156,18 @@ void DrawKeyScreen(Form1& f) {
   const plat::Color warn = plat::RGB(255, 224, 120);
   constexpr int kLeft = 16, kTop = 16, kRight = 591, kBottom = 431;
   constexpr int kRowTop = 64, kRowH = 28;
-  constexpr int kLabelX = 40, kActionX = 148, kKeysX = 392;
+  constexpr int kLabelX = 40, kActionX = 132, kKeysX = 344, kPadX = 470;
+  const bool pad = plat::PadUsedLast();
+  const PadTexts& pt = Texts(f.gs).pad;
   plat::Surface& w = plat::Window();
   plat::FillBox(w, kLeft, kTop, kRight, kBottom, panel);
   plat::DrawRect(w, kLeft, kTop, kRight, kBottom, frame);
   plat::DrawRect(w, kLeft + 2, kTop + 2, kRight - 2, kBottom - 2, frame);
   PrintShadowed(w, kLabelX, 28, t.title, text);
+  PrintShadowed(w, kKeysX, 40, pt.keyboard, dim);
+  PrintShadowed(w, kPadX, 40, pt.controller, dim);
   const auto& keys = plat::CurrentSettings().keys;
+  const auto& buttons = plat::CurrentSettings().pad;
   for (int k = 0; k < plat::kGameKeyCount; ++k) {
     const int y = kRowTop + k * kRowH;
     const bool here = k == gs.keyScreenCursor;
@@ -163,18 +175,32 @@ void DrawKeyScreen(Form1& f) {
       plat::FillBox(w, kLeft + 10, y - 4, kRight - 10, y + kRowH - 6,
                     gs.keyScreenWaiting != 0 ? wait : pick);
     PrintShadowed(w, kLabelX, y, t.labels[size_t(k)], text);
-    PrintShadowed(w, kActionX, y, t.actions[size_t(k)], here ? text : dim);
+    PrintShadowed(w, kActionX, y, Fit(t.actions[size_t(k)], kKeysX - 8 - kActionX),
+                  here ? text : dim);
     std::string names;
     for (const std::string& n : keys[size_t(k)]) names += (names.empty() ? "" : ", ") + n;
-    const WString shown = here && gs.keyScreenWaiting != 0 ? WString(U"？") : plat::FromUtf8(names);
-    PrintShadowed(w, kKeysX, y, Fit(shown, kRight - 16 - kKeysX), text);
+    WString labels;
+    for (const std::string& n : buttons[size_t(k)])
+      labels +=
+          (labels.empty() ? U"" : U", ") + WString(plat::PadButtonLabel(plat::PadButtonOf(n)));
+    // The column being changed has a frame of its own.
+    const int x = gs.keyScreenColumn == 1 ? kPadX : kKeysX;
+    if (here)
+      plat::DrawRect(w, x - 6, y - 3, (gs.keyScreenColumn == 1 ? kRight - 12 : kPadX - 8),
+                     y + kRowH - 7, frame);
+    const bool waitingHere = here && gs.keyScreenWaiting != 0;
+    const WString shownKeys =
+        waitingHere && gs.keyScreenColumn == 0 ? WString(U"？") : plat::FromUtf8(names);
+    const WString shownButtons = waitingHere && gs.keyScreenColumn == 1 ? WString(U"？") : labels;
+    PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 12 - kKeysX), text);
+    PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 16 - kPadX), text);
   }
   const int noteY = kRowTop + plat::kGameKeyCount * kRowH + 12;
   WString note, second;
   switch (gs.keyScreenNote) {
     case kNoteWaiting:
-      note = Fill(t.waiting, gs);
-      second = t.escape;
+      note = Fill(gs.keyScreenColumn == 1 ? pt.waiting : t.waiting, gs);
+      second = pad ? pt.escape : t.escape;
       break;
     case kNoteChanged:
       note = Fill(t.changed, gs);
@@ -187,11 +213,11 @@ void DrawKeyScreen(Form1& f) {
       break;
     case kNoteTaken:
       note = Fill(t.taken, gs);
-      second = t.pressAnother;
+      second = pad ? pt.pressAnother : t.pressAnother;
       break;
     case kNoteReserved:
       note = Fill(t.reserved, gs);
-      second = t.pressAnother;
+      second = pad ? pt.pressAnother : t.pressAnother;
       break;
     default:
       break;
@@ -199,7 +225,9 @@ void DrawKeyScreen(Form1& f) {
   const bool refused = gs.keyScreenNote == kNoteTaken || gs.keyScreenNote == kNoteReserved ||
                        gs.keyScreenNote == kNoteNotSaved;
   PrintShadowed(w, kLabelX, noteY, Fit(note, kRight - 16 - kLabelX), refused ? warn : text);
-  PrintShadowed(w, kLabelX, noteY + 24, second.empty() ? WString(t.help) : second, dim);
+  const WString help = pad ? pt.help : t.help;
+  PrintShadowed(w, kLabelX, noteY + 24, Fit(second.empty() ? help : second, kRight - 16 - kLabelX),
+                dim);
 }
 
 }  // namespace moki

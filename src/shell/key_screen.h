@@ -1,6 +1,8 @@
-// The key screen (設定 > キー設定): the game's ten keys with what each does.
-// The player picks one with Up and Down, presses Space (or Enter), then the
-// new key; Escape leaves it as it was, or closes the screen. A key that
+// The key screen (設定 > キー設定): the game's ten keys with what each does,
+// the keyboard's keys and the controller's buttons of each. The player picks
+// one with Up and Down, the column with Left and Right, presses Space (or
+// Enter, or A), then the new key or button; Escape (or Back) leaves it as it
+// was, or closes the screen. A key that
 // another game key has, or that the window keeps, is refused with a word on
 // the screen. A change applies at once and is written to the settings.
 #pragma once

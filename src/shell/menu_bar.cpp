@@ -1,5 +1,5 @@
 // The window's menu bar: ファイル to start, continue and quit, 設定 for the
-// keys and the language. Its words follow the language of the game.
+// keys, the language and how the picture is enlarged. Its words follow the language of the game.
 #include <vector>
 
 #include "platform/platform.h"
@@ -27,6 +27,11 @@ void SetGameMenuBar(const GameState& gs) {
     menus[1].items.push_back({name, plat::kMenuLanguage + other});
     plat::SetMenuEnabled(plat::kMenuLanguage + other, other != lang);
   }
+  // And how the picture is enlarged; the way in use is greyed too.
+  menus[1].items.push_back(item(UiText::ScalingWhole, plat::kMenuWhole));
+  menus[1].items.push_back(item(UiText::ScalingFit, plat::kMenuFit));
+  plat::SetMenuEnabled(plat::kMenuWhole, plat::FitScaling());
+  plat::SetMenuEnabled(plat::kMenuFit, !plat::FitScaling());
   plat::SetMenuBar(menus);
 }
 

@@ -2,6 +2,7 @@
 // screen over it while it is switched on.
 #include "render/match_frame.h"
 #include "minigame/bear_game.h"
+#include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "core/draw.h"
@@ -22,6 +23,21 @@ void DrawTitle(Form1& f) {
   // The Japanese lettering for Japanese; the one in Latin letters for every other language.
   const plat::Surface& lettering = f.gs.language == kLangJapanese ? p.Picdaiji : p.PicdaijiEn;
   DrawMasked(w, lettering, 0, 0, 0, 120, 560, 120, 24, 32);
+  if (plat::PadUsedLast()) {
+    // The controller's buttons as the player has them.
+    auto button = [](int key) -> WString {
+      const auto& names = plat::CurrentSettings().pad[size_t(key)];
+      return names.empty() ? WString(U"-") : plat::PadButtonLabel(plat::PadButtonOf(names[0]));
+    };
+    const auto& help = Texts(f.gs).pad.titleHelp;
+    for (size_t k = 0; k < help.size(); ++k)
+      plat::PrintText(w, 64, 288 + 32 * int(k),
+                      FillIn(help[k], {{U"space", button(plat::kKeySpace)},
+                                       {U"ctrl", button(plat::kKeyCtrl)},
+                                       {U"shift", button(plat::kKeyShift)}}),
+                      kWindowText);
+    return;
+  }
   const auto& help = Texts(f.gs).titleHelp;
   for (size_t k = 0; k < help.size(); ++k)
     plat::PrintText(w, 64, 288 + 32 * int(k), help[k], kWindowText);

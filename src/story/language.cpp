@@ -34,7 +34,7 @@ constexpr const char* kUiKeys[int(UiText::Count)] = {
     "ui.caption",     "ui.menu-file",     "ui.menu-start", "ui.menu-continue",
     "ui.menu-quit",   "ui.menu-settings", "ui.menu-keys",  "ui.language.ja",
     "ui.language.en", "ui.this-language", "ui.ok",         "ui.yes",
-    "ui.no"};
+    "ui.no",          "ui.scaling-whole", "ui.scaling-fit"};
 constexpr const char* kSaveKeys[int(SaveText::Count)] = {
     "save.caption", "save.cannot-read",  "save.kept-as-bad", "save.not-kept",
     "save.no-save", "save.cannot-write", "save.empty",       "save.cut-off",
@@ -93,6 +93,15 @@ void ForEachText(LanguageTexts& t, F&& f) {
   for (size_t i = 0; i < t.saveTexts.size(); ++i) f(key(kSaveKeys[i]), t.saveTexts[i]);
   for (size_t i = 0; i < t.saveParts.size(); ++i)
     f(key("save.part.", kSavePartKeys[i]), t.saveParts[i]);
+  PadTexts& p = t.pad;
+  for (size_t l = 0; l < p.titleHelp.size(); ++l)
+    f(key("pad.title.help.", std::to_string(l + 1).c_str()), p.titleHelp[l]);
+  f(key("pad.keys.keyboard"), p.keyboard);
+  f(key("pad.keys.controller"), p.controller);
+  f(key("pad.keys.help"), p.help);
+  f(key("pad.keys.waiting"), p.waiting);
+  f(key("pad.keys.escape"), p.escape);
+  f(key("pad.keys.press-another"), p.pressAnother);
 }
 
 const char32_t* JapaneseTextOf(const std::string& key) {

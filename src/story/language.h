@@ -32,6 +32,8 @@ enum class UiText : int {
   Ok,                // the result box's button
   Yes,               // the yes/no pictures
   No,
+  ScalingWhole,  // the picture by whole multiples
+  ScalingFit,    // the picture as large as the screen allows
   Count
 };
 
@@ -49,6 +51,19 @@ struct KeyScreenTexts {
   const char32_t* unchanged;
   const char32_t* taken;
   const char32_t* reserved;
+  const char32_t* escape;
+  const char32_t* pressAnother;
+};
+
+// What the title and the key screen say when a controller was the last
+// thing the player pressed. In the title's help {space}, {ctrl} and {shift} are the
+// buttons of Space, Ctrl and Shift.
+struct PadTexts {
+  std::array<const char32_t*, 5> titleHelp;
+  const char32_t* keyboard;  // the key screen's two columns
+  const char32_t* controller;
+  const char32_t* help;
+  const char32_t* waiting;  // for a new button; {key} as on the key screen
   const char32_t* escape;
   const char32_t* pressAnother;
 };
@@ -114,6 +129,7 @@ struct LanguageTexts {
   KeyScreenTexts keyScreen;
   std::array<const char32_t*, int(SaveText::Count)> saveTexts;
   std::array<const char32_t*, int(SavePart::Count)> saveParts;
+  PadTexts pad;
 };
 
 // How many languages there are: Japanese, then one for each catalogue.

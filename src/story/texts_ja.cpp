@@ -136,6 +136,19 @@ const JapaneseText kJapaneseTexts[] = {
     {"save.part.places", U"みんなの居場所"},
     {"save.in-use", U"このセーブデータは、ほかに開いているモキモキが使っています。このウィンドウでは保存しません。"},
     {"save.repeated", U"セーブデータの{part}が二度書かれています。"},
+    {"ui.scaling-whole", U"整数倍で表示(&W)"},
+    {"ui.scaling-fit", U"画面に合わせて表示(&F)"},
+    {"pad.title.help.1", U"十字ボタンかスティックで「キャラクター移動」"},
+    {"pad.title.help.2", U"{space}で「話す」・「決定」"},
+    {"pad.title.help.3", U"{ctrl}で「ステータス表示」"},
+    {"pad.title.help.4", U"{shift}を押しながら十字ボタンで速く移動"},
+    {"pad.title.help.5", U"ここではStartかＡで、どこでもBackでメニュー"},
+    {"pad.keys.keyboard", U"キーボード"},
+    {"pad.keys.controller", U"コントローラー"},
+    {"pad.keys.help", U"↑↓で選び←→で列を変えてＡ、新しいボタンを押す　Ｂで戻る"},
+    {"pad.keys.waiting", U"「{key}」の新しいボタンを押してください"},
+    {"pad.keys.escape", U"Backでそのままにします"},
+    {"pad.keys.press-another", U"ほかのボタンを押してください　Backでそのままにします"},
 };
 // clang-format on
 

@@ -117,6 +117,10 @@ PREFIXES = [
     ("status.key.", "The status screen: the item key's label before the item's name."),
     ("title.help.", "The title screen's help, one line of four."),
     ("ui.menu-", "The window's menu; & marks the access key."),
+    ("ui.scaling-", "The menu Options: how the picture is enlarged; & marks the access key."),
+    ("pad.title.help.", "The title screen's help when a controller was pressed last, one line "
+     "of five: {space}, {ctrl} and {shift} are the buttons of Space, Ctrl and Shift."),
+    ("pad.keys.", "The key screen when a controller was pressed last; {key} a game key's label."),
     ("ui.language.", "The language menu, in this language's words; & marks the access key."),
     ("ui.", "The yes/no pictures and the result box's button."),
     ("keys.label.", "The key screen: a game key's label."),
