@@ -11,8 +11,8 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "platform/recording.h"
-#include "platform/recording_file.h"
+#include "platform/player_files/recording.h"
+#include "platform/player_files/recording_file.h"
 #include "platform/text.h"
 #include "shell/form1.h"
 #include "shell/save_game.h"

@@ -14,10 +14,10 @@
 #include <set>
 
 #include "platform/internal.h"
-#include "platform/recording.h"
-#include "platform/recording_file.h"
-#include "platform/settings.h"
-#include "platform/user_files.h"
+#include "platform/player_files/recording.h"
+#include "platform/player_files/recording_file.h"
+#include "platform/player_files/settings.h"
+#include "platform/player_files/user_files.h"
 #include "test_support.h"
 
 namespace {

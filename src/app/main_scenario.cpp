@@ -10,8 +10,8 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "platform/recording.h"
-#include "platform/settings.h"
+#include "platform/player_files/recording.h"
+#include "platform/player_files/settings.h"
 #include "platform/text.h"
 #include "shell/form1.h"
 

@@ -5,8 +5,8 @@
 
 #include "app/command_line.h"
 #include "platform/platform.h"
-#include "platform/recording.h"
-#include "platform/settings.h"
+#include "platform/player_files/recording.h"
+#include "platform/player_files/settings.h"
 #include "shell/form1.h"
 #include "story/language.h"
 

@@ -6,8 +6,8 @@
 #include <map>
 
 #include "platform/internal.h"
-#include "platform/settings.h"
-#include "platform/settings_ini.h"
+#include "platform/player_files/settings.h"
+#include "platform/player_files/settings_ini.h"
 
 namespace plat {
 

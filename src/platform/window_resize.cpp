@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/internal.h"
-#include "platform/settings.h"
+#include "platform/player_files/settings.h"
 
 namespace plat::internal {
 

@@ -7,7 +7,7 @@
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
-#include "platform/settings.h"
+#include "platform/player_files/settings.h"
 #include "shell/save_game.h"
 #include "shell/key_screen.h"
 #include "shell/state_json.h"

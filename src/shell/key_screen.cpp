@@ -6,7 +6,7 @@
 #include "core/waits.h"
 #include "platform/pad_bindings.h"
 #include "platform/platform.h"
-#include "platform/settings.h"
+#include "platform/player_files/settings.h"
 #include "platform/text.h"
 #include "story/language.h"
 

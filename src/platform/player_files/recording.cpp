@@ -1,4 +1,4 @@
-#include "platform/recording.h"
+#include "platform/player_files/recording.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "platform/internal.h"
-#include "platform/recording_file.h"
-#include "platform/settings_ini.h"
-#include "platform/user_files.h"
+#include "platform/player_files/recording_file.h"
+#include "platform/player_files/settings_ini.h"
+#include "platform/player_files/user_files.h"
 
 #ifndef MOKI_VERSION
 #define MOKI_VERSION "0.1.0"
