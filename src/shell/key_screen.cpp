@@ -190,8 +190,8 @@ void DrawKeyScreen(Form1& f) {
                      y + kRowH - 7, frame);
     const bool waitingHere = here && gs.keyScreenWaiting != 0;
     const WString shownKeys =
-        waitingHere && gs.keyScreenColumn == 0 ? WString(U"？") : plat::FromUtf8(names);
-    const WString shownButtons = waitingHere && gs.keyScreenColumn == 1 ? WString(U"？") : labels;
+        waitingHere && gs.keyScreenColumn == 0 ? WString(t.waitingMark) : plat::FromUtf8(names);
+    const WString shownButtons = waitingHere && gs.keyScreenColumn == 1 ? WString(t.waitingMark) : labels;
     PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 12 - kKeysX), text);
     PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 16 - kPadX), text);
   }

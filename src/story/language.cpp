@@ -90,6 +90,7 @@ void ForEachText(LanguageTexts& t, F&& f) {
   f(key("keys.reserved"), k.reserved);
   f(key("keys.escape"), k.escape);
   f(key("keys.press-another"), k.pressAnother);
+  f(key("keys.waiting-mark"), k.waitingMark);
   for (size_t i = 0; i < t.saveTexts.size(); ++i) f(key(kSaveKeys[i]), t.saveTexts[i]);
   for (size_t i = 0; i < t.saveParts.size(); ++i)
     f(key("save.part.", kSavePartKeys[i]), t.saveParts[i]);

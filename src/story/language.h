@@ -53,6 +53,7 @@ struct KeyScreenTexts {
   const char32_t* reserved;
   const char32_t* escape;
   const char32_t* pressAnother;
+  const char32_t* waitingMark;  // in place of the keys while a new one is awaited
 };
 
 // What the title and the key screen say when a controller was the last

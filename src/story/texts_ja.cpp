@@ -113,6 +113,7 @@ const JapaneseText kJapaneseTexts[] = {
     {"keys.reserved", U"{name} は使えません"},
     {"keys.escape", U"Escでそのままにします"},
     {"keys.press-another", U"ほかのキーを押してください\u3000Escでそのままにします"},
+    {"keys.waiting-mark", U"？"},
     {"save.caption", U"大会にモキモキ"},
     {"save.cannot-read", U"セーブデータを読めませんでした。"},
     {"save.kept-as-bad", U"このファイルは {file} として残しました。"},

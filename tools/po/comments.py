@@ -124,6 +124,7 @@ PREFIXES = [
     ("ui.language.", "The language menu, in this language's words; & marks the access key."),
     ("ui.", "The yes/no pictures and the result box's button."),
     ("keys.label.", "The key screen: a game key's label."),
+    ("keys.waiting-mark", "The key screen: shown in place of a game key's keys while the new one is awaited."),
     ("keys.action.", "The key screen: what the game key does."),
     ("keys.", "The key screen."),
     ("save.part.", "A part of the save, filled into save.missing and save.wrong-value."),
