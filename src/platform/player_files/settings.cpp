@@ -340,10 +340,11 @@ std::vector<std::string> SettingsChanged(const Settings& a, const Settings& b) {
   std::vector<std::string> out;
   for (const Entry& e : Entries())
     if (e.format(a) != e.format(b)) out.push_back(std::string(e.section) + "." + e.key);
-  for (const auto& [key, value] : b.game) {
-    auto it =
-        std::find_if(a.game.begin(), a.game.end(), [&](const auto& kv) { return kv.first == key; });
-    if (it == a.game.end() || it->second != value) out.push_back(std::string(kGame) + "." + key);
+  for (const auto& setting : b.game) {
+    auto it = std::find_if(a.game.begin(), a.game.end(),
+                           [&](const auto& kv) { return kv.first == setting.first; });
+    if (it == a.game.end() || it->second != setting.second)
+      out.push_back(std::string(kGame) + "." + setting.first);
   }
   return out;
 }
