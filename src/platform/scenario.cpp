@@ -60,6 +60,14 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
     c.line = lineNo;
     const std::string& op = w[0];
     int64_t n = 0;
+    // A press's hold time, word `at` when the line has it (50 ms when not).
+    auto HoldTime = [&](size_t at) {
+      c.ms = 50;
+      if (w.size() <= at) return true;
+      if (!ParseInt(w[at], n) || n < 0) return false;
+      c.ms = n;
+      return true;
+    };
     if (op == "seed" || op == "settings") {
       if (sawCommand) return fail(op + " must come before any other command");
       if (op == "settings") {
@@ -82,11 +90,7 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       c.key = KeyCode(w[1]);
       if (c.key < 0) return fail("unknown key '" + w[1] + "'");
       c.op = op == "down" ? Op::Down : op == "up" ? Op::Up : Op::Press;
-      c.ms = 50;
-      if (w.size() == 3) {
-        if (!ParseInt(w[2], n) || n < 0) return fail("expected a time in ms");
-        c.ms = n;
-      }
+      if (!HoldTime(2)) return fail("expected a time in ms");
     } else if (op == "keydown" || op == "keyup" || op == "presskey") {
       // A key of the keyboard by its name, "_" for a space: Left_Shift.
       if (w.size() < 2 || w.size() > (op == "presskey" ? 3u : 2u))
@@ -96,11 +100,7 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       c.key = KeyCodeOf(name);
       if (c.key == 0) return fail("unknown key name '" + w[1] + "'");
       c.op = op == "keydown" ? Op::KeyDown : op == "keyup" ? Op::KeyUp : Op::PressKey;
-      c.ms = 50;
-      if (w.size() == 3) {
-        if (!ParseInt(w[2], n) || n < 0) return fail("expected a time in ms");
-        c.ms = n;
-      }
+      if (!HoldTime(2)) return fail("expected a time in ms");
     } else if (op == "pad") {
       // pad press|down|up BUTTON [MS], pad stick X Y
       const std::string what = w.size() >= 2 ? w[1] : "";
@@ -118,11 +118,7 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
         c.key = PadButtonOf(w[2]);
         if (c.key < 0) return fail("unknown controller button '" + w[2] + "'");
         c.op = what == "press" ? Op::PadPress : what == "down" ? Op::PadDown : Op::PadUp;
-        c.ms = 50;
-        if (w.size() == 4) {
-          if (!ParseInt(w[3], n) || n < 0) return fail("expected a time in ms");
-          c.ms = n;
-        }
+        if (!HoldTime(3)) return fail("expected a time in ms");
       } else {
         return fail("expected: pad press | down | up BUTTON, or pad stick X Y");
       }

@@ -92,8 +92,8 @@ def main(argv):
     failed = False
     parts = []
     made = []
-    for n, spec in enumerate(languages):
-        code, path = spec.split("=", 1)
+    for n, language in enumerate(languages):
+        code, path = language.split("=", 1)
         _, entries = po_file.read(path)
         rows = {}
         for e in entries:
