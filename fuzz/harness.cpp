@@ -11,10 +11,10 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "platform/player_files/recording.h"
-#include "platform/player_files/recording_file.h"
+#include "player_files/recording.h"
+#include "player_files/recording_file.h"
 #include "platform/text.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "shell/save_game.h"
 #include "story/dialogue.h"
 #include "world/data_file.h"

@@ -16,10 +16,11 @@ check() {  # check DIR "allowed top folders"
     fi
   done < <(grep -rnE '#include *"[^"]+/' "$src/$dir" 2>/dev/null)
 }
-check platform "platform"
-check core "platform core"
+check platform "platform player_files"
+check player_files "platform player_files"
+check core "platform player_files core"
 for sub in world story match items render minigame; do
-  check "$sub" "platform core world story match items render minigame"
+  check "$sub" "platform player_files core world story match items render minigame"
 done
-check shell "platform core world story match items render minigame shell"
+check shell "platform player_files core world story match items render minigame shell"
 exit $status

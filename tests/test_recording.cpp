@@ -14,10 +14,10 @@
 #include <set>
 
 #include "platform/internal.h"
-#include "platform/player_files/recording.h"
-#include "platform/player_files/recording_file.h"
-#include "platform/player_files/settings.h"
-#include "platform/player_files/user_files.h"
+#include "player_files/recording.h"
+#include "player_files/recording_file.h"
+#include "player_files/settings.h"
+#include "player_files/user_files.h"
 #include "test_support.h"
 
 namespace {

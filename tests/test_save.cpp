@@ -19,7 +19,7 @@
 #include "look_ahead_player.h"
 #include "match/league.h"
 #include "match/match_result.h"
-#include "platform/player_files/user_files.h"
+#include "player_files/user_files.h"
 #include "shell/save_game.h"
 #include "test_support.h"
 #include "world/rooms.h"

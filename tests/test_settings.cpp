@@ -11,7 +11,7 @@
 #include "platform/internal.h"
 #include "platform/scenario.h"
 #include "platform/pad_bindings.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 #include "shell/key_screen.h"
 #include "test_support.h"
 

@@ -17,7 +17,7 @@
 #include "platform/pad_bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "shell/state_json.h"
 #include "match/cast_stats.h"
 #include "match/match_setup.h"

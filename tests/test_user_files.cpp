@@ -18,7 +18,7 @@
 
 #include "platform/platform.h"
 #include "platform/scenario.h"
-#include "platform/player_files/user_files.h"
+#include "player_files/user_files.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;

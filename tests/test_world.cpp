@@ -8,7 +8,7 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "world/hall_view.h"
 #include "world/hall_walk.h"
 #include "world/new_game.h"

@@ -10,10 +10,10 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "platform/player_files/recording.h"
-#include "platform/player_files/settings.h"
+#include "player_files/recording.h"
+#include "player_files/settings.h"
 #include "platform/text.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 
 namespace {
 

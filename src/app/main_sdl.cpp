@@ -5,9 +5,9 @@
 
 #include "app/command_line.h"
 #include "platform/platform.h"
-#include "platform/player_files/recording.h"
-#include "platform/player_files/settings.h"
-#include "shell/form1.h"
+#include "player_files/recording.h"
+#include "player_files/settings.h"
+#include "shell/window_events.h"
 #include "story/language.h"
 
 int main(int argc, char** argv) {

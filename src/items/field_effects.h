@@ -2,7 +2,7 @@
 // the wind, the earthquake, the sphere bounce and the field changes.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -1,7 +1,7 @@
 // The once-a-second item timers of a match and the computer's item choices.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

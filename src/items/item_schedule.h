@@ -2,7 +2,7 @@
 // cast, two digits a step.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

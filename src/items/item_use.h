@@ -1,7 +1,7 @@
 // Item use in a match: the item keys and what each item does for a side.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

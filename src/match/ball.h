@@ -3,7 +3,7 @@
 // goals and walls.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 #include "core/rect.h"
 
 namespace moki {

@@ -2,7 +2,7 @@
 // decided result changes for the season.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -2,7 +2,7 @@
 // with its battle field, and the intro.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

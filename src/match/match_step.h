@@ -1,7 +1,7 @@
 // The match step: one run per timer tick in a match, in the game's order.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -1,7 +1,7 @@
 // The timer tick of a match.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -3,7 +3,7 @@
 // control, the integration of forwards and backs, and the field's bounds.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -2,7 +2,7 @@
 // GameMode 3 and its drawing.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

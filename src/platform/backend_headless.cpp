@@ -17,7 +17,7 @@
 #include "platform/pad_bindings.h"
 #include "platform/png_io.h"
 #include "platform/scenario.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 #include "platform/text.h"
 
 namespace plat {

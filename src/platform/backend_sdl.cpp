@@ -25,7 +25,7 @@
 #include "platform/gamepad.h"
 #include "platform/internal.h"
 #include "platform/pad_bindings.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 #include "platform/text.h"
 
 namespace plat {

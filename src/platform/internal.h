@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/player_files/recording_file.h"
-#include "platform/player_files/settings.h"
+#include "player_files/recording_file.h"
+#include "player_files/settings.h"
 #include "platform/surface.h"
 
 namespace plat::internal {

@@ -6,8 +6,8 @@
 #include <map>
 
 #include "platform/internal.h"
-#include "platform/player_files/settings.h"
-#include "platform/player_files/settings_ini.h"
+#include "player_files/settings.h"
+#include "player_files/settings_ini.h"
 
 namespace plat {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 
 namespace plat {
 

@@ -7,7 +7,7 @@
 
 #include "platform/pad_bindings.h"
 #include "platform/platform.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 
 namespace plat::scenario {
 

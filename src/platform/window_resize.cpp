@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/internal.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 
 namespace plat::internal {
 

@@ -3,7 +3,7 @@
 // copied to the window.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -6,7 +6,7 @@
 #include "core/waits.h"
 #include "platform/pad_bindings.h"
 #include "platform/platform.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 #include "platform/text.h"
 #include "story/language.h"
 
@@ -191,7 +191,8 @@ void DrawKeyScreen(Form1& f) {
     const bool waitingHere = here && gs.keyScreenWaiting != 0;
     const WString shownKeys =
         waitingHere && gs.keyScreenColumn == 0 ? WString(t.waitingMark) : plat::FromUtf8(names);
-    const WString shownButtons = waitingHere && gs.keyScreenColumn == 1 ? WString(t.waitingMark) : labels;
+    const WString shownButtons =
+        waitingHere && gs.keyScreenColumn == 1 ? WString(t.waitingMark) : labels;
     PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 12 - kKeysX), text);
     PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 16 - kPadX), text);
   }

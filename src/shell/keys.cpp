@@ -6,7 +6,7 @@
 #include "items/item_use.h"
 #include "match/match_setup.h"
 #include "platform/platform.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "shell/key_screen.h"
 #include "story/dialogue.h"
 #include "story/screens.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "story/language.h"
 
 namespace moki {

@@ -6,7 +6,7 @@
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "core/draw.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "shell/key_screen.h"
 #include "core/screen_colors.h"
 #include "story/language.h"

@@ -8,7 +8,7 @@
 
 #include "platform/platform.h"
 #include "platform/png_io.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "world/data_file.h"
 
 namespace moki {

@@ -8,7 +8,7 @@
 #include "match/cast_stats.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "platform/player_files/user_files.h"
+#include "player_files/user_files.h"
 #include "story/actions.h"
 #include "story/dialogue.h"
 #include "story/language.h"

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -1,6 +1,6 @@
 // A new game: from the menu's スタート to walking in the hall.
 #include "platform/platform.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "core/waits.h"
 #include "story/dialogue.h"
 #include "world/hall_walk.h"

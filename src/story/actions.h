@@ -2,7 +2,7 @@
 // booking, shopping, the bear's prize and the story's turns.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -1,7 +1,7 @@
 // Talking: the Space key, the message window and running a script.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

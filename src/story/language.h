@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "core/form1.h"
+#include "core/window_object.h"
 #include "story/scripts.h"
 
 namespace moki {

@@ -1,7 +1,7 @@
 // The status screen and the ranking screen, drawn straight onto the window.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -1,7 +1,7 @@
 // The still pictures of the hall and of a room (the repaint).
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -1,7 +1,7 @@
 // Walking on the hall map: the hero, the partner following, the wanderers.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

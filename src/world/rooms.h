@@ -1,7 +1,7 @@
 // The rooms behind the hall's door and the bear's basement.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -27,7 +27,7 @@
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/text.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "shell/state_json.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/platform.h"
 #include "platform/png_io.h"
 #include "platform/text.h"
-#include "shell/form1.h"
+#include "shell/window_events.h"
 #include "story/language.h"
 #include "world/new_game.h"
 #include "world/rooms.h"

@@ -1,4 +1,4 @@
-#include "platform/player_files/recording_file.h"
+#include "player_files/recording_file.h"
 
 #include <zlib.h>
 

@@ -1,6 +1,6 @@
 // What the settings file holds: one table of its entries, from which reading
 // and writing the file are loops, and the game's ten keys with their defaults.
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -9,7 +9,7 @@
 
 #include "platform/pad_bindings.h"
 #include "platform/platform.h"
-#include "platform/player_files/settings_ini.h"
+#include "player_files/settings_ini.h"
 
 namespace plat {
 

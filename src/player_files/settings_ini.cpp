@@ -1,4 +1,4 @@
-#include "platform/player_files/settings_ini.h"
+#include "player_files/settings_ini.h"
 
 #include <algorithm>
 #include <cctype>

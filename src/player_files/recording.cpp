@@ -1,4 +1,4 @@
-#include "platform/player_files/recording.h"
+#include "player_files/recording.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,9 +8,9 @@
 #include <utility>
 
 #include "platform/internal.h"
-#include "platform/player_files/recording_file.h"
-#include "platform/player_files/settings_ini.h"
-#include "platform/player_files/user_files.h"
+#include "player_files/recording_file.h"
+#include "player_files/settings_ini.h"
+#include "player_files/user_files.h"
 
 #ifndef MOKI_VERSION
 #define MOKI_VERSION "0.1.0"

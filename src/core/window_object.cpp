@@ -1,5 +1,5 @@
 // The small operations on the shared record that several subsystems use.
-#include "core/form1.h"
+#include "core/window_object.h"
 
 #include "platform/platform.h"
 

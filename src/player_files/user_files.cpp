@@ -1,4 +1,4 @@
-#include "platform/player_files/user_files.h"
+#include "player_files/user_files.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -15,7 +15,7 @@
 #include <iostream>
 
 #include "platform/internal.h"
-#include "platform/player_files/recording_file.h"
+#include "player_files/recording_file.h"
 
 namespace plat {
 

@@ -1,5 +1,5 @@
 // Start-up, the menu and the dispatch of each timer tick on GameMode.
-#include "shell/form1.h"
+#include "shell/window_events.h"
 
 #include "items/item_catalogue.h"
 #include "items/item_use.h"
@@ -7,7 +7,7 @@
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
-#include "platform/player_files/settings.h"
+#include "player_files/settings.h"
 #include "shell/save_game.h"
 #include "shell/key_screen.h"
 #include "shell/state_json.h"

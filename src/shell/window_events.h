@@ -2,7 +2,7 @@
 // of the game, which dispatches to every subsystem.
 #pragma once
 
-#include "core/form1.h"
+#include "core/window_object.h"
 
 namespace moki {
 

@@ -7,9 +7,9 @@
 
 #include "platform/internal.h"
 #include "platform/pad_bindings.h"
-#include "platform/player_files/settings.h"
-#include "platform/player_files/settings_ini.h"
-#include "platform/player_files/user_files.h"
+#include "player_files/settings.h"
+#include "player_files/settings_ini.h"
+#include "player_files/user_files.h"
 
 namespace plat {
 
