@@ -24,6 +24,7 @@
 #include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/internal.h"
+#include "platform/menu_bar.h"
 #include "platform/pad_bindings.h"
 #include "player_files/settings.h"
 #include "platform/text.h"
@@ -32,10 +33,10 @@ namespace plat {
 
 namespace {
 
-constexpr int kMenuBarH = 20;
+using internal::kMenuBarH;
 constexpr int kFullH = kMenuBarH + kPlayH;
 static_assert(kFullH == internal::kWindowH);
-constexpr int kDropY = kMenuBarH, kItemH = 24;
+using internal::kDropY;
 constexpr double kRefreshMs = 1000.0 / 60.0;
 
 struct Sdl {
@@ -81,104 +82,20 @@ double MsSince(Uint64 then) {
          double(SDL_GetPerformanceFrequency());
 }
 
-// The menu bar: titles side by side from the left, each with its access key
-// underlined; the open menu drops down under its title.
-constexpr int kTitleGap = 16, kBarLeft = 10;
-
-const std::vector<Menu>& Menus() {
-  return internal::GetControls().menus;
-}
+using internal::DrawMenuBar;
+using internal::DrawMenuDrop;
+using internal::ItemAt;
+using internal::MenuKey;
+using internal::OpenMenu;
+using internal::TitleAt;
 
 internal::Controls& MenuC() {
   return internal::GetControls();
 }
 
-int TitleLeft(int index) {
-  int x = kBarLeft;
-  for (int i = 0; i < index; ++i)
-    x += TextWidth(ShownLabel(Menus()[size_t(i)].title), FontKind::Regular) + kTitleGap;
-  return x;
+const std::vector<Menu>& Menus() {
+  return internal::GetControls().menus;
 }
-
-int DropWidth(const Menu& m) {
-  int w = 150;
-  for (const MenuItem& item : m.items)
-    w = std::max(w, TextWidth(ShownLabel(item.label), FontKind::Regular) + 48);
-  return w;
-}
-
-// Prints a label with its access key underlined.
-void PrintLabel(Surface& out, int x, int y, const std::u32string& label, Color c) {
-  std::u32string shown = ShownLabel(label);
-  PrintText(out, x, y, shown, c, FontKind::Regular);
-  size_t amp = label.find(U'&');
-  if (amp == std::u32string::npos || amp >= shown.size()) return;
-  int ux = x + TextWidth(shown.substr(0, amp), FontKind::Regular);
-  DrawLine(out, ux, y + 15, ux + TextWidth(shown.substr(amp, 1), FontKind::Regular) - 1, y + 15, c);
-}
-
-// The menu bar, on a picture of its own above the play area.
-void DrawMenuBar(Surface& out) {
-  const Color bar = RGB(236, 236, 240), text = kBlack;
-  const Color highlight = RGB(60, 90, 170);
-  FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
-  DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
-  for (size_t i = 0; i < Menus().size(); ++i) {
-    const bool open = MenuC().menuOpen && int(i) == MenuC().menuIndex;
-    const int x = TitleLeft(int(i));
-    const int w = TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular);
-    if (open) FillBox(out, x - 8, 1, x + w + 6, kMenuBarH - 2, highlight);
-    PrintLabel(out, x, 2, Menus()[i].title, open ? kWhite : text);
-  }
-}
-
-// The open menu hangs over the play area: drawn there with its top at dropY.
-void DrawMenuDrop(Surface& out, int dropY) {
-  if (!MenuC().menuOpen || MenuC().menuIndex >= int(Menus().size())) return;
-  const Color bar = RGB(236, 236, 240), text = kBlack, grey = RGB(150, 150, 156);
-  const Color highlight = RGB(60, 90, 170);
-  const Menu& m = Menus()[size_t(MenuC().menuIndex)];
-  const int left = TitleLeft(MenuC().menuIndex) - kBarLeft, w = DropWidth(m);
-  const int n = int(m.items.size());
-  FillBox(out, left + 3, dropY + 3, left + w + 2, dropY + n * kItemH + 6, RGB(30, 30, 40));
-  FillBox(out, left, dropY, left + w - 1, dropY + n * kItemH + 3, bar);
-  DrawRect(out, left, dropY, left + w - 1, dropY + n * kItemH + 3, RGB(120, 120, 130));
-  for (int i = 0; i < n; ++i) {
-    const MenuItem& item = m.items[size_t(i)];
-    bool enabled = MenuEnabled(item.id);
-    int y = dropY + 2 + i * kItemH;
-    Color c = enabled ? text : grey;
-    if (i == MenuC().menuCursor) {
-      FillBox(out, left + 2, y, left + w - 3, y + kItemH - 1, highlight);
-      if (enabled) c = kWhite;
-    }
-    PrintLabel(out, left + 24, y + 4, item.label, c);
-  }
-}
-
-// The item of the open menu under a point of the picture, or -1.
-int ItemAt(int x, int y) {
-  if (!MenuC().menuOpen || MenuC().menuIndex >= int(Menus().size())) return -1;
-  const Menu& m = Menus()[size_t(MenuC().menuIndex)];
-  const int left = TitleLeft(MenuC().menuIndex) - kBarLeft;
-  if (x < left || x >= left + DropWidth(m) || y < kDropY + 2) return -1;
-  int item = (y - kDropY - 2) / kItemH;
-  return item < int(m.items.size()) ? item : -1;
-}
-
-// The menu whose title is under a point of the bar, or -1.
-int TitleAt(int x, int y) {
-  if (y < 0 || y >= kMenuBarH) return -1;
-  for (size_t i = 0; i < Menus().size(); ++i) {
-    int left = TitleLeft(int(i)) - kTitleGap / 2;
-    int right = TitleLeft(int(i)) + TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular) +
-                kTitleGap / 2;
-    if (x >= left && x < right) return int(i);
-  }
-  return -1;
-}
-
-using internal::OpenMenu;
 
 int PictureH() {
   return s.barInPicture ? kFullH : kPlayH;
@@ -391,45 +308,6 @@ void SetFullscreen(bool on) {
   s.barInPicture = !s.fullscreen;
   s.redrawAll = true;
   internal::MarkDirty();
-}
-
-// Keys while the menu is open: Up and Down move (past items that cannot be
-// chosen), Left and Right go to the next menu, Enter chooses, an item's
-// access key chooses it directly, Esc (or Alt) closes.
-void MenuKey(SDL_Keycode k) {
-  const int menus = int(Menus().size());
-  if (MenuC().menuIndex >= menus || Menus()[size_t(MenuC().menuIndex)].items.empty()) {
-    internal::CloseMenu();
-    return;
-  }
-  switch (k) {
-    case SDLK_UP:
-    case SDLK_DOWN:
-      internal::MoveMenuCursor(k == SDLK_UP ? -1 : 1);
-      return;
-    case SDLK_LEFT:
-    case SDLK_RIGHT:
-      OpenMenu((MenuC().menuIndex + (k == SDLK_LEFT ? menus - 1 : 1)) % menus);
-      return;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_SPACE:
-      ChooseMenuItem(MenuC().menuCursor);
-      return;
-    case SDLK_ESCAPE:
-      internal::CloseMenu();
-      return;
-    default:
-      if (k >= SDLK_a && k <= SDLK_z) {
-        const auto& list = Menus()[size_t(MenuC().menuIndex)].items;
-        for (size_t i = 0; i < list.size(); ++i)
-          if (AccessKey(list[i].label) == char32_t(U'A' + (k - SDLK_a))) {
-            ChooseMenuItem(int(i));
-            return;
-          }
-      }
-      return;
-  }
 }
 
 // A game key from a controller: none reaches the game while a message box is

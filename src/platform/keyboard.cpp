@@ -1,11 +1,10 @@
-// The keyboard through the player's keys: keyboard keys by name, the table
-// from them to the game's virtual keys, the keys held down, and the key
-// screen's wait for a new key.
-#include <SDL.h>
-
+// The keyboard through the player's keys: the table from keyboard keys to
+// the game's virtual keys, the keys held down, and the key screen's wait for
+// a new key. Keys are named in key_names_*.cpp.
 #include <map>
 
 #include "platform/internal.h"
+#include "platform/keycodes.h"
 #include "player_files/settings.h"
 #include "player_files/settings_ini.h"
 
@@ -26,29 +25,14 @@ Routing& R() {
 
 }  // namespace
 
-int32_t KeyCodeOf(const std::string& name) {
-  const std::string n = ini::Trim(name);
-  if (ini::Lower(n) == "comma") return SDLK_COMMA;
-  if (ini::Lower(n) == "hash") return SDLK_HASH;
-  if (n.empty()) return 0;
-  return SDL_GetKeyFromName(n.c_str());
-}
-
-std::string KeyNameOf(int32_t keycode) {
-  if (keycode == SDLK_COMMA) return "Comma";
-  if (keycode == SDLK_HASH) return "Hash";
-  if (keycode == 0) return "";
-  return SDL_GetKeyName(keycode);
-}
-
 bool ReservedKey(int32_t keycode) {
   switch (keycode) {
-    case SDLK_ESCAPE:
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_F11:
-    case SDLK_LALT:
-    case SDLK_RALT:
+    case keys::kEscape:
+    case keys::kReturn:
+    case keys::kKeypadEnter:
+    case keys::kF11:
+    case keys::kLeftAlt:
+    case keys::kRightAlt:
       return true;
     default:
       return false;
@@ -64,7 +48,7 @@ void CaptureNextKey(bool on) {
 namespace plat::internal {
 
 bool CancelKey(int32_t keycode) {
-  return keycode == SDLK_ESCAPE;
+  return keycode == keys::kEscape;
 }
 
 void RouteKeys(const Settings& settings) {
@@ -72,12 +56,12 @@ void RouteKeys(const Settings& settings) {
   table.clear();
   // Keys of their own for the window and the message box, and the keypad's
   // digits (which do nothing) unless the player gave them to a game key.
-  table[SDLK_ESCAPE] = VK_ESCAPE;
-  table[SDLK_RETURN] = VK_RETURN;
-  table[SDLK_KP_ENTER] = VK_RETURN;
-  table[SDLK_KP_1] = VK_NUMPAD1;
-  table[SDLK_KP_2] = VK_NUMPAD2;
-  table[SDLK_KP_3] = VK_NUMPAD3;
+  table[keys::kEscape] = VK_ESCAPE;
+  table[keys::kReturn] = VK_RETURN;
+  table[keys::kKeypadEnter] = VK_RETURN;
+  table[keys::kKeypad1] = VK_NUMPAD1;
+  table[keys::kKeypad2] = VK_NUMPAD2;
+  table[keys::kKeypad3] = VK_NUMPAD3;
   for (int k = 0; k < kGameKeyCount; ++k)
     for (const std::string& name : settings.keys[size_t(k)])
       if (int32_t code = KeyCodeOf(name)) table[code] = GameKeyVk(k);
