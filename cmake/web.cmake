@@ -82,7 +82,7 @@ target_link_options(mokimoki PRIVATE
   -sASYNCIFY -sASYNCIFY_IMPORTS=['moki_wait'] -sASYNCIFY_STACK_SIZE=65536
   -sALLOW_MEMORY_GROWTH -sINITIAL_MEMORY=33554432
   -sENVIRONMENT=web -sEXIT_RUNTIME=0 -sMINIFY_HTML=0
-  -sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency']
+  -sEXPORTED_RUNTIME_METHODS=['FS','ENV','addRunDependency','removeRunDependency','ccall']
   -lidbfs.js -Wl,--wrap=flock
   "SHELL:--shell-file ${CMAKE_SOURCE_DIR}/web/shell.html"
   "SHELL:--pre-js ${CMAKE_SOURCE_DIR}/web/pre.js"

@@ -12,6 +12,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMOKI_WERROR=ON >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
+# The page: built with emscripten (its glyphs made and checked by the build
+# just made), then played in Debian's headless chromium.
+bash tools/web.sh --no-serve
+node tests/web/page_test.js build-web build-web-shots
+
 # The Debian packages, built by dpkg-buildpackage without the tests just run,
 # and checked: the source package, their files, lintian, hardening, the
 # desktop files, the manual pages, the programs run from them, apt install

@@ -23,6 +23,7 @@
 #include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/internal.h"
+#include "platform/json_escape.h"
 #include "platform/keycodes.h"
 #include "platform/menu_bar.h"
 #include "platform/pad_bindings.h"
@@ -732,7 +733,19 @@ void internal::PlaybackWait(uint32_t) {}
 extern "C" EMSCRIPTEN_KEEPALIVE const char* moki_state_json() {
   static std::string json;
   auto& h = plat::internal::GetHandlers();
+  const auto& c = plat::internal::GetControls();
   json = h.dumpJson ? h.dumpJson() : "{}";
+  if (json.size() < 2 || json.back() != '}') json = "{}";
+  json.pop_back();
+  json += std::string(json.size() > 1 ? "," : "") +
+          "\"menuOpen\":" + (c.menuOpen ? "true" : "false") +
+          ",\"menuIndex\":" + std::to_string(c.menuIndex) +
+          ",\"boxUp\":" + (c.boxUp ? "true" : "false") +
+          ",\"boxText\":" + plat::JsonString(plat::ToUtf8(c.boxText)) +
+          ",\"label1Visible\":" + (c.labelVisible ? "true" : "false") +
+          ",\"fit\":" + (plat::FitScaling() ? "true" : "false") +
+          ",\"fullscreen\":" + (plat::s.fullscreen ? "true" : "false") +
+          ",\"padLast\":" + (plat::PadUsedLast() ? "true" : "false") + "}";
   return json.c_str();
 }
 
