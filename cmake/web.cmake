@@ -53,8 +53,7 @@ add_library(moki_platform_web STATIC
   src/platform/window_resize.cpp
   src/platform/pad_bindings.cpp
   src/platform/pad_input.cpp
-  src/platform/fit_scale.cpp
-  src/platform/backend_html5.cpp)
+  src/platform/fit_scale.cpp)
 target_include_directories(moki_platform_web PUBLIC src)
 
 # stb_image comes with emscripten; its warnings are not ours.
@@ -72,7 +71,8 @@ target_include_directories(moki_game PUBLIC src)
 target_link_libraries(moki_game PUBLIC moki_platform_web)
 
 configure_file(src/app/version.h.in ${CMAKE_BINARY_DIR}/generated/app/version.h @ONLY)
-add_executable(mokimoki src/app/main_sdl.cpp src/app/command_line.cpp)
+add_executable(mokimoki src/app/main_sdl.cpp src/app/command_line.cpp
+  src/platform/backend_html5.cpp)
 target_include_directories(mokimoki PRIVATE src ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(mokimoki PRIVATE moki_game moki_platform_web)
 set_target_properties(mokimoki PROPERTIES OUTPUT_NAME index SUFFIX ".html"
@@ -90,3 +90,15 @@ target_link_options(mokimoki PRIVATE
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/assets@/assets"
   "SHELL:--preload-file ${MOKI_GLYPHS}@/fonts/glyphs.bin")
 set_property(TARGET mokimoki APPEND PROPERTY LINK_DEPENDS ${MOKI_WEB_FILES} ${MOKI_GLYPHS})
+
+# A match step timed in the browser, beside the native build's
+# mokimoki-match-tick: a page of its own in bench/, on the headless backend.
+add_executable(match_tick bench/match_tick/match_tick.cpp src/platform/backend_headless.cpp
+  src/platform/scenario.cpp)
+target_link_libraries(match_tick PRIVATE moki_game moki_platform_web)
+set_target_properties(match_tick PROPERTIES OUTPUT_NAME index SUFFIX ".html"
+  RUNTIME_OUTPUT_DIRECTORY ${MOKI_WEB_OUT}/bench)
+target_link_options(match_tick PRIVATE -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sMINIFY_HTML=0
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"
+  "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/assets@/assets"
+  "SHELL:--preload-file ${MOKI_GLYPHS}@/fonts/glyphs.bin")

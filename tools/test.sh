@@ -15,7 +15,7 @@ cmake --build build -j"$jobs"
 # The page: built with emscripten (its glyphs made and checked by the build
 # just made), then played in Debian's headless chromium.
 bash tools/web.sh --no-serve
-node tests/web/page_test.js build-web build-web-shots
+node tests/web/page_test.js build-web build-web-shots build/bin/mokimoki-scenario
 
 # The Debian packages, built by dpkg-buildpackage without the tests just run,
 # and checked: the source package, their files, lintian, hardening, the

@@ -70,3 +70,27 @@ Module.preRun.push(function () {
     });
   }
 });
+
+// The page's address ending in ?record records the session, as the
+// desktop's --record does; when the game ends (終了) the recording is
+// offered for download, to play back with mokimoki-scenario --replay.
+if (/[?&]record\b/.test(location.search)) {
+  Module.arguments = ['--record', '/tmp/session.mokirec'];
+  Module.mokiRecording = '/tmp/session.mokirec';
+}
+var mokiEnd = Module.mokiFatal;
+Module.mokiFatal = function (text) {
+  mokiEnd(text);
+  if (!Module.mokiRecording) return;
+  try {
+    var bytes = FS.readFile(Module.mokiRecording);
+    var link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([bytes], {type: 'application/octet-stream'}));
+    link.download = 'mokimoki-session.mokirec';
+    link.textContent = '記録をダウンロード / Download the recording';
+    link.style.cssText = 'display:block;margin-top:1em;color:#9cf;pointer-events:auto';
+    document.getElementById('note').appendChild(link);
+  } catch (e) {
+    console.warn('mokimoki: no recording to offer: ' + e);
+  }
+};

@@ -104,6 +104,10 @@ EM_JS(void, moki_fatal, (const char* text), {
   if (Module.mokiFatal) Module.mokiFatal(UTF8ToString(text));
 });
 
+// For the tests: the hash of each new frame, kept while the page asks.
+EM_JS(int, moki_wants_hashes, (), { return Module.mokiFrameHashes ? 1 : 0; });
+EM_JS(void, moki_note_frame, (uint32_t hash), { Module.mokiFrameHashes.push(hash >>> 0); });
+
 // Whether this tab may write the save (pre.js asked the Web Locks API).
 EM_JS(int, moki_save_is_ours, (), { return Module.mokiSecondCopy ? 0 : 1; });
 
@@ -264,6 +268,7 @@ void Show() {
   if (!changed) return;
   internal::DrawMenuBar(s.menuBar);
   const Surface* play = &internal::PlayAreaSeen(s.play, s.composed);
+  if (moki_wants_hashes()) moki_note_frame(PictureHash(*play));
   if (MenuC().menuOpen) {
     if (play != &s.composed) s.composed = s.play;
     if (!s.barInPicture) BitBlt(s.composed, 0, 0, kPlayW, kMenuBarH, s.menuBar, 0, 0, Rop::Copy);
@@ -750,11 +755,5 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* moki_state_json() {
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE uint32_t moki_frame_hash() {
-  const plat::Surface& seen = plat::internal::PlayAreaSeen(plat::s.play, plat::s.composed);
-  uint64_t h = 1469598103934665603ull;
-  for (uint32_t p : seen.px) {
-    h ^= p;
-    h *= 1099511628211ull;
-  }
-  return uint32_t(h ^ (h >> 32));
+  return plat::PictureHash(plat::internal::PlayAreaSeen(plat::s.play, plat::s.composed));
 }

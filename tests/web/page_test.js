@@ -4,18 +4,22 @@
 // continuing where the hero stood, fit in 1280 x 800, a controller starting a
 // game, a damaged save reported and kept, and the figures of speed and size.
 //
-//   node page_test.js PAGE_DIR [SHOTS_DIR]
+// A session recorded in the page is played back by the desktop's scenario
+// runner, and every frame the page showed is the runner's, pixel for pixel.
+//
+//   node page_test.js PAGE_DIR SHOTS_DIR SCENARIO_RUNNER
 'use strict';
 const assert = require('assert');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const {spawn} = require('child_process');
+const {spawn, spawnSync} = require('child_process');
 const puppeteer = require('puppeteer-core');
 
 const pageDir = path.resolve(process.argv[2] || 'build-web');
 const shots = path.resolve(process.argv[3] || fs.mkdtempSync(path.join(os.tmpdir(), 'moki-shots-')));
 fs.mkdirSync(shots, {recursive: true});
+const runner = path.resolve(process.argv[4] || 'build/bin/mokimoki-scenario');
 const port = 18000 + (process.pid % 1000);
 const url = `http://127.0.0.1:${port}/`;
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
@@ -94,6 +98,13 @@ async function pixel(page, x, y) {
   }, x, y);
 }
 const black = (p) => p[0] + p[1] + p[2] === 0;
+
+// The hash of the all-black play area (FNV-1a over its pixels, folded).
+function blackHash() {
+  let h = 1469598103934665603n;
+  for (let i = 0; i < 608 * 448; ++i) h = (h * 1099511628211n) & 0xffffffffffffffffn;
+  return Number((h ^ (h >> 32n)) & 0xffffffffn);
+}
 
 async function shot(page, name) {
   await page.screenshot({path: path.join(shots, name)});
@@ -282,6 +293,50 @@ async function main() {
       await press(bad, 'Enter');
       await until(bad, 'the box closed', (st) => !st.boxUp);
       await bad.close();
+    });
+
+    await check('a session recorded in the page replays on the desktop with the same frames', async () => {
+      const rec = await open(browser, ['ja']);
+      await rec.evaluateOnNewDocument(() => { window.Module = {mokiFrameHashes: []}; });
+      await rec.goto(url + '?record', {waitUntil: 'load'});
+      await until(rec, 'the title', (s) => s.GameMode === 0);
+      await altKey(rec, 'KeyF');
+      await until(rec, 'the menu', (s) => s.menuOpen);
+      await press(rec, 'KeyS');
+      await until(rec, 'the opening', (s) => s.GameMode === 1 && s.label1Visible, 8000);
+      await readOpening(rec);
+      await press(rec, 'ArrowUp', 500);
+      await press(rec, 'ArrowRight', 400);
+      await altKey(rec, 'KeyF');
+      await until(rec, 'the menu', (s) => s.menuOpen);
+      await press(rec, 'KeyX');
+      await rec.waitForFunction(() => Module.mokiEnded);
+      const got = await rec.evaluate(() => ({
+        file: Array.from(FS.readFile(Module.mokiRecording)),
+        hashes: Module.mokiFrameHashes,
+        link: !!document.querySelector('#note a[download]'),
+      }));
+      assert(got.link, 'the recording is offered for download');
+      const work = fs.mkdtempSync(path.join(os.tmpdir(), 'moki-replay-'));
+      fs.writeFileSync(path.join(work, 'session.mokirec'), Buffer.from(got.file));
+      const replay = spawnSync(runner, ['--replay', path.join(work, 'session.mokirec')], {
+        env: Object.assign({}, process.env, {MOKI_FRAME_HASHES: path.join(work, 'hashes'),
+          XDG_DATA_HOME: work, XDG_CONFIG_HOME: work}),
+        encoding: 'utf8',
+      });
+      assert.strictEqual(replay.status, 0, `the replay: ${replay.stderr}`);
+      // Each picture once, however long it stood. The page shows its black
+      // picture once before the game has drawn; the runner opens no window.
+      const runs = (list) => list.filter((h, i) => i === 0 || h !== list[i - 1]);
+      const page = runs(got.hashes.map(Number)).filter((h, i) => i > 0 || h !== blackHash());
+      const desktop = runs(fs.readFileSync(path.join(work, 'hashes'), 'utf8').trim().split('\n')
+          .map(Number));
+      console.log(`figure: ${page.length} pictures in the page, ${desktop.length} in the replay`);
+      fs.writeFileSync(path.join(shots, 'page-frames.txt'), page.join('\n') + '\n');
+      fs.writeFileSync(path.join(shots, 'replay-frames.txt'), desktop.join('\n') + '\n');
+      assert(page.length > 50, `only ${page.length} pictures`);
+      assert.deepStrictEqual(page, desktop);
+      await rec.close();
     });
 
     console.log(`page tests: ${results.length} passed; screenshots in ${shots}`);
