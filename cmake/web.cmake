@@ -9,6 +9,9 @@ if(NOT EXISTS "${MOKI_GLYPHS}")
 endif()
 # clang ignores the gcc-only optimize attribute.
 add_compile_options(-Wno-unknown-attributes)
+# Memory copies as one instruction of the browser's (bulk memory).
+add_compile_options(-mbulk-memory)
+add_link_options(-mbulk-memory)
 # What the browser's C and C++ libraries lack, for every file.
 add_compile_options(-include ${CMAKE_SOURCE_DIR}/src/platform/web_libc.h)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
@@ -53,7 +56,8 @@ add_library(moki_platform_web STATIC
   src/platform/window_resize.cpp
   src/platform/pad_bindings.cpp
   src/platform/pad_input.cpp
-  src/platform/fit_scale.cpp)
+  src/platform/fit_scale.cpp
+  src/platform/web_memcmp.cpp)
 target_include_directories(moki_platform_web PUBLIC src)
 
 # stb_image comes with emscripten; its warnings are not ours.
@@ -98,7 +102,7 @@ add_executable(match_tick bench/match_tick/match_tick.cpp src/platform/backend_h
 target_link_libraries(match_tick PRIVATE moki_game moki_platform_web)
 set_target_properties(match_tick PROPERTIES OUTPUT_NAME index SUFFIX ".html"
   RUNTIME_OUTPUT_DIRECTORY ${MOKI_WEB_OUT}/bench)
-target_link_options(match_tick PRIVATE -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sMINIFY_HTML=0
+target_link_options(match_tick PRIVATE -sASYNCIFY -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sMINIFY_HTML=0
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/data@/data"
   "SHELL:--preload-file ${CMAKE_SOURCE_DIR}/assets@/assets"
   "SHELL:--preload-file ${MOKI_GLYPHS}@/fonts/glyphs.bin")

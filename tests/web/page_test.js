@@ -99,6 +99,31 @@ async function pixel(page, x, y) {
 }
 const black = (p) => p[0] + p[1] + p[2] === 0;
 
+// The CPU time (user and system) of a process and all its descendants.
+function cpuSeconds(root) {
+  const tick = 100;  // clock ticks a second, as Linux counts them in /proc
+  const children = new Map();
+  const times = new Map();
+  for (const d of fs.readdirSync('/proc')) {
+    if (!/^[0-9]+$/.test(d)) continue;
+    let stat;
+    try { stat = fs.readFileSync(`/proc/${d}/stat`, 'utf8'); } catch (e) { continue; }
+    const f = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+    const ppid = Number(f[1]);
+    times.set(Number(d), Number(f[11]) + Number(f[12]));
+    if (!children.has(ppid)) children.set(ppid, []);
+    children.get(ppid).push(Number(d));
+  }
+  let total = 0;
+  const todo = [root];
+  while (todo.length) {
+    const p = todo.pop();
+    total += times.get(p) || 0;
+    for (const c of children.get(p) || []) todo.push(c);
+  }
+  return total / tick;
+}
+
 // The hash of the all-black play area (FNV-1a over its pixels, folded).
 function blackHash() {
   let h = 1469598103934665603n;
@@ -203,6 +228,16 @@ async function main() {
       assert.deepStrictEqual([s.playerX, s.playerY, s.currentRoom],
         [hero.playerX, hero.playerY, hero.currentRoom]);
       await shot(page, 'continued.png');
+    });
+
+    await check('the hero standing in the hall costs under 10 % of a core', async () => {
+      // Every process of the browser, its own, the page's, the GPU's: their
+      // CPU time over five seconds of the hall, against the time passed.
+      const t0 = Date.now(), c0 = cpuSeconds(browser.process().pid);
+      await sleep(5000);
+      const share = (cpuSeconds(browser.process().pid) - c0) / ((Date.now() - t0) / 1000);
+      console.log(`figure: standing in the hall, the browser uses ${(100 * share).toFixed(1)} % of a core`);
+      assert(share < 0.10, `${(100 * share).toFixed(1)} %`);
     });
 
     await check('fit fills 1280 x 800 with the picture\'s shape kept; whole keeps whole pixels', async () => {
@@ -337,6 +372,24 @@ async function main() {
       assert(page.length > 50, `only ${page.length} pictures`);
       assert.deepStrictEqual(page, desktop);
       await rec.close();
+    });
+
+    await check('a match step in the browser within 3 times the native build\'s', async () => {
+      const native = spawnSync(path.join(path.dirname(runner), 'mokimoki-match-tick'), [],
+        {cwd: path.dirname(runner), encoding: 'utf8'});
+      const nativeUs = Number((/match tick: ([0-9.]+) us/.exec(native.stdout) || [])[1]);
+      assert(nativeUs > 0, `the native match tick: ${native.stdout} ${native.stderr}`);
+      const bench = await open(browser, ['en']);
+      const said = new Promise((done) => bench.on('console', (m) => {
+        const got = /match tick: ([0-9.]+) us/.exec(m.text());
+        if (got) done(Number(got[1]));
+      }));
+      await bench.goto(url + 'bench/', {waitUntil: 'load'});
+      const webUs = await Promise.race([said, sleep(120000).then(() => 0)]);
+      assert(webUs > 0, 'the browser\'s match tick was not told');
+      console.log(`figure: a match step ${nativeUs.toFixed(1)} us native, ${webUs.toFixed(1)} us in the browser (${(webUs / nativeUs).toFixed(2)} x)`);
+      assert(webUs < 3 * nativeUs, `${webUs} us against ${nativeUs} us`);
+      await bench.close();
     });
 
     console.log(`page tests: ${results.length} passed; screenshots in ${shots}`);
