@@ -10,7 +10,7 @@
 #include "platform/gamepad.h"
 #include "platform/headless.h"
 #include "platform/internal.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/text.h"

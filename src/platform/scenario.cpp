@@ -5,9 +5,9 @@
 #include <sstream>
 #include <utility>
 
-#include "platform/pad_bindings.h"
+#include "platform/pad_buttons.h"
 #include "platform/platform.h"
-#include "player_files/settings.h"
+#include "platform/keyboard.h"
 
 namespace plat::scenario {
 

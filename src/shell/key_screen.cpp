@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/waits.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "player_files/settings.h"
 #include "platform/text.h"
