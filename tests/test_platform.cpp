@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/text.h"
+#include "shell/menu_ids.h"
 
 namespace {
 
@@ -174,6 +175,7 @@ TEST_F(PlatformText, CrLfStartsALineAndTextIsPrinted) {
 TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {
   std::vector<plat::scenario::Command> cmds;
   std::string err;
+  plat::scenario::SetMenuNames(moki::MenuNames());
   ASSERT_TRUE(plat::scenario::Parse(
       "seed 7\n# comment\nwait 100\npress space\npress kp1 200\nuntil GameMode 4\n"
       "until messageText \"a b\" 500\nmenu start\nshot /tmp/x.png\ndump\n",
@@ -426,9 +428,9 @@ TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButt
   };
   plat::SetHandlers(h);
   plat::SetMenuBar(
-      {{U"F", {{U"S", plat::kMenuStart}, {U"C", plat::kMenuContinue}, {U"Q", plat::kMenuQuit}}},
-       {U"O", {{U"K", plat::kMenuKeys}}}});
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+      {{U"F", {{U"S", moki::kMenuStart}, {U"C", moki::kMenuContinue}, {U"Q", moki::kMenuQuit}}},
+       {U"O", {{U"K", moki::kMenuKeys}}}});
+  plat::SetMenuEnabled(moki::kMenuContinue, false);
   const auto& c = plat::internal::GetControls();
   KeyLog log;
   // A held on the way in goes up for the game when the menu opens over it.
@@ -453,7 +455,7 @@ TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButt
   EXPECT_TRUE(c.menuOpen);
   EXPECT_EQ(c.menuIndex, 0);
   EXPECT_TRUE(log.Press(plat::kPadA).empty());
-  EXPECT_EQ(chosen, std::vector<int>{plat::kMenuStart});
+  EXPECT_EQ(chosen, std::vector<int>{moki::kMenuStart});
   // The key screen: the d-pad, A and B are its cursor keys, Enter and Escape.
   screen = plat::kPadWindowScreen;
   EXPECT_EQ(log.Press(plat::kPadDown), (std::vector<int>{plat::VK_DOWN, -plat::VK_DOWN}));

@@ -16,6 +16,7 @@
 #include "player_files/settings_ini.h"
 #include "shell/key_screen.h"
 #include "test_support.h"
+#include "shell/menu_ids.h"
 
 namespace fs = std::filesystem;
 using moki::GameState;
@@ -576,7 +577,7 @@ TEST(SettingsKeyScreen, OpenedInADialogueHoldsItAndGivesItBackAsItWas) {
   std::vector<Seen> seen;
   plat::headless::SetDumpSink([&](const std::string&) {
     seen.push_back({gs.dialogueState, gs.keyScreenShown, plat::LabelVisible(),
-                    plat::MenuEnabled(plat::kMenuStart), plat::MenuEnabled(plat::kMenuKeys),
+                    plat::MenuEnabled(moki::kMenuStart), plat::MenuEnabled(moki::kMenuKeys),
                     gs.messageText});
   });
   // The opening types its first page; the screen opens halfway through it.
@@ -615,8 +616,8 @@ TEST(SettingsLanguage, TheMenuSwitchesAtOnceAndTheNextStartRemembersIt) {
   EXPECT_NE(plat::headless::Dumps()[0].find("\"language\":0"), std::string::npos);
   EXPECT_NE(plat::headless::Dumps()[1].find("\"language\":1"), std::string::npos);
   EXPECT_EQ(f->gs.castNames[0], U"Kua");
-  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuLanguage + 1));
-  EXPECT_TRUE(plat::MenuEnabled(plat::kMenuLanguage));
+  EXPECT_FALSE(plat::MenuEnabled(moki::kMenuLanguage + 1));
+  EXPECT_TRUE(plat::MenuEnabled(moki::kMenuLanguage));
   EXPECT_EQ(plat::MenuBar()[0].title, U"&File");
   const std::string written = Slurp(file);
   EXPECT_EQ(written.rfind("# mine\n[window]\nscale = 1\n", 0), 0u) << written;

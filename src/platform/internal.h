@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,8 @@ struct Controls {
   bool labelVisible = false;
   bool yesNoVisible[2] = {false, false};
   const Surface* yesNo[2] = {nullptr, nullptr};
-  bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true};
-  std::vector<Menu> menus = {
-      {U"ファイル(&F)", {{U"スタート(&S)", kMenuStart}, {U"終了(&X)", kMenuQuit}}}};
+  std::set<int> menuDisabled;  // the ids of the items the game disabled
+  std::vector<Menu> menus;
   // The menu bar: whether a menu is dropped down, which, and its highlighted item.
   bool menuOpen = false;
   int menuIndex = 0;

@@ -13,7 +13,7 @@ uint32_t Bit(int input) {
   return uint32_t(1) << input;
 }
 
-constexpr int kInputCount = 19;  // the buttons and the stick's four directions
+constexpr int kInputCount = PadInput::kInputCount;  // the buttons and the stick's four directions
 
 // The direction an input points in (0 left, 1 up, 2 right, 3 down), or -1.
 int DirectionOf(int input) {
