@@ -477,7 +477,10 @@ u32string Talk(const u32string& s, int speaker, int entry, std::vector<bool> ans
         break;
       }
       default:
-        out += U"[" + u32string(1, t.ch) + t.operand + U"]";
+        // (piece by piece: U"[" + ... is a false alarm of GCC 12's -Wrestrict)
+        out += U'[';
+        out += t.ch;
+        out += t.operand + U"]";
     }
   }
   EXPECT_EQ(nextAnswer, answers.size()) << "answers left over";
