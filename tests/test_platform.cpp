@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/headless.h"
@@ -192,6 +193,60 @@ TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {
   EXPECT_NE(err.find("line 2"), std::string::npos) << err;
   EXPECT_FALSE(plat::scenario::Parse("wait 10\nseed 3\n", cmds, err));
   EXPECT_NE(err.find("line 2"), std::string::npos) << err;
+}
+
+// The core on a backend of the test's own (backend.h), as a third backend
+// stands on it: Timer1 every 30 ms of the backend's clock, a frame sent again
+// only when it changed, and a message box that holds the ticks until it
+// answers itself.
+namespace fake {
+double now = 0;
+int paced = 0, sent = 0;
+}  // namespace fake
+
+TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
+  using plat::internal::Wake;
+  plat::headless::Reset();
+  const plat::internal::Backend headless = plat::internal::CurrentBackend();
+  fake::now = 0;
+  plat::internal::UseBackend({
+      [] { return fake::now; },
+      [] { return false; },
+      [] {},
+      [](const Wake& w) {
+        fake::now = std::max(fake::now, std::min({w.until, w.blink, w.resize}));
+        return false;
+      },
+      [] { fake::now += 1; },
+      [] { return 0; },
+      [] { return ++fake::paced > 0; },
+      [](const plat::Surface&, bool changed) { fake::sent += changed ? 1 : 0; },
+      [](int) { return false; },
+      [](const std::u32string&, const std::u32string&) { return fake::now + 200; },
+      [] {},
+  });
+  std::vector<double> ticks;
+  plat::Handlers h;
+  h.timer = [&ticks] { ticks.push_back(fake::now); };
+  plat::SetHandlers(h);
+  plat::SetTimerEnabled(true);
+  while (fake::now < 100) plat::WaitEvents(100);
+  EXPECT_EQ(ticks, (std::vector<double>{30, 60, 90}));
+
+  plat::Window().Fill(plat::RGB(1, 2, 3));
+  plat::Present();
+  const int sentOnce = fake::sent, pacedOnce = fake::paced;
+  plat::Present();  // nothing new: paced, not sent
+  EXPECT_EQ(fake::sent, sentOnce);
+  EXPECT_EQ(fake::paced, pacedOnce + 1);
+
+  const double before = fake::now;
+  plat::MessageBox(U"text", U"caption");
+  EXPECT_GE(fake::now, before + 200);
+  EXPECT_EQ(ticks.size(), 3u);  // no tick while the box was up
+  plat::SetTimerEnabled(false);
+  plat::SetHandlers({});
+  plat::internal::UseBackend(headless);
 }
 
 TEST(PlatformHeadless, TimerTicksEvery30MsAndNeverReentersATick) {
