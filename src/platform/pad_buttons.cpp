@@ -31,7 +31,9 @@ constexpr ButtonInfo kButtons[kPadButtonCount] = {
     {"dpright", U"D-pad right"},
 };
 
-std::string Clean(const std::string& s) {
+}  // namespace
+
+std::string CleanButtonName(const std::string& s) {
   std::string out;
   for (char c : s)
     if (!std::isspace(static_cast<unsigned char>(c)))
@@ -39,8 +41,8 @@ std::string Clean(const std::string& s) {
   return out;
 }
 
+namespace {
 bool g_padLast = false;
-
 }  // namespace
 
 bool MenuButton(int button) {
@@ -52,7 +54,7 @@ const char* PadButtonName(int button) {
 }
 
 int PadButtonOf(const std::string& name) {
-  const std::string n = Clean(name);
+  const std::string n = CleanButtonName(name);
   for (int b = 0; b < kPadButtonCount; ++b)
     if (n == kButtons[b].name) return b;
   return -1;

@@ -34,6 +34,9 @@ bool MenuButton(int button);
 
 // "a" .. "dpright"; "" out of range.
 const char* PadButtonName(int button);
+// A name as it is compared: without spaces, in lower case ("DPad Up" reads
+// as "dpadup").
+std::string CleanButtonName(const std::string& name);
 // The button of a name, in any case; -1 for none.
 int PadButtonOf(const std::string& name);
 // As the screen shows it: "A", "Start", "D-pad up"; "" out of range.

@@ -64,14 +64,6 @@ struct ColumnInfo {
   bool (*cancel)(int32_t code);
 };
 
-std::string Clean(const std::string& s) {
-  std::string out;
-  for (char c : s)
-    if (!std::isspace(static_cast<unsigned char>(c)))
-      out += char(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 const ColumnInfo& Info(Column column) {
   static const ColumnInfo keys = {
       "key",
@@ -87,7 +79,7 @@ const ColumnInfo& Info(Column column) {
                                  &Settings::pad,
                                  [](const std::string& n) { return int32_t(PadButtonOf(n)); },
                                  [](int32_t code) { return std::string(PadButtonName(int(code))); },
-                                 Clean,
+                                 CleanButtonName,
                                  [](int32_t code, const std::string&) {
                                    return MenuButton(int(code))
                                               ? Quoted(PadButtonName(int(code))) +
