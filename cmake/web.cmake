@@ -9,9 +9,10 @@ if(NOT EXISTS "${MOKI_GLYPHS}")
 endif()
 # clang ignores the gcc-only optimize attribute.
 add_compile_options(-Wno-unknown-attributes)
-# Memory copies as one instruction of the browser's (bulk memory).
-add_compile_options(-mbulk-memory)
-add_link_options(-mbulk-memory)
+# Memory copies as one instruction of the browser's (bulk memory), and the
+# pictures' row loops in its vector instructions (SIMD).
+add_compile_options(-mbulk-memory -msimd128)
+add_link_options(-mbulk-memory -msimd128)
 # What the browser's C and C++ libraries lack, for every file.
 add_compile_options(-include ${CMAKE_SOURCE_DIR}/src/platform/web_libc.h)
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
@@ -39,11 +40,23 @@ add_library(moki_platform_web STATIC
   src/platform/text.cpp
   src/platform/text_baked.cpp
   src/platform/glyph_sheet.cpp
-  src/platform/menu_bar.cpp
+  src/platform/menu_keys.cpp
   src/platform/json_escape.cpp
   src/platform/controls.cpp
   src/platform/random.cpp
   src/platform/program_dir.cpp
+  src/platform/session.cpp
+  src/platform/event_pump.cpp
+  src/platform/menu_bar_draw.cpp
+  src/platform/player_setup.cpp
+  src/platform/keyboard.cpp
+  src/platform/key_names_web.cpp
+  src/platform/window_resize.cpp
+  src/platform/pad_buttons.cpp
+  src/platform/pad_input.cpp
+  src/platform/fit_scale.cpp
+  src/platform/scenario.cpp
+  src/platform/web_memcmp.cpp
   src/player_files/user_files.cpp
   src/player_files/recording.cpp
   src/player_files/recording_file.cpp
@@ -51,13 +64,7 @@ add_library(moki_platform_web STATIC
   src/player_files/settings.cpp
   src/player_files/settings_ini.cpp
   src/player_files/settings_current.cpp
-  src/platform/keyboard.cpp
-  src/platform/key_names_web.cpp
-  src/platform/window_resize.cpp
-  src/platform/pad_bindings.cpp
-  src/platform/pad_input.cpp
-  src/platform/fit_scale.cpp
-  src/platform/web_memcmp.cpp)
+  src/player_files/bindings.cpp)
 target_include_directories(moki_platform_web PUBLIC src)
 
 # stb_image comes with emscripten; its warnings are not ours.
@@ -98,7 +105,7 @@ set_property(TARGET mokimoki APPEND PROPERTY LINK_DEPENDS ${MOKI_WEB_FILES} ${MO
 # A match step timed in the browser, beside the native build's
 # mokimoki-match-tick: a page of its own in bench/, on the headless backend.
 add_executable(match_tick bench/match_tick/match_tick.cpp src/platform/backend_headless.cpp
-  src/platform/scenario.cpp)
+  src/platform/headless_scenario.cpp)
 target_link_libraries(match_tick PRIVATE moki_game moki_platform_web)
 set_target_properties(match_tick PROPERTIES OUTPUT_NAME index SUFFIX ".html"
   RUNTIME_OUTPUT_DIRECTORY ${MOKI_WEB_OUT}/bench)

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "match/cast_stats.h"
+#include "story/cast_stats.h"
 #include "match/match_setup.h"
 #include "match/match_step.h"
 #include "platform/headless.h"

@@ -5,8 +5,10 @@
 // events, queued here and handled by the game's own waits, which give the
 // browser its turn (Asyncify) until an event or a deadline wakes them.
 // Controllers come through the Gamepad API, full screen through the
-// Fullscreen API. The page (web/shell.html, web/pre.js) mounts the player's
-// storage where the desktop keeps the files and claims the save for one tab.
+// Fullscreen API. Everything else (Timer1, the pump, pacing, the message
+// box, the menu bar drawn) is the platform's core (backend.h). The page
+// (web/shell.html, web/pre.js) mounts the player's storage where the desktop
+// keeps the files and claims the save for one tab.
 #include <emscripten.h>
 #include <emscripten/html5.h>
 
@@ -20,16 +22,17 @@
 #include <string>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/internal.h"
 #include "platform/json_escape.h"
 #include "platform/keycodes.h"
-#include "platform/menu_bar.h"
-#include "platform/pad_bindings.h"
+#include "platform/menu_keys.h"
+#include "platform/pad_buttons.h"
+#include "platform/player_setup.h"
 #include "platform/text.h"
 #include "platform/web_keys.h"
-#include "player_files/settings.h"
 
 // --- The page's side -------------------------------------------------------------
 
@@ -151,11 +154,11 @@ struct PadSeen {
 };
 
 struct Web {
-  Surface play{kPlayW, kPlayH, kBlack};
   Surface menuBar{kPlayW, kMenuBarH, kBlack};
   Surface menuBarShown{kPlayW, kMenuBarH, kBlack};
   Surface shown{kPlayW, kPlayH, kBlack};
   Surface composed{kPlayW, kPlayH, kBlack};
+  Surface seen{kPlayW, kPlayH, kBlack};  // the play area with the controls, for the tests
   int canvasW = 0, canvasH = 0;
   std::vector<uint32_t> pixels;  // the canvas as drawn, 0x00RRGGBB
   std::vector<uint32_t> rgba;    // a rectangle of it on its way to the canvas
@@ -166,9 +169,6 @@ struct Web {
   bool fullscreen = false;
   double start = 0;
   double lastPresent = -1e9;
-  bool timerEnabled = false;
-  double nextTimer = 0;
-  bool inTick = false;
   bool altAlone = false;
   std::deque<WebEvent> events;
   std::map<int32_t, bool> keysDown;  // keyboard keys the game saw go down
@@ -192,7 +192,7 @@ int PictureH() {
 }
 
 void PlacePicture() {
-  const bool fit = CurrentSettings().scaling == Scaling::Fit;
+  const bool fit = CurrentWindowSetup().fit;
   s.at = fit ? internal::PlaceFit(s.canvasW, s.canvasH, kPlayW, PictureH())
              : internal::PlaceWhole(s.canvasW, s.canvasH, kPlayW, PictureH());
   if (fit) s.fit.Prepare(kPlayW, PictureH(), s.at);
@@ -205,7 +205,7 @@ void ToPicture(int& x, int& y) {
 }
 
 Area Enlarge(const Surface& part, int top, Area a) {
-  if (CurrentSettings().scaling == Scaling::Fit) {
+  if (CurrentWindowSetup().fit) {
     a.y += top;
     return s.fit.Draw(s.barInPicture ? &s.menuBarShown : nullptr, s.shown, a, s.pixels.data(),
                       s.canvasW, s.canvasH, s.canvasW);
@@ -259,24 +259,17 @@ void Send(const Surface& play) {
 
 // Frames are paced to the display's refresh, and each pause gives the
 // browser its turn to show the last one.
-void Show() {
+bool Pace() {
   const double since = Now() - s.lastPresent;
   if (since < kRefreshMs) moki_wait(int(kRefreshMs - since + 0.5));
   s.lastPresent = Now();
-  const bool changed = internal::FrameChanged(s.play);
-  internal::PresentedNow();
+  return true;
+}
+
+void Show(const Surface& game, bool changed) {
   if (!changed) return;
-  internal::DrawMenuBar(s.menuBar);
-  const Surface* play = &internal::PlayAreaSeen(s.play, s.composed);
-  if (moki_wants_hashes()) moki_note_frame(PictureHash(*play));
-  if (MenuC().menuOpen) {
-    if (play != &s.composed) s.composed = s.play;
-    if (!s.barInPicture) BitBlt(s.composed, 0, 0, kPlayW, kMenuBarH, s.menuBar, 0, 0, Rop::Copy);
-    internal::DrawMenuDrop(s.composed,
-                           s.barInPicture ? internal::kDropY - kMenuBarH : internal::kDropY);
-    play = &s.composed;
-  }
-  Send(*play);
+  if (moki_wants_hashes()) moki_note_frame(PictureHash(internal::PlayAreaSeen(game, s.seen)));
+  Send(internal::WithMenu(game, s.menuBar, s.composed, s.barInPicture));
 }
 
 void SetFullscreen(bool on) {
@@ -292,16 +285,6 @@ void FullscreenChanged() {
   s.redrawAll = true;
   internal::RecordFullscreen(on);
   internal::MarkDirty();
-}
-
-void PadKey(int vk, bool down) {
-  auto& h = internal::GetHandlers();
-  if (internal::GetControls().boxUp) return;
-  if (down) {
-    if (!MenuC().menuOpen && h.keyDown) h.keyDown(vk);
-  } else if (h.keyUp) {
-    h.keyUp(vk);
-  }
 }
 
 // Every key the game holds goes up: the page lost the focus, and the keys
@@ -376,7 +359,7 @@ void MouseDown(const WebEvent& e) {
     return;
   }
   // In full screen the bar shows while a menu is open, over the play area.
-  const int title = s.barInPicture || MenuC().menuOpen ? internal::TitleAt(x, y) : -1;
+  const int title = s.barInPicture || MenuC().menuOpen ? internal::MenuTitleAt(x, y) : -1;
   if (title >= 0) {
     if (MenuC().menuOpen && MenuC().menuIndex == title) {
       MenuC().menuOpen = false;
@@ -385,7 +368,7 @@ void MouseDown(const WebEvent& e) {
       internal::OpenMenu(title);
     }
   } else if (MenuC().menuOpen) {
-    const int item = internal::ItemAt(x, y);
+    const int item = internal::MenuItemAt(x, y);
     if (item >= 0) {
       internal::ChooseMenuItem(item);
     } else {
@@ -399,7 +382,7 @@ void MouseMove(const WebEvent& e) {
   if (!MenuC().menuOpen) return;
   int x = e.x, y = e.y;
   ToPicture(x, y);
-  const int item = internal::ItemAt(x, y);
+  const int item = internal::MenuItemAt(x, y);
   if (item >= 0 && item != MenuC().menuCursor) {
     MenuC().menuCursor = item;
     internal::MarkDirty();
@@ -455,7 +438,7 @@ bool LookAtPads() {
                        pad.connected;
     if (!there) {
       if (seen.present) {
-        s.pads.Removed(i, PadKey);
+        s.pads.Removed(i, internal::PadKey);
         seen = PadSeen{};
         changed = true;
       }
@@ -470,7 +453,7 @@ bool LookAtPads() {
       const uint32_t bit = 1u << b;
       if ((buttons ^ seen.buttons) & bit) {
         seen.buttons ^= bit;
-        s.pads.Button(i, b, (buttons & bit) != 0, PadKey);
+        s.pads.Button(i, b, (buttons & bit) != 0, internal::PadKey);
         changed = true;
       }
     }
@@ -478,34 +461,21 @@ bool LookAtPads() {
     const int y = pad.numAxes > 1 ? int(std::clamp(pad.axis[1], -1.0, 1.0) * 32767) : 0;
     if (x != seen.x) {
       seen.x = x;
-      s.pads.Stick(i, internal::PadInput::kLeftX, x, PadKey);
+      s.pads.Stick(i, internal::PadInput::kLeftX, x, internal::PadKey);
       changed = true;
     }
     if (y != seen.y) {
       seen.y = y;
-      s.pads.Stick(i, internal::PadInput::kLeftY, y, PadKey);
+      s.pads.Stick(i, internal::PadInput::kLeftY, y, internal::PadKey);
       changed = true;
     }
   }
   return changed;
 }
 
-// --- Timer1 and the pump ---------------------------------------------------------------
+// --- What the core asks of the page ---------------------------------------------------
 
-bool TimerDue() {
-  return s.timerEnabled && !s.inTick && !internal::GetControls().boxUp && Now() >= s.nextTimer;
-}
-
-void FireTimer() {
-  s.inTick = true;
-  auto& h = internal::GetHandlers();
-  if (h.timer) h.timer();
-  s.inTick = false;
-  s.nextTimer += kTimerInterval;
-  if (Now() > s.nextTimer) s.nextTimer = Now();
-}
-
-bool PumpOnce() {
+bool Poll() {
   bool handled = false;
   while (!s.events.empty()) {
     const WebEvent e = s.events.front();
@@ -513,13 +483,21 @@ bool PumpOnce() {
     Handle(e);
     handled = true;
   }
-  if (LookAtPads()) handled = true;
-  if (!handled && TimerDue()) {
-    FireTimer();
-    handled = true;
-  }
-  if (internal::NeedsPresent()) Show();
-  return handled;
+  return LookAtPads() || handled;
+}
+
+// Gives the browser its turn until an event comes, or w says.
+bool Sleep(const internal::Wake& w) {
+  const double now = Now();
+  double timeout = kMostWaitMs;
+  for (const double at : {w.until, w.blink, w.resize})
+    if (at != internal::kNever) timeout = std::min(timeout, at - now);
+  if (internal::NeedsPresent()) timeout = std::min(timeout, kRefreshMs);
+  if (s.anyPad) timeout = std::min(timeout, double(kPadLookMs));
+  moki_wait(int(std::max(0.0, std::ceil(timeout))));
+  if (!Poll()) return false;
+  if (internal::NeedsPresent()) internal::ShowFrame();
+  return true;
 }
 
 // --- DOM events, queued for the game ---------------------------------------------------
@@ -592,9 +570,33 @@ void Listen() {
   emscripten_set_gamepadconnected_callback(nullptr, EM_TRUE, OnPadConnected);
 }
 
+bool KeyDownWaitingLive(int vk) {
+  if (MenuC().menuOpen || internal::GetControls().boxUp) return false;
+  for (const WebEvent& e : s.events)
+    if (e.kind == EvKind::KeyDown && !e.repeat && !e.alt && !internal::CapturingKey() &&
+        internal::BoundVk(e.key) == vk)
+      return true;
+  return false;
+}
+
+constexpr internal::Backend kWeb = {Now,
+                                    Poll,
+                                    [] {},
+                                    Sleep,
+                                    [] {},
+                                    [] { return 0; },  // the page's size is the page's, not kept
+                                    Pace,
+                                    Show,
+                                    KeyDownWaitingLive,
+                                    [](const std::u32string&, const std::u32string&) {
+                                      return internal::kNever;  // the player answers it
+                                    },
+                                    [] { s.redrawAll = true; }};
+[[maybe_unused]] const bool kInUse = (internal::UseBackend(kWeb), true);
+
 }  // namespace
 
-// --- The window and its controls ---------------------------------------------------------
+// --- The window ------------------------------------------------------------------------
 
 void CreateMainWindow(const std::u32string& caption) {
   internal::PlatformScope platform;
@@ -607,106 +609,16 @@ void CreateMainWindow(const std::u32string& caption) {
   // The page is the window: its scale is whatever the page gives.
   internal::WindowOpened(std::max(1, std::min(s.canvasW / kPlayW, s.canvasH / kFullH)));
   internal::MarkDirty();
-  Show();
+  internal::ShowFrame();
 }
 
 void SetCaption(const std::u32string& caption) {
   moki_set_title(ToUtf8(caption).c_str());
 }
 
-static bool KeyDownWaitingLive(int vk) {
-  if (MenuC().menuOpen || internal::GetControls().boxUp) return false;
-  for (const WebEvent& e : s.events)
-    if (e.kind == EvKind::KeyDown && !e.repeat && !e.alt && !internal::CapturingKey() &&
-        internal::BoundVk(e.key) == vk)
-      return true;
-  return false;
-}
-
-bool KeyDownWaiting(int vk) {
-  return internal::TakeKeyWaiting(vk, [vk] { return KeyDownWaitingLive(vk); });
-}
-
-Surface& Window() {
-  internal::MarkDrawn();
-  return s.play;
-}
-
-void Present() {
-  Show();
-}
-
-void Refresh() {
-  auto& h = internal::GetHandlers();
-  if (h.paint) h.paint();
-  Show();
-}
-
-void MessageBox(const std::u32string& text, const std::u32string& caption) {
-  auto& c = internal::GetControls();
-  c.boxUp = true;
-  c.boxText = text;
-  c.boxCaption = caption;
-  internal::CloseMenu();
-  internal::ModalScope modal;
-  while (!modal.Answered() && c.boxUp) WaitEvents(-1);
-  c.boxUp = false;
-  internal::MarkDirty();
-}
-
-void SetFitScaling(bool fit) {
-  if (FitScaling() == fit) return;
-  internal::ChangeSettings(
-      [fit](Settings& st) { st.scaling = fit ? Scaling::Fit : Scaling::Whole; });
-  s.redrawAll = true;
-  internal::MarkDirty();
-}
-
-bool FitScaling() {
-  return CurrentSettings().scaling == Scaling::Fit;
-}
-
-// --- Timer, clock, events -------------------------------------------------------------------
-
-void SetTimerEnabled(bool enabled) {
-  if (enabled && !s.timerEnabled) s.nextTimer = Now() + kTimerInterval;
-  s.timerEnabled = enabled;
-}
-bool TimerEnabled() {
-  return s.timerEnabled;
-}
-
-uint32_t GetTickCount() {
-  return internal::TakeClock(uint32_t(Now()));
-}
-
-void DoEvents() {
-  if (internal::ReplayPump()) return;
-  internal::PumpScope pump;
-  PumpOnce();
-}
-
-void WaitEvents(int64_t deadline) {
-  if (internal::ReplayPump()) return;
-  internal::PumpScope pump;
-  for (;;) {
-    if (PumpOnce()) return;
-    const int64_t now = int64_t(Now());
-    if (deadline >= 0 && now >= deadline) return;
-    int64_t timeout = deadline >= 0 ? deadline - now : kMostWaitMs;
-    if (s.timerEnabled && !s.inTick && !internal::GetControls().boxUp)
-      timeout = std::min<int64_t>(timeout, int64_t(s.nextTimer) - now);
-    if (const int64_t blink = internal::NextMarkBlink(); blink >= 0)
-      timeout = std::min<int64_t>(timeout, blink - now);
-    if (internal::NeedsPresent()) timeout = std::min<int64_t>(timeout, int64_t(kRefreshMs));
-    timeout = std::min<int64_t>(timeout, s.anyPad ? kPadLookMs : kMostWaitMs);
-    moki_wait(int(std::max<int64_t>(timeout, 0)));
-  }
-}
-
 [[noreturn]] void Quit() {
   // A page cannot close itself: the game ends, and the page says so.
-  internal::AtEnd(recfile::EndHow::Quit);
+  internal::AtEnd(internal::Ending::Quit);
   std::fflush(nullptr);
   moki_fatal("");
   emscripten_force_exit(0);
@@ -714,7 +626,7 @@ void WaitEvents(int64_t deadline) {
 }
 
 [[noreturn]] void FatalError(const std::string& msg) {
-  internal::AtEnd(recfile::EndHow::Fatal, msg);
+  internal::AtEnd(internal::Ending::Fatal, msg);
   std::cerr << "mokimoki: " << msg << "\n";
   moki_fatal(msg.c_str());
   emscripten_force_exit(1);
@@ -722,7 +634,9 @@ void WaitEvents(int64_t deadline) {
 }
 
 // The page plays no recordings back; a recording made here plays on the desktop.
-void internal::PlaybackWait(uint32_t) {}
+bool internal::PlaybackWait(uint32_t) {
+  return true;
+}
 
 [[noreturn]] void internal::PlaybackStop(int code) {
   emscripten_force_exit(code);
@@ -755,5 +669,5 @@ extern "C" EMSCRIPTEN_KEEPALIVE const char* moki_state_json() {
 }
 
 extern "C" EMSCRIPTEN_KEEPALIVE uint32_t moki_frame_hash() {
-  return plat::PictureHash(plat::internal::PlayAreaSeen(plat::s.play, plat::s.composed));
+  return plat::PictureHash(plat::internal::PlayAreaSeen(plat::internal::PlayArea(), plat::s.seen));
 }

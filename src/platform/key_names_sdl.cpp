@@ -3,9 +3,10 @@
 // keys whose SDL names cannot stand in a settings file's list.
 #include <SDL.h>
 
+#include <cctype>
+
 #include "platform/keycodes.h"
-#include "player_files/settings.h"
-#include "player_files/settings_ini.h"
+#include "platform/keyboard.h"
 
 namespace plat {
 
@@ -17,10 +18,25 @@ static_assert(keys::kEscape == SDLK_ESCAPE && keys::kReturn == SDLK_RETURN &&
               keys::kKeypad0 == SDLK_KP_0 && keys::kPageDown == SDLK_PAGEDOWN &&
               keys::kDelete == SDLK_DELETE);
 
+namespace {
+
+std::string Trimmed(const std::string& s) {
+  size_t a = 0, b = s.size();
+  while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
+  while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+  return s.substr(a, b - a);
+}
+
+bool Named(const std::string& name, const char* word) {
+  return SDL_strcasecmp(name.c_str(), word) == 0;
+}
+
+}  // namespace
+
 int32_t KeyCodeOf(const std::string& name) {
-  const std::string n = ini::Trim(name);
-  if (ini::Lower(n) == "comma") return SDLK_COMMA;
-  if (ini::Lower(n) == "hash") return SDLK_HASH;
+  const std::string n = Trimmed(name);
+  if (Named(n, "comma")) return SDLK_COMMA;
+  if (Named(n, "hash")) return SDLK_HASH;
   if (n.empty()) return 0;
   return SDL_GetKeyFromName(n.c_str());
 }

@@ -1,12 +1,13 @@
 // The keyboard's keys by name in the browser, as SDL names them on the
 // desktop ("Left Shift", "Keypad 1"; Comma and Hash for "," and "#"), so one
 // settings file means the same keys in both; and the DOM's key codes.
+#include <cctype>
 #include <cstring>
+#include <string>
 
 #include "platform/keycodes.h"
 #include "platform/web_keys.h"
-#include "player_files/settings.h"
-#include "player_files/settings_ini.h"
+#include "platform/keyboard.h"
 
 namespace plat {
 
@@ -113,13 +114,23 @@ constexpr KeyRow kKeys[] = {
     {"/", '/', "Slash"},
 };
 
+// A name as compared: without the spaces around it, in lower case.
+std::string Plain(const std::string& s) {
+  size_t a = 0, b = s.size();
+  while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
+  while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+  std::string out = s.substr(a, b - a);
+  for (char& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
 }  // namespace
 
 int32_t KeyCodeOf(const std::string& name) {
-  const std::string n = ini::Lower(ini::Trim(name));
+  const std::string n = Plain(name);
   if (n.empty()) return 0;
   for (const KeyRow& k : kKeys)
-    if (ini::Lower(k.name) == n) return k.code;
+    if (Plain(k.name) == n) return k.code;
   return 0;
 }
 

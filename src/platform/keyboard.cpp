@@ -4,9 +4,8 @@
 #include <map>
 
 #include "platform/internal.h"
+#include "platform/keyboard.h"
 #include "platform/keycodes.h"
-#include "player_files/settings.h"
-#include "player_files/settings_ini.h"
 
 namespace plat {
 
@@ -43,15 +42,15 @@ void CaptureNextKey(bool on) {
   R().capture = on;
 }
 
-}  // namespace plat
-
-namespace plat::internal {
-
 bool CancelKey(int32_t keycode) {
   return keycode == keys::kEscape;
 }
 
-void RouteKeys(const Settings& settings) {
+}  // namespace plat
+
+namespace plat::internal {
+
+void RouteKeys() {
   auto& table = R().table;
   table.clear();
   // Keys of their own for the window and the message box, and the keypad's
@@ -62,9 +61,9 @@ void RouteKeys(const Settings& settings) {
   table[keys::kKeypad1] = VK_NUMPAD1;
   table[keys::kKeypad2] = VK_NUMPAD2;
   table[keys::kKeypad3] = VK_NUMPAD3;
-  for (int k = 0; k < kGameKeyCount; ++k)
-    for (const std::string& name : settings.keys[size_t(k)])
-      if (int32_t code = KeyCodeOf(name)) table[code] = GameKeyVk(k);
+  for (const ActionKeys& action : Actions())
+    for (const std::string& name : action.keys)
+      if (int32_t code = KeyCodeOf(name)) table[code] = action.vk;
 }
 
 int BoundVk(int32_t keycode) {

@@ -1,18 +1,16 @@
-// The menu bar we draw ourselves, the same in every backend with a window:
-// titles side by side from the left, each with its access key underlined;
-// the open menu drops down under its title over the play area; the keys that
-// work it while it is open.
-#include "platform/menu_bar.h"
-
+// The menu bar as every backend draws it into the picture: titles side by
+// side from the left, each with its access key underlined; the open menu
+// drops down under its title. Where the pointer falls in it, too.
 #include <algorithm>
 
-#include "platform/keycodes.h"
+#include "platform/internal.h"
 #include "platform/text.h"
 
 namespace plat::internal {
 
 namespace {
 
+constexpr int kDropY = kMenuBarH, kItemH = 24;
 constexpr int kTitleGap = 16, kBarLeft = 10;
 
 const std::vector<Menu>& Menus() {
@@ -47,23 +45,6 @@ void PrintLabel(Surface& out, int x, int y, const std::u32string& label, Color c
   DrawLine(out, ux, y + 15, ux + TextWidth(shown.substr(amp, 1), FontKind::Regular) - 1, y + 15, c);
 }
 
-}  // namespace
-
-// The menu bar, on a picture of its own above the play area.
-void DrawMenuBar(Surface& out) {
-  const Color bar = RGB(236, 236, 240), text = kBlack;
-  const Color highlight = RGB(60, 90, 170);
-  FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
-  DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
-  for (size_t i = 0; i < Menus().size(); ++i) {
-    const bool open = MenuC().menuOpen && int(i) == MenuC().menuIndex;
-    const int x = TitleLeft(int(i));
-    const int w = TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular);
-    if (open) FillBox(out, x - 8, 1, x + w + 6, kMenuBarH - 2, highlight);
-    PrintLabel(out, x, 2, Menus()[i].title, open ? kWhite : text);
-  }
-}
-
 // The open menu hangs over the play area: drawn there with its top at dropY.
 void DrawMenuDrop(Surface& out, int dropY) {
   if (!MenuC().menuOpen || MenuC().menuIndex >= int(Menus().size())) return;
@@ -88,8 +69,25 @@ void DrawMenuDrop(Surface& out, int dropY) {
   }
 }
 
+}  // namespace
+
+// The menu bar, on a picture of its own above the play area.
+void DrawMenuBar(Surface& out) {
+  const Color bar = RGB(236, 236, 240), text = kBlack;
+  const Color highlight = RGB(60, 90, 170);
+  FillBox(out, 0, 0, kPlayW - 1, kMenuBarH - 1, bar);
+  DrawLine(out, 0, kMenuBarH - 1, kPlayW - 1, kMenuBarH - 1, RGB(180, 180, 190));
+  for (size_t i = 0; i < Menus().size(); ++i) {
+    const bool open = MenuC().menuOpen && int(i) == MenuC().menuIndex;
+    const int x = TitleLeft(int(i));
+    const int w = TextWidth(ShownLabel(Menus()[i].title), FontKind::Regular);
+    if (open) FillBox(out, x - 8, 1, x + w + 6, kMenuBarH - 2, highlight);
+    PrintLabel(out, x, 2, Menus()[i].title, open ? kWhite : text);
+  }
+}
+
 // The item of the open menu under a point of the picture, or -1.
-int ItemAt(int x, int y) {
+int MenuItemAt(int x, int y) {
   if (!MenuC().menuOpen || MenuC().menuIndex >= int(Menus().size())) return -1;
   const Menu& m = Menus()[size_t(MenuC().menuIndex)];
   const int left = TitleLeft(MenuC().menuIndex) - kBarLeft;
@@ -99,7 +97,7 @@ int ItemAt(int x, int y) {
 }
 
 // The menu whose title is under a point of the bar, or -1.
-int TitleAt(int x, int y) {
+int MenuTitleAt(int x, int y) {
   if (y < 0 || y >= kMenuBarH) return -1;
   for (size_t i = 0; i < Menus().size(); ++i) {
     int left = TitleLeft(int(i)) - kTitleGap / 2;
@@ -110,43 +108,19 @@ int TitleAt(int x, int y) {
   return -1;
 }
 
-// Keys while the menu is open: Up and Down move (past items that cannot be
-// chosen), Left and Right go to the next menu, Enter chooses, an item's
-// access key chooses it directly, Esc (or Alt) closes.
-void MenuKey(int32_t k) {
-  const int menus = int(Menus().size());
-  if (MenuC().menuIndex >= menus || Menus()[size_t(MenuC().menuIndex)].items.empty()) {
-    CloseMenu();
-    return;
+const Surface& WithMenu(const Surface& play, Surface& bar, Surface& composed, bool barInPicture) {
+  // The play area goes out as the game drew it, with no copy, unless a
+  // control or the open menu lies over it.
+  DrawMenuBar(bar);
+  const Surface* out = &PlayAreaSeen(play, composed);
+  if (MenuC().menuOpen) {
+    if (out != &composed) composed = play;
+    // In full screen the bar shows over the play area while a menu is open.
+    if (!barInPicture) BitBlt(composed, 0, 0, kPlayW, kMenuBarH, bar, 0, 0, Rop::Copy);
+    DrawMenuDrop(composed, barInPicture ? kDropY - kMenuBarH : kDropY);
+    out = &composed;
   }
-  switch (k) {
-    case keys::kUp:
-    case keys::kDown:
-      MoveMenuCursor(k == keys::kUp ? -1 : 1);
-      return;
-    case keys::kLeft:
-    case keys::kRight:
-      OpenMenu((MenuC().menuIndex + (k == keys::kLeft ? menus - 1 : 1)) % menus);
-      return;
-    case keys::kReturn:
-    case keys::kKeypadEnter:
-    case keys::kSpace:
-      ChooseMenuItem(MenuC().menuCursor);
-      return;
-    case keys::kEscape:
-      CloseMenu();
-      return;
-    default:
-      if (k >= 'a' && k <= 'z') {
-        const auto& list = Menus()[size_t(MenuC().menuIndex)].items;
-        for (size_t i = 0; i < list.size(); ++i)
-          if (AccessKey(list[i].label) == char32_t(U'A' + (k - 'a'))) {
-            ChooseMenuItem(int(i));
-            return;
-          }
-      }
-      return;
-  }
+  return *out;
 }
 
 }  // namespace plat::internal
