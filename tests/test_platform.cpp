@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/text.h"
+#include "platform/window_input.h"
 #include "shell/menu_ids.h"
 
 namespace {
