@@ -72,24 +72,33 @@ void NewGame(Form1& f, Watch& watch, bool load) {
 // the first that is set and not empty; only a Japanese locale is Japanese.
 TEST(English, TheFirstStartFollowsTheDesktopsLocale) {
   struct Row {
-    const char *all, *messages, *lang;
+    const char *language, *all, *messages, *lang;
     int expected;
   };
   const Row rows[] = {
-      {nullptr, nullptr, "ja_JP.UTF-8", kLangJapanese},
-      {nullptr, nullptr, "en_US.UTF-8", kLangEnglish},
-      {nullptr, nullptr, "C", kLangEnglish},
-      {"POSIX", nullptr, "ja_JP.UTF-8", kLangEnglish},
-      {"", "ja_JP.eucJP", "en_GB.UTF-8", kLangJapanese},
-      {"ja", "en_US.UTF-8", "en_US.UTF-8", kLangJapanese},
-      {nullptr, "", "", kLangEnglish},
-      {nullptr, nullptr, nullptr, kLangEnglish},
-      {nullptr, nullptr, "jv_ID.UTF-8", kLangEnglish},  // Javanese is not Japanese
+      {nullptr, nullptr, nullptr, "ja_JP.UTF-8", kLangJapanese},
+      {nullptr, nullptr, nullptr, "en_US.UTF-8", kLangEnglish},
+      {nullptr, nullptr, nullptr, "C", kLangEnglish},
+      {nullptr, "POSIX", nullptr, "ja_JP.UTF-8", kLangEnglish},
+      {nullptr, "", "ja_JP.eucJP", "en_GB.UTF-8", kLangJapanese},
+      {nullptr, "ja", "en_US.UTF-8", "en_US.UTF-8", kLangJapanese},
+      {nullptr, nullptr, "", "", kLangEnglish},
+      {nullptr, nullptr, nullptr, nullptr, kLangEnglish},
+      {nullptr, nullptr, nullptr, "jv_ID.UTF-8", kLangEnglish},  // Javanese is not Japanese
+      {nullptr, nullptr, nullptr, "de_DE.UTF-8", kLangEnglish},  // no German: English
+      // LANGUAGE first, as gettext programs read it: its first language the
+      // game has, whatever the locale says.
+      {"ja", nullptr, nullptr, "en_US.UTF-8", kLangJapanese},
+      {"ja", nullptr, nullptr, "C", kLangJapanese},
+      {"de:ja_JP:en", "en_US.UTF-8", nullptr, nullptr, kLangJapanese},
+      {"de:fr", nullptr, nullptr, "ja_JP.UTF-8", kLangJapanese},
+      {"", nullptr, nullptr, "ja_JP.UTF-8", kLangJapanese},
+      {"en", nullptr, nullptr, "ja_JP.UTF-8", kLangEnglish},
   };
   for (const Row& r : rows)
-    EXPECT_EQ(LanguageFromLocale(r.all, r.messages, r.lang), r.expected)
-        << (r.all ? r.all : "-") << " " << (r.messages ? r.messages : "-") << " "
-        << (r.lang ? r.lang : "-");
+    EXPECT_EQ(LanguageFromLocale(r.language, r.all, r.messages, r.lang), r.expected)
+        << (r.language ? r.language : "-") << " " << (r.all ? r.all : "-") << " "
+        << (r.messages ? r.messages : "-") << " " << (r.lang ? r.lang : "-");
 }
 
 }  // namespace

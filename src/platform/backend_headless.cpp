@@ -158,9 +158,9 @@ bool PlatformField(const std::string& field, std::string& json) {
   else if (field == "label1Visible")
     json = c.labelVisible ? "true" : "false";
   else if (field == "menuStartEnabled")
-    json = c.menuEnabled[kMenuStart] ? "true" : "false";
+    json = MenuEnabled(kMenuStart) ? "true" : "false";
   else if (field == "menuContinueEnabled")
-    json = c.menuEnabled[kMenuContinue] ? "true" : "false";
+    json = MenuEnabled(kMenuContinue) ? "true" : "false";
   else if (field == "yesNoVisible")
     json = std::string("[") + (c.yesNoVisible[0] ? "true" : "false") + "," +
            (c.yesNoVisible[1] ? "true" : "false") + "]";

@@ -237,11 +237,16 @@ const std::vector<Menu>& MenuBar() {
   return internal::GetControls().menus;
 }
 void SetMenuEnabled(int id, bool enabled) {
-  if (id >= 0 && id < kMenuIdCount) internal::GetControls().menuEnabled[id] = enabled;
+  if (id < 0 || id >= kMenuIdCount) return;
+  auto& disabled = internal::GetControls().menuDisabled;
+  if (enabled)
+    disabled.erase(id);
+  else
+    disabled.insert(id);
   internal::MarkDirty();
 }
 bool MenuEnabled(int id) {
-  return id >= 0 && id < kMenuIdCount && internal::GetControls().menuEnabled[id];
+  return id >= 0 && id < kMenuIdCount && internal::GetControls().menuDisabled.count(id) == 0;
 }
 char32_t AccessKey(const std::u32string& label) {
   size_t amp = label.find(U'&');

@@ -116,10 +116,11 @@ enum MenuId : int {
   kMenuQuit = 1,
   kMenuContinue = 2,
   kMenuKeys = 3,
-  kMenuLanguage = 4,  // one for each language
-  kMenuWhole = 6,     // the picture by whole multiples
-  kMenuFit = 7,       // the picture as large as it fits
-  kMenuIdCount = 8,
+  kMenuLanguage = 4,        // Japanese, then English (as recordings have them)
+  kMenuWhole = 6,           // the picture by whole multiples
+  kMenuFit = 7,             // the picture as large as it fits
+  kMenuMoreLanguages = 64,  // every language after those two, in order
+  kMenuIdCount = 256,       // ids are below this (a recording keeps one byte)
 };
 // "&" marks the access key in a title or label, as in U"スタート(&S)"; it is
 // shown underlined, without the "&".

@@ -21,11 +21,8 @@ void SetGameMenuBar(const GameState& gs) {
   // language that the game's words do not name, in its own); the one in use
   // is greyed.
   for (int other = 0; other < LanguageCount(); ++other) {
-    const char32_t* name = other <= kLangEnglish
-                               ? UiString(lang, UiText(int(UiText::LanguageJapanese) + other))
-                               : UiString(other, UiText::ThisLanguage);
-    menus[1].items.push_back({name, plat::kMenuLanguage + other});
-    plat::SetMenuEnabled(plat::kMenuLanguage + other, other != lang);
+    menus[1].items.push_back({LanguageMenuName(lang, other), LanguageMenuId(other)});
+    plat::SetMenuEnabled(LanguageMenuId(other), other != lang);
   }
   // And how the picture is enlarged; the way in use is greyed too.
   menus[1].items.push_back(item(UiText::ScalingWhole, plat::kMenuWhole));
@@ -33,6 +30,16 @@ void SetGameMenuBar(const GameState& gs) {
   plat::SetMenuEnabled(plat::kMenuWhole, plat::FitScaling());
   plat::SetMenuEnabled(plat::kMenuFit, !plat::FitScaling());
   plat::SetMenuBar(menus);
+}
+
+int LanguageMenuId(int lang) {
+  return lang < 2 ? plat::kMenuLanguage + lang : plat::kMenuMoreLanguages + lang - 2;
+}
+
+int LanguageOfMenuId(int id) {
+  for (int lang = 0; lang < LanguageCount(); ++lang)
+    if (LanguageMenuId(lang) == id) return lang;
+  return -1;
 }
 
 }  // namespace moki

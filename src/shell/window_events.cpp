@@ -72,9 +72,9 @@ void f1_Click(Form1& f, int id) {
   } else if (id == plat::kMenuWhole || id == plat::kMenuFit) {
     plat::SetFitScaling(id == plat::kMenuFit);
     SetGameMenuBar(f.gs);
-  } else if (id >= plat::kMenuLanguage && id < int(plat::kMenuLanguage) + LanguageCount()) {
+  } else if (LanguageOfMenuId(id) >= 0) {
     // Chosen from the menu, the language is remembered for the next start.
-    const i16 lang = static_cast<i16>(id - plat::kMenuLanguage);
+    const i16 lang = static_cast<i16>(LanguageOfMenuId(id));
     ChangeLanguage(f, lang);
     plat::SetGameSetting(kLanguageSetting, Texts(lang).code);
   }

@@ -76,7 +76,7 @@ WString CodeText(const GameState& gs, int pos) {
   const char32_t op1 = ScriptChar(gs, pos + 1);
   switch (code) {
     case U'P':
-      return NumberText(gs.heroRank);
+      return Ordinal(gs.language, gs.heroRank);
     case U'N':
       return NumberText(gs.roundNumber);
     case U'O': {  // the opponent's ranking position and name
@@ -84,7 +84,7 @@ WString CodeText(const GameState& gs, int pos) {
       for (int r = 1; r <= 10; ++r)
         if (gs.rankOrder[size_t(r)] == gs.opponentCast) rank = r;
       return FillIn(Texts(gs).opponent, {{U"rank", NumberText(rank)},
-                                         {U"ordinal", Ordinal(rank)},
+                                         {U"ordinal", Ordinal(gs.language, rank)},
                                          {U"name", CastName(gs, gs.opponentCast)}});
     }
     case U'I':

@@ -60,6 +60,7 @@ const JapaneseText kJapaneseTexts[] = {
     {"status.easy-mode", U"やる気なしモード"},
     {"status.money", U"{money} ドール"},
     {"status.item-line", U"{key}{item}\u3000\u3000{count}個"},
+    {"status.item-none", U"{key}{item}\u3000\u3000{count}個"},
     {"status.key.z", U"Ｚ\u3000"},
     {"status.key.x", U"Ｘ\u3000"},
     {"status.key.c", U"Ｃ\u3000"},

@@ -80,6 +80,8 @@ OTHER = {
     "status.motivated-mode": "The status screen: the course chosen at the start.",
     "status.easy-mode": "The status screen: the easy course, chosen by not wanting to do one's best.",
     "status.money": "The status screen: the money (ドール, dolls, the game's currency).",
+    "status.item-none": "The status screen: the line of an item key with no item on it. {key} the "
+    "key (status.key.*), {item} and {count} as in status.item-line (the Japanese shows them).",
     "status.item-line": "The status screen: one line per item key. {key} the key (status.key.*), "
     "{item} the item's name, {count} how many are left.",
     "result.draw": "The caption of the result box after a match.",

@@ -36,6 +36,11 @@ def operands(s, i, bear_room):
     return 0
 
 
+def code_length(s, i, bear_room):
+    """The length of the code at s[i] ("#"), its operands included."""
+    return min(len(s) - i, 2 + operands(s, i, bear_room))
+
+
 def game_codes(s, bear_room):
     """The codes of a script but its line breaks ("#,"), each with its operands."""
     codes, i = [], 0
