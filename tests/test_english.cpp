@@ -125,14 +125,26 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   EXPECT_EQ(gs.winsByCast[0], 12);
   EXPECT_EQ(gs.roundNumber, 14);
   EXPECT_EQ(gs.GameMode, kModeTitle);
-  ASSERT_EQ(watch.captions.size(), 13u);
-  for (size_t k = 0; k < 12; ++k) EXPECT_EQ(plat::ToUtf8(watch.captions[k]), " Win");
-  EXPECT_EQ(plat::ToUtf8(watch.captions[12]), " Loss");
+  // A match level at the end of the clock is played again at once, its box
+  // saying so first; the replay, decided by the plan as soon as it starts,
+  // may show its box before the watch looks again.
+  std::vector<std::string> results;
+  size_t draws = 0;
+  for (const std::u32string& c : watch.captions)
+    if (c == U"Draw! Extra time")
+      ++draws;
+    else
+      results.push_back(plat::ToUtf8(c));
+  ASSERT_GE(results.size() + draws, 13u);
+  ASSERT_GE(results.size(), 13u - draws);
+  for (size_t k = 0; k + 1 < results.size(); ++k) EXPECT_EQ(results[k], "You win!");
+  EXPECT_EQ(results.back(), "You lose");
   // She spoke English all the way: the league, the ranking, the prize, the
   // final, the challengers and the end.
   EXPECT_TRUE(watch.Saw(U"Receptionist: This is the match reception desk."));
   EXPECT_TRUE(watch.Saw(U"10th"));  // the ranking screen's last line
   EXPECT_TRUE(watch.Saw(U"Your opponent in round 1 is "));
+  EXPECT_TRUE(watch.Saw(U"You are currently 1st of 10."));  // #P as an ordinal
   EXPECT_TRUE(watch.Saw(U", currently "));
   EXPECT_TRUE(watch.Saw(U"Please accept the winner's prize of 15,000 dolls."));
   EXPECT_TRUE(watch.Saw(U"Champions, you have received a challenge.\r\nIt's from "));
@@ -183,8 +195,8 @@ TEST(English, ASeasonAndABearGameShowNoJapanese) {
   ASSERT_EQ(code, 0);
   EXPECT_EQ(gs.specialAbilities[0], 1);
   EXPECT_TRUE(watch.Saw(U"Welcome to Mr. Bear's secret basement!"));
-  EXPECT_TRUE(watch.Saw(U"here's your very special item, 'Dash'!"));
-  EXPECT_TRUE(watch.Saw(U"'Dash': press Up and Down on the cursor keys together"));
+  EXPECT_TRUE(watch.Saw(U"here's your very special item, \"Dash\"!"));
+  EXPECT_TRUE(watch.Saw(U"\"Dash\": press Up and Down on the cursor keys together"));
   // The Ctrl pause's status screen: the round, and the money less the fee
   // with its thousands marked.
   EXPECT_TRUE(watch.Saw(U"Round 1"));

@@ -227,6 +227,6 @@ TEST(MenuBar, AccessKeysLabelsAndItemsByName) {
   plat::SetMenuEnabled(plat::kMenuContinue, false);
   EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
   EXPECT_TRUE(plat::MenuEnabled(plat::kMenuStart));
-  EXPECT_FALSE(plat::MenuEnabled(99));
+  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuIdCount));
   plat::SetMenuEnabled(plat::kMenuContinue, true);
 }

@@ -516,6 +516,10 @@ bool FitScaling() {
   return CurrentSettings().scaling == Scaling::Fit;
 }
 
+bool Fullscreen() {
+  return g.fullscreen;
+}
+
 // --- Timer, clock, events ----------------------------------------------------------
 
 void SetTimerEnabled(bool enabled) {

@@ -390,6 +390,7 @@ void SetFullscreen(bool on) {
   }
   s.barInPicture = !s.fullscreen;
   s.redrawAll = true;
+  Refresh();  // the game's picture may say how to reach the hidden menu
   internal::MarkDirty();
 }
 
@@ -1018,6 +1019,10 @@ void SetFitScaling(bool fit) {
 
 bool FitScaling() {
   return CurrentSettings().scaling == Scaling::Fit;
+}
+
+bool Fullscreen() {
+  return s.fullscreen;
 }
 
 // Playback in the real window: the recording's own pace, the window kept

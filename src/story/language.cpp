@@ -75,6 +75,7 @@ void ForEachText(LanguageTexts& t, F&& f) {
   f(key("result.loss"), t.resultLoss);
   for (size_t l = 0; l < t.titleHelp.size(); ++l)
     f(key("title.help.", std::to_string(l + 1).c_str()), t.titleHelp[l]);
+  f(key("title.help.menu"), t.titleMenuHelp);
   for (size_t u = 0; u < t.ui.size(); ++u) f(key(kUiKeys[u]), t.ui[u]);
   KeyScreenTexts& k = t.keyScreen;
   f(key("keys.title"), k.title);

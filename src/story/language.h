@@ -127,6 +127,7 @@ struct LanguageTexts {
   const char32_t* resultLoss;
   // The title screen's four lines of help.
   std::array<const char32_t*, 4> titleHelp;
+  const char32_t* titleMenuHelp;  // a fifth line, in full screen (where the menu bar hides)
 
   std::array<const char32_t*, int(UiText::Count)> ui;
   KeyScreenTexts keyScreen;

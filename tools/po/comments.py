@@ -117,6 +117,8 @@ PREFIXES = [
     ("ranking.place.", "The ranking screen: the label before a team's names; pad it as the "
      "others so the names line up."),
     ("status.key.", "The status screen: the item key's label before the item's name."),
+    ("title.help.menu", "The title screen's help in full screen, where the menu bar is hidden: "
+     "the fifth line, how to open the menu."),
     ("title.help.", "The title screen's help, one line of four."),
     ("ui.menu-", "The window's menu; & marks the access key."),
     ("ui.scaling-", "The menu Options: how the picture is enlarged; & marks the access key."),
