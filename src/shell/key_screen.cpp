@@ -155,9 +155,9 @@ void DrawKeyScreen(Form1& f) {
   const plat::Color text = plat::kWhite, dim = plat::RGB(176, 184, 220);
   const plat::Color pick = plat::RGB(60, 90, 170), wait = plat::RGB(170, 100, 40);
   const plat::Color warn = plat::RGB(255, 224, 120);
-  constexpr int kLeft = 16, kTop = 16, kRight = 591, kBottom = 431;
+  constexpr int kLeft = 8, kTop = 16, kRight = 599, kBottom = 431;
   constexpr int kRowTop = 64, kRowH = 28;
-  constexpr int kLabelX = 40, kGap = 14;
+  constexpr int kLabelX = 22, kGap = 9;
   const bool pad = plat::PadUsedLast();
   const PadTexts& pt = Texts(f.gs).pad;
   const auto& keys = plat::CurrentSettings().keys;
@@ -178,9 +178,9 @@ void DrawKeyScreen(Form1& f) {
     keysW = std::max(keysW, width(keyNames[k]));
     padW = std::max(padW, width(buttonNames[k]));
   }
-  const int kPadX = std::max(kRight - 16 - padW, 300);
+  const int kPadX = std::max(kRight - 12 - padW, 300);
   const int kKeysX = std::max(kPadX - kGap - keysW, 220);
-  const int kActionX = std::max(132, kLabelX + labelW + kGap);
+  const int kActionX = kLabelX + labelW + kGap;
   plat::Surface& w = plat::Window();
   plat::FillBox(w, kLeft, kTop, kRight, kBottom, panel);
   plat::DrawRect(w, kLeft, kTop, kRight, kBottom, frame);
@@ -208,7 +208,7 @@ void DrawKeyScreen(Form1& f) {
     const WString shownButtons =
         waitingHere && gs.keyScreenColumn == 1 ? WString(t.waitingMark) : buttonNames[size_t(k)];
     PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 8 - kKeysX), text);
-    PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 16 - kPadX), text);
+    PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 12 - kPadX), text);
   }
   const int noteY = kRowTop + plat::kGameKeyCount * kRowH + 12;
   WString note, second;
