@@ -2,10 +2,14 @@
 // game with no Japanese character on the screen, the title's own lettering,
 // and a switch of language in the middle of a talk that carries the talk on
 // in the other language.
+#include <algorithm>
+#include <cctype>
+#include <fstream>
 #include <set>
 
 #include "core/screen_colors.h"
 #include "platform/scenario.h"
+#include "player_files/user_files.h"
 #include "story/language.h"
 #include "test_support.h"
 
@@ -333,4 +337,159 @@ TEST(English, TheScenarioRunnerSwitchesWithLang) {
   EXPECT_EQ(gs.language, kLangJapanese);
   // A code the game does not know ends the run with status 2.
   EXPECT_EQ(RunWith("lang xx\n", [&] { plat::headless::MainLoop(); }), 2);
+}
+
+// Every language made from a catalogue, played through its keys: the opening,
+// a purchase from サンタ with the status screen, a match to its result box,
+// the key screen and a save that cannot be read. Nothing on the screen is
+// Japanese; and in a pseudo-language (qps: every text of the catalogue in
+// brackets) every text is bracketed whole: one without brackets is a text no
+// catalogue holds, one with a bracket missing was cut. The names of the
+// keyboard's keys and the controller's buttons are not the game's words;
+// the key screen's actions may be cut to their column.
+TEST(Languages, EveryCatalogueLanguagePlaysInItsOwnWords) {
+  testing_support::TempDir home("moki-test-languages-");
+  const char* oldHome = getenv("XDG_DATA_HOME");
+  const std::string keptHome = oldHome ? oldHome : "";
+  setenv("XDG_DATA_HOME", home.dir.c_str(), 1);
+  for (int lang = 1; lang < LanguageCount(); ++lang) {
+    SCOPED_TRACE(LanguageCode(lang));
+    const bool bracketed = Texts(lang).ui[size_t(UiText::Caption)][0] == U'[';
+    std::vector<std::string> faults;
+    bool keyScreen = false;
+    bool watching = false;  // from the moment the language is chosen
+    std::u32string open;    // a text whose end is still to come
+    // One text as the player reads it: each of its lines.
+    size_t lines = 0;  // every text seen
+    auto see = [&](const std::u32string& text) {
+      if (!watching) return;
+      ++lines;
+      if (HasJapanese(text)) faults.push_back("Japanese: " + plat::ToUtf8(text));
+      if (!bracketed) return;
+      size_t from = 0;
+      while (from <= text.size()) {
+        size_t end = text.find_first_of(U"\r\n", from);
+        if (end == std::u32string::npos) end = text.size();
+        std::u32string line = text.substr(from, end - from);
+        from = end + 1 + (end + 1 < text.size() && text[end] == U'\r' && text[end + 1] == U'\n');
+        const size_t a = line.find_first_not_of(U" \u3000"), b = line.find_last_not_of(U" \u3000");
+        if (a == std::u32string::npos) continue;
+        line = open + line.substr(a, b - a + 1);
+        // A text laid out over two lines (or printed in two pieces) is
+        // whole when its pieces are.
+        open.clear();
+        // The key screen's actions are cut to their column when a language
+        // needs more room than the panel has (the pseudo-language does).
+        const bool cutAction = keyScreen && line.front() == U'[' && line.back() == U'…';
+        if (cutAction) continue;
+        if (line.front() == U'[' && std::count(line.begin(), line.end(), U'[') >
+                                        std::count(line.begin(), line.end(), U']')) {
+          open = line + U' ';
+          continue;
+        }
+        const bool plain = std::all_of(line.begin(), line.end(), [](char32_t c) {
+          return c < 0x80 && (std::isdigit(int(c)) || c == U'-' || c == U' ' || c == U',');
+        });
+        const bool keyNames =
+            keyScreen && std::all_of(line.begin(), line.end(), [](char32_t c) { return c < 0x80; });
+        if (!plain && !keyNames && (line.front() != U'[' || line.back() != U']'))
+          faults.push_back("not whole: " + plat::ToUtf8(line));
+      }
+    };
+    auto f = MakeForm(5);
+    GameState& gs = f->gs;
+    plat::SetPrintObserver([&](int, int, const std::u32string& s, plat::Color c) {
+      if (c != plat::RGB(8, 8, 20) || !keyScreen) see(s);  // not the key screen's shadows
+    });
+    int boxes = plat::headless::MessageBoxCount();
+    auto lookAtBoxes = [&] {
+      if (plat::headless::MessageBoxCount() == boxes) return;
+      boxes = plat::headless::MessageBoxCount();
+      see(plat::headless::LastMessageBoxCaption());
+      see(plat::headless::LastMessageBoxText());
+    };
+    // A page is looked at whole, when it waits for the player.
+    auto lookAtPage = [&] {
+      if (plat::LabelVisible() && (gs.choicePending == 1 || plat::PageEndMark()))
+        see(gs.messageText);
+      lookAtBoxes();
+    };
+
+    // The opening, yes to the question.
+    AutoReader reader;
+    reader.gs = &gs;
+    reader.answers = {0};
+    reader.closeAtEnd = true;
+    plat::headless::SetIdleHook([&] {
+      lookAtPage();
+      reader();
+    });
+    ASSERT_EQ(
+        RunWith("menu start\nuntil GameMode 1 2000\nuntil timerEnabled true 60000\nwait 100\n",
+                [&] {
+                  Form_Load(*f);
+                  SetLanguage(*f, static_cast<i16>(lang));
+                  watching = true;
+                  plat::headless::MainLoop();
+                }),
+        0);
+    // A purchase from サンタ: yes, yes, the status screen, no to Z, yes to X.
+    testing_support::PlaceParty(gs, 12, 29, 0, 13, 29);
+    gs.shopItem = 21;
+    gs.shopCount = 2;
+    gs.money = 3000;
+    AutoReader buyer;
+    buyer.gs = &gs;
+    buyer.answers = {0, 0, 0, 1, 0};
+    plat::headless::SetIdleHook([&] {
+      lookAtPage();
+      buyer();
+    });
+    ASSERT_EQ(RunWith("press space\nuntil dialogueState -1 60000\npress space\nwait 100\n",
+                      [&] { plat::headless::MainLoop(); }),
+              0);
+    EXPECT_EQ(gs.slotItem[1], 21);
+    // The key screen, and the ranking.
+    keyScreen = true;
+    ASSERT_EQ(
+        RunWith("menu keys\nwait 100\npress esc\nwait 100\n", [&] { plat::headless::MainLoop(); }),
+        0);
+    keyScreen = false;
+    // A match to its end: the result box.
+    auto m = testing_support::LeagueMatchForm(3, 1);
+    SetLanguage(*m, static_cast<i16>(lang));
+    m->gs.countsLeft = 2;
+    m->gs.homeScore = 3;
+    plat::SetTimerEnabled(true);
+    const int before = plat::headless::MessageBoxCount();
+    ASSERT_EQ(RunWith("wait 4000\n", [&] { plat::headless::MainLoop(); }), 0);
+    lookAtBoxes();
+    EXPECT_GT(plat::headless::MessageBoxCount(), before);
+    EXPECT_EQ(plat::headless::LastMessageBoxCaption(), Texts(lang).resultWin);
+    // A save cut short: the box at つづきから.
+    std::ofstream(plat::DataDir() + "/save.json") << "{\"version\": 1, \"money\"";
+    auto g = MakeForm(1);
+    ASSERT_EQ(RunWith("wait 100\nmenu continue\nwait 1000\n",
+                      [&] {
+                        watching = false;
+                        Form_Load(*g);
+                        SetLanguage(*g, static_cast<i16>(lang));
+                        watching = true;
+                        plat::headless::MainLoop();
+                      }),
+              0);
+    lookAtBoxes();
+    EXPECT_NE(
+        plat::headless::LastMessageBoxText().find(Texts(lang).saveTexts[size_t(SaveText::CutOff)]),
+        std::u32string::npos);
+    plat::headless::SetIdleHook(nullptr);
+    plat::SetPrintObserver(nullptr);
+    if (!open.empty()) faults.push_back("cut: " + plat::ToUtf8(open));
+    EXPECT_GT(lines, 60u);  // the talks, the screens and the boxes were all seen
+    for (const std::string& fault : faults) ADD_FAILURE() << fault;
+  }
+  if (oldHome)
+    setenv("XDG_DATA_HOME", keptHome.c_str(), 1);
+  else
+    unsetenv("XDG_DATA_HOME");
 }

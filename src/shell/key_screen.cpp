@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/waits.h"
 #include "platform/pad_bindings.h"
@@ -239,8 +240,21 @@ void DrawKeyScreen(Form1& f) {
   }
   const bool refused = gs.keyScreenNote == kNoteTaken || gs.keyScreenNote == kNoteReserved ||
                        gs.keyScreenNote == kNoteNotSaved;
-  PrintShadowed(w, kLabelX, noteY, Fit(note, kRight - 16 - kLabelX), refused ? warn : text);
   const WString help = pad ? pt.help : t.help;
+  if (note.empty()) {
+    // The help alone takes both lines when its words need them.
+    const std::vector<WString> lines =
+        plat::LayoutLabel(help, kRight - 16 - kLabelX, plat::FontKind::Bold, true);
+    const int top = lines.size() > 1 ? noteY : noteY + 24;
+    for (size_t l = 0; l < lines.size() && l < 2; ++l)
+      PrintShadowed(
+          w, kLabelX, top + 24 * int(l),
+          l == 1 ? Fit(lines.size() > 2 ? lines[1] + lines[2] : lines[1], kRight - 16 - kLabelX)
+                 : lines[0],
+          dim);
+    return;
+  }
+  PrintShadowed(w, kLabelX, noteY, Fit(note, kRight - 16 - kLabelX), refused ? warn : text);
   PrintShadowed(w, kLabelX, noteY + 24, Fit(second.empty() ? help : second, kRight - 16 - kLabelX),
                 dim);
 }

@@ -70,6 +70,7 @@ void ForEachText(LanguageTexts& t, F&& f) {
   f(key("status.item-line"), t.keyLine);
   f(key("status.item-none"), t.keyEmpty);
   for (size_t k = 0; k < 3; ++k) f(key("status.key.", kGameKeyKeys[7 + k]), t.keyNames[k]);
+  f(key("match.line"), t.matchLine);
   f(key("result.draw"), t.resultDraw);
   f(key("result.win"), t.resultWin);
   f(key("result.loss"), t.resultLoss);

@@ -121,6 +121,9 @@ struct LanguageTexts {
   const char32_t* keyEmpty;  // a key without an item: {key}, {item}, {count} as keyLine
   std::array<const char32_t*, 3> keyNames;
 
+  // The match's line at the top of the field: {time} the counts left, {home}
+  // and {away} the teams' first names, {homescore} and {awayscore}.
+  const char32_t* matchLine;
   // The result box's captions.
   const char32_t* resultDraw;
   const char32_t* resultWin;

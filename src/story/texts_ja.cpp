@@ -71,6 +71,7 @@ const JapaneseText kJapaneseTexts[] = {
     {"title.help.2", U"スペースキーで「話す」・「決定」"},
     {"title.help.3", U"コントロールキーで「ステータス表示」"},
     {"title.help.4", U"シフトキーを押しながらカーソルキーで速く移動"},
+    {"match.line", U"   -TIME {time}-       {home} {homescore}-{awayscore} {away}"},
     {"title.help.menu", U"Ａｌｔキーでメニュー"},
     {"ui.caption", U"大会にモキモキ"},
     {"ui.menu-file", U"ファイル(&F)"},

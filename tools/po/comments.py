@@ -113,6 +113,9 @@ OTHER = {
 }
 
 PREFIXES = [
+    ("match.line", "The line at the top of the field in a match: {time} the counts left, {home} "
+     "and {away} the names of the two teams' first players, {homescore} and {awayscore} the "
+     "score."),
     ("ability.", "The bear rooms' host hands over an ability; the status screen names it."),
     ("ranking.place.", "The ranking screen: the label before a team's names; pad it as the "
      "others so the names line up."),
