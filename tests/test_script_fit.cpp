@@ -50,24 +50,7 @@ struct Code {
 };
 
 size_t OperandCount(const u32string& s, size_t i, bool room) {
-  switch (s[i + 1]) {
-    case U'?':
-    case U'C':
-      return 2;
-    case U'G':
-    case U'A':
-    case U'Z':
-    case U'U':
-    case U'Y':
-    case U'I':
-      return 1;
-    case U'K':
-      return room ? 0 : 1;
-    case U'X':
-      return s[i + 2] == U'P' ? 2 : 1;
-    default:
-      return 0;
-  }
+  return size_t(moki::OperandCount(s[i + 1], room, i + 2 < s.size() ? s[i + 2] : U'\0'));
 }
 
 std::vector<Code> Codes(const u32string& s, bool room) {

@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "core/numeric.h"
 #include "core/waits.h"
+#include "story/catalogue.h"
 #include "story/language.h"
 #include "story/screens.h"
 #include "story/script_text.h"
@@ -116,24 +117,7 @@ WString CodeText(const GameState& gs, int pos) {
 }
 
 int CodeLength(const GameState& gs, int pos) {
-  switch (ScriptChar(gs, pos)) {
-    case U'?':
-    case U'C':
-      return 3;
-    case U'G':
-    case U'A':
-    case U'Z':
-    case U'I':
-    case U'U':
-    case U'Y':
-      return 2;
-    case U'K':
-      return InRoom(gs) ? 1 : 2;
-    case U'X':
-      return ScriptChar(gs, pos + 1) == U'P' ? 3 : 2;
-    default:
-      return 1;
-  }
+  return 1 + OperandCount(ScriptChar(gs, pos), InRoom(gs), ScriptChar(gs, pos + 1));
 }
 
 WString LineBreakText(const GameState& gs, int speaker) {
