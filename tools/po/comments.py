@@ -155,18 +155,3 @@ def comment_for(key):
         if key.startswith(prefix):
             return [text]
     return []
-
-
-# English for the texts the English C++ table never had, or whose meaning
-# changed since it was written.
-ENGLISH_EXTRA = {
-    "ui.this-language": "&English",
-    "save.missing": "The saved game has no {part}.",
-    "save.wrong-value": "The saved game's {part} cannot be right.",
-    "save.unknown": "The file holds something this game does not know.",
-    "save.part.money": "money",
-    "save.part.league": "league results",
-    "save.part.items": "items",
-    "save.part.story": "story so far",
-    "save.part.places": "positions of the players",
-}
