@@ -13,12 +13,11 @@ import os
 import re
 import subprocess
 import sys
+import tempfile
 
 sys.dont_write_bytecode = True  # nothing is left in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import cxx_strings  # noqa: E402
 import po_file  # noqa: E402
-from comments import comment_for  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 STORY = os.path.join(ROOT, "src", "story")
@@ -37,32 +36,40 @@ Content-Type: text/plain; charset=UTF-8
 Content-Transfer-Encoding: 8bit
 """
 
-def read(path):
-    with open(path, encoding="utf-8") as f:
-        return f.read()
-
-
-def items_block(source, name):
-    """The (name, description) pairs of the item table `name`, or None."""
-    m = re.search(r"\b" + name + r"\[kItemCount\]\s*=\s*\{(.*?)\n\};", source, re.S)
-    if not m:
-        return None
-    s = cxx_strings.strings(m.group(1))
-    return list(zip(s[0::2], s[1::2]))
+# The files of the game's Japanese texts, in the template's order.
+SOURCES = [os.path.join(STORY, "texts_ja.cpp"), os.path.join(STORY, "scripts_main.cpp"),
+           os.path.join(STORY, "scripts_chatter.cpp"), ITEMS]
+# Told to the translator above every script.
+CODES = ("Codes: #, line break (yours to place); #. page end; #?xy yes/no question "
+         "(x: yes, y: no); #<letter or digit> a label; everything else after # acts on the "
+         "game. Keep every code but #, exactly, in the same order.")
 
 
 def japanese():
-    """Every (key, Japanese text), in the order of the template."""
-    out = []
-    s = cxx_strings.strings(read(os.path.join(STORY, "texts_ja.cpp")))
-    out += list(zip(s[0::2], s[1::2]))
-    for f in ("scripts_main.cpp", "scripts_chatter.cpp"):
-        for name, text in cxx_strings.constants(read(os.path.join(STORY, f))).items():
-            out.append(("script." + cxx_strings.kebab(name), text))
-    for n, (name, desc) in enumerate(items_block(read(ITEMS), "kItems")):
-        out.append((f"item.{n:02d}.name", name))
-        out.append((f"item.{n:02d}.description", desc))
-    return out
+    """The template's entries: every text marked J(key, text) or JT(key, text)
+    in the game's Japanese tables, as xgettext finds them, with the comment
+    above it that begins "TRANSLATORS:"."""
+    with tempfile.TemporaryDirectory() as tmp:
+        names = []
+        for path in SOURCES:
+            with open(path, encoding="utf-8") as f:
+                text = f.read()
+            # xgettext 0.21 reads U"..." but does not join U"a" U"b" as the
+            # compiler does; without the prefix it does.
+            text = re.sub(r'(?<![\w"])U"', '"', text)
+            names.append(os.path.basename(path))
+            with open(os.path.join(tmp, names[-1]), "w", encoding="utf-8") as f:
+                f.write(text)
+        subprocess.run(["xgettext", "--language=C++", "--from-code=UTF-8", "-k", "-kJ:1c,2",
+                        "-kJT:1c,2", "--add-comments=TRANSLATORS:", "--no-location",
+                        "--output=template.pot"] + names, cwd=tmp, check=True)
+        _, entries = po_file.read(os.path.join(tmp, "template.pot"))
+    for e in entries:
+        e.comments = [c[len("TRANSLATORS:"):].strip() if c.startswith("TRANSLATORS:") else c
+                      for c in e.comments]
+        if e.context.startswith("script."):
+            e.comments.append(CODES)
+    return entries
 
 
 def merge(path, template_path):
@@ -79,15 +86,11 @@ def merge(path, template_path):
 def main():
     if len(sys.argv) != 1:
         sys.exit(__doc__)
-    template = []
-    seen = set()
-    for key, text in japanese():
-        if not text:
-            continue
-        if key in seen:
-            sys.exit(f"the key {key} is used twice")
-        seen.add(key)
-        template.append(po_file.Entry(key, text, "", comment_for(key)))
+    template = japanese()
+    keys = [e.context for e in template]
+    twice = sorted({k for k in keys if keys.count(k) > 1})
+    if twice or None in keys:
+        sys.exit(f"a key used twice, or a text without one: {', '.join(twice)}")
     os.makedirs(PO, exist_ok=True)
     template_path = os.path.join(PO, "mokimoki.pot")
     po_file.write(template_path, HEADER, template)
