@@ -274,6 +274,17 @@ TEST(English, TheTitleWearsItsLetteringInTheLanguageShown) {
   const plat::Surface ja = plat::headless::LastFrame();
   ASSERT_EQ(RunWith("lang en\nwait 100\n", [&] { plat::headless::MainLoop(); }), 0);
   const plat::Surface en = plat::headless::LastFrame();
+  // In full screen, where the menu bar hides, a fifth line says how to open it.
+  std::vector<std::u32string> printed;
+  plat::SetPrintObserver(
+      [&](int, int, const std::u32string& s, plat::Color) { printed.push_back(s); });
+  ASSERT_EQ(RunWith("press f11\nwait 100\n", [&] { plat::headless::MainLoop(); }), 0);
+  EXPECT_EQ(printed.size(), 5u);
+  EXPECT_EQ(printed.back(), Texts(kLangEnglish).titleMenuHelp);
+  printed.clear();
+  ASSERT_EQ(RunWith("press f11\nwait 100\n", [&] { plat::headless::MainLoop(); }), 0);
+  EXPECT_EQ(printed.size(), 4u);
+  plat::SetPrintObserver(nullptr);
   ASSERT_EQ(RunWith("lang ja\nwait 100\n", [&] { plat::headless::MainLoop(); }), 0);
   const plat::Surface back = plat::headless::LastFrame();
   ASSERT_TRUE(ja.w == en.w && ja.h == en.h);

@@ -123,6 +123,7 @@ void OpenWindow() {
 void ToggleFullscreen() {
   g.fullscreen = !g.fullscreen;
   internal::RecordFullscreen(g.fullscreen);
+  Refresh();  // the game's picture may say how to reach the hidden menu
 }
 
 void Insert(const Event& e) {
