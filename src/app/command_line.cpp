@@ -1,7 +1,10 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/version.h"
 #include "platform/platform.h"
@@ -125,30 +128,53 @@ namespace {
 
 // Each language's menus as --help lists them: "ja  ファイル F: スタート S, ...".
 std::string MenuWords() {
-  std::string text;
+  // A word as the menu shows it, its access key after it: "スタート(&S)" is
+  // "スタート S", "&Quit" is "Quit Q".
   auto word = [](const char32_t* label) {
     const std::u32string l = label;
     const char32_t key = plat::AccessKey(l);
     std::u32string shown = plat::ShownLabel(l);
-    // "スタート(S)" is shown as it is; the letter goes after the word.
-    if (const size_t open = shown.find(U'('); open != std::u32string::npos && open > 0)
-      shown = shown.substr(0, shown[open - 1] == U' ' ? open - 1 : open);
-    std::string w = plat::ToUtf8(shown);
-    if (key) w.append(" ").append(plat::ToUtf8(std::u32string(1, key)));
-    return w;
+    const std::u32string mark = std::u32string(U"(") + key + U")";
+    if (key && shown.size() > mark.size() && shown.ends_with(mark))
+      shown = shown.substr(0, shown.size() - mark.size());
+    if (key) shown += std::u32string(U" ") + key;
+    return shown;
   };
+  // The columns a text takes on a terminal: two for each wide character.
+  auto columns = [](const std::u32string& s) {
+    size_t n = 0;
+    for (char32_t c : s) n += (c >= 0x1100 && c < 0xFF61) ? 2 : 1;
+    return n;
+  };
+  std::string text;
   for (int lang = 0; lang < LanguageCount(); ++lang) {
-    text.append("    ").append(LanguageCode(lang)).append("  ");
-    text.append(word(UiString(lang, UiText::MenuFile))).append(": ");
-    text.append(word(UiString(lang, UiText::MenuStart))).append(", ");
-    text.append(word(UiString(lang, UiText::MenuContinue))).append(", ");
-    text.append(word(UiString(lang, UiText::MenuQuit))).append("\n        ");
-    text.append(word(UiString(lang, UiText::MenuSettings))).append(": ");
-    text.append(word(UiString(lang, UiText::MenuKeys)));
+    const std::vector<std::pair<UiText, std::vector<std::u32string>>> menus = {
+        {UiText::MenuFile,
+         {word(UiString(lang, UiText::MenuStart)), word(UiString(lang, UiText::MenuContinue)),
+          word(UiString(lang, UiText::MenuQuit))}},
+        {UiText::MenuSettings, {word(UiString(lang, UiText::MenuKeys))}}};
+    std::vector<std::u32string> options = menus[1].second;
     for (int other = 0; other < LanguageCount(); ++other)
-      text.append(", ").append(word(LanguageMenuName(lang, other)));
-    text.append(", ").append(word(UiString(lang, UiText::ScalingWhole)));
-    text.append(", ").append(word(UiString(lang, UiText::ScalingFit))).append("\n");
+      options.push_back(word(LanguageMenuName(lang, other)));
+    options.push_back(word(UiString(lang, UiText::ScalingWhole)));
+    options.push_back(word(UiString(lang, UiText::ScalingFit)));
+    std::u32string code = plat::FromUtf8(LanguageCode(lang));
+    while (code.size() < 4) code += U' ';
+    for (size_t m = 0; m < menus.size(); ++m) {
+      std::u32string line = (m == 0 ? U"    " + code : std::u32string(U"        ")) +
+                            word(UiString(lang, menus[m].first)) + U":";
+      const std::vector<std::u32string>& items = m == 0 ? menus[0].second : options;
+      for (size_t i = 0; i < items.size(); ++i) {
+        const std::u32string piece = items[i] + (i + 1 < items.size() ? U"," : U"");
+        if (columns(line) + 1 + columns(piece) > 79) {
+          text += plat::ToUtf8(line) + "\n";
+          line = std::u32string(U"          ") + piece;
+        } else {
+          line += U" " + piece;
+        }
+      }
+      text += plat::ToUtf8(line) + "\n";
+    }
   }
   return text;
 }
