@@ -6,5 +6,6 @@
 // Included only by the files of the game's Japanese texts.
 #pragma once
 
-#define J(key, text) {key, text}
+#define J(key, text) \
+  { key, text }
 #define JT(key, text) text
