@@ -40,7 +40,6 @@ add_library(moki_platform_web STATIC
   src/platform/text.cpp
   src/platform/text_baked.cpp
   src/platform/glyph_sheet.cpp
-  src/platform/menu_keys.cpp
   src/platform/json_escape.cpp
   src/platform/controls.cpp
   src/platform/random.cpp
@@ -48,6 +47,7 @@ add_library(moki_platform_web STATIC
   src/platform/session.cpp
   src/platform/event_pump.cpp
   src/platform/menu_bar_draw.cpp
+  src/platform/window_input.cpp
   src/platform/player_setup.cpp
   src/platform/keyboard.cpp
   src/platform/key_names_web.cpp

@@ -28,11 +28,11 @@
 #include "platform/internal.h"
 #include "platform/json_escape.h"
 #include "platform/keycodes.h"
-#include "platform/menu_keys.h"
 #include "platform/pad_buttons.h"
 #include "platform/player_setup.h"
 #include "platform/text.h"
 #include "platform/web_keys.h"
+#include "platform/window_input.h"
 
 // --- The page's side -------------------------------------------------------------
 
@@ -169,7 +169,6 @@ struct Web {
   bool fullscreen = false;
   double start = 0;
   double lastPresent = -1e9;
-  bool altAlone = false;
   std::deque<WebEvent> events;
   std::map<int32_t, bool> keysDown;  // keyboard keys the game saw go down
   internal::PadInput pads;
@@ -272,8 +271,10 @@ void Show(const Surface& game, bool changed) {
   Send(internal::WithMenu(game, s.menuBar, s.composed, s.barInPicture));
 }
 
-void SetFullscreen(bool on) {
-  moki_set_fullscreen(on ? 1 : 0);
+// F11: the page asks the browser, which answers with an event.
+bool ToggleFullscreen() {
+  moki_set_fullscreen(s.fullscreen ? 0 : 1);
+  return !s.fullscreen;
 }
 
 // The page's full screen came or went (F11, the menu, or the browser's Esc).
@@ -290,103 +291,33 @@ void FullscreenChanged() {
 // Every key the game holds goes up: the page lost the focus, and the keys
 // let go meanwhile will never be told.
 void LetGoOfKeys() {
-  auto& h = internal::GetHandlers();
   const auto held = s.keysDown;
   s.keysDown.clear();
-  for (const auto& k : held) {
-    const int vk = internal::KeyboardUp(k.first);
-    if (vk && h.keyUp && !internal::GetControls().boxUp) h.keyUp(vk);
-  }
-  s.altAlone = false;
+  for (const auto& k : held) internal::WindowKeyUp(internal::WindowKeyOf(k.first), k.first);
 }
 
+// Keys and the pointer go to the window's own handling (window_input.h),
+// which hands the game what is the game's.
 void KeyDown(const WebEvent& e) {
-  auto& h = internal::GetHandlers();
-  auto& c = internal::GetControls();
-  const int32_t k = e.key;
-  s.altAlone = (k == keys::kLeftAlt || k == keys::kRightAlt) && !e.repeat;
-  if (!e.repeat) internal::NoteInputDevice(false);
-  if (k == keys::kF11) {
-    if (!e.repeat) SetFullscreen(!s.fullscreen);
-    return;
-  }
-  if (c.boxUp) {
-    if (k == keys::kReturn || k == keys::kKeypadEnter || k == keys::kSpace) c.boxUp = false;
-    internal::MarkDirty();
-    return;
-  }
-  if (MenuC().menuOpen) {
-    internal::MenuKey(k);
-    return;
-  }
-  if (e.alt && k >= 'a' && k <= 'z') {
-    for (size_t i = 0; i < MenuC().menus.size(); ++i)
-      if (AccessKey(MenuC().menus[i].title) == char32_t(U'A' + (k - 'a'))) {
-        internal::OpenMenu(int(i));
-        break;
-      }
-    if (MenuC().menuOpen) return;
-  }
-  if (e.alt) return;  // Alt combinations are the window's, not the game's
-  const int vk = internal::KeyboardDown(k, e.repeat);
-  if (vk) s.keysDown[k] = true;
-  if (vk && h.keyDown) h.keyDown(vk);
+  if (internal::WindowKeyOf(e.key) != 0 || internal::BoundVk(e.key) != 0) s.keysDown[e.key] = true;
+  internal::WindowKeyDown(internal::WindowKeyOf(e.key), e.key, e.alt, e.repeat);
 }
 
 void KeyUp(const WebEvent& e) {
-  auto& h = internal::GetHandlers();
-  auto& c = internal::GetControls();
-  const int32_t k = e.key;
-  if ((k == keys::kLeftAlt || k == keys::kRightAlt) && s.altAlone && !c.boxUp) {
-    MenuC().menuOpen ? internal::CloseMenu() : internal::OpenMenu(0);
-    s.altAlone = false;
-  }
-  s.keysDown.erase(k);
-  const int vk = internal::KeyboardUp(k);
-  if (c.boxUp) return;
-  if (vk && h.keyUp) h.keyUp(vk);
+  s.keysDown.erase(e.key);
+  internal::WindowKeyUp(internal::WindowKeyOf(e.key), e.key);
 }
 
 void MouseDown(const WebEvent& e) {
-  auto& c = internal::GetControls();
   int x = e.x, y = e.y;
   ToPicture(x, y);
-  if (c.boxUp) {
-    if (internal::MessageBoxOkRect().Contains(x, y - (s.barInPicture ? kMenuBarH : 0))) {
-      c.boxUp = false;
-      internal::MarkDirty();
-    }
-    return;
-  }
-  // In full screen the bar shows while a menu is open, over the play area.
-  const int title = s.barInPicture || MenuC().menuOpen ? internal::MenuTitleAt(x, y) : -1;
-  if (title >= 0) {
-    if (MenuC().menuOpen && MenuC().menuIndex == title) {
-      MenuC().menuOpen = false;
-      internal::MarkDirty();
-    } else {
-      internal::OpenMenu(title);
-    }
-  } else if (MenuC().menuOpen) {
-    const int item = internal::MenuItemAt(x, y);
-    if (item >= 0) {
-      internal::ChooseMenuItem(item);
-    } else {
-      MenuC().menuOpen = false;
-      internal::MarkDirty();
-    }
-  }
+  internal::WindowMouseDown(x, y, s.barInPicture);
 }
 
 void MouseMove(const WebEvent& e) {
-  if (!MenuC().menuOpen) return;
   int x = e.x, y = e.y;
   ToPicture(x, y);
-  const int item = internal::MenuItemAt(x, y);
-  if (item >= 0 && item != MenuC().menuCursor) {
-    MenuC().menuCursor = item;
-    internal::MarkDirty();
-  }
+  internal::WindowMouseMove(x, y);
 }
 
 void Handle(const WebEvent& e) {
@@ -591,7 +522,8 @@ constexpr internal::Backend kWeb = {Now,
                                     [](const std::u32string&, const std::u32string&) {
                                       return internal::kNever;  // the player answers it
                                     },
-                                    [] { s.redrawAll = true; }};
+                                    [] { s.redrawAll = true; },
+                                    ToggleFullscreen};
 [[maybe_unused]] const bool kInUse = (internal::UseBackend(kWeb), true);
 
 }  // namespace

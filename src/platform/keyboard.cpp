@@ -71,6 +71,34 @@ int BoundVk(int32_t keycode) {
   return it == R().table.end() ? 0 : it->second;
 }
 
+int WindowKeyOf(int32_t keycode) {
+  if (keycode >= 'a' && keycode <= 'z') return 'A' + (keycode - 'a');
+  switch (keycode) {
+    case keys::kUp:
+      return VK_UP;
+    case keys::kDown:
+      return VK_DOWN;
+    case keys::kLeft:
+      return VK_LEFT;
+    case keys::kRight:
+      return VK_RIGHT;
+    case keys::kReturn:
+    case keys::kKeypadEnter:
+      return VK_RETURN;
+    case keys::kSpace:
+      return VK_SPACE;
+    case keys::kEscape:
+      return VK_ESCAPE;
+    case keys::kF11:
+      return VK_F11;
+    case keys::kLeftAlt:
+    case keys::kRightAlt:
+      return VK_MENU;
+    default:
+      return 0;
+  }
+}
+
 bool CapturingKey() {
   return R().capture;
 }
