@@ -1,6 +1,8 @@
 // One match step (movement, ball, hits, the frame composed and shown) beside
 // the plain copy of one 608 x 448 frame, and a whole match (intro, 61 counts,
 // result box) against the virtual time it spans, on the headless backend.
+// With the argument 1 the session is recorded into a file as the game records
+// every session (written every five seconds of play and at the end).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -14,6 +16,7 @@
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "player_files/recording.h"
 #include "shell/window_events.h"
 
 namespace {
@@ -25,8 +28,22 @@ const bool kThrowawayFolders = [] {
   if (!mkdtemp(dir)) return false;
   setenv("XDG_DATA_HOME", dir, 1);
   setenv("XDG_CONFIG_HOME", dir, 1);
+  setenv("XDG_STATE_HOME", dir, 1);
   return true;
 }();
+
+// Records from now on into a file, as a session is, when the benchmark's argument is 1.
+bool Record(benchmark::State& state) {
+  if (state.range(0) == 0) return true;
+  std::string err;
+  const std::string path = std::string(std::getenv("XDG_STATE_HOME")) + "/bench.rec";
+  if (!plat::StartRecording(path, err)) {
+    state.SkipWithError(err.c_str());
+    return false;
+  }
+  plat::recording::Quietly();
+  return true;
+}
 
 // Every pixel copied, as memcpy does it (BitBlt would find the second copy
 // of the same picture already there and leave it).
@@ -57,9 +74,11 @@ void BM_MatchStep(benchmark::State& state) {
   f.gs.opponentCast = 9, f.gs.opponentBackOffset = 9;
   moki::ResetMatch(f.gs);
   f.gs.GameMode = moki::kModeMatch;
+  if (!Record(state)) return;
   for (auto _ : state) moki::MatchStep(f);
+  plat::recording::Abandon();
 }
-BENCHMARK(BM_MatchStep);
+BENCHMARK(BM_MatchStep)->Arg(0)->Arg(1);
 
 // A league match played by the computer on both sides, from the intro to the
 // result box. The counter x_real_time is the virtual time the match spans
@@ -92,12 +111,14 @@ void BM_WholeMatch(benchmark::State& state) {
       moki::Timer1_Timer(form);
     };
     plat::SetHandlers(std::move(h));
+    if (!Record(state)) return;
     state.ResumeTiming();
     plat::headless::Run([&] {
       moki::StartMatch(*f);
       plat::headless::MainLoop();
     });
     state.PauseTiming();
+    plat::recording::Abandon();
     virtualMs += plat::headless::Now();
     state.ResumeTiming();
   }
@@ -105,6 +126,6 @@ void BM_WholeMatch(benchmark::State& state) {
       benchmark::Counter(virtualMs / 1000.0, benchmark::Counter::kIsRate);
   state.counters["virtual_s"] = virtualMs / 1000.0 / double(state.iterations());
 }
-BENCHMARK(BM_WholeMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeMatch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/version.h"
+#include "platform/version.h"
 #include "story/language.h"
 
 namespace moki {
@@ -22,7 +22,7 @@ const Option kOptions[] = {
        if (cl.lang < 0) error.append("'").append(code).append("' is not ja or en");
        return cl.lang >= 0;
      }},
-    {"--record", 0, "FILE", "record the session into FILE (written when the game ends)",
+    {"--record", 0, "FILE", "record the session into FILE (instead of the sessions' folder)",
      [](CommandLine& cl, std::string_view v, std::string& error) {
        if (!cl.play.empty()) error = "cannot record while playing a recording";
        cl.record = v;
@@ -128,6 +128,8 @@ std::string HelpText() {
       "  Alt+O                    the menu Options (設定): Keys (キー設定, K) chooses the\n"
       "                           keys, English (E) and Japanese (日本語, J) switch the\n"
       "                           language\n"
+      "  Alt+H                    the menu Help (ヘルプ): Report a fault (不具合の報告, R)\n"
+      "                           keeps the session so far in a file for a report\n"
       "  cursor keys              walk; in a match drive the forward, move and aim the back\n"
       "  Shift (held)             walk faster; in a match twice the speed and turning\n"
       "  Space                    talk, turn the page, confirm yes or no (はい/いいえ)\n"
@@ -146,6 +148,8 @@ std::string HelpText() {
       "                           instead of the window's own pixels\n"
       "  XDG_CONFIG_HOME          where the settings go (~/.config when unset)\n"
       "  XDG_DATA_HOME            where the save goes (~/.local/share when unset)\n"
+      "  XDG_STATE_HOME           where every session is recorded, the last five kept\n"
+      "                           (~/.local/state when unset; see [recording] keep)\n"
       "  HOME                     the home, ~ (when unset, the user's home in the password\n"
       "                           database; with none the game keeps no settings or save)\n"
       "\n"

@@ -25,6 +25,7 @@
 #include "platform/gamepad.h"
 #include "platform/internal.h"
 #include "platform/pad_bindings.h"
+#include "player_files/recording.h"
 #include "player_files/settings.h"
 #include "platform/text.h"
 
@@ -997,11 +998,16 @@ void WaitEvents(int64_t deadline) {
 
 [[noreturn]] void FatalError(const std::string& msg) {
   internal::AtEnd(recfile::EndHow::Fatal, msg);
-  std::cerr << "mokimoki: " << msg << "\n";
+  // The recording of the session it ended, for a report of the fault.
+  const std::string& recorded = recording::WrittenTo();
+  const std::string note =
+      recorded.empty() ? "" : "\n\nThe recording of this session, for a report: " + recorded;
+  std::cerr << "mokimoki: " << msg << note << "\n";
   // The box does not wrap long lines: break the message after each ": ".
   std::string boxText = msg;
   for (size_t at = boxText.find(": "); at != std::string::npos; at = boxText.find(": ", at + 2))
     boxText.replace(at, 2, ":\n");
+  boxText += note;
   // Only on the display the game already has: a failed start-up of SDL's
   // video is not tried again, lest another driver show the box where nobody
   // sees it.

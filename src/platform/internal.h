@@ -24,7 +24,7 @@ struct Controls {
   bool labelVisible = false;
   bool yesNoVisible[2] = {false, false};
   const Surface* yesNo[2] = {nullptr, nullptr};
-  bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true};
+  bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true, true, true};
   std::vector<Menu> menus = {
       {U"ファイル(&F)", {{U"スタート(&S)", kMenuStart}, {U"終了(&X)", kMenuQuit}}}};
   // The menu bar: whether a menu is dropped down, which, and its highlighted item.

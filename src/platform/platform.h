@@ -116,10 +116,12 @@ enum MenuId : int {
   kMenuQuit = 1,
   kMenuContinue = 2,
   kMenuKeys = 3,
-  kMenuLanguage = 4,  // one for each language
-  kMenuWhole = 6,     // the picture by whole multiples
-  kMenuFit = 7,       // the picture as large as it fits
-  kMenuIdCount = 8,
+  kMenuLanguage = 4,    // one for each language
+  kMenuWhole = 6,       // the picture by whole multiples
+  kMenuFit = 7,         // the picture as large as it fits
+  kMenuReport = 8,      // a fault report: the session's recording so far
+  kMenuOpenFolder = 9,  // the recordings' folder opened on the desktop
+  kMenuIdCount = 10,
 };
 // "&" marks the access key in a title or label, as in U"スタート(&S)"; it is
 // shown underlined, without the "&".

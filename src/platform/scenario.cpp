@@ -135,13 +135,15 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
           {"start", kMenuStart},       {"quit", kMenuQuit},
           {"continue", kMenuContinue}, {"keys", kMenuKeys},
           {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1},
-          {"whole", kMenuWhole},       {"fit", kMenuFit}};
+          {"whole", kMenuWhole},       {"fit", kMenuFit},
+          {"report", kMenuReport}};
       c.menu = -1;
       for (const auto& [name, id] : kItems)
         if (w.size() == 2 && w[1] == name) c.menu = id;
       if (c.menu < 0)
         return fail(
-            "expected: menu start | quit | continue | keys | japanese | english | whole | fit");
+            "expected: menu start | quit | continue | keys | japanese | english | whole | fit | "
+            "report");
       c.op = Op::Menu;
     } else if (op == "close") {
       if (w.size() != 1) return fail("expected: close");

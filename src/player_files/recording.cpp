@@ -8,13 +8,10 @@
 #include <utility>
 
 #include "platform/internal.h"
+#include "platform/version.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings_ini.h"
 #include "player_files/user_files.h"
-
-#ifndef MOKI_VERSION
-#define MOKI_VERSION "0.1.0"
-#endif
 
 namespace plat {
 
@@ -44,7 +41,8 @@ struct State {
   std::function<void()> eventHook;
 
   // Recording.
-  std::string path;  // empty: in memory only
+  std::string path;    // empty: in memory only
+  bool quiet = false;  // a session recorded without being asked (recording::Quietly)
   std::unique_ptr<recfile::Writer> writer;
   uint32_t pendingPumps = 0;
   uint32_t nextCheckpoint = 0;
@@ -60,6 +58,8 @@ struct State {
 
 State g;
 std::string g_last;
+std::string g_writtenTo;
+void (*g_endHook)(int how) = nullptr;
 recording::Verdict g_verdict;
 
 uint64_t StateHash() {
@@ -149,8 +149,13 @@ void WriteSoFar() {
   g.nextWrite = now + kWriteEvery;
   internal::PlatformScope platform;
   std::string err;
-  if (!WriteUserFile(g.path, PackedSoFar(EndHow::Cut, ""), err))
-    std::cerr << "mokimoki: cannot write the recording so far: " << err << "\n";
+  if (WriteUserFile(g.path, PackedSoFar(EndHow::Cut, ""), err)) return;
+  std::cerr << "mokimoki: cannot write the recording so far: " << err << "\n";
+  if (!g.quiet) return;
+  // A session's recording: said once, and the game plays on unrecorded.
+  std::cerr << "mokimoki: the game plays on without recording this session\n";
+  g.writer.reset();
+  g.mode = Mode::Off;
 }
 
 // Ends the recording with how it ended and the state's hash, and writes it.
@@ -161,11 +166,14 @@ void FinishRecording(EndHow how, const std::string& message) {
   g.mode = Mode::Off;  // what follows (the file's own writing) is not recorded
   if (g.path.empty()) return;
   std::string err;
-  if (WriteUserFile(g.path, g_last, err))
-    std::cerr << "mokimoki: recording written to " << g.path << " (" << g_last.size()
-              << " bytes)\n";
-  else
+  if (WriteUserFile(g.path, g_last, err)) {
+    g_writtenTo = g.path;
+    if (!g.quiet)
+      std::cerr << "mokimoki: recording written to " << g.path << " (" << g_last.size()
+                << " bytes)\n";
+  } else {
     std::cerr << "mokimoki: cannot write the recording: " << err << "\n";
+  }
 }
 
 // --- Playback ----------------------------------------------------------------
@@ -446,6 +454,22 @@ const std::string& GameVersion() {
   return v;
 }
 
+void Quietly() {
+  g.quiet = true;
+}
+
+std::string SoFar(const std::string& note) {
+  return Recording() ? PackedSoFar(EndHow::Cut, note) : std::string();
+}
+
+const std::string& WrittenTo() {
+  return g_writtenTo;
+}
+
+void OnEnd(void (*hook)(int how)) {
+  g_endHook = hook;
+}
+
 }  // namespace recording
 
 // --- The backends' hooks ----------------------------------------------------------------
@@ -590,7 +614,9 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
     r.flag = a.status;
     const auto strip = std::exchange(g.stripNextRead, nullptr);
     const bool folder = recfile::FileOp(op) == recfile::FileOp::ConfigDir ||
-                        recfile::FileOp(op) == recfile::FileOp::DataDir;
+                        recfile::FileOp(op) == recfile::FileOp::DataDir ||
+                        recfile::FileOp(op) == recfile::FileOp::LastSession ||
+                        recfile::FileOp(op) == recfile::FileOp::FaultReport;
     Put(r, folder ? FromHome(a.text) : strip ? strip(a.text) : a.text, FromHome(a.err));
     return a;
   }
@@ -611,6 +637,7 @@ void AtEnd(EndHow how, const std::string& message) {
   // A quit from the platform's own code is the window closed, not 終了.
   if (how == EndHow::Quit && g.platform) how = EndHow::Closed;
   if (Recording()) FinishRecording(how, message);
+  if (g_endHook) g_endHook(int(how));
   if (g.mode != Mode::Playing) return;
   const Record& r = g.rec.records[g.next];
   if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);

@@ -56,6 +56,7 @@ bool Has(const std::vector<int32_t>& codes, int32_t code) {
 constexpr const char* kWindow = "window";
 constexpr const char* kKeys = "keys";
 constexpr const char* kPad = "pad";
+constexpr const char* kRecording = "recording";
 constexpr const char* kGame = "game";
 
 struct SectionInfo {
@@ -65,9 +66,8 @@ struct SectionInfo {
   bool free;         // any key is a setting of its own (the game's)
 };
 constexpr SectionInfo kSections[] = {
-    {kWindow, "setting", false, false},
-    {kKeys, "key", true, false},
-    {kPad, "key", true, false},
+    {kWindow, "setting", false, false}, {kKeys, "key", true, false},
+    {kPad, "key", true, false},         {kRecording, "setting", false, false},
     {kGame, "setting", false, true},
 };
 
@@ -106,6 +106,17 @@ std::string ParseScaling(const std::string& value, Reading& r) {
   if (v != "whole" && v != "fit")
     return "scaling must be whole or fit, not \"" + value + "\"; whole applies";
   r.s.scaling = v == "fit" ? Scaling::Fit : Scaling::Whole;
+  return "";
+}
+
+// How many sessions are kept: 0 (none recorded) to 100.
+std::string ParseKeep(const std::string& v, Reading& r) {
+  const bool ok = !v.empty() && v.size() <= 3 &&
+                  std::all_of(v.begin(), v.end(), [](char c) { return std::isdigit(uint8_t(c)); });
+  if (!ok || std::stoi(v) > 100)
+    return "keep must be a whole number from 0 (record nothing) to 100, not \"" + v + "\"; " +
+           std::to_string(DefaultSettings().keepSessions) + " applies";
+  r.s.keepSessions = std::stoi(v);
   return "";
 }
 
@@ -179,6 +190,8 @@ const std::vector<Entry>& Entries() {
       e.push_back({kPad, Keys()[size_t(k)].name,
                    [k](const std::string& v, Reading& r) { return ParsePadKeys(k, v, r); },
                    [k](const Settings& s) { return Join(s.pad[size_t(k)]); }});
+    e.push_back({kRecording, "keep", ParseKeep,
+                 [](const Settings& s) { return std::to_string(s.keepSessions); }});
     return e;
   }();
   return entries;
@@ -332,7 +345,9 @@ std::string FormatSettings(const Settings& s, const std::string& previous,
       "#          SDL names (Up, W, Left Shift, Keypad 1, Comma, ...), separated",
       "#          by commas.",
       "# [pad]    the same for a game controller's buttons by their SDL names (a, b,",
-      "#          x, y, start, leftshoulder, dpup, ...); back and guide open the menu."};
+      "#          x, y, start, leftshoulder, dpup, ...); back and guide open the menu.",
+      "# [recording] keep: how many sessions are kept recorded for a fault report",
+      "#          (0: none is recorded)."};
   return ini::Rewrite(previous, sections, header, only);
 }
 

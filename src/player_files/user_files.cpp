@@ -353,6 +353,10 @@ std::string DataDir() {
   return Answer(FileOp::DataDir, [] { return FileAnswer{0, DataDirLive(), {}}; }).text;
 }
 
+std::string StateDir() {
+  return XdgDir("XDG_STATE_HOME", ".local/state");
+}
+
 ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err,
                         size_t most) {
   if (Homeless(path)) {

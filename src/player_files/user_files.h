@@ -16,6 +16,10 @@ namespace plat {
 std::string ConfigDir();
 // $XDG_DATA_HOME/mokimoki (~/.local/share/mokimoki when unset or not absolute).
 std::string DataDir();
+// $XDG_STATE_HOME/mokimoki (~/.local/state/mokimoki when unset or not
+// absolute), where the sessions are recorded. Not asked by the game: it is
+// not recorded.
+std::string StateDir();
 
 enum class ReadStatus { Ok, Missing, Unreadable, TooBig };
 // Reads the whole file. Missing: there is no file (not an error). Unreadable:

@@ -108,6 +108,14 @@ OTHER = {
     "save.repeated": "{part} one of save.part.*: a value the save holds twice.",
     "save.in-use": "At start, when another copy of the game is already playing on the same save.",
     "save.part.money": "Filled into save.missing and save.wrong-value.",
+    "ui.menu-help": "The menu Help's title; & marks the access key.",
+    "ui.menu-report": "The menu Help: writes the recording of the session so far into a file for a fault report; & marks the access key.",
+    "ui.menu-open-folder": "The menu Help, where the desktop can open folders: opens the folder of the sessions' recordings; & marks the access key.",
+    "report.unclean": "At start, once, when the last session was killed, crashed or lost its display; {file} the whole path of its recording. \\n breaks the line.",
+    "report.written": "After Help → Report a fault; {file} the whole path of the file written, {version} the game's version. \\n breaks the line.",
+    "report.open-folder": "Added to report.written where the desktop can open folders; names the menu Help and its item ui.menu-open-folder.",
+    "report.not-recorded": "After Help → Report a fault, when the session is not recorded; [recording] keep is a line of the settings file, kept as it is.",
+    "report.failed": "After Help → Report a fault, when the file cannot be written; {why} the system's reason, in English.",
 }
 
 PREFIXES = [
