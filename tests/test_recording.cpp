@@ -677,9 +677,9 @@ TEST(Sessions, AFaultReportPlaysBackAndItsBoxNamesItsWholePathInEitherLanguage) 
     EXPECT_EQ(p.code, 0);
     EXPECT_NE(rec::LastVerdict().message.find("cut short there (a fault report"), std::string::npos)
         << rec::LastVerdict().message;
+    ASSERT_GT(p.trail.size(), 0u);
     ASSERT_LE(p.trail.size(), trail.size());
     EXPECT_TRUE(std::equal(p.trail.begin(), p.trail.end(), trail.begin())) << lang;
-    EXPECT_GT(p.trail.size(), 20u);
   }
 }
 

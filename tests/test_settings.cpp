@@ -200,7 +200,10 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
             "ctrl = start\n"
             "z = leftshoulder, x\n"
             "x = y\n"
-            "c = rightshoulder\n");
+            "c = rightshoulder\n"
+            "\n"
+            "[recording]\n"
+            "keep = 5\n");
 
   // A whole new file reads back as written, without a word.
   plat::Settings mine = plat::DefaultSettings();

@@ -209,6 +209,8 @@ int KeepSetting(const std::string& settingsPath) {
 }
 
 void StartSession(int keep) {
+  SessionEnds(int(recfile::EndHow::Quit));  // a session started before (in tests)
+  g = Current{};
   const std::string folder = SessionsFolder();
   if (folder.empty()) return;
   std::vector<Session> sessions;
