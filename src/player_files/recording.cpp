@@ -1,10 +1,13 @@
 #include "player_files/recording.h"
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 #include "platform/internal.h"
@@ -113,8 +116,8 @@ void Put(const Record& r, const std::string& text = {}, const std::string& text2
   g.writer->Put(r, text, text2);
 }
 
-// The recording so far, ended with how and the state's hash now.
-std::string PackedSoFar(EndHow how, const std::string& message) {
+// The records so far, ended with how and the state's hash now.
+std::string PayloadSoFar(EndHow how, const std::string& message) {
   recfile::Writer w = *g.writer;
   if (g.pendingPumps > 0) {
     Record p;
@@ -127,10 +130,60 @@ std::string PackedSoFar(EndHow how, const std::string& message) {
   r.value = int32_t(how);
   r.hash = StateHash();
   w.Put(r, message);
-  return recfile::Pack(w.Payload(), MOKI_VERSION);
+  return w.Payload();
+}
+
+std::string PackedSoFar(EndHow how, const std::string& message) {
+  return recfile::Pack(PayloadSoFar(how, message), MOKI_VERSION);
 }
 
 void FinishRecording(EndHow how, const std::string& message);
+
+// What is recorded so far is packed and written by a thread of its own, so
+// that the game never waits for the disk while it plays (a write after two
+// hours of play packs 1.5 MB of records and waits for the disk's flush): the
+// game hands over a copy of the records and plays on. Only the latest copy
+// waits to be written; an error is told the next time the game hands one over.
+struct Aside {
+  std::mutex m;
+  std::condition_variable cv;
+  std::string path, payload;  // the next to write; payload empty: none waiting
+  bool busy = false;          // a write is under way
+  std::string failed;         // why the last write failed, until told
+};
+
+Aside& TheAside() {
+  // Never destroyed: the thread may still be waiting when the program ends.
+  static Aside* aside = [] {
+    auto* a = new Aside;
+    std::thread([a] {
+      std::unique_lock lock(a->m);
+      for (;;) {
+        a->cv.wait(lock, [a] { return !a->payload.empty(); });
+        const std::string path = a->path, payload = std::move(a->payload);
+        a->payload.clear();
+        a->busy = true;
+        lock.unlock();
+        std::string err;
+        const bool ok = WriteUserFileAside(path, recfile::Pack(payload, MOKI_VERSION), err);
+        lock.lock();
+        a->busy = false;
+        if (!ok) a->failed = err;
+        a->cv.notify_all();
+      }
+    }).detach();
+    return a;
+  }();
+  return *aside;
+}
+
+// Waits until what was handed over is written (before the last write, which
+// must come after it, and in tests).
+void SettleAside() {
+  Aside& a = TheAside();
+  std::unique_lock lock(a.m);
+  a.cv.wait(lock, [&a] { return a.payload.empty() && !a.busy; });
+}
 
 // Writes what is recorded so far, ended as cut short there, every few
 // seconds while the game goes on; the file's own writing is not recorded.
@@ -148,14 +201,27 @@ void WriteSoFar() {
   if (int32_t(now - g.nextWrite) < 0) return;
   g.nextWrite = now + kWriteEvery;
   internal::PlatformScope platform;
+  Aside& a = TheAside();
   std::string err;
-  if (WriteUserFile(g.path, PackedSoFar(EndHow::Cut, ""), err)) return;
-  std::cerr << "mokimoki: cannot write the recording so far: " << err << "\n";
-  if (!g.quiet) return;
-  // A session's recording: said once, and the game plays on unrecorded.
-  std::cerr << "mokimoki: the game plays on without recording this session\n";
-  g.writer.reset();
-  g.mode = Mode::Off;
+  {
+    std::lock_guard lock(a.m);
+    err = std::exchange(a.failed, std::string());
+  }
+  if (!err.empty()) {
+    std::cerr << "mokimoki: cannot write the recording so far: " << err << "\n";
+    if (g.quiet) {
+      // A session's recording: said once, and the game plays on unrecorded.
+      std::cerr << "mokimoki: the game plays on without recording this session\n";
+      g.writer.reset();
+      g.mode = Mode::Off;
+      return;
+    }
+  }
+  std::string payload = PayloadSoFar(EndHow::Cut, "");
+  std::lock_guard lock(a.m);
+  a.path = g.path;
+  a.payload = std::move(payload);
+  a.cv.notify_all();
 }
 
 // Ends the recording with how it ended and the state's hash, and writes it.
@@ -165,6 +231,7 @@ void FinishRecording(EndHow how, const std::string& message) {
   g.writer.reset();
   g.mode = Mode::Off;  // what follows (the file's own writing) is not recorded
   if (g.path.empty()) return;
+  SettleAside();
   std::string err;
   if (WriteUserFile(g.path, g_last, err)) {
     g_writtenTo = g.path;
@@ -444,6 +511,7 @@ void SetEventHook(std::function<void()> hook) {
 }
 
 void Abandon() {
+  if (!g.path.empty()) SettleAside();
   auto hook = std::move(g.eventHook);
   g = State{};
   g.eventHook = std::move(hook);
