@@ -10,7 +10,6 @@
 #include <memory>
 #include <string>
 
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
 #include "match/match_step.h"
 #include "platform/headless.h"
@@ -20,6 +19,7 @@
 #include "player_files/recording_file.h"
 #include "player_files/user_files.h"
 #include "shell/window_events.h"
+#include "story/cast_stats.h"
 
 namespace {
 
