@@ -22,7 +22,7 @@ const Option kOptions[] = {
        if (cl.lang < 0) error.append("'").append(code).append("' is not ja or en");
        return cl.lang >= 0;
      }},
-    {"--record", 0, "FILE", "record the session into FILE (instead of the sessions' folder)",
+    {"--record", 0, "FILE", "record the session into FILE, not the sessions' folder",
      [](CommandLine& cl, std::string_view v, std::string& error) {
        if (!cl.play.empty()) error = "cannot record while playing a recording";
        cl.record = v;

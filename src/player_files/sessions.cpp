@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -143,8 +144,26 @@ int MarkLeft(const std::string& path) {
   return left;
 }
 
+// Makes every missing folder on the way to dir.
+bool MakeFolder(const std::string& dir, std::string& err) {
+  for (size_t at = dir.find('/', 1);; at = dir.find('/', at + 1)) {
+    const std::string part = dir.substr(0, at);  // the whole of it last
+    if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) {
+      err = part + ": " + std::strerror(errno);
+      return false;
+    }
+    if (at == std::string::npos) break;
+  }
+  struct stat st;
+  if (stat(dir.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return true;
+  err = dir + ": not a folder";
+  return false;
+}
+
 // Makes this session's mark, locked before it has its name, so that no other
-// copy of the game ever sees it unlocked while this one plays.
+// copy of the game ever sees it unlocked while this one plays. A name taken
+// meanwhile (another copy started in the same second) is never taken over:
+// false with err empty.
 bool MakeMark(const std::string& path, std::string& err) {
   const std::string tmp = path + "." + std::to_string(getpid()) + ".tmp";
   const int fd = open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
@@ -152,8 +171,9 @@ bool MakeMark(const std::string& path, std::string& err) {
     err = tmp + ": " + std::strerror(errno);
     return false;
   }
-  if (flock(fd, LOCK_EX | LOCK_NB) != 0 || rename(tmp.c_str(), path.c_str()) != 0) {
-    err = path + ": " + std::strerror(errno);
+  if (flock(fd, LOCK_EX | LOCK_NB) != 0 ||
+      renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
+    if (errno != EEXIST) err = path + ": " + std::strerror(errno);
     close(fd);
     unlink(tmp.c_str());
     return false;
@@ -225,19 +245,25 @@ void StartSession(int keep) {
   }
   std::string name;
   if (keep > 0) {
-    name = FreeName(folder, kPrefix, Stamp());
-    std::string err;
-    const std::string path = folder + "/" + name;
-    if (name.empty() || !StartRecording(path, err)) {
-      std::cerr << "mokimoki: cannot record this session in " << folder << ": "
-                << (name.empty() ? "no free name" : err) << "; the game plays on unrecorded\n";
+    // The name is this copy's once its mark is made.
+    std::string err, path;
+    bool marked = false;
+    if (MakeFolder(folder, err)) {
+      for (int tries = 0; tries < 10 && !marked && err.empty(); ++tries) {
+        name = FreeName(folder, kPrefix, Stamp());
+        path = folder + "/" + name;
+        marked = !name.empty() && MakeMark(path + kRunning, err);
+      }
+    }
+    if (!marked && err.empty()) err = folder + ": no free name";
+    if (!marked || !StartRecording(path, err)) {
+      std::cerr << "mokimoki: cannot record this session: " << err
+                << "; the game plays on unrecorded\n";
+      SessionEnds(int(recfile::EndHow::Quit));  // its mark, if made, goes
       name.clear();
     } else {
       recording::Quietly();
       g.file = path;
-      if (!MakeMark(path + kRunning, err))
-        std::cerr << "mokimoki: this session will not be known to have ended cleanly: " << err
-                  << "\n";
       recording::OnEnd(SessionEnds);
     }
   }
