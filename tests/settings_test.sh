@@ -16,7 +16,7 @@ export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-export XDG_CONFIG_HOME="$work/config" XDG_STATE_HOME="$work/state"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 # -noreset: between two starts the server has no client, and a server that
 # resets then can lose the next game's window while it connects.
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
