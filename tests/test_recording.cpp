@@ -628,7 +628,7 @@ TEST(Sessions, TheNewestAreKeptOnlyTheGamesOwnAreRemovedAndAnUncleanEndIsToldOnc
       plat::headless::LastMessageBoxText().find(plat::FromUtf8((h.dir / before.back()).string())),
       std::u32string::npos);
   // Ended cleanly, this session leaves no mark; its recording plays the box back.
-  plat::internal::AtEnd(recfile::EndHow::Quit);
+  plat::internal::AtEnd(plat::internal::Ending::Quit);
   EXPECT_FALSE(std::filesystem::exists(mine + ".running"));
   const Played p = PlayBack(FileBytes(mine));
   EXPECT_EQ(p.code, 0) << rec::LastVerdict().message;

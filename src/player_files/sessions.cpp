@@ -16,7 +16,6 @@
 #include <iostream>
 #include <vector>
 
-#include "platform/internal.h"
 #include "player_files/recording.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings.h"
