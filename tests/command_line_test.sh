@@ -15,6 +15,7 @@ version="$2"
 export LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work="$(mktemp -d)"
+export XDG_STATE_HOME="$work/state"  # the sessions' recordings
 xserver=""
 cleanup() {
   [ -n "$xserver" ] && kill "$xserver" 2>/dev/null
@@ -106,7 +107,7 @@ if [ "$(id -u)" -eq 0 ]; then
   cp -r "$(dirname "$exe")/data" "$(dirname "$exe")/assets" "$work/nohome/"
   cp "$(dirname "$0")/scenarios/play_without_shot.scn" "$work/nohome/walk.scn"
   chmod -R a+rX "$work" && chmod 0777 "$work/nohome/here"
-  (cd "$work/nohome/here" && env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+  (cd "$work/nohome/here" && env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME \
     setpriv --reuid="$uid" --regid="$uid" --clear-groups timeout 60 ../mokimoki-scenario ../walk.scn \
     >"$work/out" 2>"$work/err")
   status=$?
@@ -191,6 +192,8 @@ for way in SIGTERM close; do
   pid=$!
   wait_for box || fail "$way: no box for the damaged picture"
   has "$(cat "$work/err")" "picball_0.png" || fail "$way: stderr: $(cat "$work/err")"
+  has "$(cat "$work/err")" "The recording of this session, for a report: $XDG_STATE_HOME/mokimoki/sessions/session-" ||
+    fail "$way: the message does not name the session's recording: $(cat "$work/err")"
   helpers=$(pgrep -P "$pid"; for c in $(pgrep -P "$pid"); do pgrep -P "$c"; done)
   if [ "$way" = SIGTERM ]; then
     kill -TERM "$pid"

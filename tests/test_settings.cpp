@@ -85,7 +85,9 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
       "ctrl = a\n"                          // 24: space's default, so space goes without it
       "z = dpup\n"                          // 25: already up's
       "[window]\n"                          // 26: the section again
-      "scaling = sideways\n";               // 27
+      "scaling = sideways\n"                // 27
+      "[recording]\n"                       // 28
+      "keep = many\n";                      // 29: not a number
   std::vector<plat::SettingsWarning> w;
   plat::Settings s = plat::ParseSettings(text, w);
   EXPECT_EQ(s.scale, 3);
@@ -107,8 +109,10 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
   EXPECT_EQ(s.pad[plat::kKeyZ], Names{"x"});
   EXPECT_EQ(s.scaling, plat::Scaling::Whole);
   EXPECT_EQ(Lines(w),
-            (std::vector<int>{2, 5, 6, 9, 10, 11, 12, 13, 15, 16, 21, 22, 23, 24, 25, 27}));
-  ASSERT_EQ(w.size(), 16u);
+            (std::vector<int>{2, 5, 6, 9, 10, 11, 12, 13, 15, 16, 21, 22, 23, 24, 25, 27, 29}));
+  ASSERT_EQ(w.size(), 17u);
+  EXPECT_EQ(s.keepSessions, 5);
+  EXPECT_NE(w[16].text.find("keep must be a whole number from 0"), std::string::npos) << w[16].text;
   EXPECT_NE(w[11].text.find("\"banana\" is not the name of a controller button"), std::string::npos)
       << w[11].text;
   EXPECT_NE(w[12].text.find("opens the menu"), std::string::npos) << w[12].text;
@@ -122,8 +126,9 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
 
   // Out of range, and a default lost altogether.
   w.clear();
-  s = plat::ParseSettings("[window]\nscale = 17\n[keys]\nleft = Up\n", w);
+  s = plat::ParseSettings("[window]\nscale = 17\n[keys]\nleft = Up\n[recording]\nkeep = 0\n", w);
   EXPECT_EQ(s.scale, 0);
+  EXPECT_EQ(s.keepSessions, 0);  // none recorded
   EXPECT_EQ(s.keys[plat::kKeyUp], Names{});
   EXPECT_EQ(Lines(w), (std::vector<int>{2, 4}));
   EXPECT_NE(w[1].text.find("up has no key"), std::string::npos) << w[1].text;
@@ -252,13 +257,17 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
             "ctrl = start\n"
             "z = leftshoulder, x\n"
             "x = y\n"
-            "c = rightshoulder\n");
+            "c = rightshoulder\n"
+            "\n"
+            "[recording]\n"
+            "keep = 5\n");
 
   // A whole new file reads back as written, without a word.
   plat::Settings mine = plat::DefaultSettings();
   mine.scale = 4;
   mine.keys[plat::kKeyC] = {"Comma", "Keypad 3"};
   mine.game = {{"language", "en"}};
+  mine.keepSessions = 3;
   const std::string fresh = plat::FormatSettings(mine, "");
   w.clear();
   plat::Settings back = plat::ParseSettings(fresh, w);
@@ -267,6 +276,7 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
   EXPECT_EQ(back.keys, mine.keys);
   EXPECT_EQ(back.pad, mine.pad);
   EXPECT_EQ(back.game, mine.game);
+  EXPECT_EQ(back.keepSessions, 3);
   EXPECT_NE(fresh.find("c = Comma, Keypad 3\n"), std::string::npos);
 }
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/version.h"
+#include "platform/version.h"
 
 #include "platform/scenario.h"
 #include "platform/headless.h"

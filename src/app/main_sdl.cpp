@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "platform/platform.h"
 #include "player_files/recording.h"
+#include "player_files/sessions.h"
 #include "player_files/settings.h"
 #include "shell/window_events.h"
 #include "story/language.h"
@@ -38,6 +39,9 @@ int main(int argc, char** argv) {
     std::cerr << "mokimoki: cannot play " << error << "\n";
     return moki::kExitUsage;
   }
+  // Every other session is recorded for a fault report, the last few kept.
+  if (cl.record.empty() && cl.play.empty())
+    plat::StartSession(plat::KeepSetting(plat::SettingsPath()));
   static moki::Form1 form;  // the window object lives for the program's life
   // The window opens as the player left it, in the language of --lang for
   // this run, else the one chosen from the menu, else (on the first start)
@@ -51,6 +55,8 @@ int main(int argc, char** argv) {
   plat::CreateMainWindow(moki::UiString(lang, moki::UiText::Caption));
   moki::ConnectWindow(form);
   moki::Form_Load(form);  // in the language of the menu's choice
-  if (lang != form.gs.language) plat::ChooseLanguage(moki::Texts(lang).code);
+  // This run's language, handed over as an event (a recording keeps it): the
+  // game speaks it from here on, and says in it what it has to say at start.
+  plat::ChooseLanguage(moki::Texts(lang).code);
   for (;;) plat::WaitEvents(-1);
 }

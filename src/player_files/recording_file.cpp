@@ -164,6 +164,8 @@ constexpr FileOpInfo kFileOps[] = {
     {FileOp::ConfigDir, "the settings folder", 1},
     {FileOp::DataDir, "the save folder", 1},
     {FileOp::Claim, "claiming the save's folder", 1},
+    {FileOp::LastSession, "the last session that ended unexpectedly", 1},
+    {FileOp::FaultReport, "writing a fault report", 2},
 };
 static_assert(sizeof kFileOps / sizeof kFileOps[0] == size_t(FileOp::Count));
 

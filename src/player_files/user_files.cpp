@@ -243,10 +243,12 @@ static ReadStatus ReadLive(const std::string& path, std::string& contents, std::
   return ReadStatus::Ok;
 }
 
-static bool WriteLive(const std::string& path, const std::string& contents, std::string& err) {
+static bool WriteLive(const std::string& path, const std::string& contents, std::string& err,
+                      bool claims = true) {
   const std::string dir = FolderOf(path);
   std::string file;
-  if (!MakeDirs(dir, err) || !HoldClaim(dir, err) || !Resolve(path, file, err)) return false;
+  if (!MakeDirs(dir, err) || (claims && !HoldClaim(dir, err)) || !Resolve(path, file, err))
+    return false;
   struct stat st;
   mode_t mode = 0;  // the old file's permissions, which the new one keeps
   if (lstat(file.c_str(), &st) == 0) {
@@ -353,6 +355,10 @@ std::string DataDir() {
   return Answer(FileOp::DataDir, [] { return FileAnswer{0, DataDirLive(), {}}; }).text;
 }
 
+std::string StateDir() {
+  return XdgDir("XDG_STATE_HOME", ".local/state");
+}
+
 ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err,
                         size_t most) {
   if (Homeless(path)) {
@@ -378,6 +384,10 @@ bool WriteUserFile(const std::string& path, const std::string& contents, std::st
   });
   if (a.status == 0) err = a.err;
   return a.status != 0;
+}
+
+bool WriteUserFileAside(const std::string& path, const std::string& contents, std::string& err) {
+  return Homeless(path) || WriteLive(path, contents, err, false);
 }
 
 bool KeepAsBad(const std::string& path, std::string& keptAs, std::string& err) {

@@ -16,6 +16,10 @@ namespace plat {
 std::string ConfigDir();
 // $XDG_DATA_HOME/mokimoki (~/.local/share/mokimoki when unset or not absolute).
 std::string DataDir();
+// $XDG_STATE_HOME/mokimoki (~/.local/state/mokimoki when unset or not
+// absolute), where the sessions are recorded. Not asked by the game: it is
+// not recorded.
+std::string StateDir();
 
 enum class ReadStatus { Ok, Missing, Unreadable, TooBig };
 // Reads the whole file. Missing: there is no file (not an error). Unreadable:
@@ -32,6 +36,9 @@ ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::str
 // not a plain file, and a file that is read-only, is not replaced. On failure
 // err says which step failed on which file; the old file, if any, is untouched.
 bool WriteUserFile(const std::string& path, const std::string& contents, std::string& err);
+// The same from a thread of its own, for a recording written while the game
+// plays: not recorded, and never into a folder a copy of the game claims.
+bool WriteUserFileAside(const std::string& path, const std::string& contents, std::string& err);
 
 // Keeps a file the game cannot use beside it under a name no file has yet:
 // path + ".bad", then ".bad.2" up to ".bad.10"; an older one is never

@@ -7,6 +7,7 @@
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
 #include "platform/scenario.h"
+#include "player_files/sessions.h"
 #include "player_files/settings.h"
 #include "shell/save_game.h"
 #include "shell/key_screen.h"
@@ -74,6 +75,10 @@ void f1_Click(Form1& f, int id) {
     plat::Quit();
   } else if (id == kMenuKeys) {
     OpenKeyScreen(f);
+  } else if (id == kMenuReport) {
+    ReportFault(f.gs);
+  } else if (id == kMenuOpenFolder) {
+    plat::OpenSessionsFolder();
   } else if (id == kMenuWhole || id == kMenuFit) {
     plat::SetFitScaling(id == kMenuFit);
     SetGameMenuBar(f.gs);
@@ -142,6 +147,9 @@ void ConnectWindow(Form1& f) {
   h.language = [&f](const std::string& code) {
     const int lang = LanguageFromCode(code.c_str());
     if (lang >= 0) ChangeLanguage(f, static_cast<i16>(lang));
+    // The run's language comes as the game starts: the word that the last
+    // session ended unexpectedly is said in it (once; later asks find none).
+    TellUncleanSession(f.gs);
     return lang >= 0;
   };
   h.keyChosen = [&f](const std::string& name) { return KeyScreenKeyChosen(f, name); };

@@ -297,6 +297,22 @@ const JapaneseText kJapaneseTexts[] = {
     J("ui.scaling-whole", U"整数倍で表示(&W)"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
     J("ui.scaling-fit", U"画面に合わせて表示(&F)"),
+    // TRANSLATORS: The menu Help's title; & marks the access key.
+    J("ui.menu-help", U"ヘルプ(&H)"),
+    // TRANSLATORS: The menu Help: writes the recording of the session so far into a file for a fault report; & marks the access key.
+    J("ui.menu-report", U"不具合の報告(&R)"),
+    // TRANSLATORS: The menu Help, where the desktop can open folders: opens the folder of the sessions' recordings; & marks the access key.
+    J("ui.menu-open-folder", U"記録のフォルダを開く(&O)"),
+    // TRANSLATORS: At start, once, when the last session was killed, crashed or lost its display; {file} the whole path of its recording.
+    J("report.unclean", U"前回のモキモキは、ちゃんと終わらないまま止まってしまったみたいです。そのときの記録はここにあります。\n{file}\n不具合を知らせるときは、このファイルを添えてください。"),
+    // TRANSLATORS: After Help, Report a fault; {file} the whole path of the file written, {version} the game's version.
+    J("report.written", U"ここまでの記録を、不具合の報告用に保存しました。\n{file}\n報告にはこのファイルを添えてください（ゲームの版 {version}）。"),
+    // TRANSLATORS: Added to report.written where the desktop can open folders; names the menu Help and its item ui.menu-open-folder.
+    J("report.open-folder", U"フォルダは「ヘルプ」の「記録のフォルダを開く」で開けます。"),
+    // TRANSLATORS: After Help, Report a fault, when the session is not recorded; [recording] keep is a line of the settings file, kept as it is.
+    J("report.not-recorded", U"このセッションは記録していないので、報告用のファイルは作れません（設定ファイルの [recording] keep が 0 か、記録を書き込めませんでした）。"),
+    // TRANSLATORS: After Help, Report a fault, when the file cannot be written; {why} the system's reason, in English.
+    J("report.failed", U"報告用のファイルを書き込めませんでした（{why}）。"),
     // TRANSLATORS: The title screen's help when a controller was pressed last, one line of five:
     // {space}, {ctrl} and {shift} are the buttons of Space, Ctrl and Shift.
     J("pad.title.help.1", U"十字ボタンかスティックで「キャラクター移動」"),
