@@ -7,6 +7,8 @@
 #include "platform/platform.h"
 #include "player_files/recording.h"
 #include "player_files/settings.h"
+#include "player_files/user_files.h"
+#include "shell/save_game.h"
 #include "shell/window_events.h"
 #include "story/language.h"
 
@@ -27,6 +29,14 @@ int main(int argc, char** argv) {
     return moki::kExitOk;
   }
   if (!cl.record.empty()) {
+    // Never the player's save or settings, even where neither is yet.
+    for (const std::string& own : {moki::SavePath(), plat::SettingsPath()})
+      if (plat::SameFile(cl.record, own)) {
+        std::cerr << "mokimoki: cannot record: " << cl.record
+                  << " is where the game keeps the player's "
+                  << (own == plat::SettingsPath() ? "settings" : "save") << "\n";
+        return moki::kExitUsage;
+      }
     if (!plat::StartRecording(cl.record, error)) {
       std::cerr << "mokimoki: cannot record: " << error << "\n";
       return moki::kExitUsage;
