@@ -61,6 +61,8 @@ int main(int argc, char** argv) {
   plat::CreateMainWindow(moki::UiString(lang, moki::UiText::Caption));
   moki::ConnectWindow(form);
   moki::Form_Load(form);  // in the language of the menu's choice
-  if (lang != form.gs.language) plat::ChooseLanguage(moki::Texts(lang).code);
+  // Handed over even when it is the menu's choice: the boxes of the start
+  // (another copy on the same save) wait for it.
+  plat::ChooseLanguage(moki::Texts(lang).code);
   for (;;) plat::WaitEvents(-1);
 }

@@ -60,6 +60,7 @@ void Form_Load(Form1& f) {
 }
 
 void f1_Click(Form1& f, int id) {
+  TellSaveInUse(f.gs);
   if (id == plat::kMenuStart) {
     StartNewGame(f);
   } else if (id == plat::kMenuContinue) {
@@ -96,6 +97,7 @@ void SettleTaps(GameState& gs, const std::array<i16, 4>& seen) {
 }  // namespace
 
 void Timer1_Timer(Form1& f) {
+  TellSaveInUse(f.gs);
   // Keys that go down inside the tick (a wait handles events) are for the next one.
   const std::array<i16, 4> seen = f.gs.arrowPressed;
   switch (f.gs.GameMode) {
@@ -125,7 +127,10 @@ void ChangeLanguage(Form1& f, i16 lang) {
 
 void ConnectWindow(Form1& f) {
   plat::Handlers h;
-  h.keyDown = [&f](int vk) { Form_KeyDown(f, vk); };
+  h.keyDown = [&f](int vk) {
+    TellSaveInUse(f.gs);
+    Form_KeyDown(f, vk);
+  };
   h.keyUp = [&f](int vk) { Form_KeyUp(f, vk); };
   h.paint = [&f] { Form_Paint(f); };
   h.timer = [&f] { Timer1_Timer(f); };
@@ -136,6 +141,7 @@ void ConnectWindow(Form1& f) {
   h.language = [&f](const std::string& code) {
     const int lang = LanguageFromCode(code.c_str());
     if (lang >= 0) ChangeLanguage(f, static_cast<i16>(lang));
+    TellSaveInUse(f.gs);  // at start, once the window has the player's language
     return lang >= 0;
   };
   h.keyChosen = [&f](const std::string& name) { return KeyScreenKeyChosen(f, name); };

@@ -107,6 +107,16 @@ OTHER = {
     "save.unreadable": "{why} the system's reason.",
     "save.repeated": "{part} one of save.part.*: a value the save holds twice.",
     "save.in-use": "At start, when another copy of the game is already playing on the same save.",
+    "save.why.not-plain": "{file} the save's file name: why a save could not be read, kept or written (filled into {why}).",
+    "save.why.read-only": "{file} the save's file name: filled into {why}.",
+    "save.why.in-use": "Filled into {why}.",
+    "save.why.all-bad-taken": "{file} the save's file name: filled into {why}.",
+    "save.why.no-space": "Filled into {why}.",
+    "save.why.no-permission": "Filled into {why}.",
+    "save.why.not-folder": "Filled into {why}.",
+    "save.not-saved-over": "Last line of the box about a save that could not be set aside: {file} the save's file name.",
+    "save.newer-kept": "Last line of the box about a save made by a newer version of the game.",
+    "save.start-over-newer": "At Start, when the save was made by a newer version of the game: {version} its version (a number).",
     "save.part.money": "Filled into save.missing and save.wrong-value.",
 }
 
