@@ -731,6 +731,75 @@ TEST(SaveReader, CountsAtTheTopOfTheirRangeStayThere) {
   EXPECT_EQ(gs.winsByCast[6], 32767);
 }
 
+// The members of struct `name` as the header declares them, each line's
+// names ("i16 playerX = 0, playerY = 0;" declares two).
+std::vector<std::string> Members(const std::string& header, const std::string& name) {
+  const size_t from = header.find("struct " + name + " {");
+  const std::string body = header.substr(from, header.find("\n};", from) - from);
+  std::vector<std::string> out;
+  std::istringstream lines(body.substr(body.find('\n') + 1));
+  for (std::string line; std::getline(lines, line);) {
+    line = line.substr(0, line.find("//"));
+    if (line.find(';') == std::string::npos || line.find('(') != std::string::npos) continue;
+    // Without template arguments and initial values, the type is the first word.
+    std::string flat;
+    int depth = 0;
+    for (char c : line.substr(0, line.find(';'))) {
+      depth += (c == '<' || c == '{') - (c == '>' || c == '}');
+      if (depth == 0 && c != '>' && c != '}') flat += c;
+    }
+    std::istringstream words(flat);
+    std::string type, piece;
+    words >> type;
+    std::getline(words, flat);
+    std::istringstream pieces(flat);
+    while (std::getline(pieces, piece, ',')) {
+      std::istringstream n(piece.substr(0, piece.find('=')));
+      std::string member;
+      if (n >> member) out.push_back(member);
+    }
+  }
+  return out;
+}
+
+// The state's dump lists every field of GameState (and of the records in
+// it) once, so that a recording's checks see all of the game; the save's
+// values are fields of it under the same names, with the same values.
+TEST(StateDump, HoldsEveryFieldOnceAndTheSavesValuesAreFieldsOfIt) {
+  const std::string header = Slurp(std::string(MOKI_SOURCE_DIR) + "/src/core/game_state.h");
+  auto f = MakeForm(2);
+  NewGameThroughTheOpening(*f, 1);
+  moki::json::Value dump;
+  ASSERT_EQ(moki::json::Parse(moki::StateJson(f->gs), dump).fault, moki::json::Fault::None);
+  const std::vector<std::string> fields = Members(header, "GameState");
+  EXPECT_GT(fields.size(), 140u);  // the header was read
+  for (const std::string& field : fields) EXPECT_NE(dump.Find(field), nullptr) << field;
+  EXPECT_EQ(dump.keys.size(), fields.size() + 1);  // and pageEndMark, the window's
+  for (const auto& [record, field] : {std::pair<const char*, const char*>{"MatchPlayer", "players"},
+                                      {"MatchBall", "ball"},
+                                      {"FakeBall", "fakeBalls"}}) {
+    const moki::json::Value* v = dump.Find(field);
+    ASSERT_NE(v, nullptr);
+    const moki::json::Value& one = v->kind == moki::json::Value::Kind::Array ? v->items[0] : *v;
+    const std::vector<std::string> members = Members(header, record);
+    EXPECT_EQ(one.keys, members) << record;
+  }
+
+  moki::json::Value save;
+  ASSERT_EQ(moki::json::Parse(moki::SaveGame(f->gs), save).fault, moki::json::Fault::None);
+  for (size_t i = 0; i < save.keys.size(); ++i) {
+    const std::string& key = save.keys[i];
+    if (key == "version") continue;
+    std::string value;
+    ASSERT_TRUE(moki::FieldJson(f->gs, key, value)) << key << " is no field of the state";
+    moki::json::Value field;
+    moki::json::Parse(value, field);
+    // rankOrder is saved from position 1; the others whole.
+    if (key == "rankOrder") field.items.erase(field.items.begin());
+    EXPECT_EQ(Write(save.items[i]), Write(field)) << key;
+  }
+}
+
 TEST(SaveReader, TheFuzzSeedsHoldASaveInTheHallOneInARoomAndTwoThatCannotBeUsed) {
   const fs::path dir = fs::path(MOKI_SOURCE_DIR) / "fuzz" / "corpus" / "save";
   for (const char* name : {"hall", "room", "cut_off", "newer"}) {

@@ -222,7 +222,7 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   // binary junk, neither of which the new file carries.
   const std::string bad =
       "[window]\nscale = 40\nfullscreen = true\n[keys]\nup = Banana\nnonsense\ndown = S\n"
-      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n";
+      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n[c1\xc2\x9b""2J]\n[stray\x9b""2J]\n";
   Put(path, bad);
   testing::internal::CaptureStderr();
   plat::LoadSettings(path);
@@ -232,6 +232,11 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   EXPECT_NE(err.find(path + ":6: not a"), std::string::npos) << err;
   EXPECT_NE(err.find("[so\\x1b[2jund]"), std::string::npos) << err;
   EXPECT_EQ(err.find('\x1b'), std::string::npos);
+  // C1 controls (U+009B starts a command too), and bytes that are no
+  // character, are shown escaped as well.
+  EXPECT_NE(err.find("[c1\\u009b2j]"), std::string::npos) << err;
+  EXPECT_NE(err.find("[stray\\x9b2j]"), std::string::npos) << err;
+  EXPECT_EQ(err.find('\x9b'), std::string::npos);
   // Each bad line's default applies; the good lines count.
   EXPECT_EQ(plat::CurrentSettings().scale, 0);
   EXPECT_TRUE(plat::CurrentSettings().fullscreen);
