@@ -438,10 +438,10 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
   const std::string docs = plat::DataDir() + "/../Documents";
   struct Case {
     const char* what;
-    std::string text;       // the file's contents; empty: a folder in its place
-    std::u32string reason;  // said in the box
+    std::string text;                     // the file's contents; empty: a folder in its place
+    std::u32string reason;                // said in the box
     std::function<void()> lay = nullptr;  // what else is there before
-    std::u32string stays = {};  // said when the file stays where it is, not kept aside
+    std::u32string stays = {};            // said when the file stays where it is, not kept aside
   };
   const auto allBadTaken = [&] {
     for (int n = 1; n <= plat::kMostBadFiles; ++n) {

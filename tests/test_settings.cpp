@@ -222,7 +222,9 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   // binary junk, neither of which the new file carries.
   const std::string bad =
       "[window]\nscale = 40\nfullscreen = true\n[keys]\nup = Banana\nnonsense\ndown = S\n"
-      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n[c1\xc2\x9b""2J]\n[stray\x9b""2J]\n";
+      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n[c1\xc2\x9b"
+      "2J]\n[stray\x9b"
+      "2J]\n";
   Put(path, bad);
   testing::internal::CaptureStderr();
   plat::LoadSettings(path);
@@ -289,8 +291,9 @@ TEST(SettingsFile, UnreadableMissingOrUnwritableNeverStopsTheGame) {
     EXPECT_FALSE(plat::SetGameSetting("language", link ? "ja" : "en"));
     err = testing::internal::GetCapturedStderr();
     EXPECT_NE(err.find(path + ": not a plain file"), std::string::npos) << err;
-    EXPECT_NE(err.find("(" + (link ? linked : path) + ": not a plain file; it is left where it is)"),
-              std::string::npos)
+    EXPECT_NE(
+        err.find("(" + (link ? linked : path) + ": not a plain file; it is left where it is)"),
+        std::string::npos)
         << err;
     EXPECT_TRUE(fs::is_directory((link ? linked : path) + "/mine"));
     EXPECT_FALSE(fs::exists(path + ".bad") || fs::exists(linked + ".bad"));

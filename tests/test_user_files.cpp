@@ -206,9 +206,12 @@ TEST(UserFiles, AFolderIsClaimedByOneCopyOfTheGameAtATime) {
   waitpid(gone, nullptr, 0);
   const std::string dead = std::to_string(gone), alive = std::to_string(getppid());
   const std::vector<std::pair<std::string, bool>> left = {
-      {"save.json." + dead + "-0.tmp", false},    {"save.json." + dead + "-12.tmp", false},
-      {"save.json." + alive + "-0.tmp", true},    {"save.json." + dead + "-0.tmp.x", true},
-      {"save.json.x" + dead + "-0.tmp", true},    {"other.json." + dead + "-0.tmp", true},
+      {"save.json." + dead + "-0.tmp", false},
+      {"save.json." + dead + "-12.tmp", false},
+      {"save.json." + alive + "-0.tmp", true},
+      {"save.json." + dead + "-0.tmp.x", true},
+      {"save.json.x" + dead + "-0.tmp", true},
+      {"other.json." + dead + "-0.tmp", true},
       {"save.json.bad", true},
   };
   for (const auto& [name, stays] : left) std::ofstream(shared + "/" + name) << "x";

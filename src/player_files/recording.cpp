@@ -103,9 +103,9 @@ std::string FromHome(const std::string& text) {
 std::string WithoutPaths(const std::string& text) {
   std::string out;
   for (size_t i = 0; i < text.size(); ++i) {
-    const bool starts = (text[i] == '/' || (text[i] == '~' && i + 1 < text.size() &&
-                                            text[i + 1] == '/')) &&
-                        (i == 0 || std::string(" \t\n(\"'`=:,").find(text[i - 1]) != std::string::npos);
+    const bool starts =
+        (text[i] == '/' || (text[i] == '~' && i + 1 < text.size() && text[i + 1] == '/')) &&
+        (i == 0 || std::string(" \t\n(\"'`=:,").find(text[i - 1]) != std::string::npos);
     if (!starts) {
       out += text[i];
       continue;

@@ -21,7 +21,10 @@ size_t CharAt(const std::string& s, size_t i, char32_t& cp) {
   const unsigned char c = static_cast<unsigned char>(s[i]);
   cp = c;
   if (c < 0x80) return 1;
-  const int more = c >= 0xf0 && c < 0xf5 ? 3 : c >= 0xe0 && c < 0xf0 ? 2 : c >= 0xc2 && c < 0xe0 ? 1 : -1;
+  const int more = c >= 0xf0 && c < 0xf5   ? 3
+                   : c >= 0xe0 && c < 0xf0 ? 2
+                   : c >= 0xc2 && c < 0xe0 ? 1
+                                           : -1;
   if (more < 0 || i + size_t(more) >= s.size()) return 0;
   cp = c & (0x3f >> more);
   for (int k = 1; k <= more; ++k) {
@@ -58,8 +61,7 @@ bool CommentLine(const std::string& raw) {
     if (cp == U'#') return true;
     const bool white = cp == U' ' || (cp >= 0x09 && cp <= 0x0d) || cp == 0x85 || cp == 0xa0 ||
                        cp == 0x1680 || (cp >= 0x2000 && cp <= 0x200b) || cp == 0x2028 ||
-                       cp == 0x2029 || cp == 0x202f || cp == 0x205f || cp == 0x3000 ||
-                       cp == 0xfeff;
+                       cp == 0x2029 || cp == 0x202f || cp == 0x205f || cp == 0x3000 || cp == 0xfeff;
     if (!white) return false;
     i += n;
   }

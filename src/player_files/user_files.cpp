@@ -216,7 +216,8 @@ bool HoldClaim(const std::string& folder, std::string& err) {
     c.fd = -1;
   }
   if (Lock(folder, c.fd) == 0)
-    return Fault(FileFault::InUse, err, folder + ": another copy of the game is playing on this save");
+    return Fault(FileFault::InUse, err,
+                 folder + ": another copy of the game is playing on this save");
   return true;  // a folder that cannot be locked is written as before
 }
 
@@ -385,8 +386,8 @@ FileAnswer Answer(FileOp op, const std::function<FileAnswer()>& live) {
   FileAnswer a = internal::TakeFile(int(op), [&] {
     g_fault = FileFault::Other;
     FileAnswer made = live();
-    const bool failed = op == FileOp::Read ? made.status >= uint8_t(ReadStatus::Unreadable)
-                                           : made.status == 0;
+    const bool failed =
+        op == FileOp::Read ? made.status >= uint8_t(ReadStatus::Unreadable) : made.status == 0;
     if (failed) made.status = uint8_t(made.status | (uint8_t(g_fault) << recfile::kFaultShift));
     return made;
   });

@@ -48,8 +48,8 @@ WString Number(long long n) {
 // Why the save could not be read, kept or written, in the player's words;
 // the system's own reason (err) when the game has none of its own.
 WString SayWhy(int lang, const std::string& err) {
-  static constexpr Text kWhy[] = {Text::Count,       Text::WhyNotPlain,    Text::WhyReadOnly,
-                                  Text::WhyInUse,    Text::WhyAllBadTaken, Text::WhyNoSpace,
+  static constexpr Text kWhy[] = {Text::Count,           Text::WhyNotPlain,    Text::WhyReadOnly,
+                                  Text::WhyInUse,        Text::WhyAllBadTaken, Text::WhyNoSpace,
                                   Text::WhyNoPermission, Text::WhyNotFolder};
   static_assert(std::size(kWhy) == size_t(plat::FileFault::Count));
   const auto fault = size_t(plat::LastFileFault());
@@ -571,9 +571,9 @@ bool BadSaveOutOfTheWay(const GameState& gs) {
   std::string kept, err;
   if (plat::UserFileExists(path) && !plat::KeepAsBad(path, kept, err)) {
     if (!std::exchange(hold.badTold, true))
-      Tell(gs.language,
-           Say(gs.language, Text::CannotWrite, {{U"why", SayWhy(gs.language, err)}}) + U"\n" +
-               Say(gs.language, Text::NotSavedOver, {{U"file", U"save.json"}}));
+      Tell(gs.language, Say(gs.language, Text::CannotWrite, {{U"why", SayWhy(gs.language, err)}}) +
+                            U"\n" +
+                            Say(gs.language, Text::NotSavedOver, {{U"file", U"save.json"}}));
     return false;
   }
   hold.badInPlace = false;
