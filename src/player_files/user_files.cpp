@@ -243,7 +243,7 @@ static ReadStatus ReadLive(const std::string& path, std::string& contents, std::
   }
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    Fault(FileFault::NotPlain, err, path + ": not a plain file; it is left as it is");
+    Fault(FileFault::NotPlain, err, path + ": not a plain file");
     close(fd);
     return ReadStatus::Unreadable;
   }
