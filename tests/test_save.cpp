@@ -17,10 +17,10 @@
 #include "core/json.h"
 #include "fuzz/harness.h"
 #include "look_ahead_player.h"
-#include "match/league.h"
 #include "match/match_result.h"
 #include "player_files/user_files.h"
 #include "shell/save_game.h"
+#include "story/league.h"
 #include "test_support.h"
 #include "world/rooms.h"
 

@@ -19,8 +19,8 @@
 #include "platform/text.h"
 #include "shell/window_events.h"
 #include "shell/state_json.h"
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
+#include "story/cast_stats.h"
 
 namespace testing_support {
 

@@ -7,11 +7,11 @@
 
 #include "core/json.h"
 #include "core/tiles.h"
-#include "match/cast_stats.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "player_files/user_files.h"
 #include "story/actions.h"
+#include "story/cast_stats.h"
 #include "story/dialogue.h"
 #include "story/language.h"
 #include "world/data_file.h"

@@ -1,9 +1,8 @@
 // Start-up, the menu and the dispatch of each timer tick on GameMode.
 #include "shell/window_events.h"
 
-#include "items/item_catalogue.h"
 #include "items/item_use.h"
-#include "match/league.h"
+#include "match/match_setup.h"
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
@@ -12,7 +11,9 @@
 #include "shell/key_screen.h"
 #include "shell/state_json.h"
 #include "story/cast_tables.h"
+#include "story/item_catalogue.h"
 #include "story/language.h"
+#include "story/league.h"
 #include "world/hall_walk.h"
 #include "world/rooms.h"
 
@@ -160,6 +161,10 @@ void ConnectWindow(Form1& f) {
   plat::SetHandlers(std::move(h));
   f.atRest = [&f] { WriteSave(f.gs); };
   f.gameEnded = [] { ForgetSave(); };
+  f.startBooked = [&f] {
+    if (f.gs.matchPending == 1) StartMatch(f);
+    if (f.gs.bearGamePending == 1) StartBearGame(f);
+  };
 }
 
 }  // namespace moki
