@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include "core/json.h"
@@ -735,29 +736,18 @@ TEST(SaveReader, CountsAtTheTopOfTheirRangeStayThere) {
 // names ("i16 playerX = 0, playerY = 0;" declares two).
 std::vector<std::string> Members(const std::string& header, const std::string& name) {
   const size_t from = header.find("struct " + name + " {");
-  const std::string body = header.substr(from, header.find("\n};", from) - from);
+  std::string body = header.substr(from, header.find("\n};", from) - from);
+  body = std::regex_replace(body, std::regex("//[^\n]*"), "");
+  // Without template arguments, initial values and {}: "type name, name;".
+  for (const std::regex inner("<[^<>]*>|\\{[^{}]*\\}|=[^,;]*"); std::regex_search(body, inner);)
+    body = std::regex_replace(body, inner, "");
   std::vector<std::string> out;
-  std::istringstream lines(body.substr(body.find('\n') + 1));
-  for (std::string line; std::getline(lines, line);) {
-    line = line.substr(0, line.find("//"));
-    if (line.find(';') == std::string::npos || line.find('(') != std::string::npos) continue;
-    // Without template arguments and initial values, the type is the first word.
-    std::string flat;
-    int depth = 0;
-    for (char c : line.substr(0, line.find(';'))) {
-      depth += (c == '<' || c == '{') - (c == '>' || c == '}');
-      if (depth == 0 && c != '>' && c != '}') flat += c;
-    }
-    std::istringstream words(flat);
-    std::string type, piece;
-    words >> type;
-    std::getline(words, flat);
-    std::istringstream pieces(flat);
-    while (std::getline(pieces, piece, ',')) {
-      std::istringstream n(piece.substr(0, piece.find('=')));
-      std::string member;
-      if (n >> member) out.push_back(member);
-    }
+  const std::regex line("\\n\\s*[\\w:]+\\s+([\\w\\s,]+);"), word("\\w+");
+  const std::sregex_iterator end;
+  for (std::sregex_iterator l(body.begin(), body.end(), line); l != end; ++l) {
+    const std::string names = (*l)[1];
+    for (std::sregex_iterator w(names.begin(), names.end(), word); w != end; ++w)
+      out.push_back(w->str());
   }
   return out;
 }

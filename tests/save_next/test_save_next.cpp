@@ -4,22 +4,12 @@
 // in the new version.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "shell/save_game.h"
-#include "shell/window_events.h"
+#include "test_support.h"
 
 namespace {
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
   const size_t at = s.find(from);
@@ -32,7 +22,7 @@ TEST(NextSave, TodaysSavesLoadWithTheNewValuesDefaultAndAreWrittenBackNew) {
   const std::filesystem::path dir = std::filesystem::path(MOKI_SOURCE_DIR) / "fuzz/corpus/save";
   for (const char* name : {"hall", "room"}) {
     SCOPED_TRACE(name);
-    const std::string today = Slurp((dir / name).string());
+    const std::string today = testing_support::Slurp((dir / name).string());
     ASSERT_NE(today.find("\"version\": 1,"), std::string::npos);
     moki::GameState gs;
     moki::InitTables(gs);
