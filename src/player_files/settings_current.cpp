@@ -36,12 +36,13 @@ ReadStatus ReadNow(const std::string& path, std::string& contents, std::string& 
   return ReadUserFile(path, contents, err, kSettingsMost);
 }
 
+bool SaveHeld(const Settings& before);
+
 // Writes the settings that changed since before into the file as it is on
 // disk now, every other line left as it is there. A file the game cannot use
 // is kept as .bad first, and only its usable lines and comments are carried
 // into the new one.
-bool SaveHeld(const Settings& before);
-
+//
 // Another copy of the game changing its settings at the same moment waits
 // until this one has written: each change goes into the file as the other
 // left it.
