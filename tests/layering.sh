@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Includes run one way: platform -> core (shared types and helpers) -> the
-# game's folders in one order -> shell -> app. A file may include only its own
-# layer and the layers below it, and every folder of src/ has its place here,
-# so a new folder or an include against the order fails.
+# Includes run one way: platform -> the player's files -> core (shared types
+# and helpers) -> the game's folders in one order -> shell -> app. A file may
+# include only its own layer and the layers below it, and every folder of
+# src/ has its place here, so a new folder or an include against the order
+# fails.
 #
 # The game's folders, from the bottom:
 #   story     the texts, the cast and its tables, the scripts, talking, the
@@ -29,7 +30,7 @@ check() {  # check DIR "allowed top folders"
     fi
   done < <(grep -rnE '#include *"[^"]+/' "$src/$dir" 2>/dev/null)
 }
-check platform "platform player_files"
+check platform "platform"
 check player_files "platform player_files"
 below="platform player_files core"
 check core "$below"

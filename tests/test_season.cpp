@@ -9,7 +9,7 @@
 #include "match/match_tick.h"
 #include "story/cast_stats.h"
 #include "story/dialogue.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "test_support.h"
 
 using namespace moki;

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "platform/headless.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "shell/window_events.h"

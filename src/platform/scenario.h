@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat::scenario {
@@ -49,6 +50,12 @@ int KeyCode(const std::string& name);
 
 // The most a scenario file may hold; a larger one is refused unread.
 constexpr size_t kMostScriptBytes = 4u << 20;
+
+// The game's menu items by the names `menu` takes ("start", "english"), in
+// the order the error for a bad name lists them; handed over by the game.
+void SetMenuNames(std::vector<std::pair<std::string, int>> names);
+// The id of an item by its name; -1: none.
+int MenuIdNamed(const std::string& name);
 
 // Parses the whole file; on a bad line returns false and err says which.
 bool Parse(const std::string& text, std::vector<Command>& out, std::string& err);

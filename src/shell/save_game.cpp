@@ -16,6 +16,7 @@
 #include "story/language.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
+#include "shell/menu_ids.h"
 
 namespace moki {
 
@@ -610,11 +611,11 @@ void SaveIfAtRest(const GameState& gs) {
 
 void ForgetSave() {
   if (SaveIsOurs()) plat::RemoveUserFile(SavePath());
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(kMenuContinue, false);
 }
 
 void UpdateContinueItem() {
-  plat::SetMenuEnabled(plat::kMenuContinue, plat::UserFileExists(SavePath()));
+  plat::SetMenuEnabled(kMenuContinue, plat::UserFileExists(SavePath()));
 }
 
 void ContinueGame(Form1& f) {
@@ -626,7 +627,7 @@ void ContinueGame(Form1& f) {
   bool newer = false;
   switch (plat::ReadUserFile(path, text, err, kSaveMaxBytes)) {
     case plat::ReadStatus::Missing:
-      plat::SetMenuEnabled(plat::kMenuContinue, false);
+      plat::SetMenuEnabled(kMenuContinue, false);
       Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
@@ -637,8 +638,8 @@ void ContinueGame(Form1& f) {
       break;
     case plat::ReadStatus::Ok:
       if (Load(text, gs, why, &newer)) {
-        plat::SetMenuEnabled(plat::kMenuStart, false);  // as in a game begun with スタート
-        plat::SetMenuEnabled(plat::kMenuContinue, false);
+        plat::SetMenuEnabled(kMenuStart, false);  // as in a game begun with スタート
+        plat::SetMenuEnabled(kMenuContinue, false);
         ResetKeys(gs);
         plat::SetLabelVisible(false);
         plat::SetYesNoVisible(0, false);
@@ -651,7 +652,7 @@ void ContinueGame(Form1& f) {
       break;
   }
   // The save cannot be used: it is set aside, never lost, and the title stays.
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(kMenuContinue, false);
   if (newer) {  // not this game's to set aside: it stays for the game that made it
     Tell(gs.language, Say(gs.language, Text::CannotRead) + U"\n" + why + U"\n" +
                           Say(gs.language, Text::NewerKept));

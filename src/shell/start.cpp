@@ -7,14 +7,15 @@
 #include "world/hall_walk.h"
 #include "world/new_game.h"
 #include "world/walk_common.h"
+#include "shell/menu_ids.h"
 
 namespace moki {
 
 void StartNewGame(Form1& f) {
   GameState& gs = f.gs;
   if (!MayStartAnew(gs)) return;  // a newer game's save is replaced only when asked twice
-  plat::SetMenuEnabled(plat::kMenuStart, false);  // no second game while this one runs
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(kMenuStart, false);  // no second game while this one runs
+  plat::SetMenuEnabled(kMenuContinue, false);
   ResetKeys(gs);
   plat::SetTimerEnabled(false);
   SetupNewGame(gs);
