@@ -428,6 +428,7 @@ TEST_F(Continuing, ASecondCopyOnTheSameSaveSaysSoAndPlaysWithoutSaving) {
 
 // Two rests of a game in the hall, as the game saves at them.
 void RestTwice(const GameState& walking) {
+  auto window = MakeForm(1);  // the run's handlers are a live window's
   RunWith("wait 2000\n", [&] {
     moki::WriteSave(walking);
     moki::WriteSave(walking);
@@ -525,7 +526,7 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
       ASSERT_TRUE(moki::LoadSave(good, walking, before)) << before;
       RestTwice(walking);
       EXPECT_TRUE(c.text.empty() ? fs::exists(Save() + "/inside") : Slurp(Save()) == c.text);
-      EXPECT_EQ(plat::headless::MessageBoxCount(), 2);
+      EXPECT_EQ(plat::headless::MessageBoxCount(), 1);  // told once at the two rests
       EXPECT_NE(plat::headless::LastMessageBoxText().find(U"上には保存しません"),
                 std::u32string::npos);
       continue;
@@ -545,9 +546,8 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
   GameState walking = TitleState();
   std::string why;
   ASSERT_TRUE(moki::LoadSave(good, walking, why)) << why;
-  const int boxes = plat::headless::MessageBoxCount();
   RestTwice(walking);
-  EXPECT_EQ(plat::headless::MessageBoxCount(), boxes);
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 0);
   EXPECT_EQ(Slurp(Save() + ".bad.7"), "{\"version\": 1, money: 3000}");
   EXPECT_EQ(Slurp(Save()), good);
 }
