@@ -135,7 +135,11 @@ constexpr internal::Backend kSdl = {Now,
                                     Send,
                                     KeyDownWaiting,
                                     BoxShown,
-                                    [] { s.redrawAll = true; }};
+                                    [] { s.redrawAll = true; },
+                                    [] {
+                                      SetFullscreen(!s.fullscreen);
+                                      return s.fullscreen;
+                                    }};
 [[maybe_unused]] const bool kInUse = (internal::UseBackend(kSdl), true);
 
 }  // namespace

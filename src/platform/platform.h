@@ -21,6 +21,7 @@ constexpr int kPlayH = 448;
 enum VKey : int {
   VK_SHIFT = 16,
   VK_CONTROL = 17,
+  VK_MENU = 18,  // Alt: the window's menu bar, never the game's
   VK_RETURN = 13,
   VK_ESCAPE = 27,
   VK_SPACE = 32,
@@ -149,6 +150,9 @@ bool PageEndMark();
 // shown at once.
 void SetFitScaling(bool fit);
 bool FitScaling();
+// Whether the window covers the screen (F11): the menu bar is then hidden
+// until Alt or the controller's Back opens it.
+bool Fullscreen();
 
 // Modal message box with an OK button; returns when it is closed. While it is
 // up no key handler runs and no timer tick starts.
