@@ -64,6 +64,33 @@ for bad in --bogus --help=yes -q stray.txt; do
 done
 echo "options --help, -h, --version and bad ones checked: $failures failures"
 
+# Files given on the command line are looked at before a byte is read, and
+# --record writes over nothing but a recording: each refused at once, named,
+# with status 2, and left as it was.
+mkdir -p "$work/home/.local/share/mokimoki" "$work/home/.config/mokimoki"
+truncate -s 8G "$work/huge.rec"
+echo '{"version": 1}' >"$work/home/.local/share/mokimoki/save.json"
+echo "my notes" >"$work/notes.txt"
+while IFS='|' read -r what args said; do
+  before="$(ls -lR --time-style=full-iso "$work/home" "$work/huge.rec" "$work/notes.txt" | md5sum)"
+  # shellcheck disable=SC2086
+  HOME="$work/home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" run $args
+  [ "$status" -eq 2 ] || fail "$what: status $status, not 2 ($err)"
+  [ "$ms" -lt 1000 ] || fail "$what: took $ms ms"
+  has "$err" "$said" || fail "$what: the message does not say \"$said\": $err"
+  [ "$(ls -lR --time-style=full-iso "$work/home" "$work/huge.rec" "$work/notes.txt" | md5sum)" = "$before" ] ||
+    fail "$what: something was written"
+  echo "$what: status $status after $ms ms: $err"
+done <<EOF_ROWS
+--play of an 8 GB file|--play $work/huge.rec|larger than 8 MB
+--play of a device|--play /dev/zero|not a plain file
+--record over the save|--record $work/home/.local/share/mokimoki/save.json|keeps the player's save
+--record where the settings go|--record $work/home/.config/mokimoki/settings.ini|keeps the player's settings
+--record over the player's own file|--record $work/notes.txt|not a recording
+EOF_ROWS
+[ "$(cat "$work/notes.txt")" = "my notes" ] || fail "--record: the player's file changed"
+rm -rf "$work/home" "$work/huge.rec" "$work/notes.txt"
+
 # No display at all, then one that nobody serves.
 check_no_display() {  # what
   [ "$status" -eq 1 ] || fail "$1: status $status, not 1"

@@ -3,6 +3,7 @@
 // the Ctrl pause) recorded headless, played back, and every state along the
 // way compared; recordings cut off, damaged or from another version refused.
 #include <fcntl.h>
+#include <pwd.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -454,10 +455,10 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
         if (!plat::StartRecording(path.string(), err)) std::exit(3);
         plat::headless::Run([] {
           plat::GetTickCount();
-          plat::FatalError("data/btl3.dat: missing");
+          plat::FatalError("/home/taro/mokimoki/data/btl3.dat: missing");
         });
       },
-      testing::ExitedWithCode(1), "data/btl3.dat: missing");
+      testing::ExitedWithCode(1), "/home/taro/mokimoki/data/btl3.dat: missing");
   const std::string bytes = FileBytes(path.string());
   recfile::Recording r;
   std::string err;
@@ -465,7 +466,7 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
   ASSERT_EQ(r.records.size(), 2u);
   EXPECT_EQ(r.records[0].tag, recfile::Tag::Clock);
   EXPECT_EQ(r.records[1].value, int(recfile::EndHow::Fatal));
-  EXPECT_EQ(r.texts[r.records[1].text], "data/btl3.dat: missing");
+  EXPECT_EQ(r.texts[r.records[1].text], "btl3.dat: missing");  // recorded without its folders
   fs::remove(path);
 }
 
@@ -516,13 +517,29 @@ TEST(Recording, HoldsThePlayersFoldersFromHomeAndNoneOfTheSettingsComments) {
   setenv("HOME", t.dir.c_str(), 1);
   const std::string path = t / "mokimoki/settings.ini";
   std::filesystem::create_directories(t / "mokimoki");
-  { std::ofstream(path) << "# Taro's own keys\n[game]\nlanguage = en  # Taro\n"; }
+  // Comments however indented: spaces, a tab, a no-break space, a wide space.
+  {
+    std::ofstream(path) << "# Taro's own keys\n  # Taro\n\t# Taro\n\u00a0# Taro\n\u3000# Taro\n"
+                        << "[game]\nlanguage = en  # Taro\n";
+  }
+  // A bad file kept where a link led, outside the game's folder.
+  std::filesystem::create_directories(t / "Documents");
+  { std::ofstream(t / "Documents/save.json") << "bad"; }
+  std::filesystem::create_symlink(t / "Documents/save.json", t / "mokimoki/save.json");
   auto f = testing_support::MakeForm(8);
   rec::StartInMemory();
   plat::LoadSettings(path);
-  std::string contents, err;
+  std::string contents, err, kept;
+  EXPECT_TRUE(plat::KeepAsBad(t / "mokimoki/save.json", kept, err)) << err;
   EXPECT_EQ(plat::ReadUserFile(t / "mokimoki/save.json", contents, err), plat::ReadStatus::Missing);
   plat::ReadUserFile(t / "mokimoki", contents, err);  // a folder: its error names the path
+  // Without HOME, the home the password database gives is written as ~ too.
+  unsetenv("HOME");
+  const char* xdg = getenv("XDG_CONFIG_HOME");
+  const std::string savedXdg = xdg ? xdg : "";
+  unsetenv("XDG_CONFIG_HOME");
+  const std::string config = plat::ConfigDir();
+  if (xdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
   const std::string bytes = rec::Finish();
   setenv("HOME", savedHome.c_str(), 1);
   EXPECT_EQ(plat::GameSetting("language"), "en");
@@ -532,9 +549,13 @@ TEST(Recording, HoldsThePlayersFoldersFromHomeAndNoneOfTheSettingsComments) {
   for (const std::string& text : r.texts) {
     EXPECT_EQ(text.find("Taro"), std::string::npos) << text;
     EXPECT_EQ(text.find(t.dir.string()), std::string::npos) << text;
+    EXPECT_EQ(text.find(getpwuid(getuid())->pw_dir + std::string("/")), std::string::npos) << text;
     fromHome = fromHome || text.rfind("~/mokimoki", 0) == 0;
   }
   EXPECT_TRUE(fromHome);
+  EXPECT_NE(std::find(r.texts.begin(), r.texts.end(), "~/Documents/save.json.bad"), r.texts.end());
+  EXPECT_NE(std::find(r.texts.begin(), r.texts.end(), "~/.config/mokimoki"), r.texts.end())
+      << config;
   plat::UseDefaultSettings();
 }
 

@@ -8,6 +8,8 @@
 #include "player_files/recording.h"
 #include "player_files/sessions.h"
 #include "player_files/settings.h"
+#include "player_files/user_files.h"
+#include "shell/save_game.h"
 #include "shell/window_events.h"
 #include "story/language.h"
 
@@ -28,6 +30,14 @@ int main(int argc, char** argv) {
     return moki::kExitOk;
   }
   if (!cl.record.empty()) {
+    // Never the player's save or settings, even where neither is yet.
+    for (const std::string& own : {moki::SavePath(), plat::SettingsPath()})
+      if (plat::SameFile(cl.record, own)) {
+        std::cerr << "mokimoki: cannot record: " << cl.record
+                  << " is where the game keeps the player's "
+                  << (own == plat::SettingsPath() ? "settings" : "save") << "\n";
+        return moki::kExitUsage;
+      }
     if (!plat::StartRecording(cl.record, error)) {
       std::cerr << "mokimoki: cannot record: " << error << "\n";
       return moki::kExitUsage;
@@ -55,8 +65,10 @@ int main(int argc, char** argv) {
   plat::CreateMainWindow(moki::UiString(lang, moki::UiText::Caption));
   moki::ConnectWindow(form);
   moki::Form_Load(form);  // in the language of the menu's choice
-  // This run's language, handed over as an event (a recording keeps it): the
-  // game speaks it from here on, and says in it what it has to say at start.
+  // This run's language, handed over as an event (a recording keeps it), even
+  // when it is the menu's choice: the game speaks it from here on, and the
+  // boxes of the start (another copy on the save, a session that ended
+  // unexpectedly) wait for it.
   plat::ChooseLanguage(moki::Texts(lang).code);
   for (;;) plat::WaitEvents(-1);
 }

@@ -86,8 +86,7 @@ uint32_t LiveClock() {
 // text with the player's home folder written as "~": a recording names the
 // player's folders, not the player.
 std::string FromHome(const std::string& text) {
-  const char* home = std::getenv("HOME");
-  const std::string h = home ? home : "";
+  const std::string h = HomeFolder();  // HOME, or the password database's
   if (h.size() < 2) return text;
   std::string out;
   size_t from = 0;
@@ -99,6 +98,29 @@ std::string FromHome(const std::string& text) {
     from = end;
   }
   return out.append(text, from, std::string::npos);
+}
+
+// A fatal error's text without the folders of the files it names: each
+// path from the root ("/…/data/hall.map") is left as its file's name.
+std::string WithoutPaths(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool starts =
+        (text[i] == '/' || (text[i] == '~' && i + 1 < text.size() && text[i + 1] == '/')) &&
+        (i == 0 || std::string(" \t\n(\"'`=:,").find(text[i - 1]) != std::string::npos);
+    if (!starts) {
+      out += text[i];
+      continue;
+    }
+    size_t end = i, lastSlash = i;
+    while (end < text.size() && std::string(" \t\n)\"'`,:").find(text[end]) == std::string::npos) {
+      if (text[end] == '/') lastSlash = end;
+      ++end;
+    }
+    out.append(text, lastSlash + 1, end - lastSlash - 1);
+    i = end - 1;
+  }
+  return out;
 }
 
 void FlushPumps() {
@@ -226,7 +248,7 @@ void WriteSoFar() {
 // Ends the recording with how it ended and the state's hash, and writes it.
 void FinishRecording(EndHow how, const std::string& message) {
   if (!Recording()) return;
-  g_last = PackedSoFar(how, message);
+  g_last = PackedSoFar(how, WithoutPaths(message));
   g.writer.reset();
   g.mode = Mode::Off;  // what follows (the file's own writing) is not recorded
   if (g.path.empty()) return;
@@ -453,6 +475,15 @@ void BeginRecording(const std::string& path) {
 // --- Starting ------------------------------------------------------------------------
 
 bool StartRecording(const std::string& path, std::string& err) {
+  // Only a recording is ever written over: a file of any other kind there
+  // (the save, the settings, the player's own) is left as it is.
+  std::string was;
+  const ReadStatus there = ReadGivenFile(path, was, err, recfile::kMostRecordingBytes);
+  if (there == ReadStatus::Ok && !recfile::LooksLikeRecording(was)) {
+    err = path + ": the file is there and is not a recording; it is left as it is";
+    return false;
+  }
+  if (there == ReadStatus::Unreadable || there == ReadStatus::TooBig) return false;
   // The file is written once now, empty, so a path that cannot be written is
   // known before the session, not after it.
   if (!WriteUserFile(path, Placeholder(), err)) return false;
@@ -471,7 +502,9 @@ void ChooseLanguage(const std::string& code) {
 
 bool StartPlayback(const std::string& path, std::string& err) {
   std::string bytes;
-  if (ReadUserFile(path, bytes, err) != ReadStatus::Ok) {
+  // Its size and kind are looked at before a byte is read: a huge file or a
+  // device is refused at once.
+  if (ReadGivenFile(path, bytes, err, recfile::kMostRecordingBytes) != ReadStatus::Ok) {
     if (err.empty()) err = path + ": no such file";
     return false;
   }
@@ -708,10 +741,12 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
     r.value = op;
     r.flag = a.status;
     const auto strip = std::exchange(g.stripNextRead, nullptr);
+    // Folders, and a bad file kept where a link led, are named from ~.
     const bool folder = recfile::FileOp(op) == recfile::FileOp::ConfigDir ||
                         recfile::FileOp(op) == recfile::FileOp::DataDir ||
                         recfile::FileOp(op) == recfile::FileOp::LastSession ||
-                        recfile::FileOp(op) == recfile::FileOp::FaultReport;
+                        recfile::FileOp(op) == recfile::FileOp::FaultReport ||
+                        recfile::FileOp(op) == recfile::FileOp::KeepBad;
     Put(r, folder ? FromHome(a.text) : strip ? strip(a.text) : a.text, FromHome(a.err));
     return a;
   }

@@ -253,6 +253,11 @@ bool Unpack(const std::string& file, const std::string& gameVersion, Recording& 
   return ParsePayload(payload, out, err);
 }
 
+bool LooksLikeRecording(const std::string& file) {
+  return file.empty() ||
+         (file.size() >= sizeof kMagic && std::memcmp(file.data(), kMagic, sizeof kMagic) == 0);
+}
+
 bool PayloadOf(const std::string& file, const std::string& gameVersion, std::string& payload,
                std::string& err) {
   const size_t magic = std::min(file.size(), sizeof kMagic);
@@ -365,7 +370,10 @@ bool ParsePayload(const std::string& payload, Recording& out, std::string& err) 
         return rec.flag > 1 ? "has a bad answer" : "";
       case Field::FileStatus:
         rec.flag = uint8_t(r.Fixed(1));
-        return rec.flag > MostStatus(FileOp(rec.value)) ? "has a bad file status" : "";
+        return (rec.flag & ((1u << kFaultShift) - 1)) > MostStatus(FileOp(rec.value)) ||
+                       (rec.flag >> kFaultShift) >= kFaultCount
+                   ? "has a bad file status"
+                   : "";
       case Field::Time:
         last += uint32_t(int32_t(r.Signed()));
         rec.time = last;

@@ -52,8 +52,12 @@ enum class FileOp : uint8_t {
   FaultReport = 9,  // flag: a plat::FaultReport; text: the file; text2: error
   Count = 10,
 };
+// A failed answer's status carries why it failed (plat::FileFault) in its
+// bits from this one up.
+constexpr int kFaultShift = 4;
+constexpr int kFaultCount = 8;
 // Words for an operation ("reading a player's file", ...), and the largest
-// status its answer may have.
+// status its answer may have (below the fault's bits).
 const char* Describe(FileOp op);
 uint8_t MostStatus(FileOp op);
 
@@ -130,6 +134,12 @@ struct Recording {
 // up to 16 times their bytes once read, so a file that claims more (a zlib
 // bomb, or damage) is refused before anything is unpacked.
 constexpr uint32_t kMaxPayload = 4u << 20;
+
+// The most a recording's file may hold: its payload packed, with room to spare.
+constexpr size_t kMostRecordingBytes = size_t(kMaxPayload) * 2;
+// Whether file begins as a recording of this game does (of any version); an
+// empty file has nothing to lose and passes too.
+bool LooksLikeRecording(const std::string& file);
 
 // Appends records to a payload as they come. Times are kept as differences
 // from the time before, so a steady stream of ticks costs a byte or two each.

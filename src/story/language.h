@@ -98,6 +98,17 @@ enum class SaveText : int {
   Unreadable,  // {why}
   InUse,       // at start: another copy of the game is playing on the same save
   Repeated,    // {part}: a value written twice
+  // Why a file could not be used, by plat::FileFault ({file}: the save's name).
+  WhyNotPlain,
+  WhyReadOnly,
+  WhyInUse,
+  WhyAllBadTaken,
+  WhyNoSpace,
+  WhyNoPermission,
+  WhyNotFolder,
+  NotSavedOver,
+  NewerKept,
+  StartOverNewer,
   Count
 };
 // The parts of the save as the player knows them, named in Missing and BadValue.

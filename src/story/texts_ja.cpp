@@ -293,6 +293,26 @@ const JapaneseText kJapaneseTexts[] = {
     J("save.in-use", U"このセーブデータは、ほかに開いているモキモキが使っています。このウィンドウでは保存しません。"),
     // TRANSLATORS: {part} one of save.part.*: a value the save holds twice.
     J("save.repeated", U"セーブデータの{part}が二度書かれています。"),
+    // TRANSLATORS: {file} the save's file name: why a save could not be read, kept or written (filled into {why}).
+    J("save.why.not-plain", U"{file} はふつうのファイルではないので、さわらずにそのままにしてあります"),
+    // TRANSLATORS: {file} the save's file name: filled into {why}.
+    J("save.why.read-only", U"{file} は書きこめないファイルなので、そのままにしてあります"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.in-use", U"ほかに開いているモキモキがこのセーブデータを使っています"),
+    // TRANSLATORS: {file} the save's file name: filled into {why}.
+    J("save.why.all-bad-taken", U"{file}.bad から {file}.bad.10 までが全部うまっています"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.no-space", U"ディスクがいっぱいです"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.no-permission", U"このファイルをあつかう許可がありません"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.not-folder", U"フォルダーのあるはずの所にファイルがあります"),
+    // TRANSLATORS: Last line of the box about a save that could not be set aside: {file} the save's file name.
+    J("save.not-saved-over", U"{file} はそのまま残してあります。{file}.bad から {file}.bad.10 までのどれかを片付けるか、{file} をほかへ移すまで、このセーブデータの上には保存しません。"),
+    // TRANSLATORS: Last line of the box about a save made by a newer version of the game.
+    J("save.newer-kept", U"このファイルはそのまま残してあります。新しい版のゲームなら、つづきから遊べます。"),
+    // TRANSLATORS: At Start, when the save was made by a newer version of the game: {version} its version (a number).
+    J("save.start-over-newer", U"いまのセーブデータは新しい版のゲームで作られたものです（版 {version}）。最初からはじめると、次に保存するときにそのデータの上に保存してしまいます。それでもはじめるときは、もう一度スタートを選んでください。"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
     J("ui.scaling-whole", U"整数倍で表示(&W)"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
