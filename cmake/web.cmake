@@ -61,6 +61,7 @@ add_library(moki_platform_web STATIC
   src/player_files/recording.cpp
   src/player_files/recording_file.cpp
   src/player_files/zpack_stored.cpp
+  src/player_files/sessions.cpp
   src/player_files/settings.cpp
   src/player_files/settings_ini.cpp
   src/player_files/settings_current.cpp
@@ -69,10 +70,9 @@ target_include_directories(moki_platform_web PUBLIC src)
 
 # stb_image comes with emscripten; its warnings are not ours.
 target_include_directories(moki_platform_web SYSTEM PRIVATE ${EMSCRIPTEN_ROOT_PATH}/third_party)
-if(PROJECT_VERSION)
-  set_source_files_properties(src/player_files/recording.cpp PROPERTIES
-    COMPILE_DEFINITIONS "MOKI_VERSION=\"${PROJECT_VERSION}\"")
-endif()
+# The game's version, for --version and the recordings.
+configure_file(src/platform/version.h.in ${CMAKE_BINARY_DIR}/generated/platform/version.h @ONLY)
+target_include_directories(moki_platform_web PUBLIC ${CMAKE_BINARY_DIR}/generated)
 
 file(GLOB MOKI_GAME_SOURCES CONFIGURE_DEPENDS
   src/core/*.cpp src/shell/*.cpp src/world/*.cpp src/story/*.cpp src/match/*.cpp
@@ -81,7 +81,6 @@ add_library(moki_game STATIC ${MOKI_GAME_SOURCES} ${MOKI_CATALOGUE_CPP})
 target_include_directories(moki_game PUBLIC src)
 target_link_libraries(moki_game PUBLIC moki_platform_web)
 
-configure_file(src/app/version.h.in ${CMAKE_BINARY_DIR}/generated/app/version.h @ONLY)
 add_executable(mokimoki src/app/main_sdl.cpp src/app/command_line.cpp
   src/platform/backend_html5.cpp)
 target_include_directories(mokimoki PRIVATE src ${CMAKE_BINARY_DIR}/generated)
