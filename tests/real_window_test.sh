@@ -24,6 +24,7 @@ trap 'rm -rf "$shots" "$XDG_CONFIG_HOME"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   exe="$1"
   shots="$2"
+  here="$3"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }
   start() {
     env -u LC_ALL LANG=ja_JP.UTF-8 "$exe" & pid=$!  # the game follows the desktop: a Japanese one
@@ -61,6 +62,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   wm=""
   start
   echo "window $win: caption \"$name\""
+  "$here/window_identity.sh" "$win" "$here/../packaging/invalid.mokimoki.mokimoki.desktop" ||
+    fail "the window does not name itself for the desktop"
   full_screen_and_back "bare X server"
   if command -v openbox >/dev/null; then
     kill $pid; wait $pid 2>/dev/null
@@ -147,7 +150,7 @@ PY
   [ -n "$wm" ] && kill $wm
   echo "exit status $status"
   exit $status
-' _ "$exe" "$shots" || exit 1
+' _ "$exe" "$shots" "$(dirname "$0")" || exit 1
 
 export XDG_DATA_HOME="$XDG_CONFIG_HOME/data"
 mkdir -p "$XDG_CONFIG_HOME/mokimoki"

@@ -26,6 +26,7 @@
 #include "platform/internal.h"
 #include "platform/pad_bindings.h"
 #include "player_files/settings.h"
+#include "platform/sdl_window_identity.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -842,6 +843,7 @@ void CreateMainWindow(const std::u32string& caption) {
   // The window's own pixels, not a texture behind them: under X11 the
   // changed rectangles then go by shared memory without any OpenGL.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  NameGameWindows();
   OpenDisplay();
   std::string err;
   if (!InitFonts(err)) FatalError(err);
@@ -859,6 +861,7 @@ void CreateMainWindow(const std::u32string& caption) {
                               SDL_WINDOWPOS_CENTERED, kPlayW * scale, kFullH * scale,
                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
   if (!s.window) FatalError(std::string("cannot open a window: ") + SDL_GetError());
+  SetGameIcon(s.window);
   WatchDisplay();
   const char* way = SDL_getenv("MOKI_PRESENT");  // "renderer" tries the other way
   s.direct = !(way && std::string(way) == "renderer") && SDL_GetWindowSurface(s.window) != nullptr;
