@@ -220,7 +220,6 @@ PY
   sleep 2
   pad a
   sleep 2
-  import -window root "$shots/hall.png" 2>/dev/null
   pad back
   last a
   for _ in $(seq 50); do kill -0 $pid 2>/dev/null || break; sleep 0.1; done
