@@ -2,7 +2,7 @@
 # The game writes nothing but its save and, when the player changes a
 # setting, its settings: scenarios are played under strace, with an empty
 # home and cache folder so that a font cache written on first use would
-# show. A session that never comes to rest and changes no setting writes
+# show (but see the system's font cache below). A session that never comes to rest and changes no setting writes
 # nothing at all: every file-system call that creates, writes, renames or
 # removes something fails it. A session that quits while walking writes the
 # save through a temporary file of its own (and makes the data folder), and nothing
@@ -22,6 +22,20 @@ command -v strace >/dev/null || { echo "FAIL: strace is not installed (tools/set
 
 writes='O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|O_TMPFILE|(^|[^a-z_])(creat|rename|renameat2?|unlink|unlinkat|mkdir|mkdirat|rmdir|link|linkat|symlink|symlinkat|truncate|ftruncate|mknod|mknodat|chmod|fchmodat|chown|lchown|fchownat|utimensat|utimes|futimesat)\('
 
+# A font cache of the system's that is out of date (in a fresh build chroot a
+# font package may be set up after fontconfig's trigger has run) makes any
+# program that uses fontconfig write a cache of the user's when it starts. A
+# user that is not root has fc-cache make that cache first, in a folder of
+# its own, and the game is traced with it: what writes then, there too, is
+# the game's own doing. The folder stays empty when the system's cache is
+# up to date. (As root fontconfig would write the system's cache.)
+fonts="$work/fonts"
+mkdir -p "$fonts"
+if [ "$(id -u)" -ne 0 ] && command -v fc-cache >/dev/null; then
+  HOME="$fonts" XDG_CACHE_HOME="$fonts" fc-cache >/dev/null 2>&1
+  [ -z "$(ls -A "$fonts")" ] || echo "the system's font cache is out of date: fc-cache made one first"
+fi
+
 settings="$work/home/.config/mokimoki/settings.ini"
 # trace SCENARIO [SETTINGS]: plays it in a fresh home (with SETTINGS as the
 # settings file); the lines that write go to stdout.
@@ -31,7 +45,7 @@ trace() {
     mkdir -p "$(dirname "$settings")" && printf '%s' "$2" > "$settings"
   fi
   (cd "$work/run" &&
-    HOME="$work/home" XDG_CACHE_HOME="$work/home/.cache" XDG_CONFIG_HOME="$work/home/.config" \
+    HOME="$work/home" XDG_CACHE_HOME="$fonts" XDG_CONFIG_HOME="$work/home/.config" \
       XDG_DATA_HOME="$work/home/.local/share" \
       strace -f -qq -e trace=%file,%desc -o "$work/trace" "$runner" "$1" >/dev/null 2>"$work/err")
   local status=$?
