@@ -97,6 +97,9 @@ for t in $ran; do
     fail "the package build did not pass the test $t"
 done
 grep -q '100% tests passed' "$out/package.log" || fail "the package build's tests did not all pass"
+# A test that passed only when run again (debian/rules runs a failed one
+# twice) is named here: it may be a fault that shows now and then.
+grep -E '\*\*\*Failed|\*\*\*Timeout' "$out/package.log" | sed 's/^/package check: failed once, passed again: /' >&2 || true
 
 # "debian/rules clean" leaves the tree as it was copied, and a second build
 # in the same tree makes the same source package.
