@@ -8,13 +8,13 @@
 #include <memory>
 #include <string>
 
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
 #include "match/match_step.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "shell/window_events.h"
+#include "story/cast_stats.h"
 
 namespace {
 

@@ -9,9 +9,11 @@
 # controller made in software (MOKI_TEST_PAD): full screen shows the picture
 # at 1x with whole multiples and 800 high, centred, with `fit` chosen from
 # the menu by the controller; the controller alone starts a game, quits at
-# rest, and continues it at the next start.
+# rest, and continues it at the next start. That controller is in a game
+# built with MOKI_TEST_HOOKS only: the second argument, test-pad, says so.
 set -uo pipefail
 exe="$1"
+testPad="${2:-}"
 export SDL_AUDIODRIVER=dummy
 export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
@@ -152,6 +154,10 @@ PY
   exit $status
 ' _ "$exe" "$shots" "$(dirname "$0")" || exit 1
 
+if [ "$testPad" != test-pad ]; then
+  echo "no controller made in software in this build (MOKI_TEST_HOOKS is off): its part is left out"
+  exit 0
+fi
 export XDG_DATA_HOME="$XDG_CONFIG_HOME/data"
 mkdir -p "$XDG_CONFIG_HOME/mokimoki"
 printf "[window]\nfullscreen = true\n" > "$XDG_CONFIG_HOME/mokimoki/settings.ini"

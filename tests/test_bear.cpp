@@ -5,12 +5,12 @@
 #include <cmath>
 #include <string>
 
-#include "match/field.h"
 #include "match/match_setup.h"
 #include "minigame/bear_game.h"
 #include "minigame/bear_rules.h"
 #include "look_ahead_player.h"
 #include "test_support.h"
+#include "world/field.h"
 #include "world/new_game.h"
 #include "world/rooms.h"
 
@@ -199,56 +199,47 @@ TEST_F(BearRules, WallsHoldTheHeroAndCornerTheBear) {
 
 TEST_F(BearRules, TheBearChasesTheHeroAndFleesTheFireball) {
   Play(2);  // the bear's middle is its corner + (32, 32)
-  // Chasing: towards the hero's corner.
-  Place(200, 200, 50, 400, 300, 232);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 0);
-  Place(200, 200, 50, 400, 100, 364);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 135);
-  // The hero's centre straight below or above: straight down or up.
-  Place(200, 200, 50, 400, 216, 350);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 90);
-  Place(200, 200, 50, 400, 216, 40);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 270);
-  // Pinned at x 480 against a bear at 448, the hero's corner is straight
-  // above the bear's middle though his centre is not: the bear goes
-  // straight down (level with the middle) or up, never a direction from a
-  // division by zero.
-  Place(448, 200, 50, 400, 480, 232);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 90);
-  EXPECT_TRUE(std::isfinite(gs.bearX) && std::isfinite(gs.bearY));
-  Place(448, 200, 50, 400, 480, 220);  // his corner above the middle, his centre below
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 90);
-  Place(448, 200, 50, 400, 480, 100);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 270);
-
-  // A fireball within 60 pixels of the picture: away from it.
-  Place(200, 200, 300, 232, 40, 40);  // its corner level with the middle, to the right
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 180);
-  Place(200, 200, 150, 150, 400, 380);  // up and to the left: down and to the right
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection % 360, 45);
-  EXPECT_GT(gs.bearX, 200);
-  EXPECT_GT(gs.bearY, 200);
-  // Centred straight above or below, the bear always runs up.
-  Place(200, 200, 223, 140, 400, 380);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 270);
-  // Its corner exactly on the bear's middle: no division by zero either.
-  Place(200, 200, 232, 232, 400, 380);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 270);
-  // Just outside the box, the bear chases the hero again.
-  Place(200, 200, 200 + 64 + 60 - 9, 223, 40, 232);
-  MoveBear(gs);
-  EXPECT_EQ(gs.bearDirection, 180);
+  struct Case {
+    const char* what;
+    double bx, by, fx, fy, hx, hy;  // the corners, as Place takes them
+    int direction;
+    bool anyTurn = false;    // the direction taken modulo 360
+    bool downRight = false;  // and the bear has moved down and to the right
+  };
+  const Case cases[] = {
+      // Chasing: towards the hero's corner.
+      {"chase right", 200, 200, 50, 400, 300, 232, 0},
+      {"chase down-left", 200, 200, 50, 400, 100, 364, 135},
+      // The hero's centre straight below or above: straight down or up.
+      {"hero below", 200, 200, 50, 400, 216, 350, 90},
+      {"hero above", 200, 200, 50, 400, 216, 40, 270},
+      // Pinned at x 480 against a bear at 448, the hero's corner is straight
+      // above the bear's middle though his centre is not: the bear goes
+      // straight down (level with the middle) or up, never a direction from a
+      // division by zero.
+      {"pinned, level", 448, 200, 50, 400, 480, 232, 90},
+      {"pinned, corner above, centre below", 448, 200, 50, 400, 480, 220, 90},
+      {"pinned, above", 448, 200, 50, 400, 480, 100, 270},
+      // A fireball within 60 pixels of the picture: away from it.
+      {"fireball level, to the right", 200, 200, 300, 232, 40, 40, 180},
+      {"fireball up-left", 200, 200, 150, 150, 400, 380, 45, true, true},
+      // Centred straight above or below, the bear always runs up.
+      {"fireball straight above", 200, 200, 223, 140, 400, 380, 270},
+      // Its corner exactly on the bear's middle: no division by zero either.
+      {"fireball on the middle", 200, 200, 232, 232, 400, 380, 270},
+      // Just outside the box, the bear chases the hero again.
+      {"fireball just outside", 200, 200, 200 + 64 + 60 - 9, 223, 40, 232, 180},
+  };
+  for (const Case& c : cases) {
+    Place(c.bx, c.by, c.fx, c.fy, c.hx, c.hy);
+    MoveBear(gs);
+    EXPECT_EQ(c.anyTurn ? gs.bearDirection % 360 : gs.bearDirection, c.direction) << c.what;
+    EXPECT_TRUE(std::isfinite(gs.bearX) && std::isfinite(gs.bearY)) << c.what;
+    if (c.downRight) {
+      EXPECT_GT(gs.bearX, c.bx) << c.what;
+      EXPECT_GT(gs.bearY, c.by) << c.what;
+    }
+  }
 }
 
 TEST_F(BearRules, NothingOfTheLastMatchCarriesIntoTheBasement) {

@@ -1,7 +1,7 @@
 // The script interpreter and its action codes, driven through the real keys
 // on the headless backend.
-#include "match/cast_stats.h"
 #include "story/actions.h"
+#include "story/cast_stats.h"
 #include "story/dialogue.h"
 #include "story/screens.h"
 #include "test_support.h"

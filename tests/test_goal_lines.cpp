@@ -8,12 +8,12 @@
 #include "items/field_effects.h"
 #include "items/traps.h"
 #include "match/ball.h"
-#include "match/field.h"
 #include "match/match_step.h"
 #include "match/movement.h"
 #include "render/match_frame.h"
 #include "test_support.h"
 #include "world/data_file.h"
+#include "world/field.h"
 
 using namespace moki;
 

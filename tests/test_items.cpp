@@ -8,10 +8,10 @@
 #include "items/field_effects.h"
 #include "items/item_count.h"
 #include "items/item_use.h"
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
 #include "match/match_step.h"
 #include "render/match_frame.h"
+#include "story/cast_stats.h"
 #include "test_support.h"
 
 using namespace moki;

@@ -7,9 +7,9 @@
 #include <set>
 #include <utility>
 
-#include "match/league.h"
 #include "platform/headless.h"
 #include "core/game_state.h"
+#include "story/league.h"
 
 using namespace moki;
 

@@ -6,13 +6,14 @@
 #include <set>
 
 #include "match/ball.h"
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
 #include "match/match_step.h"
 #include "match/movement.h"
 #include "render/match_frame.h"
+#include "story/cast_stats.h"
 #include "test_support.h"
 #include "world/data_file.h"
+#include "world/field.h"
 
 using namespace moki;
 using testing_support::MakeForm;

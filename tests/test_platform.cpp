@@ -6,14 +6,16 @@
 #include <functional>
 #include <vector>
 
+#include "platform/backend.h"
 #include "platform/fit_scale.h"
 #include "platform/gamepad.h"
 #include "platform/headless.h"
 #include "platform/internal.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/text.h"
+#include "shell/menu_ids.h"
 
 namespace {
 
@@ -174,6 +176,7 @@ TEST_F(PlatformText, CrLfStartsALineAndTextIsPrinted) {
 TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {
   std::vector<plat::scenario::Command> cmds;
   std::string err;
+  plat::scenario::SetMenuNames(moki::MenuNames());
   ASSERT_TRUE(plat::scenario::Parse(
       "seed 7\n# comment\nwait 100\npress space\npress kp1 200\nuntil GameMode 4\n"
       "until messageText \"a b\" 500\nmenu start\nshot /tmp/x.png\ndump\n",
@@ -190,6 +193,60 @@ TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {
   EXPECT_NE(err.find("line 2"), std::string::npos) << err;
   EXPECT_FALSE(plat::scenario::Parse("wait 10\nseed 3\n", cmds, err));
   EXPECT_NE(err.find("line 2"), std::string::npos) << err;
+}
+
+// The core on a backend of the test's own (backend.h), as a third backend
+// stands on it: Timer1 every 30 ms of the backend's clock, a frame sent again
+// only when it changed, and a message box that holds the ticks until it
+// answers itself.
+namespace fake {
+double now = 0;
+int paced = 0, sent = 0;
+}  // namespace fake
+
+TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
+  using plat::internal::Wake;
+  plat::headless::Reset();
+  const plat::internal::Backend headless = plat::internal::CurrentBackend();
+  fake::now = 0;
+  plat::internal::UseBackend({
+      [] { return fake::now; },
+      [] { return false; },
+      [] {},
+      [](const Wake& w) {
+        fake::now = std::max(fake::now, std::min({w.until, w.blink, w.resize}));
+        return false;
+      },
+      [] { fake::now += 1; },
+      [] { return 0; },
+      [] { return ++fake::paced > 0; },
+      [](const plat::Surface&, bool changed) { fake::sent += changed ? 1 : 0; },
+      [](int) { return false; },
+      [](const std::u32string&, const std::u32string&) { return fake::now + 200; },
+      [] {},
+  });
+  std::vector<double> ticks;
+  plat::Handlers h;
+  h.timer = [&ticks] { ticks.push_back(fake::now); };
+  plat::SetHandlers(h);
+  plat::SetTimerEnabled(true);
+  while (fake::now < 100) plat::WaitEvents(100);
+  EXPECT_EQ(ticks, (std::vector<double>{30, 60, 90}));
+
+  plat::Window().Fill(plat::RGB(1, 2, 3));
+  plat::Present();
+  const int sentOnce = fake::sent, pacedOnce = fake::paced;
+  plat::Present();  // nothing new: paced, not sent
+  EXPECT_EQ(fake::sent, sentOnce);
+  EXPECT_EQ(fake::paced, pacedOnce + 1);
+
+  const double before = fake::now;
+  plat::MessageBox(U"text", U"caption");
+  EXPECT_GE(fake::now, before + 200);
+  EXPECT_EQ(ticks.size(), 3u);  // no tick while the box was up
+  plat::SetTimerEnabled(false);
+  plat::SetHandlers({});
+  plat::internal::UseBackend(headless);
 }
 
 TEST(PlatformHeadless, TimerTicksEvery30MsAndNeverReentersATick) {
@@ -426,9 +483,9 @@ TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButt
   };
   plat::SetHandlers(h);
   plat::SetMenuBar(
-      {{U"F", {{U"S", plat::kMenuStart}, {U"C", plat::kMenuContinue}, {U"Q", plat::kMenuQuit}}},
-       {U"O", {{U"K", plat::kMenuKeys}}}});
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+      {{U"F", {{U"S", moki::kMenuStart}, {U"C", moki::kMenuContinue}, {U"Q", moki::kMenuQuit}}},
+       {U"O", {{U"K", moki::kMenuKeys}}}});
+  plat::SetMenuEnabled(moki::kMenuContinue, false);
   const auto& c = plat::internal::GetControls();
   KeyLog log;
   // A held on the way in goes up for the game when the menu opens over it.
@@ -453,7 +510,7 @@ TEST(PlatformGamepad, BackWorksTheMenuBarAndTheTitleAndTheKeyScreenTakeTheirButt
   EXPECT_TRUE(c.menuOpen);
   EXPECT_EQ(c.menuIndex, 0);
   EXPECT_TRUE(log.Press(plat::kPadA).empty());
-  EXPECT_EQ(chosen, std::vector<int>{plat::kMenuStart});
+  EXPECT_EQ(chosen, std::vector<int>{moki::kMenuStart});
   // The key screen: the d-pad, A and B are its cursor keys, Enter and Escape.
   screen = plat::kPadWindowScreen;
   EXPECT_EQ(log.Press(plat::kPadDown), (std::vector<int>{plat::VK_DOWN, -plat::VK_DOWN}));

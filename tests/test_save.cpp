@@ -17,12 +17,13 @@
 #include "core/json.h"
 #include "fuzz/harness.h"
 #include "look_ahead_player.h"
-#include "match/league.h"
 #include "match/match_result.h"
 #include "player_files/user_files.h"
 #include "shell/save_game.h"
+#include "story/league.h"
 #include "test_support.h"
 #include "world/rooms.h"
+#include "shell/menu_ids.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ class Continuing : public ::testing::Test {
     EXPECT_EQ(RunWith("wait 100\nmenu continue\nwait 10\n",
                       [&] {
                         moki::Form_Load(*f);
-                        enabled = plat::MenuEnabled(plat::kMenuContinue);
+                        enabled = plat::MenuEnabled(moki::kMenuContinue);
                         plat::headless::MainLoop();
                       }),
               0);
@@ -150,8 +151,8 @@ class Continuing : public ::testing::Test {
   }
   void ExpectResumed() {
     EXPECT_TRUE(plat::TimerEnabled());
-    EXPECT_FALSE(plat::MenuEnabled(plat::kMenuStart));
-    EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
+    EXPECT_FALSE(plat::MenuEnabled(moki::kMenuStart));
+    EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
     EXPECT_FALSE(plat::LabelVisible());
     EXPECT_EQ(plat::headless::MessageBoxCount(), 0);
   }
@@ -334,13 +335,13 @@ TEST_F(Continuing, GameOverTakesTheSaveAndTheContinueItemWithIt) {
   EXPECT_TRUE(heard);
   EXPECT_FALSE(SaveThere());
   EXPECT_FALSE(fs::exists(Save() + ".tmp"));
-  EXPECT_TRUE(plat::MenuEnabled(plat::kMenuStart));
-  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
+  EXPECT_TRUE(plat::MenuEnabled(moki::kMenuStart));
+  EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
 
   // The next run starts with つづきから disabled, and choosing it anyway does nothing.
   auto h = MakeForm(8);
   ASSERT_EQ(Play(*h, "wait 100\nmenu continue\nwait 500\n", true), 0);
-  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
+  EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
   EXPECT_EQ(h->gs.GameMode, moki::kModeTitle);
   EXPECT_EQ(plat::headless::MessageBoxCount(), 0);
 }
@@ -455,7 +456,7 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
                       [&] {
                         moki::Form_Load(*f);
                         before = moki::StateJson(f->gs);
-                        enabled = plat::MenuEnabled(plat::kMenuContinue);
+                        enabled = plat::MenuEnabled(moki::kMenuContinue);
                         plat::headless::MainLoop();
                       }),
               0);
@@ -479,8 +480,8 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
     // The title as it was, with スタート.
     EXPECT_EQ(moki::StateJson(f->gs), before);
     EXPECT_EQ(f->gs.GameMode, moki::kModeTitle);
-    EXPECT_TRUE(plat::MenuEnabled(plat::kMenuStart));
-    EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
+    EXPECT_TRUE(plat::MenuEnabled(moki::kMenuStart));
+    EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
     EXPECT_FALSE(plat::TimerEnabled());
   }
 }

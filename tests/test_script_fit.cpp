@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "items/item_catalogue.h"
 #include "platform/internal.h"
 #include "platform/text.h"
 #include "story/cast_tables.h"
 #include "story/catalogue.h"
+#include "story/item_catalogue.h"
 #include "story/language.h"
 #include "story/screens.h"
 #include "test_support.h"
@@ -299,6 +299,7 @@ TEST(Languages, EveryPageOfEveryScriptFitsTheMessageBox) {
   ASSERT_TRUE(plat::InitFonts(err)) << err;
   for (int lang = 0; lang < LanguageCount(); ++lang) {
     const GameState gs = Tables(lang);
+    ASSERT_FALSE(gs.itemDescription[24].empty()) << "language " << lang << ": no item catalogue";
     size_t total = 0;
     for (int sp = 1; sp < kCastCount; ++sp) {
       const std::set<u32string> pages = AllPages(gs, sp);

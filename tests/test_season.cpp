@@ -3,13 +3,13 @@
 // again, from match-day 1 through the final to the challenges and the end.
 #include <set>
 
-#include "match/cast_stats.h"
 #include "match/computer_players.h"
 #include "match/match_result.h"
 #include "match/match_setup.h"
 #include "match/match_tick.h"
+#include "story/cast_stats.h"
 #include "story/dialogue.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "test_support.h"
 
 using namespace moki;

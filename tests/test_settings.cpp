@@ -5,15 +5,18 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <random>
 #include <fstream>
 #include <sstream>
 
 #include "platform/internal.h"
 #include "platform/scenario.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "player_files/settings.h"
+#include "player_files/settings_ini.h"
 #include "shell/key_screen.h"
 #include "test_support.h"
+#include "shell/menu_ids.h"
 
 namespace fs = std::filesystem;
 using moki::GameState;
@@ -130,6 +133,60 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
   EXPECT_EQ(plat::KeyNameOf(plat::KeyCodeOf(",")), "Comma");
   EXPECT_EQ(plat::KeyCodeOf("Hash"), plat::KeyCodeOf("#"));
   EXPECT_EQ(plat::KeyCodeOf("Banana"), 0);
+}
+
+// What the game writes it reads back as the same settings, with no warning:
+// over hand-edited files with bad lines, keys given twice and defaults taken
+// by other game keys (up = Left alone leaves left without a key), written
+// whole or over the usable lines of the file as the game keeps them.
+TEST(SettingsFile, WhatTheGameWritesReadsBackAsTheSameSettings) {
+  const Names keys = {
+      "Left", "Up", "Right", "Down", "Space",    "Left Shift", "Right Ctrl", "Z",      "X",
+      "C",    "1",  "3",     "W",    "Keypad 8", "Comma",      "Hash",       "F1",     "Tab",
+      "=",    ";",  "[",     "]",    "/",        "Escape",     "Return",     "Banana", ""};
+  Names buttons = {"banana", ""};
+  for (int b = 0; b < plat::kPadButtonCount; ++b) buttons.push_back(plat::PadButtonName(b));
+  const Names window = {"scale = 2",         "scale = 0",       "scale = 99",
+                        "fullscreen = true", "fullscreen = no", "scaling = fit",
+                        "scaling = sideways"};
+  std::mt19937 rng(7);
+  auto pick = [&rng](const Names& from) { return from[rng() % from.size()]; };
+  std::vector<std::string> texts = {"[keys]\nup = Left\n"};
+  for (int round = 0; round < 300; ++round) {
+    std::string text = "# mine\n[window]\n";
+    for (int i = int(rng() % 3); i > 0; --i) text += pick(window) + "\n";
+    for (const char* section : {"[keys]", "[pad]"}) {
+      text += std::string(section) + "\n";
+      for (int i = int(rng() % 6); i > 0; --i) {
+        std::string names;
+        for (int n = int(rng() % 3); n >= 0; --n)
+          names += (names.empty() ? "" : ", ") + pick(section[1] == 'k' ? keys : buttons);
+        text += std::string(plat::GameKeyName(int(rng() % plat::kGameKeyCount))) + " = " + names +
+                (rng() % 4 == 0 ? "  # hand made\n" : "\n");
+      }
+      if (rng() % 5 == 0) text += "not a line\n";
+    }
+    if (rng() % 3 == 0) text += "[game]\nlanguage = en\n";
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    std::vector<plat::SettingsWarning> w;
+    const plat::Settings read = plat::ParseSettings(text, w);
+    std::vector<int> unusable;
+    for (const auto& warning : w)
+      if (!warning.lineUsed) unusable.push_back(warning.line);
+    const std::string kept =
+        w.empty() ? text : plat::ini::UsableLines(text, unusable, plat::SettingsSections());
+    for (const std::string& written :
+         {plat::FormatSettings(read, ""), plat::FormatSettings(read, kept)}) {
+      std::vector<plat::SettingsWarning> again;
+      const plat::Settings back = plat::ParseSettings(written, again);
+      EXPECT_TRUE(again.empty()) << text << "--- written:\n"
+                                 << written << "--- warns: " << again.front().text;
+      EXPECT_EQ(plat::SettingsChanged(read, back), Names{}) << text << "--- written:\n" << written;
+      EXPECT_EQ(back.game, read.game) << text;
+    }
+  }
 }
 
 TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
@@ -520,7 +577,7 @@ TEST(SettingsKeyScreen, OpenedInADialogueHoldsItAndGivesItBackAsItWas) {
   std::vector<Seen> seen;
   plat::headless::SetDumpSink([&](const std::string&) {
     seen.push_back({gs.dialogueState, gs.keyScreenShown, plat::LabelVisible(),
-                    plat::MenuEnabled(plat::kMenuStart), plat::MenuEnabled(plat::kMenuKeys),
+                    plat::MenuEnabled(moki::kMenuStart), plat::MenuEnabled(moki::kMenuKeys),
                     gs.messageText});
   });
   // The opening types its first page; the screen opens halfway through it.
@@ -559,8 +616,8 @@ TEST(SettingsLanguage, TheMenuSwitchesAtOnceAndTheNextStartRemembersIt) {
   EXPECT_NE(plat::headless::Dumps()[0].find("\"language\":0"), std::string::npos);
   EXPECT_NE(plat::headless::Dumps()[1].find("\"language\":1"), std::string::npos);
   EXPECT_EQ(f->gs.castNames[0], U"Kua");
-  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuLanguage + 1));
-  EXPECT_TRUE(plat::MenuEnabled(plat::kMenuLanguage));
+  EXPECT_FALSE(plat::MenuEnabled(moki::kMenuLanguage + 1));
+  EXPECT_TRUE(plat::MenuEnabled(moki::kMenuLanguage));
   EXPECT_EQ(plat::MenuBar()[0].title, U"&File");
   const std::string written = Slurp(file);
   EXPECT_EQ(written.rfind("# mine\n[window]\nscale = 1\n", 0), 0u) << written;

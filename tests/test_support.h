@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "platform/headless.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "shell/window_events.h"
 #include "shell/state_json.h"
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
+#include "story/cast_stats.h"
 
 namespace testing_support {
 

@@ -4,9 +4,9 @@
 
 #include <set>
 
-#include "items/item_catalogue.h"
-#include "match/cast_stats.h"
 #include "core/game_state.h"
+#include "story/cast_stats.h"
+#include "story/item_catalogue.h"
 
 using namespace moki;
 

@@ -20,6 +20,7 @@
 #include "platform/scenario.h"
 #include "player_files/user_files.h"
 #include "test_support.h"
+#include "shell/menu_ids.h"
 
 namespace fs = std::filesystem;
 
@@ -217,16 +218,17 @@ TEST(MenuBar, AccessKeysLabelsAndItemsByName) {
 
   std::vector<plat::scenario::Command> cmds;
   std::string err;
+  plat::scenario::SetMenuNames(moki::MenuNames());
   ASSERT_TRUE(plat::scenario::Parse("menu continue\nmenu keys\nmenu quit\n", cmds, err)) << err;
-  EXPECT_EQ(cmds[0].menu, plat::kMenuContinue);
-  EXPECT_EQ(cmds[1].menu, plat::kMenuKeys);
-  EXPECT_EQ(cmds[2].menu, plat::kMenuQuit);
+  EXPECT_EQ(cmds[0].menu, moki::kMenuContinue);
+  EXPECT_EQ(cmds[1].menu, moki::kMenuKeys);
+  EXPECT_EQ(cmds[2].menu, moki::kMenuQuit);
   EXPECT_FALSE(plat::scenario::Parse("menu save\n", cmds, err));
 
-  plat::SetMenuEnabled(plat::kMenuStart, true);  // an earlier test may have left a game running
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
-  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuContinue));
-  EXPECT_TRUE(plat::MenuEnabled(plat::kMenuStart));
-  EXPECT_FALSE(plat::MenuEnabled(99));
-  plat::SetMenuEnabled(plat::kMenuContinue, true);
+  plat::SetMenuEnabled(moki::kMenuStart, true);  // an earlier test may have left a game running
+  plat::SetMenuEnabled(moki::kMenuContinue, false);
+  EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
+  EXPECT_TRUE(plat::MenuEnabled(moki::kMenuStart));
+  EXPECT_FALSE(plat::MenuEnabled(plat::kMenuIdLimit));
+  plat::SetMenuEnabled(moki::kMenuContinue, true);
 }

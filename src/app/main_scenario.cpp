@@ -8,11 +8,13 @@
 
 #include "app/version.h"
 
+#include "platform/scenario.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "player_files/recording.h"
 #include "player_files/settings.h"
 #include "platform/text.h"
+#include "shell/menu_ids.h"
 #include "shell/window_events.h"
 
 namespace {
@@ -73,6 +75,7 @@ bool Prepare() {
     return false;
   }
   plat::headless::Reset(1);
+  plat::scenario::SetMenuNames(moki::MenuNames());  // a scenario names the game's menu items
   plat::headless::SetDumpSink([](const std::string& line) { std::cout << line << std::endl; });
   return true;
 }

@@ -26,6 +26,10 @@ void GameEnded(Form1& f) {
   if (f.gameEnded) f.gameEnded();
 }
 
+void StartBooked(Form1& f) {
+  if (f.startBooked) f.startBooked();
+}
+
 void RestoreFrontTable(GameState& gs) {
   gs.frontDX = {-1, 0, 1, 0};
   gs.frontDY = {0, -1, 0, 1};

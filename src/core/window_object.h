@@ -26,9 +26,9 @@ struct Pictures {
   plat::Surface Picwana4;                    // 64 x 32 sphere obstacle
   std::array<plat::Surface, 2> Picball;      // 36 x 18 balls
   plat::Surface Picfire;                     // 36 x 36 fireball frames
-  plat::Surface Picback1;                    // 608 x 448 composition buffer
+  plat::Surface Picback1;                    // 608 x 448 the hall's frame; a room's tiles
   plat::Surface Picback2;                    // 672 x 512 hall background
-  plat::Surface Picture1;                    // 608 x 448 composition buffer
+  plat::Surface Picture1;                    // 608 x 448 a room, match or bear frame
 };
 
 // What the match frame keeps from one frame to the next: the field's tiles,
@@ -61,11 +61,16 @@ struct Form1 {
   // ended the game. Unset in a window built without the shell.
   std::function<void()> atRest;
   std::function<void()> gameEnded;
+  // A dialogue has closed: the shell starts what its script booked (a match,
+  // the bear's game). Talking sits below the match and the bear's game, so it
+  // reaches them only through here. Unset in a window built without the shell.
+  std::function<void()> startBooked;
 };
 
 // Run the hooks above, when they are set.
 void AtRest(Form1& f);
 void GameEnded(Form1& f);
+void StartBooked(Form1& f);
 
 // Clears the four cursor-key flags and the Shift flag.
 void ResetKeys(GameState& gs);

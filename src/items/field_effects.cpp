@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "core/numeric.h"
-#include "match/field.h"
 #include "platform/platform.h"
 #include "render/match_frame.h"
+#include "world/field.h"
 
 namespace moki {
 

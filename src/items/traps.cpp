@@ -6,8 +6,7 @@
 #include <cmath>
 
 #include "items/field_effects.h"
-#include "match/field.h"
-#include "match/movement.h"
+#include "world/field.h"
 
 namespace moki {
 

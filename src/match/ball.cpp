@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "core/numeric.h"
-#include "match/field.h"
 #include "platform/platform.h"
+#include "world/field.h"
 
 namespace moki {
 

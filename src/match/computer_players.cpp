@@ -4,7 +4,7 @@
 #include "match/computer_players.h"
 
 #include "core/numeric.h"
-#include "match/field.h"
+#include "world/field.h"
 
 namespace moki {
 

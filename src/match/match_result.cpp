@@ -6,11 +6,11 @@
 #include <string>
 
 #include "core/numeric.h"
-#include "match/league.h"
 #include "match/match_setup.h"
 #include "platform/platform.h"
 #include "story/dialogue.h"
 #include "story/language.h"
+#include "story/league.h"
 #include "world/new_game.h"
 
 namespace moki {

@@ -6,11 +6,11 @@
 #include "core/numeric.h"
 #include "items/field_effects.h"
 #include "match/ball.h"
-#include "match/field.h"
 #include "match/match_result.h"
 #include "match/movement.h"
 #include "platform/platform.h"
 #include "render/match_frame.h"
+#include "world/field.h"
 
 namespace moki {
 

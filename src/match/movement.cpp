@@ -8,7 +8,7 @@
 #include "core/numeric.h"
 #include "items/field_effects.h"
 #include "match/computer_players.h"
-#include "match/field.h"
+#include "world/field.h"
 
 namespace moki {
 
@@ -275,18 +275,6 @@ void MovePlayer(Form1& f, int slot) {
     IntegrateForward(gs, slot);
   else
     IntegrateBack(gs, slot);
-}
-
-void KeepPlayersInField(GameState& gs) {
-  for (int s = 0; s < 4; ++s) {
-    MatchPlayer& p = gs.players[size_t(s)];
-    if (s == homeForward || s == awayForward) {
-      if (p.x < 32) p.x = 32;
-      if (p.x + 32 > 576) p.x = 544;
-    }
-    if (p.y < 32) p.y = 32;
-    if (p.y + 32 > 416) p.y = 384;
-  }
 }
 
 }  // namespace moki

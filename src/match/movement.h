@@ -30,7 +30,4 @@ void AdvanceAnim(MatchPlayer& p);
 // computer, integration.
 void MovePlayer(Form1& f, int slot);
 
-// Puts every player back inside the playing area.
-void KeepPlayersInField(GameState& gs);
-
 }  // namespace moki

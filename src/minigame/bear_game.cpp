@@ -3,9 +3,9 @@
 // fireball into the bear.
 #include "minigame/bear_game.h"
 
-#include "match/field.h"
 #include "minigame/bear_rules.h"
 #include "platform/platform.h"
+#include "world/field.h"
 #include "world/rooms.h"
 
 namespace moki {

@@ -9,8 +9,9 @@ namespace {
 Handlers g_handlers;
 Controls g_controls;
 
-constexpr int kLabelLeft = 64, kLabelTop = 304;
-constexpr int kYesNoLeft = 384, kYesNoTop = 96;
+// Where the game put the label and the yes/no pictures (PlaceControls).
+int g_labelLeft = 0, g_labelTop = 0;
+int g_yesNoLeft = 0, g_yesNoTop = 0;
 // A message box is 280 x 128 with three lines of text; a longer text widens
 // it, then makes it taller, up to the play area.
 constexpr int kBoxW = 280, kBoxH = 128;
@@ -21,29 +22,33 @@ constexpr Color kButtonFace = RGB(224, 224, 228);
 // The page-end mark: a ▼ 9 pixels wide and 5 high, in the bottom right
 // corner of the label, on its last line (no page of the scripts fills it),
 // and lit and dark for a quarter second each.
-constexpr int kMarkLeft = kLabelLeft + kLabelWidth - 16;
-constexpr int kMarkTop = kLabelTop + kLabelHeight - 12;
+int MarkLeft() {
+  return g_labelLeft + kLabelWidth - 16;
+}
+int MarkTop() {
+  return g_labelTop + kLabelHeight - 12;
+}
 constexpr uint32_t kMarkBlinkMs = 250;
 
 void DrawPageEndMark(Surface& out) {
   for (int row = 0; row < 5; ++row)
-    DrawLine(out, kMarkLeft + row, kMarkTop + row, kMarkLeft + 8 - row, kMarkTop + row, kBlack);
+    DrawLine(out, MarkLeft() + row, MarkTop() + row, MarkLeft() + 8 - row, MarkTop() + row, kBlack);
 }
 
 void DrawLabel(Surface& out, const std::u32string& text) {
-  FillBox(out, kLabelLeft, kLabelTop, kLabelLeft + kLabelWidth - 1, kLabelTop + kLabelHeight - 1,
-          kWhite);
+  FillBox(out, g_labelLeft, g_labelTop, g_labelLeft + kLabelWidth - 1,
+          g_labelTop + kLabelHeight - 1, kWhite);
   // A thin frame just outside the box, so the white label reads as a window.
-  DrawRect(out, kLabelLeft - 1, kLabelTop - 1, kLabelLeft + kLabelWidth, kLabelTop + kLabelHeight,
-           kFrame);
-  DrawRect(out, kLabelLeft - 2, kLabelTop - 2, kLabelLeft + kLabelWidth + 1,
-           kLabelTop + kLabelHeight + 1, kFrame);
+  DrawRect(out, g_labelLeft - 1, g_labelTop - 1, g_labelLeft + kLabelWidth,
+           g_labelTop + kLabelHeight, kFrame);
+  DrawRect(out, g_labelLeft - 2, g_labelTop - 2, g_labelLeft + kLabelWidth + 1,
+           g_labelTop + kLabelHeight + 1, kFrame);
   // The label never scrolls or widens: lines past its height are cut off.
   Surface box(kLabelWidth, kLabelHeight, kWhite);
   auto lines = LayoutLabel(text);
   for (size_t i = 0; i < lines.size() && int(i) < kLabelMaxLines; ++i)
     PrintText(box, 0, int(i) * kLabelLineHeight, lines[i], kBlack, FontKind::Regular);
-  BitBlt(out, kLabelLeft, kLabelTop, kLabelWidth, kLabelHeight, box, 0, 0, Rop::Copy);
+  BitBlt(out, g_labelLeft, g_labelTop, kLabelWidth, kLabelHeight, box, 0, 0, Rop::Copy);
 }
 
 void DrawMessageBox(Surface& out, const Controls& c) {
@@ -161,7 +166,7 @@ void ComposePlayArea(const Surface& window, Surface& out) {
   }
   for (int k = 0; k < 2; ++k) {
     if (c.yesNoVisible[k] && c.yesNo[k])
-      BitBlt(out, kYesNoLeft, kYesNoTop, c.yesNo[k]->w, c.yesNo[k]->h, *c.yesNo[k], 0, 0,
+      BitBlt(out, g_yesNoLeft, g_yesNoTop, c.yesNo[k]->w, c.yesNo[k]->h, *c.yesNo[k], 0, 0,
              Rop::Copy);
   }
   if (c.boxUp) DrawMessageBox(out, c);
@@ -237,11 +242,24 @@ const std::vector<Menu>& MenuBar() {
   return internal::GetControls().menus;
 }
 void SetMenuEnabled(int id, bool enabled) {
-  if (id >= 0 && id < kMenuIdCount) internal::GetControls().menuEnabled[id] = enabled;
+  auto& disabled = internal::GetControls().menuDisabled;
+  if (id >= 0 && id < kMenuIdLimit) {
+    if (enabled)
+      disabled.erase(id);
+    else
+      disabled.insert(id);
+  }
   internal::MarkDirty();
 }
 bool MenuEnabled(int id) {
-  return id >= 0 && id < kMenuIdCount && internal::GetControls().menuEnabled[id];
+  return id >= 0 && id < kMenuIdLimit && !internal::GetControls().menuDisabled.count(id);
+}
+void PlaceControls(int labelLeft, int labelTop, int yesNoLeft, int yesNoTop) {
+  internal::g_labelLeft = labelLeft;
+  internal::g_labelTop = labelTop;
+  internal::g_yesNoLeft = yesNoLeft;
+  internal::g_yesNoTop = yesNoTop;
+  internal::MarkDirty();
 }
 char32_t AccessKey(const std::u32string& label) {
   size_t amp = label.find(U'&');

@@ -21,6 +21,8 @@
 #include <functional>
 #include <map>
 
+#include "platform/pad_buttons.h"
+
 namespace plat::internal {
 
 class PadInput {
@@ -28,6 +30,11 @@ class PadInput {
   // How far the stick must lean (of 32767) before it counts as a cursor key.
   static constexpr int kDeadZone = 12000;
   enum StickAxis { kLeftX, kLeftY };
+  // Inputs, as bits of a controller's mask: its buttons (PadButton), then the
+  // four directions of the stick.
+  static constexpr int kStickLeft = kPadButtonCount;  // left, up, right, down
+  static constexpr int kInputCount = kStickLeft + 4;
+  static_assert(kInputCount <= 32, "a controller's inputs are bits of one mask");
 
   // A game key's virtual key going down or up.
   using Send = std::function<void(int vk, bool down)>;
@@ -50,9 +57,6 @@ class PadInput {
   }
 
  private:
-  // Inputs, as bits of a controller's mask: its buttons (PadButton), then the
-  // four directions of the stick.
-  static constexpr int kStickLeft = 15;  // left, up, right, down
   struct Held {
     uint32_t raw = 0;   // what is down on the controller
     uint32_t game = 0;  // of those, what the game holds (pressed as its key)

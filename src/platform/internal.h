@@ -3,18 +3,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "platform/platform.h"
-#include "player_files/recording_file.h"
-#include "player_files/settings.h"
+#include "platform/player_setup.h"
+#include "platform/session.h"
 #include "platform/surface.h"
 
 namespace plat::internal {
-
-// The handlers the window object registered.
-Handlers& GetHandlers();
 
 // Random generator state (both backends draw from the same generator).
 void SeedRandom(uint64_t seed);
@@ -24,9 +22,8 @@ struct Controls {
   bool labelVisible = false;
   bool yesNoVisible[2] = {false, false};
   const Surface* yesNo[2] = {nullptr, nullptr};
-  bool menuEnabled[kMenuIdCount] = {true, true, true, true, true, true, true, true};
-  std::vector<Menu> menus = {
-      {U"ファイル(&F)", {{U"スタート(&S)", kMenuStart}, {U"終了(&X)", kMenuQuit}}}};
+  std::set<int> menuDisabled;  // the ids of the items the game disabled
+  std::vector<Menu> menus;
   // The menu bar: whether a menu is dropped down, which, and its highlighted item.
   bool menuOpen = false;
   int menuIndex = 0;
@@ -74,6 +71,17 @@ void CloseMenu();
 void MoveMenuCursor(int step);  // +1 down, -1 up, wrapping
 void ChooseMenuItem(int item);
 
+// The menu bar as drawn (menu_bar_draw.cpp): the bar itself, kMenuBarH high,
+// and what the player sees of the play area under it: play as
+// PlayAreaSeen gives it, with the open menu dropped over it (and in full
+// screen, barInPicture false, the bar too). composed is the room for it.
+void DrawMenuBar(Surface& out);
+const Surface& WithMenu(const Surface& play, Surface& bar, Surface& composed, bool barInPicture);
+// The item of the open menu, or the menu whose title, is under a point of
+// the picture whose top is the bar's; -1: none.
+int MenuItemAt(int x, int y);
+int MenuTitleAt(int x, int y);
+
 }  // namespace plat::internal
 
 namespace plat::internal {
@@ -96,84 +104,13 @@ bool FrameChanged(const Surface& window);
 void PresentedNow();
 }  // namespace plat::internal
 
-// Hooks of the recording (recording.cpp) in the backends and the platform's
-// other parts. While the game asks, what it is given is recorded or taken
-// from the recording; what the platform does for itself (its pumps, a
-// message box waiting for its answer, opening the window) is not.
-namespace plat::internal {
-// The platform's own code runs in this scope: what it does is not the game's asking.
-class PlatformScope {
- public:
-  PlatformScope();
-  ~PlatformScope();
-  PlatformScope(const PlatformScope&) = delete;
-  PlatformScope& operator=(const PlatformScope&) = delete;
-
- protected:
-  bool outer_;  // whether the game was running when the scope began
-};
-// One event pump the game asked for; its return is recorded.
-class PumpScope : public PlatformScope {
- public:
-  PumpScope();
-  ~PumpScope();
-};
-// In playback, handles a pump the game asked for from the recording; true
-// when it did (the backend's own pump must not run).
-bool ReplayPump();
-// The message box: in playback it is answered as recorded (Answered());
-// when recording, its answer is noted.
-class ModalScope : public PlatformScope {
- public:
-  ModalScope();
-  ~ModalScope();
-  bool Answered() const { return answered_; }
-
- private:
-  bool answered_ = false;
-};
-// The tick count the game reads (live: the backend's own).
-uint32_t TakeClock(uint32_t live);
-// The clock read by a reseed of the random generator.
-uint32_t ReseedClock();
-// Whether a key-down of vk is waiting.
-bool TakeKeyWaiting(int vk, const std::function<bool()>& live);
-// A player's-file operation (op: recfile::FileOp) and its answer.
-struct FileAnswer {
-  uint8_t status = 0;
-  std::string text, err;
-};
-FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live);
-// The next player's file read is kept in a recording as strip gives it (the
-// game is given the whole file).
-void RecordNextReadAs(std::string (*strip)(const std::string&));
-// The game is ending (how: a recfile::EndHow; message: a fatal error's): the
-// recording is written, or playback gives its verdict. A quit while the
-// platform's own code runs is the window closed.
-void AtEnd(recfile::EndHow how, const std::string& message = {});
-// The window object set its handlers (SetHandlers).
-void HandlersSet();
-// The random generator's state, kept with a recording.
-uint64_t RandomState();
-void SetRandomState(uint64_t state);
-
-// Provided by each backend for playback: wait (in the real window: in real
-// time, keeping the window alive) until ms past the recording's start, and
-// end the playback with an exit status.
-void PlaybackWait(uint32_t ms);
-[[noreturn]] void PlaybackStop(int code);
-// The real window was closed during playback.
-[[noreturn]] void PlaybackClosed();
-}  // namespace plat::internal
-
 namespace plat::internal {
 // --- The keyboard, through the player's keys (platform/keyboard.cpp) ----------
-// The table from keyboard keys to the game's, made from the settings' keys.
-void RouteKeys(const Settings& settings);
+// The table from keyboard keys to the game's, made from the actions' keys
+// (player_setup.h).
+void RouteKeys();
 // Forgets the keys held down and any wait for a new key.
 void ForgetHeldKeys();
-// The key that gives up waiting for a new key (Escape).
-bool CancelKey(int32_t keycode);
 // The virtual key a keyboard key (SDL keycode) stands for; 0: none.
 int BoundVk(int32_t keycode);
 // A keyboard key went down. While the key screen waits for a new key, the key
@@ -187,7 +124,8 @@ bool CapturingKey();
 void DeliverCapturedKey(const std::string& name);
 
 // --- The window as the player left it ---------------------------------------------
-constexpr int kWindowH = kPlayH + 20;  // the picture with the menu bar
+constexpr int kMenuBarH = 20;
+constexpr int kWindowH = kPlayH + kMenuBarH;  // the picture with the menu bar
 constexpr double kResizeSettleMs = 500;
 // The scale the window opens at: the remembered one, as far as `most` lets
 // it, or `fit` (the largest that fits comfortably) when none is remembered.
@@ -200,9 +138,8 @@ void WindowResized(double nowMs);
 double ResizeDeadline();  // < 0: nothing to settle
 bool ResizeSettled(double nowMs);
 // The scale the window shows, or its full screen, as the player made it:
-// written to the settings when it differs from them (window_resize.cpp).
+// reported to the setup's keeper when it differs from the setup
+// (window_resize.cpp).
 void RecordScale(int scale);
 void RecordFullscreen(bool on);
-// The scale to remember in the settings (settings_current.cpp).
-void RememberScale(int scale);
 }  // namespace plat::internal

@@ -3,11 +3,11 @@
 // screen's wait for a new key.
 #include <SDL.h>
 
+#include <cctype>
 #include <map>
 
 #include "platform/internal.h"
-#include "player_files/settings.h"
-#include "player_files/settings_ini.h"
+#include "platform/keyboard.h"
 
 namespace plat {
 
@@ -24,12 +24,23 @@ Routing& R() {
   return r;
 }
 
+std::string Trimmed(const std::string& s) {
+  size_t a = 0, b = s.size();
+  while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
+  while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+  return s.substr(a, b - a);
+}
+
+bool Named(const std::string& name, const char* word) {
+  return SDL_strcasecmp(name.c_str(), word) == 0;
+}
+
 }  // namespace
 
 int32_t KeyCodeOf(const std::string& name) {
-  const std::string n = ini::Trim(name);
-  if (ini::Lower(n) == "comma") return SDLK_COMMA;
-  if (ini::Lower(n) == "hash") return SDLK_HASH;
+  const std::string n = Trimmed(name);
+  if (Named(n, "comma")) return SDLK_COMMA;
+  if (Named(n, "hash")) return SDLK_HASH;
   if (n.empty()) return 0;
   return SDL_GetKeyFromName(n.c_str());
 }
@@ -59,15 +70,15 @@ void CaptureNextKey(bool on) {
   R().capture = on;
 }
 
-}  // namespace plat
-
-namespace plat::internal {
-
 bool CancelKey(int32_t keycode) {
   return keycode == SDLK_ESCAPE;
 }
 
-void RouteKeys(const Settings& settings) {
+}  // namespace plat
+
+namespace plat::internal {
+
+void RouteKeys() {
   auto& table = R().table;
   table.clear();
   // Keys of their own for the window and the message box, and the keypad's
@@ -78,9 +89,9 @@ void RouteKeys(const Settings& settings) {
   table[SDLK_KP_1] = VK_NUMPAD1;
   table[SDLK_KP_2] = VK_NUMPAD2;
   table[SDLK_KP_3] = VK_NUMPAD3;
-  for (int k = 0; k < kGameKeyCount; ++k)
-    for (const std::string& name : settings.keys[size_t(k)])
-      if (int32_t code = KeyCodeOf(name)) table[code] = GameKeyVk(k);
+  for (const ActionKeys& action : Actions())
+    for (const std::string& name : action.keys)
+      if (int32_t code = KeyCodeOf(name)) table[code] = action.vk;
 }
 
 int BoundVk(int32_t keycode) {

@@ -3,7 +3,7 @@
 
 #include "platform/gamepad.h"
 #include "platform/internal.h"
-#include "platform/pad_bindings.h"
+#include "platform/pad_buttons.h"
 
 namespace plat::internal {
 
@@ -13,7 +13,7 @@ uint32_t Bit(int input) {
   return uint32_t(1) << input;
 }
 
-constexpr int kInputCount = 19;  // the buttons and the stick's four directions
+constexpr int kInputCount = PadInput::kInputCount;  // the buttons and the stick's four directions
 
 // The direction an input points in (0 left, 1 up, 2 right, 3 down), or -1.
 int DirectionOf(int input) {
@@ -138,10 +138,11 @@ void PadInput::Change(int pad, uint32_t raw, const Send& send) {
       acts.push_back(std::move(t.act));
   }
   const uint32_t after = HeldKeys();
-  for (int k = 0; k < kGameKeyCount; ++k)
-    if ((before & ~after) & Bit(k)) send(GameKeyVk(k), false);
-  for (int k = 0; k < kGameKeyCount; ++k)
-    if ((after & ~before) & Bit(k)) send(GameKeyVk(k), true);
+  const auto& actions = Actions();
+  for (size_t k = 0; k < actions.size(); ++k)
+    if ((before & ~after) & Bit(int(k))) send(actions[k].vk, false);
+  for (size_t k = 0; k < actions.size(); ++k)
+    if ((after & ~before) & Bit(int(k))) send(actions[k].vk, true);
   if (lookOnly_) return;
   if (pressed) NoteInputDevice(true);
   for (const auto& act : acts) act();

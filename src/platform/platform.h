@@ -51,7 +51,7 @@ struct Handlers {
   std::function<void(int)> keyUp;
   std::function<void()> paint;
   std::function<void()> timer;
-  std::function<void(int)> menu;                     // id of the chosen menu item (MenuId)
+  std::function<void(int)> menu;                     // id of the chosen menu item
   std::function<const std::u32string&()> labelText;  // the current text of Label1
   std::function<std::string()> dumpJson;             // the game state as a JSON object
   std::function<bool(const std::string&, std::string&)> fieldJson;  // one field as JSON
@@ -89,10 +89,13 @@ void Refresh();
 // event itself is handled as usual, after the frames.
 bool KeyDownWaiting(int vk);
 
-// Label1, the message label (left 64, top 304, 480 x 128).
+// Where the game puts Label1, the message label (kLabelWidth x kLabelHeight,
+// text.h), and the two yes/no pictures.
+void PlaceControls(int labelLeft, int labelTop, int yesNoLeft, int yesNoTop);
+// Label1, the message label.
 void SetLabelVisible(bool visible);
 bool LabelVisible();
-// The two yes/no pictures at (384, 96); the game hands their images over once.
+// The two yes/no pictures; the game hands their images over once.
 void SetYesNoPictures(const Surface* yes, const Surface* no);
 void SetYesNoVisible(int index, bool visible);
 bool YesNoVisible(int index);
@@ -110,18 +113,10 @@ HeldControls HoldControls(const std::vector<int>& menuIds);
 void RestoreControls(const HeldControls& held);
 
 // --- The menu bar ------------------------------------------------------------
-// The ids of the menu items; the menu handler receives them.
-enum MenuId : int {
-  kMenuStart = 0,
-  kMenuQuit = 1,
-  kMenuContinue = 2,
-  kMenuKeys = 3,
-  kMenuLanguage = 4,  // one for each language
-  kMenuWhole = 6,     // the picture by whole multiples
-  kMenuFit = 7,       // the picture as large as it fits
-  kMenuIdCount = 8,
-};
-// "&" marks the access key in a title or label, as in U"スタート(&S)"; it is
+// The game gives its menu items ids from 0 to kMenuIdLimit - 1; the menu
+// handler receives them.
+constexpr int kMenuIdLimit = 256;
+// "&" marks the access key in a title or label, as in U"&Start"; it is
 // shown underlined, without the "&".
 struct MenuItem {
   std::u32string label;
@@ -132,10 +127,10 @@ struct Menu {
   std::vector<MenuItem> items;
 };
 // Sets the menus of the bar (at start-up, and again to relabel them). Until
-// the game sets it, the bar holds ファイル with スタート and 終了.
+// the game sets it, the bar is empty.
 void SetMenuBar(const std::vector<Menu>& menus);
 const std::vector<Menu>& MenuBar();
-// Items are enabled until the game disables them.
+// Items are enabled until the game disables them (an id out of range never is).
 void SetMenuEnabled(int id, bool enabled);
 bool MenuEnabled(int id);
 // The access key of a title or label (the letter after "&"), and the text as

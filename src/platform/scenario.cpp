@@ -5,11 +5,28 @@
 #include <sstream>
 #include <utility>
 
-#include "platform/pad_bindings.h"
+#include "platform/pad_buttons.h"
 #include "platform/platform.h"
-#include "player_files/settings.h"
+#include "platform/keyboard.h"
 
 namespace plat::scenario {
+
+namespace {
+std::vector<std::pair<std::string, int>>& MenuNames() {
+  static std::vector<std::pair<std::string, int>> names;
+  return names;
+}
+}  // namespace
+
+void SetMenuNames(std::vector<std::pair<std::string, int>> names) {
+  MenuNames() = std::move(names);
+}
+
+int MenuIdNamed(const std::string& name) {
+  for (const auto& [n, id] : MenuNames())
+    if (n == name) return id;
+  return -1;
+}
 
 int KeyCode(const std::string& name) {
   static const struct {
@@ -131,17 +148,12 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       c.w = int(n);
       c.h = int(h);
     } else if (op == "menu") {
-      static const std::pair<const char*, int> kItems[] = {
-          {"start", kMenuStart},       {"quit", kMenuQuit},
-          {"continue", kMenuContinue}, {"keys", kMenuKeys},
-          {"japanese", kMenuLanguage}, {"english", kMenuLanguage + 1},
-          {"whole", kMenuWhole},       {"fit", kMenuFit}};
-      c.menu = -1;
-      for (const auto& [name, id] : kItems)
-        if (w.size() == 2 && w[1] == name) c.menu = id;
-      if (c.menu < 0)
-        return fail(
-            "expected: menu start | quit | continue | keys | japanese | english | whole | fit");
+      c.menu = w.size() == 2 ? MenuIdNamed(w[1]) : -1;
+      if (c.menu < 0) {
+        std::string names;
+        for (const auto& item : MenuNames()) names += (names.empty() ? " " : " | ") + item.first;
+        return fail("expected: menu" + names);
+      }
       c.op = Op::Menu;
     } else if (op == "close") {
       if (w.size() != 1) return fail("expected: close");

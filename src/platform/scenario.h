@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plat::scenario {
@@ -45,6 +46,12 @@ struct Command {
 // Key names of scenario files: left up right down shift ctrl space z x c 1 2 3
 // kp1 kp2 kp3 f11 enter esc alt. Returns -1 for an unknown name.
 int KeyCode(const std::string& name);
+
+// The game's menu items by the names `menu` takes ("start", "english"), in
+// the order the error for a bad name lists them; handed over by the game.
+void SetMenuNames(std::vector<std::pair<std::string, int>> names);
+// The id of an item by its name; -1: none.
+int MenuIdNamed(const std::string& name);
 
 // Parses the whole file; on a bad line returns false and err says which.
 bool Parse(const std::string& text, std::vector<Command>& out, std::string& err);

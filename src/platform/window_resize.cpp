@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "platform/internal.h"
-#include "player_files/settings.h"
 
 namespace plat::internal {
 
@@ -22,13 +21,13 @@ Resize& R() {
 }  // namespace
 
 int OpeningScale(int fit, int most) {
-  const int remembered = CurrentSettings().scale;
+  const int remembered = CurrentWindowSetup().scale;
   if (remembered <= 0) return std::max(1, fit);
   return std::clamp(remembered, 1, std::max(1, most));
 }
 
 bool OpeningFullscreen() {
-  return CurrentSettings().fullscreen;
+  return CurrentWindowSetup().fullscreen;
 }
 
 void WindowOpened(int scale) {
@@ -55,7 +54,15 @@ bool ResizeSettled(double nowMs) {
 void RecordScale(int scale) {
   if (scale == R().shownScale) return;
   R().shownScale = scale;
-  RememberScale(scale);
+  WindowSetup setup = CurrentWindowSetup();
+  setup.scale = scale;
+  ChangeWindowSetup(setup);
+}
+
+void RecordFullscreen(bool on) {
+  WindowSetup setup = CurrentWindowSetup();
+  setup.fullscreen = on;
+  ChangeWindowSetup(setup);
 }
 
 }  // namespace plat::internal

@@ -7,7 +7,7 @@
 #include <memory>
 #include <utility>
 
-#include "platform/internal.h"
+#include "platform/session.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings_ini.h"
 #include "player_files/user_files.h"
@@ -38,8 +38,6 @@ enum class Mode { Off, Recording, Playing };
 
 struct State {
   Mode mode = Mode::Off;
-  bool platform = false;  // the platform's own code is running, not the game asking
-  bool reseeding = false;
   std::string (*stripNextRead)(const std::string&) = nullptr;
   std::function<void()> eventHook;
 
@@ -60,6 +58,7 @@ struct State {
 
 State g;
 std::string g_last;
+void WatchSession();
 recording::Verdict g_verdict;
 
 uint64_t StateHash() {
@@ -225,9 +224,13 @@ const char* HowText(EndHow how) {
                          " where the recording has " + has);
 }
 
+[[noreturn]] void PlaybackClosed() {
+  EndPlayback(false, "stopped at " + WhenText() + ": the window was closed before the end");
+}
+
 void Pace(const Record& r) {
   g.lastTime = r.time;
-  internal::PlaybackWait(r.time - g.rec.startClock);
+  if (!internal::PlaybackWait(r.time - g.rec.startClock)) PlaybackClosed();
 }
 
 // The next record, which must be of kind tag; at the recording's end the
@@ -256,7 +259,7 @@ void Dispatch(const Record& r, const Kind& kind) {
 
 template <typename F>
 void Event(Tag tag, int value, const F& call, const std::string& text = {}) {
-  if (!Recording() || !g.platform) {
+  if (!Recording() || !internal::InPlatform()) {
     call();
     return;
   }
@@ -265,9 +268,9 @@ void Event(Tag tag, int value, const F& call, const std::string& text = {}) {
   r.value = value;
   r.time = LiveClock();
   Put(r, text);
-  g.platform = false;
+  internal::SetInPlatform(false);
   call();
-  g.platform = true;
+  internal::SetInPlatform(true);
   if (!Recording()) return;  // the game quit inside
   if (int32_t(r.time - g.nextCheckpoint) >= 0) {
     Record c;
@@ -346,6 +349,7 @@ bool BeginPlayback(const std::string& bytes, std::string& err) {
     err = "holds nothing: the game stopped before the first seconds of it were written";
     return false;
   }
+  WatchSession();
   g = State{};
   g.mode = Mode::Playing;
   g.rec = std::move(rec);
@@ -356,6 +360,7 @@ bool BeginPlayback(const std::string& bytes, std::string& err) {
 }
 
 void BeginRecording(const std::string& path) {
+  WatchSession();
   g = State{};
   g.mode = Mode::Recording;
   g.path = path;
@@ -448,9 +453,9 @@ const std::string& GameVersion() {
 
 }  // namespace recording
 
-// --- The backends' hooks ----------------------------------------------------------------
+// --- What the recording watches of the platform ------------------------------------
 
-namespace internal {
+namespace {
 
 void HandlersSet() {
   // The recording is finished at exit while the window object is still
@@ -462,25 +467,14 @@ void HandlersSet() {
   registered = true;
 }
 
-PlatformScope::PlatformScope() : outer_(!g.platform) {
-  g.platform = true;
-}
-PlatformScope::~PlatformScope() {
-  g.platform = !outer_;
-}
-
-PumpScope::PumpScope() {
-  if (outer_) EnsureWrapped();
-}
-PumpScope::~PumpScope() {
-  // A run ended from inside the pump (headless) did not return to the game.
-  if (!outer_ || !Recording() || std::uncaught_exceptions() != 0) return;
+void PumpEnded() {
+  if (!Recording()) return;
   ++g.pendingPumps;
   WriteSoFar();
 }
 
 bool ReplayPump() {
-  if (g.mode != Mode::Playing || g.platform) return false;
+  if (g.mode != Mode::Playing) return false;
   for (;;) {
     if (g.pumpsLeft > 0) {
       --g.pumpsLeft;
@@ -514,26 +508,25 @@ bool ReplayPump() {
   }
 }
 
-ModalScope::ModalScope() {
-  if (!outer_) return;  // a box inside the platform's own code
-  if (g.mode == Mode::Playing) {
-    g.platform = false;
-    Pace(Take(Tag::BoxAnswered, "the answer to a message box"));
-    g.platform = true;
-    answered_ = true;
-  }
+bool BoxShown() {
+  if (g.mode != Mode::Playing) return false;
+  internal::SetInPlatform(false);
+  Pace(Take(Tag::BoxAnswered, "the answer to a message box"));
+  internal::SetInPlatform(true);
+  return true;
 }
-ModalScope::~ModalScope() {
-  if (!outer_ || !Recording() || std::uncaught_exceptions() != 0) return;
+
+void BoxAnswered() {
+  if (!Recording()) return;
   Record r;
   r.tag = Tag::BoxAnswered;
   r.time = GetTickCount();  // read as the platform: not a reading of its own
   Put(r);
 }
 
-uint32_t TakeClock(uint32_t live) {
-  if (g.platform || g.mode == Mode::Off) return live;
-  const Tag tag = g.reseeding ? Tag::Reseed : Tag::Clock;
+uint32_t TakeClock(uint32_t live, bool reseed) {
+  if (g.mode == Mode::Off) return live;
+  const Tag tag = reseed ? Tag::Reseed : Tag::Clock;
   if (Recording()) {
     Record r;
     r.tag = tag;
@@ -546,22 +539,15 @@ uint32_t TakeClock(uint32_t live) {
   return r.time;
 }
 
-uint32_t ReseedClock() {
-  g.reseeding = true;
-  const uint32_t t = GetTickCount();
-  g.reseeding = false;
-  return t;
-}
-
 bool TakeKeyWaiting(int vk, const std::function<bool()>& live) {
-  if (g.platform || g.mode == Mode::Off) return live();
+  if (g.mode == Mode::Off) return live();
   const std::string asked = "a look at the waiting keys (key " + std::to_string(vk) + ")";
   if (Recording()) {
     Record r;
     r.tag = Tag::KeyWaiting;
     r.value = vk;
     {
-      PlatformScope platform;  // the look itself is the platform's
+      internal::PlatformScope platform;  // the look itself is the platform's
       r.flag = live() ? 1 : 0;
     }
     Put(r);
@@ -575,8 +561,46 @@ bool TakeKeyWaiting(int vk, const std::function<bool()>& live) {
   return r.flag != 0;
 }
 
+void AtEnd(internal::Ending ending, const std::string& message) {
+  // A quit from the platform's own code is the window closed, not 終了.
+  EndHow how = ending == internal::Ending::Fatal  ? EndHow::Fatal
+               : ending == internal::Ending::Lost ? EndHow::Lost
+               : internal::InPlatform()           ? EndHow::Closed
+                                                  : EndHow::Quit;
+  if (Recording()) FinishRecording(how, message);
+  if (g.mode != Mode::Playing) return;
+  const Record& r = g.rec.records[g.next];
+  if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
+  Desync(std::string("nothing more: ") + (how == EndHow::Fatal
+                                              ? "it stopped on a fatal error (" + message + ")"
+                                          : how == EndHow::Lost ? "its display went away"
+                                                                : "it quit"));
+}
+
+// The recording watches the platform from its first start on.
+void WatchSession() {
+  static bool watching = false;
+  if (watching) return;
+  watching = true;
+  internal::SessionObserver o;
+  o.replayPump = ReplayPump;
+  o.pumpBegins = EnsureWrapped;
+  o.pumpEnded = PumpEnded;
+  o.boxShown = BoxShown;
+  o.boxAnswered = BoxAnswered;
+  o.clock = TakeClock;
+  o.keyWaiting = TakeKeyWaiting;
+  o.ending = AtEnd;
+  o.handlersSet = HandlersSet;
+  internal::ObserveSession(std::move(o));
+}
+
+}  // namespace
+
+namespace internal {
+
 FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
-  if (g.platform || g.mode == Mode::Off) return live();
+  if (InPlatform() || g.mode == Mode::Off) return live();
   const std::string asked = recfile::Describe(recfile::FileOp(op));
   if (Recording()) {
     FileAnswer a;
@@ -604,24 +628,7 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
 }
 
 void RecordNextReadAs(std::string (*strip)(const std::string&)) {
-  if (Recording() && !g.platform) g.stripNextRead = strip;
-}
-
-void AtEnd(EndHow how, const std::string& message) {
-  // A quit from the platform's own code is the window closed, not 終了.
-  if (how == EndHow::Quit && g.platform) how = EndHow::Closed;
-  if (Recording()) FinishRecording(how, message);
-  if (g.mode != Mode::Playing) return;
-  const Record& r = g.rec.records[g.next];
-  if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
-  Desync(std::string("nothing more: ") + (how == EndHow::Fatal
-                                              ? "it stopped on a fatal error (" + message + ")"
-                                          : how == EndHow::Lost ? "its display went away"
-                                                                : "it quit"));
-}
-
-[[noreturn]] void PlaybackClosed() {
-  EndPlayback(false, "stopped at " + WhenText() + ": the window was closed before the end");
+  if (Recording() && !InPlatform()) g.stripNextRead = strip;
 }
 
 }  // namespace internal

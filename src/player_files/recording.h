@@ -70,3 +70,17 @@ const std::string& GameVersion();
 }  // namespace recording
 
 }  // namespace plat
+
+// The player's files as the recording keeps them (user_files.cpp, settings).
+namespace plat::internal {
+// A player's-file operation (op: recfile::FileOp) and its answer: recorded,
+// or in playback taken from the recording.
+struct FileAnswer {
+  uint8_t status = 0;
+  std::string text, err;
+};
+FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live);
+// The next player's file read is kept in a recording as strip gives it (the
+// game is given the whole file).
+void RecordNextReadAs(std::string (*strip)(const std::string&));
+}  // namespace plat::internal

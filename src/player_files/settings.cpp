@@ -1,5 +1,5 @@
 // What the settings file holds: one table of its entries, from which reading
-// and writing the file are loops, and the game's ten keys with their defaults.
+// and writing the file are loops (the keys and buttons: bindings.cpp).
 #include "player_files/settings.h"
 
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include <map>
 #include <sstream>
 
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "player_files/settings_ini.h"
 
@@ -18,37 +18,10 @@ namespace {
 using ini::Lower;
 using ini::Trim;
 
-struct KeyInfo {
-  const char* name;
-  int vk;
-  std::vector<std::string> defaults;
-};
-
-const std::array<KeyInfo, kGameKeyCount>& Keys() {
-  static const std::array<KeyInfo, kGameKeyCount> keys = {{
-      {"left", VK_LEFT, {"Left"}},
-      {"up", VK_UP, {"Up"}},
-      {"right", VK_RIGHT, {"Right"}},
-      {"down", VK_DOWN, {"Down"}},
-      {"space", VK_SPACE, {"Space"}},
-      {"shift", VK_SHIFT, {"Left Shift", "Right Shift"}},
-      {"ctrl", VK_CONTROL, {"Left Ctrl", "Right Ctrl"}},
-      // 1, 2 and 3 of the main row are the item keys too.
-      {"z", VK_Z, {"Z", "1"}},
-      {"x", VK_X, {"X", "2"}},
-      {"c", VK_C, {"C", "3"}},
-  }};
-  return keys;
-}
-
 std::string Join(const std::vector<std::string>& names) {
   std::string out;
   for (const std::string& n : names) out += (out.empty() ? "" : ", ") + n;
   return out;
-}
-
-bool Has(const std::vector<int32_t>& codes, int32_t code) {
-  return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 // --- The sections and their entries ------------------------------------------------
@@ -75,10 +48,8 @@ constexpr SectionInfo kSections[] = {
 struct Reading {
   Settings s = DefaultSettings();
   int line = 0;
-  // Per game key, the line its keys were given on (0: none) and their codes.
-  std::array<int, kGameKeyCount> keysAt{};
-  std::array<std::vector<int32_t>, kGameKeyCount> keyCodes;
-  internal::PadSection pad;  // [pad] follows the same rules with the buttons
+  // [keys] and [pad], read by the same rules.
+  internal::ColumnReading keys{Column::Keys}, pad{Column::Pad};
 };
 
 // One setting of the file. parse takes a value: "" when it is taken, else
@@ -109,53 +80,11 @@ std::string ParseScaling(const std::string& value, Reading& r) {
   return "";
 }
 
-// Game key k's controller buttons, by name, separated by commas.
-std::string ParsePadKeys(int k, const std::string& value, Reading& r) {
-  std::vector<SettingsWarning> why;
-  r.pad.Line(GameKeyName(k), value, r.line, why);
-  return why.empty() ? "" : why.front().text;
-}
-
 std::string ParseFullscreen(const std::string& value, Reading& r) {
   const std::string v = Lower(value);
   if (v != "true" && v != "false")
     return "fullscreen must be true or false, not \"" + value + "\"; false applies";
   r.s.fullscreen = v == "true";
-  return "";
-}
-
-// Game key k's keyboard keys, by name, separated by commas.
-std::string ParseKeys(int k, const std::string& value, Reading& r) {
-  std::vector<std::string> names;
-  std::vector<int32_t> codes;
-  std::string why;
-  std::istringstream items(value);
-  for (std::string item; why.empty() && std::getline(items, item, ',');) {
-    item = Trim(item);
-    if (item.empty()) continue;
-    const int32_t code = KeyCodeOf(item);
-    if (code == 0) {
-      why = "\"" + item + "\" is not the name of a key";
-    } else if (ReservedKey(code)) {
-      why = "\"" + item + "\" is the window's own key";
-    } else {
-      for (int j = 0; j < kGameKeyCount; ++j)
-        if (j != k && r.keysAt[size_t(j)] != 0 && Has(r.keyCodes[size_t(j)], code))
-          why = "\"" + KeyNameOf(code) + "\" is already " + GameKeyName(j) + "'s key (line " +
-                std::to_string(r.keysAt[size_t(j)]) + ")";
-      if (!Has(codes, code)) {
-        codes.push_back(code);
-        names.push_back(KeyNameOf(code));
-      }
-    }
-  }
-  if (why.empty() && names.empty()) why = "no key given";
-  if (!why.empty())
-    return why + ", " + GameKeyName(k) + " keeps its default (" + Join(Keys()[size_t(k)].defaults) +
-           ")";
-  r.s.keys[size_t(k)] = names;
-  r.keyCodes[size_t(k)] = codes;
-  r.keysAt[size_t(k)] = r.line;
   return "";
 }
 
@@ -172,12 +101,12 @@ const std::vector<Entry>& Entries() {
          }},
     };
     for (int k = 0; k < kGameKeyCount; ++k)
-      e.push_back({kKeys, Keys()[size_t(k)].name,
-                   [k](const std::string& v, Reading& r) { return ParseKeys(k, v, r); },
+      e.push_back({kKeys, GameKeyName(k),
+                   [k](const std::string& v, Reading& r) { return r.keys.Line(k, v, r.line); },
                    [k](const Settings& s) { return Join(s.keys[size_t(k)]); }});
     for (int k = 0; k < kGameKeyCount; ++k)
-      e.push_back({kPad, Keys()[size_t(k)].name,
-                   [k](const std::string& v, Reading& r) { return ParsePadKeys(k, v, r); },
+      e.push_back({kPad, GameKeyName(k),
+                   [k](const std::string& v, Reading& r) { return r.pad.Line(k, v, r.line); },
                    [k](const Settings& s) { return Join(s.pad[size_t(k)]); }});
     return e;
   }();
@@ -203,47 +132,12 @@ std::string KnownKeys(const std::string& section) {
   return out;
 }
 
-// A default that the player gave to another game key goes to that one.
-void HandOverDefaults(Reading& r, std::vector<SettingsWarning>& warnings) {
-  for (int k = 0; k < kGameKeyCount; ++k) {
-    if (r.keysAt[size_t(k)] != 0) continue;
-    std::vector<std::string> kept;
-    std::vector<SettingsWarning> lost;
-    for (const std::string& name : r.s.keys[size_t(k)]) {
-      const int32_t code = KeyCodeOf(name);
-      int owner = -1;
-      for (int j = 0; j < kGameKeyCount; ++j)
-        if (r.keysAt[size_t(j)] != 0 && Has(r.keyCodes[size_t(j)], code)) owner = j;
-      if (owner < 0)
-        kept.push_back(name);
-      else
-        lost.push_back({r.keysAt[size_t(owner)],
-                        "\"" + name + "\" is now " + GameKeyName(owner) + "'s key, so " +
-                            GameKeyName(k) + " goes without it",
-                        true});
-    }
-    if (!lost.empty() && kept.empty())
-      lost.back().text +=
-          ": " + std::string(GameKeyName(k)) + " has no key (give it one on the key screen)";
-    for (const SettingsWarning& w : lost) warnings.push_back(w);
-    r.s.keys[size_t(k)] = kept;
-  }
-}
-
 }  // namespace
-
-const char* GameKeyName(int key) {
-  return key >= 0 && key < kGameKeyCount ? Keys()[size_t(key)].name : "";
-}
-
-int GameKeyVk(int key) {
-  return key >= 0 && key < kGameKeyCount ? Keys()[size_t(key)].vk : 0;
-}
 
 Settings DefaultSettings() {
   Settings s;
-  for (size_t k = 0; k < size_t(kGameKeyCount); ++k) s.keys[k] = Keys()[k].defaults;
-  s.pad = DefaultPadKeys();
+  s.keys = DefaultBindings(Column::Keys);
+  s.pad = DefaultBindings(Column::Pad);
   return s;
 }
 
@@ -294,13 +188,10 @@ Settings ParseSettings(const std::string& text, std::vector<SettingsWarning>& wa
     const std::string why = e->parse(l.value, r);
     if (!why.empty()) warn(why);
   }
-  HandOverDefaults(r, warnings);
-  std::vector<SettingsWarning> padLost;
-  r.pad.Finish(r.s.pad, padLost);
-  for (SettingsWarning& w : padLost) {
-    w.lineUsed = true;  // about the button's new key, whose line was taken
-    warnings.push_back(w);
-  }
+  // A default given to another game key goes to that one (the warning is
+  // about the line that took it, which was used).
+  r.keys.Finish(r.s.keys, warnings);
+  r.pad.Finish(r.s.pad, warnings);
   std::stable_sort(
       warnings.begin(), warnings.end(),
       [](const SettingsWarning& a, const SettingsWarning& b) { return a.line < b.line; });

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/keyboard.h"
+
 namespace plat {
 
 // The game's ten keys, in the order of the file and of the key screen.
@@ -75,14 +77,6 @@ std::vector<std::string> SettingsChanged(const Settings& a, const Settings& b);
 // The sections the game knows, by name.
 std::vector<std::string> SettingsSections();
 
-// Keyboard keys by name. The names are SDL's ("Up", "W", "Left Shift",
-// "Keypad 1"), in any case; "Comma" and "Hash" stand for "," and "#", which
-// the file uses itself. 0: no such key.
-int32_t KeyCodeOf(const std::string& name);
-std::string KeyNameOf(int32_t keycode);
-// Keys the window keeps for itself: Escape, Return, Keypad Enter, F11, Alt.
-bool ReservedKey(int32_t keycode);
-
 // --- The settings in effect ---------------------------------------------------
 // $XDG_CONFIG_HOME/mokimoki/settings.ini.
 std::string SettingsPath();
@@ -104,14 +98,14 @@ struct BindOutcome {
 };
 BindOutcome BindKey(int gameKey, const std::string& keyName);
 
-// While on, the next key pressed on the keyboard goes by its name to the
-// keyChosen handler instead of to the game, and the wait ends with it. Menu
-// keys, F11 and a message box keep their keys.
-void CaptureNextKey(bool on);
-
 // [game] settings: the value, or "" when the file has none. Setting a value
 // that differs writes the file; false when the write failed.
 std::string GameSetting(const std::string& key);
 bool SetGameSetting(const std::string& key, const std::string& value);
 
 }  // namespace plat
+
+namespace plat::internal {
+// Changes the settings in effect and writes what changed.
+bool ChangeSettings(const std::function<void(Settings&)>& change);
+}  // namespace plat::internal

@@ -5,8 +5,9 @@
 #include <functional>
 #include <iostream>
 
-#include "platform/internal.h"
-#include "platform/pad_bindings.h"
+#include "platform/player_setup.h"
+#include "player_files/bindings.h"
+#include "player_files/recording.h"
 #include "player_files/settings.h"
 #include "player_files/settings_ini.h"
 #include "player_files/user_files.h"
@@ -74,14 +75,41 @@ bool Save(const Settings& before) {
   return true;
 }
 
+// Tells the platform the settings in effect: the window's, and the keys
+// and buttons of the game's actions.
+void TellPlatform() {
+  const Settings& s = S().current;
+  SetWindowSetup({s.scale, s.scaling == Scaling::Fit, s.fullscreen});
+  std::vector<ActionKeys> actions;
+  for (int k = 0; k < kGameKeyCount; ++k)
+    actions.push_back({GameKeyName(k), GameKeyVk(k), s.keys[size_t(k)], s.pad[size_t(k)]});
+  SetActionKeys(std::move(actions));
+}
+
 // Applies change to the settings in effect, and writes what it changed
 // (nothing when it changed nothing).
 bool Change(const std::function<void(Settings&)>& change) {
   const Settings before = S().current;
   change(S().current);
-  internal::RouteKeys(S().current);
+  TellPlatform();
   return Save(before);
 }
+
+// The platform reports the window as the player changed it.
+bool WindowChanged(const WindowSetup& w) {
+  return Change([&w](Settings& s) {
+    s.scale = w.scale;
+    s.scaling = w.fit ? Scaling::Fit : Scaling::Whole;
+    s.fullscreen = w.fullscreen;
+  });
+}
+
+// The settings keep the platform's setup from the start: a headless run
+// begins at the defaults, or at a file its scenario names.
+[[maybe_unused]] const bool kKeeper = [] {
+  KeepSetupWith({WindowChanged, UseDefaultSettings, LoadSettings});
+  return true;
+}();
 
 }  // namespace
 
@@ -116,48 +144,16 @@ void LoadSettings(const std::string& path) {
       break;
     }
   }
-  internal::RouteKeys(s.current);
+  TellPlatform();
 }
 
 void UseDefaultSettings() {
   S() = State{};
-  internal::RouteKeys(S().current);
-  internal::ForgetHeldKeys();
-  internal::WindowOpened(1);
+  TellPlatform();
 }
 
 const Settings& CurrentSettings() {
   return S().current;
-}
-
-BindOutcome BindKey(int gameKey, const std::string& keyName) {
-  BindOutcome o;
-  State& s = S();
-  const int32_t code = KeyCodeOf(keyName);
-  if (gameKey < 0 || gameKey >= kGameKeyCount || code == 0) return o;
-  if (internal::CancelKey(code)) {
-    o.result = BindResult::Cancelled;
-    return o;
-  }
-  if (ReservedKey(code)) {
-    o.result = BindResult::Reserved;
-    return o;
-  }
-  for (int j = 0; j < kGameKeyCount; ++j)
-    for (const std::string& name : s.current.keys[size_t(j)])
-      if (j != gameKey && KeyCodeOf(name) == code) {
-        o.result = BindResult::Taken;
-        o.other = j;
-        return o;
-      }
-  std::vector<std::string> now = {KeyNameOf(code)};
-  if (s.current.keys[size_t(gameKey)] == now) {
-    o.result = BindResult::Unchanged;
-    return o;
-  }
-  o.result = BindResult::Changed;
-  o.saved = Change([&](Settings& changed) { changed.keys[size_t(gameKey)] = now; });
-  return o;
 }
 
 std::string GameSetting(const std::string& key) {
@@ -183,14 +179,6 @@ namespace plat::internal {
 
 bool ChangeSettings(const std::function<void(Settings&)>& change) {
   return Change(change);
-}
-
-void RememberScale(int scale) {
-  Change([scale](Settings& s) { s.scale = scale; });
-}
-
-void RecordFullscreen(bool on) {
-  Change([on](Settings& s) { s.fullscreen = on; });
 }
 
 }  // namespace plat::internal

@@ -14,7 +14,7 @@
 #include <map>
 #include <iostream>
 
-#include "platform/internal.h"
+#include "player_files/recording.h"
 #include "player_files/recording_file.h"
 
 namespace plat {

@@ -10,9 +10,9 @@
 
 #include "core/draw.h"
 #include "core/numeric.h"
-#include "match/field.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "world/field.h"
 
 namespace moki {
 

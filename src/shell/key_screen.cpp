@@ -4,11 +4,12 @@
 #include <string>
 
 #include "core/waits.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "player_files/settings.h"
 #include "platform/text.h"
 #include "story/language.h"
+#include "shell/menu_ids.h"
 
 namespace moki {
 
@@ -57,7 +58,7 @@ void OpenKeyScreen(Form1& f) {
   // What the screen stops and covers, to put back as it was. No game starts
   // under the screen; 終了 stays.
   const plat::HeldControls held =
-      plat::HoldControls({plat::kMenuStart, plat::kMenuContinue, plat::kMenuKeys});
+      plat::HoldControls({kMenuStart, kMenuContinue, kMenuKeys});
   // A cursor key held when the screen opened does not walk on when it closes.
   ResetKeys(gs);
   gs.keyScreenShown = 1;

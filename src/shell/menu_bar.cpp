@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "shell/menu_ids.h"
 #include "shell/window_events.h"
 #include "story/language.h"
 
@@ -13,9 +14,9 @@ void SetGameMenuBar(const GameState& gs) {
   auto item = [lang](UiText text, int id) { return plat::MenuItem{UiString(lang, text), id}; };
   std::vector<plat::Menu> menus = {
       {UiString(lang, UiText::MenuFile),
-       {item(UiText::MenuStart, plat::kMenuStart), item(UiText::MenuContinue, plat::kMenuContinue),
-        item(UiText::MenuQuit, plat::kMenuQuit)}},
-      {UiString(lang, UiText::MenuSettings), {item(UiText::MenuKeys, plat::kMenuKeys)}},
+       {item(UiText::MenuStart, kMenuStart), item(UiText::MenuContinue, kMenuContinue),
+        item(UiText::MenuQuit, kMenuQuit)}},
+      {UiString(lang, UiText::MenuSettings), {item(UiText::MenuKeys, kMenuKeys)}},
   };
   // One item for each language, named in the words of the game now (a
   // language that the game's words do not name, in its own); the one in use
@@ -24,15 +25,28 @@ void SetGameMenuBar(const GameState& gs) {
     const char32_t* name = other <= kLangEnglish
                                ? UiString(lang, UiText(int(UiText::LanguageJapanese) + other))
                                : UiString(other, UiText::ThisLanguage);
-    menus[1].items.push_back({name, plat::kMenuLanguage + other});
-    plat::SetMenuEnabled(plat::kMenuLanguage + other, other != lang);
+    menus[1].items.push_back({name, kMenuLanguage + other});
+    plat::SetMenuEnabled(kMenuLanguage + other, other != lang);
   }
   // And how the picture is enlarged; the way in use is greyed too.
-  menus[1].items.push_back(item(UiText::ScalingWhole, plat::kMenuWhole));
-  menus[1].items.push_back(item(UiText::ScalingFit, plat::kMenuFit));
-  plat::SetMenuEnabled(plat::kMenuWhole, plat::FitScaling());
-  plat::SetMenuEnabled(plat::kMenuFit, !plat::FitScaling());
+  menus[1].items.push_back(item(UiText::ScalingWhole, kMenuWhole));
+  menus[1].items.push_back(item(UiText::ScalingFit, kMenuFit));
+  plat::SetMenuEnabled(kMenuWhole, plat::FitScaling());
+  plat::SetMenuEnabled(kMenuFit, !plat::FitScaling());
   plat::SetMenuBar(menus);
+}
+
+std::vector<std::pair<std::string, int>> MenuNames() {
+  std::vector<std::pair<std::string, int>> names = {
+      {"start", kMenuStart}, {"quit", kMenuQuit}, {"continue", kMenuContinue}, {"keys", kMenuKeys}};
+  for (int lang = 0; lang < LanguageCount(); ++lang)
+    names.emplace_back(lang == 0              ? std::string("japanese")
+                       : lang == kLangEnglish ? std::string("english")
+                                              : std::string(Texts(lang).code),
+                       kMenuLanguage + lang);
+  names.emplace_back("whole", kMenuWhole);
+  names.emplace_back("fit", kMenuFit);
+  return names;
 }
 
 }  // namespace moki

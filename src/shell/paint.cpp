@@ -2,7 +2,7 @@
 // screen over it while it is switched on.
 #include "render/match_frame.h"
 #include "minigame/bear_game.h"
-#include "platform/pad_bindings.h"
+#include "player_files/bindings.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "core/draw.h"

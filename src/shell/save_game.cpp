@@ -5,15 +5,16 @@
 
 #include "core/json.h"
 #include "core/tiles.h"
-#include "match/cast_stats.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "player_files/user_files.h"
 #include "story/actions.h"
+#include "story/cast_stats.h"
 #include "story/dialogue.h"
 #include "story/language.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
+#include "shell/menu_ids.h"
 
 namespace moki {
 
@@ -490,11 +491,11 @@ void SaveIfAtRest(const GameState& gs) {
 
 void ForgetSave() {
   if (SaveIsOurs()) plat::RemoveUserFile(SavePath());
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(kMenuContinue, false);
 }
 
 void UpdateContinueItem() {
-  plat::SetMenuEnabled(plat::kMenuContinue, plat::UserFileExists(SavePath()));
+  plat::SetMenuEnabled(kMenuContinue, plat::UserFileExists(SavePath()));
 }
 
 void ContinueGame(Form1& f) {
@@ -505,7 +506,7 @@ void ContinueGame(Form1& f) {
   WString why;
   switch (plat::ReadUserFile(path, text, err, kSaveMaxBytes)) {
     case plat::ReadStatus::Missing:
-      plat::SetMenuEnabled(plat::kMenuContinue, false);
+      plat::SetMenuEnabled(kMenuContinue, false);
       Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
@@ -516,8 +517,8 @@ void ContinueGame(Form1& f) {
       break;
     case plat::ReadStatus::Ok:
       if (Load(text, gs, why)) {
-        plat::SetMenuEnabled(plat::kMenuStart, false);  // as in a game begun with スタート
-        plat::SetMenuEnabled(plat::kMenuContinue, false);
+        plat::SetMenuEnabled(kMenuStart, false);  // as in a game begun with スタート
+        plat::SetMenuEnabled(kMenuContinue, false);
         ResetKeys(gs);
         plat::SetLabelVisible(false);
         plat::SetYesNoVisible(0, false);
@@ -530,7 +531,7 @@ void ContinueGame(Form1& f) {
       break;
   }
   // The save cannot be used: it is set aside, never lost, and the title stays.
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(kMenuContinue, false);
   std::string keptAs;
   err.clear();
   WString kept;

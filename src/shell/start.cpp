@@ -6,13 +6,14 @@
 #include "world/hall_walk.h"
 #include "world/new_game.h"
 #include "world/walk_common.h"
+#include "shell/menu_ids.h"
 
 namespace moki {
 
 void StartNewGame(Form1& f) {
   GameState& gs = f.gs;
-  plat::SetMenuEnabled(plat::kMenuStart, false);  // no second game while this one runs
-  plat::SetMenuEnabled(plat::kMenuContinue, false);
+  plat::SetMenuEnabled(kMenuStart, false);  // no second game while this one runs
+  plat::SetMenuEnabled(kMenuContinue, false);
   ResetKeys(gs);
   plat::SetTimerEnabled(false);
   SetupNewGame(gs);

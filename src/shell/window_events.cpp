@@ -1,20 +1,23 @@
 // Start-up, the menu and the dispatch of each timer tick on GameMode.
 #include "shell/window_events.h"
 
-#include "items/item_catalogue.h"
 #include "items/item_use.h"
-#include "match/league.h"
+#include "match/match_setup.h"
 #include "match/match_tick.h"
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
+#include "platform/scenario.h"
 #include "player_files/settings.h"
 #include "shell/save_game.h"
 #include "shell/key_screen.h"
 #include "shell/state_json.h"
 #include "story/cast_tables.h"
+#include "story/item_catalogue.h"
 #include "story/language.h"
+#include "story/league.h"
 #include "world/hall_walk.h"
 #include "world/rooms.h"
+#include "shell/menu_ids.h"
 
 namespace moki {
 
@@ -28,6 +31,8 @@ void InitControls(Form1& f) {
   plat::SetYesNoVisible(0, false);
   plat::SetYesNoVisible(1, false);
   plat::SetLabelVisible(false);
+  // Label1 at the bottom of the play area, the yes/no pictures to the right.
+  plat::PlaceControls(64, 304, 384, 96);
   SetGameMenuBar(f.gs);
 }
 
@@ -60,21 +65,21 @@ void Form_Load(Form1& f) {
 }
 
 void f1_Click(Form1& f, int id) {
-  if (id == plat::kMenuStart) {
+  if (id == kMenuStart) {
     StartNewGame(f);
-  } else if (id == plat::kMenuContinue) {
+  } else if (id == kMenuContinue) {
     ContinueGame(f);
-  } else if (id == plat::kMenuQuit) {
+  } else if (id == kMenuQuit) {
     SaveIfAtRest(f.gs);  // quitting in a match or a dialogue keeps the last rest point
     plat::Quit();
-  } else if (id == plat::kMenuKeys) {
+  } else if (id == kMenuKeys) {
     OpenKeyScreen(f);
-  } else if (id == plat::kMenuWhole || id == plat::kMenuFit) {
-    plat::SetFitScaling(id == plat::kMenuFit);
+  } else if (id == kMenuWhole || id == kMenuFit) {
+    plat::SetFitScaling(id == kMenuFit);
     SetGameMenuBar(f.gs);
-  } else if (id >= plat::kMenuLanguage && id < int(plat::kMenuLanguage) + LanguageCount()) {
+  } else if (id >= kMenuLanguage && id < int(kMenuLanguage) + LanguageCount()) {
     // Chosen from the menu, the language is remembered for the next start.
-    const i16 lang = static_cast<i16>(id - plat::kMenuLanguage);
+    const i16 lang = static_cast<i16>(id - kMenuLanguage);
     ChangeLanguage(f, lang);
     plat::SetGameSetting(kLanguageSetting, Texts(lang).code);
   }
@@ -124,6 +129,7 @@ void ChangeLanguage(Form1& f, i16 lang) {
 }
 
 void ConnectWindow(Form1& f) {
+  plat::scenario::SetMenuNames(MenuNames());
   plat::Handlers h;
   h.keyDown = [&f](int vk) { Form_KeyDown(f, vk); };
   h.keyUp = [&f](int vk) { Form_KeyUp(f, vk); };
@@ -154,6 +160,10 @@ void ConnectWindow(Form1& f) {
   plat::SetHandlers(std::move(h));
   f.atRest = [&f] { WriteSave(f.gs); };
   f.gameEnded = [] { ForgetSave(); };
+  f.startBooked = [&f] {
+    if (f.gs.matchPending == 1) StartMatch(f);
+    if (f.gs.bearGamePending == 1) StartBearGame(f);
+  };
 }
 
 }  // namespace moki

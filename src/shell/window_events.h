@@ -7,11 +7,16 @@
 namespace moki {
 
 // --- Event handlers (the window's own names) -------------------------------
+// The window opens: pictures, tables, the saved language, the title.
 void Form_Load(Form1& f);
+// A menu item chosen; index is the item's menu id (kMenuStart, ...).
 void f1_Click(Form1& f, int index);
+// The frame timer's tick (Timer1): one step of the hall, a room, a match or
+// the bear's game, by GameMode.
 void Timer1_Timer(Form1& f);
 void Form_KeyDown(Form1& f, int keyCode);
 void Form_KeyUp(Form1& f, int keyCode);
+// The window is drawn again: the picture of whatever GameMode shows.
 void Form_Paint(Form1& f);
 
 // Switches the game, the caption and the menus to language lang at once.

@@ -1,10 +1,10 @@
 #include "story/actions.h"
 
-#include "match/league.h"
 #include "platform/platform.h"
 #include "core/numeric.h"
 #include "core/waits.h"
 #include "story/language.h"
+#include "story/league.h"
 #include "story/screens.h"
 #include "story/script_text.h"
 

@@ -3,8 +3,6 @@
 // booked (a match, the bear's game, the end of the game) begins.
 #include "story/dialogue.h"
 
-#include "match/match_setup.h"
-#include "minigame/bear_game.h"
 #include "platform/platform.h"
 #include "core/draw.h"
 
@@ -18,8 +16,7 @@ void CloseDialogue(Form1& f) {
   gs.messageText.clear();
   plat::SetTimerEnabled(true);
   gs.dialogueState = 0;
-  if (gs.matchPending == 1) StartMatch(f);
-  if (gs.bearGamePending == 1) StartBearGame(f);
+  StartBooked(f);  // a match, or the bear's game
   if (gs.gameOver == 1) {
     plat::SetTimerEnabled(false);
     gs.GameMode = kModeTitle;

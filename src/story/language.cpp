@@ -9,12 +9,12 @@
 #include <string_view>
 #include <vector>
 
-#include "items/item_catalogue.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "story/actions.h"
 #include "story/cast_tables.h"
 #include "story/catalogue.h"
+#include "story/item_catalogue.h"
 #include "story/script_text.h"
 
 namespace moki {

@@ -2,10 +2,10 @@
 // offer, the item keys, the cast's strengths and everyone's place in the hall.
 #include "world/new_game.h"
 
-#include "match/cast_stats.h"
-#include "match/league.h"
 #include "platform/platform.h"
 #include "core/numeric.h"
+#include "story/cast_stats.h"
+#include "story/league.h"
 #include "world/data_file.h"
 #include "world/walk_common.h"
 

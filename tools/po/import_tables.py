@@ -24,7 +24,7 @@ from comments import comment_for  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 STORY = os.path.join(ROOT, "src", "story")
-ITEMS = os.path.join(ROOT, "src", "items", "item_catalogue.cpp")
+ITEMS = os.path.join(ROOT, "src", "story", "item_catalogue.cpp")
 PO = os.path.join(ROOT, "po")
 
 HEADER = """Project-Id-Version: mokimoki

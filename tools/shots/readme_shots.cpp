@@ -7,7 +7,6 @@
 #include <functional>
 #include <string>
 
-#include "match/cast_stats.h"
 #include "match/match_setup.h"
 #include "match/match_step.h"
 #include "minigame/bear_game.h"
@@ -16,6 +15,7 @@
 #include "platform/png_io.h"
 #include "platform/text.h"
 #include "shell/window_events.h"
+#include "story/cast_stats.h"
 #include "story/language.h"
 #include "world/new_game.h"
 #include "world/rooms.h"

@@ -1,6 +1,6 @@
 // The item catalogue the seller sells from, and the item schedules the
 // computer opponents play during a match.
-#include "items/item_catalogue.h"
+#include "story/item_catalogue.h"
 
 #include <string>
 

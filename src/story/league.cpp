@@ -2,7 +2,7 @@
 // hero's team, 4..12 the nine computer teams. Seats 0..9 are drawn once per
 // game; the nine match-day strings pair the seats so that every seat meets
 // every other exactly once.
-#include "match/league.h"
+#include "story/league.h"
 
 #include <utility>
 

@@ -62,6 +62,19 @@ inline size_t StatsRow(int cast) {
   return (cast >= 0 && cast < kTeamCastCount) ? size_t(cast) : 0;
 }
 
+// Puts every player back inside the playing area.
+inline void KeepPlayersInField(GameState& gs) {
+  for (int s = 0; s < 4; ++s) {
+    MatchPlayer& p = gs.players[size_t(s)];
+    if (s == homeForward || s == awayForward) {
+      if (p.x < 32) p.x = 32;
+      if (p.x + 32 > 576) p.x = 544;
+    }
+    if (p.y < 32) p.y = 32;
+    if (p.y + 32 > 416) p.y = 384;
+  }
+}
+
 // The angle in whole degrees from (fromX, fromY) to (toX, toY): the
 // arctangent rounded, turned half round when the target lies to the left,
 // and straight up or down when the two share an x.

@@ -1,6 +1,6 @@
 // CastStats: how fast each cast member runs, accelerates, turns, shoots and
 // corrects his aim in a match, as they are at the start of a game.
-#include "match/cast_stats.h"
+#include "story/cast_stats.h"
 
 namespace moki {
 

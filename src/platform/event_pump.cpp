@@ -1,0 +1,183 @@
+// The event pump every backend shares: Timer1, the tick count, pumping and
+// waiting for events, the message box, and frames sent only when they
+// changed. What differs comes from the backend (backend.h).
+#include <algorithm>
+#include <cmath>
+
+#include "platform/backend.h"
+#include "platform/internal.h"
+
+namespace plat {
+
+namespace internal {
+namespace {
+
+Backend g_backend{};
+Surface g_play{kPlayW, kPlayH, kBlack};
+
+struct Timer {
+  bool enabled = false;
+  double next = 0;
+  bool inTick = false;
+};
+Timer g_timer;
+
+const Backend& B() {
+  return g_backend;
+}
+
+bool TimerRuns() {
+  return g_timer.enabled && !g_timer.inTick && !GetControls().boxUp;
+}
+
+bool TimerDue() {
+  return TimerRuns() && B().now() >= g_timer.next;
+}
+
+void FireTimer() {
+  g_timer.inTick = true;
+  auto& h = GetHandlers();
+  if (h.timer) h.timer();
+  g_timer.inTick = false;
+  // A late tick is not made up for: the next one comes one interval after
+  // the scheduled one, or at once if that has already passed.
+  g_timer.next = std::max(g_timer.next + kTimerInterval, B().now());
+}
+
+// Handles what is pending; true when an event or a tick was handled.
+bool PumpOnce() {
+  bool handled = B().poll();
+  if (!handled && TimerDue()) {
+    FireTimer();
+    handled = true;
+    B().afterTick();
+  }
+  if (ResizeSettled(B().now()))
+    if (const int scale = B().settledScale()) RecordScale(scale);
+  if (NeedsPresent()) ShowFrame();
+  return handled;
+}
+
+}  // namespace
+
+void UseBackend(const Backend& backend) {
+  g_backend = backend;
+}
+const Backend& CurrentBackend() {
+  return g_backend;
+}
+
+Surface& PlayArea() {
+  return g_play;
+}
+
+void ShowFrame() {
+  if (!B().pace()) return;
+  // A frame like the one on the screen keeps its place in time, but is not
+  // sent again: standing still costs little.
+  const bool changed = FrameChanged(g_play);
+  PresentedNow();
+  B().show(g_play, changed);
+}
+
+void ResetPump() {
+  g_timer = Timer{};
+  g_play.Fill(kBlack);
+}
+
+void PadKey(int vk, bool down) {
+  auto& h = GetHandlers();
+  if (GetControls().boxUp) return;
+  if (down) {
+    if (!GetControls().menuOpen && h.keyDown) h.keyDown(vk);
+  } else if (h.keyUp) {
+    h.keyUp(vk);
+  }
+}
+
+}  // namespace internal
+
+using internal::B;
+
+Surface& Window() {
+  internal::MarkDrawn();
+  return internal::g_play;
+}
+
+void Present() {
+  internal::ShowFrame();
+}
+
+void Refresh() {
+  auto& h = internal::GetHandlers();
+  if (h.paint) h.paint();
+  internal::ShowFrame();
+}
+
+bool KeyDownWaiting(int vk) {
+  return internal::TakeKeyWaiting(vk, [vk] { return B().keyDownWaiting(vk); });
+}
+
+void MessageBox(const std::u32string& text, const std::u32string& caption) {
+  auto& c = internal::GetControls();
+  c.boxUp = true;
+  c.boxText = text;
+  c.boxCaption = caption;
+  internal::CloseMenu();
+  const double answered = B().boxShown(text, caption);
+  internal::ModalScope modal;
+  while (!modal.Answered() && c.boxUp && B().now() < answered)
+    WaitEvents(answered == internal::kNever ? -1 : int64_t(std::ceil(answered)));
+  c.boxUp = false;
+  internal::MarkDirty();
+}
+
+void SetFitScaling(bool fit) {
+  if (FitScaling() == fit) return;
+  WindowSetup setup = CurrentWindowSetup();
+  setup.fit = fit;
+  internal::ChangeWindowSetup(setup);
+  B().redrawAll();
+  internal::MarkDirty();
+}
+
+bool FitScaling() {
+  return CurrentWindowSetup().fit;
+}
+
+void SetTimerEnabled(bool enabled) {
+  if (enabled && !internal::g_timer.enabled) internal::g_timer.next = B().now() + kTimerInterval;
+  internal::g_timer.enabled = enabled;
+}
+bool TimerEnabled() {
+  return internal::g_timer.enabled;
+}
+
+uint32_t GetTickCount() {
+  return internal::TakeClock(uint32_t(B().now()));
+}
+
+void DoEvents() {
+  if (internal::ReplayPump()) return;
+  internal::PumpScope pump;
+  if (internal::PumpOnce()) return;
+  B().idle();
+}
+
+void WaitEvents(int64_t deadline) {
+  if (internal::ReplayPump()) return;
+  internal::PumpScope pump;
+  for (;;) {
+    if (internal::PumpOnce()) return;
+    const double now = B().now();
+    if (deadline >= 0 && now >= double(deadline)) return;
+    internal::Wake w;
+    if (deadline >= 0) w.until = double(deadline);
+    if (internal::TimerRuns()) w.until = std::min(w.until, internal::g_timer.next);
+    if (const int64_t blink = internal::NextMarkBlink(); blink >= 0) w.blink = double(blink);
+    if (internal::ResizeDeadline() >= 0) w.resize = internal::ResizeDeadline();
+    if (B().sleep(w)) return;
+  }
+}
+
+}  // namespace plat
