@@ -207,8 +207,10 @@ PY
   [ "$w $h" = "608 448" ] && [ "$x $y" = "336 176" ] ||
     fail "full screen with whole multiples shows the picture $w x $h at $x,$y, not 608 x 448 at 336,176"
   echo "whole, full screen: the picture $w x $h at $x,$y"
-  # Back, to 設定, past the greyed 日本語 and 整数倍 to 画面に合わせて, A.
-  pad back dpright dpdown dpdown a
+  # Back, to 設定, past the greyed 日本語, every other language and the greyed
+  # 整数倍 to 画面に合わせて, A: a Down for each language of the build.
+  languages=$("$exe" --help | grep -o -- "--lang [a-zA-Z_|]*" | tr "|" "\n" | wc -l)
+  pad back dpright $(yes dpdown | head -n "$languages") a
   sleep 0.5
   read -r x y w h < <(box fit)
   right=$((1280 - x - w))

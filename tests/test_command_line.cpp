@@ -121,7 +121,7 @@ TEST(CommandLine, HelpListsOptionsKeysAndEnvironmentAndVersionNamesTheGame) {
         "Environment:", "MOKI_PRESENT", "DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"})
     EXPECT_NE(help.find(part), std::string::npos) << part;
   // Every menu's word, in each language, as the window shows it.
-  for (int lang : {0, 1})
+  for (int lang = 0; lang < moki::LanguageCount(); ++lang)
     for (int id = int(moki::UiText::MenuFile); id <= int(moki::UiText::LanguageEnglish); ++id) {
       const std::string word =
           plat::ToUtf8(plat::ShownLabel(moki::UiString(lang, moki::UiText(id))));

@@ -50,24 +50,7 @@ struct Code {
 };
 
 size_t OperandCount(const u32string& s, size_t i, bool room) {
-  switch (s[i + 1]) {
-    case U'?':
-    case U'C':
-      return 2;
-    case U'G':
-    case U'A':
-    case U'Z':
-    case U'U':
-    case U'Y':
-    case U'I':
-      return 1;
-    case U'K':
-      return room ? 0 : 1;
-    case U'X':
-      return s[i + 2] == U'P' ? 2 : 1;
-    default:
-      return 0;
-  }
+  return size_t(moki::OperandCount(s[i + 1], room, i + 2 < s.size() ? s[i + 2] : U'\0'));
 }
 
 std::vector<Code> Codes(const u32string& s, bool room) {
@@ -117,29 +100,34 @@ TEST(Languages, EveryLanguageHasTheJapaneseCodesInTheJapaneseOrder) {
     // And the same game: the prices stay.
     EXPECT_EQ(ja.itemPrice, other.itemPrice);
   }
-  // The English texts hold no Japanese.
-  const GameState en = Tables(kLangEnglish);
-  const auto japanese = testing_support::HasJapanese;
-  for (int sp = 0; sp < kCastCount; ++sp) {
-    EXPECT_FALSE(japanese(en.scriptTable[sp])) << "speaker " << sp;
-    EXPECT_FALSE(japanese(en.castNames[sp])) << sp;
+  // The texts of every catalogue hold no Japanese.
+  for (int lang = 1; lang < LanguageCount(); ++lang) {
+    const GameState en = Tables(lang);
+    const auto japanese = testing_support::HasJapanese;
+    for (int sp = 0; sp < kCastCount; ++sp) {
+      EXPECT_FALSE(japanese(en.scriptTable[sp])) << "speaker " << sp;
+      EXPECT_FALSE(japanese(en.castNames[sp])) << sp;
+    }
+    for (int i = 0; i < kItemCount; ++i)
+      EXPECT_FALSE(japanese(en.itemName[i] + en.itemDescription[i])) << "item " << i;
+    // Nor do the window's words (but 日本語, named in its own words), the key
+    // screen's or what is told of the save.
+    const LanguageTexts& t = Texts(lang);
+    for (size_t u = 0; u < t.ui.size(); ++u)
+      EXPECT_TRUE(UiText(u) == UiText::LanguageJapanese || !japanese(t.ui[u])) << Utf8(t.ui[u]);
+    const KeyScreenTexts& k = t.keyScreen;
+    for (const char32_t* w : {k.title, k.help, k.waiting, k.changed, k.notSaved, k.unchanged,
+                              k.taken, k.reserved, k.escape, k.pressAnother})
+      EXPECT_FALSE(japanese(w)) << Utf8(w);
+    for (size_t i = 0; i < k.labels.size(); ++i)
+      EXPECT_FALSE(japanese(u32string(k.labels[i]) + k.actions[i])) << i;
+    for (const char32_t* w : t.saveTexts) EXPECT_FALSE(japanese(w)) << Utf8(w);
+    for (const char32_t* w : t.saveParts) EXPECT_FALSE(japanese(w)) << Utf8(w);
   }
-  for (int i = 0; i < kItemCount; ++i)
-    EXPECT_FALSE(japanese(en.itemName[i] + en.itemDescription[i])) << "item " << i;
-  // Nor do the window's words, the key screen's or what is told of the save.
-  const LanguageTexts& t = Texts(kLangEnglish);
-  for (const char32_t* w : t.ui) EXPECT_FALSE(japanese(w)) << Utf8(w);
-  const KeyScreenTexts& k = t.keyScreen;
-  for (const char32_t* w : {k.title, k.help, k.waiting, k.changed, k.notSaved, k.unchanged, k.taken,
-                            k.reserved, k.escape, k.pressAnother})
-    EXPECT_FALSE(japanese(w)) << Utf8(w);
-  for (size_t i = 0; i < k.labels.size(); ++i)
-    EXPECT_FALSE(japanese(u32string(k.labels[i]) + k.actions[i])) << i;
-  for (const char32_t* w : t.saveTexts) EXPECT_FALSE(japanese(w)) << Utf8(w);
-  for (const char32_t* w : t.saveParts) EXPECT_FALSE(japanese(w)) << Utf8(w);
 
   // Sums of money: English marks the thousands; Japanese writes the digits
   // alone, as it always has.
+  const GameState en = Tables(kLangEnglish);
   EXPECT_EQ(Utf8(AmountText(en, 999)), "999");
   EXPECT_EQ(Utf8(AmountText(en, 15000)), "15,000");
   EXPECT_EQ(Utf8(AmountText(en, 2000000000)), "2,000,000,000");
@@ -203,7 +191,7 @@ std::set<u32string> AllPages(const GameState& gs, int speaker) {
   std::vector<u32string> ranks;
   for (int r = 1; r <= 10; ++r) ranks.push_back(NumberText(r));
   std::vector<u32string> ordinals;
-  for (int r = 1; r <= 10; ++r) ordinals.push_back(Ordinal(r));
+  for (int r = 1; r <= 10; ++r) ordinals.push_back(Ordinal(kLangEnglish, r));
   const std::map<u32string, u32string> written = {
       {U"P", U"10"},
       {U"N", U"10"},
@@ -322,8 +310,8 @@ TEST(Languages, EveryPageOfEveryScriptFitsTheMessageBox) {
           // is only one whose word alone is wider than the box.
           for (size_t k = 0; k + 1 < lines.size(); ++k) {
             if (lines[k].empty() || lines[k + 1].empty()) continue;
-            const bool cut = lines[k].back() > U' ' && lines[k].back() < 0x80 &&
-                             lines[k + 1].front() > U' ' && lines[k + 1].front() < 0x80 &&
+            const auto inWord = [](char32_t c) { return c > U' ' && (c < 0x2E80 || c > 0xFFEF); };
+            const bool cut = inWord(lines[k].back()) && inWord(lines[k + 1].front()) &&
                              page.find(lines[k] + lines[k + 1].front()) != npos;
             EXPECT_FALSE(cut && lines[k].find(U' ') != npos) << Utf8(lines[k]);
           }

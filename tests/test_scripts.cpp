@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "story/catalogue.h"
 #include "platform/text.h"
 #include "core/game_state.h"
 #include "story/cast_tables.h"
@@ -85,29 +86,8 @@ Parsed Parse(const u32string& s, int speaker) {
       i += 2;
       continue;
     }
-    size_t len = 0;  // operand characters
-    switch (k) {
-      case U'?':
-      case U'C':
-        len = 2;
-        break;
-      case U'G':
-      case U'A':
-      case U'Z':
-      case U'U':
-      case U'Y':
-      case U'I':
-        len = 1;
-        break;
-      case U'K':
-        len = room ? 0 : 1;
-        break;
-      case U'X':
-        len = (i + 2 < s.size() && s[i + 2] == U'P') ? 2 : 1;
-        break;
-      default:
-        len = 0;
-    }
+    // Its operand characters.
+    const size_t len = size_t(moki::OperandCount(k, room, i + 2 < s.size() ? s[i + 2] : U'\0'));
     if (i + 2 + len > s.size()) {
       p.errors.push_back("code #" + Utf8(u32string(1, k)) + " runs past the end");
       break;

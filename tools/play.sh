@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOKI_PSEUDO_LANGUAGE=OFF >/dev/null
 cmake --build build -j"$(nproc)" --target mokimoki
 exec build/bin/mokimoki "$@"

@@ -1,25 +1,38 @@
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/version.h"
+#include "platform/platform.h"
+#include "platform/text.h"
 #include "story/language.h"
 
 namespace moki {
 
 namespace {
 
+// "ja|en|...": the codes of the languages the game has.
+const char* LanguageChoice() {
+  static const std::string codes = LanguageCodes();
+  return codes.c_str();
+}
+
 const Option kOptions[] = {
     {"--help", 'h', nullptr, "show this help and exit",
      [](CommandLine& cl, std::string_view, std::string&) { return cl.help = true; }},
     {"--version", 0, nullptr, "show the version and exit",
      [](CommandLine& cl, std::string_view, std::string&) { return cl.version = true; }},
-    {"--lang", 0, "ja|en", "play in Japanese (ja) or English (en) this time only",
+    {"--lang", 0, LanguageChoice(),
+     "play in this language this time only (ja Japanese, en English)",
      [](CommandLine& cl, std::string_view v, std::string& error) {
        const std::string code(v);
        cl.lang = LanguageFromCode(code.c_str());
-       if (cl.lang < 0) error.append("'").append(code).append("' is not ja or en");
+       if (cl.lang < 0)
+         error.append("'").append(code).append("' is not one of ").append(LanguageChoice());
        return cl.lang >= 0;
      }},
     {"--record", 0, "FILE", "record the session into FILE (written when the game ends)",
@@ -111,6 +124,63 @@ std::string OptionHelp(std::span<const Option> options) {
   return text;
 }
 
+namespace {
+
+// Each language's menus as --help lists them: "ja  ファイル F: スタート S, ...".
+std::string MenuWords() {
+  // A word as the menu shows it, its access key after it: "スタート(&S)" is
+  // "スタート S", "&Quit" is "Quit Q".
+  auto word = [](const char32_t* label) {
+    const std::u32string l = label;
+    const char32_t key = plat::AccessKey(l);
+    std::u32string shown = plat::ShownLabel(l);
+    const std::u32string mark = std::u32string(U"(") + key + U")";
+    if (key && shown.size() > mark.size() && shown.ends_with(mark))
+      shown = shown.substr(0, shown.size() - mark.size());
+    if (key) shown += std::u32string(U" ") + key;
+    return shown;
+  };
+  // The columns a text takes on a terminal: two for each wide character.
+  auto columns = [](const std::u32string& s) {
+    size_t n = 0;
+    for (char32_t c : s) n += (c >= 0x1100 && c < 0xFF61) ? 2 : 1;
+    return n;
+  };
+  std::string text;
+  for (int lang = 0; lang < LanguageCount(); ++lang) {
+    const std::vector<std::pair<UiText, std::vector<std::u32string>>> menus = {
+        {UiText::MenuFile,
+         {word(UiString(lang, UiText::MenuStart)), word(UiString(lang, UiText::MenuContinue)),
+          word(UiString(lang, UiText::MenuQuit))}},
+        {UiText::MenuSettings, {word(UiString(lang, UiText::MenuKeys))}}};
+    std::vector<std::u32string> options = menus[1].second;
+    for (int other = 0; other < LanguageCount(); ++other)
+      options.push_back(word(LanguageMenuName(lang, other)));
+    options.push_back(word(UiString(lang, UiText::ScalingWhole)));
+    options.push_back(word(UiString(lang, UiText::ScalingFit)));
+    std::u32string code = plat::FromUtf8(LanguageCode(lang));
+    while (code.size() < 4) code += U' ';
+    for (size_t m = 0; m < menus.size(); ++m) {
+      std::u32string line = (m == 0 ? U"    " + code : std::u32string(U"        ")) +
+                            word(UiString(lang, menus[m].first)) + U":";
+      const std::vector<std::u32string>& items = m == 0 ? menus[0].second : options;
+      for (size_t i = 0; i < items.size(); ++i) {
+        const std::u32string piece = items[i] + (i + 1 < items.size() ? U"," : U"");
+        if (columns(line) + 1 + columns(piece) > 79) {
+          text += plat::ToUtf8(line) + "\n";
+          line = std::u32string(U"          ") + piece;
+        } else {
+          line += U" " + piece;
+        }
+      }
+      text += plat::ToUtf8(line) + "\n";
+    }
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string HelpText() {
   std::string text =
       "Usage: mokimoki [OPTION]...\n"
@@ -122,12 +192,14 @@ std::string HelpText() {
   text +=
       "\n"
       "Keys:\n"
-      "  Alt+F                    the menu File (ファイル): Start (スタート, S) starts a\n"
-      "                           game, Continue (つづきから, C) continues the saved one,\n"
-      "                           Quit (終了, X) quits\n"
-      "  Alt+O                    the menu Options (設定): Keys (キー設定, K) chooses the\n"
-      "                           keys, English (E) and Japanese (日本語, J) switch the\n"
-      "                           language\n"
+      "  Alt+F                    the menu File (ファイル): Start starts a game, Continue\n"
+      "                           continues the saved one, Quit quits\n"
+      "  Alt+O                    the menu Options (設定): Keys chooses the keys, a\n"
+      "                           language's name switches to it, the last two choose how\n"
+      "                           the picture is enlarged\n"
+      "  The menus' words and their keys (Alt+F or Alt+O, then the letter), by language:\n" +
+      MenuWords();
+  text +=
       "  cursor keys              walk; in a match drive the forward, move and aim the back\n"
       "  Shift (held)             walk faster; in a match twice the speed and turning\n"
       "  Space                    talk, turn the page, confirm yes or no (はい/いいえ)\n"
@@ -144,6 +216,12 @@ std::string HelpText() {
       "                           offscreen); without it the game uses X11 or Wayland only\n"
       "  MOKI_PRESENT             'renderer' draws through an SDL renderer and a texture\n"
       "                           instead of the window's own pixels\n"
+      "  LANGUAGE                 the languages to play in, the first the game has wins\n"
+      "                           (ja:en), before the locale, as in gettext programs\n"
+      "  LC_ALL, LC_MESSAGES, LANG\n"
+      "                           the locale, the first set of them: ja_JP.UTF-8 plays in\n"
+      "                           Japanese, one the game has no language for in English\n"
+      "  (--lang, else the language chosen from the menu, else these choose the language)\n"
       "  XDG_CONFIG_HOME          where the settings go (~/.config when unset)\n"
       "  XDG_DATA_HOME            where the save goes (~/.local/share when unset)\n"
       "  HOME                     the home, ~ (when unset, the user's home in the password\n"

@@ -46,8 +46,8 @@ int main(int argc, char** argv) {
   int lang = cl.lang;
   if (lang < 0) lang = moki::LanguageFromCode(plat::GameSetting("language").c_str());
   if (lang < 0)
-    lang = moki::LanguageFromLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
-                                    std::getenv("LANG"));
+    lang = moki::LanguageFromLocale(std::getenv("LANGUAGE"), std::getenv("LC_ALL"),
+                                    std::getenv("LC_MESSAGES"), std::getenv("LANG"));
   plat::CreateMainWindow(moki::UiString(lang, moki::UiText::Caption));
   moki::ConnectWindow(form);
   moki::Form_Load(form);  // in the language of the menu's choice

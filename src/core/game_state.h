@@ -52,7 +52,9 @@ using Grid = std::array<std::array<i16, W>, H>;  // indexed [y][x]
 
 // The languages the game speaks; every text a player reads has one table per
 // language, all in the same shape.
-enum : int16_t { kLangJapanese = 0, kLangEnglish = 1, kLanguageCount = 2 };
+// Japanese is the game's own language; English is the first catalogue the
+// build lists (the others follow it: LanguageCount() says how many).
+enum : int16_t { kLangJapanese = 0, kLangEnglish = 1 };
 
 // Game modes: what a timer tick and a repaint do.
 enum : i16 { kModeTitle = 0, kModeHall = 1, kModeRoom = 2, kModeBear = 3, kModeMatch = 4 };
@@ -115,7 +117,7 @@ struct GameState {
   i16 choiceCursor = 0;
   WString choiceLabels;
   i16 statusShown = 0;           // the Ctrl pause is up
-  i16 language = kLangJapanese;  // whose words every text is in (kLangJapanese, kLangEnglish)
+  i16 language = kLangJapanese;  // whose words every text is in (kLangJapanese, a catalogue)
 
   // The key screen (設定 > キー設定), over any mode; the game waits while it is up.
   i16 keyScreenShown = 0;

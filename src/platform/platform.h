@@ -149,6 +149,9 @@ bool PageEndMark();
 // shown at once.
 void SetFitScaling(bool fit);
 bool FitScaling();
+// Whether the window covers the screen (F11): the menu bar is then hidden
+// until Alt or the controller's Back opens it.
+bool Fullscreen();
 
 // Modal message box with an OK button; returns when it is closed. While it is
 // up no key handler runs and no timer tick starts.

@@ -175,9 +175,18 @@ bool Parse(const std::string& text, std::vector<Command>& out, std::string& err)
       c.op = Op::Shot;
       c.file = w[1];
     } else if (op == "lang") {
-      if (w.size() != 2 || w[1].size() != 2 || !std::islower(static_cast<unsigned char>(w[1][0])) ||
-          !std::islower(static_cast<unsigned char>(w[1][1])))
-        return fail("expected: lang ja | lang en");
+      // A language's code as a catalogue is named ("en", "qps", "pt_BR"); the
+      // game says whether it has that language.
+      const std::string& code = w.size() == 2 ? w[1] : std::string();
+      const size_t lower = size_t(
+          std::find_if(code.begin(), code.end(),
+                       [](char ch) { return !std::islower(static_cast<unsigned char>(ch)); }) -
+          code.begin());
+      const bool region = code.size() == lower + 3 && code[lower] == '_' &&
+                          std::isupper(static_cast<unsigned char>(code[lower + 1])) &&
+                          std::isupper(static_cast<unsigned char>(code[lower + 2]));
+      if (lower < 2 || lower > 3 || (code.size() != lower && !region))
+        return fail("expected: lang CODE (ja, en, ...)");
       c.op = Op::Lang;
       c.value = w[1];
     } else if (op == "dump") {

@@ -231,9 +231,14 @@ std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, F
                                         bool words) {
   // Breaks at CR LF (a lone CR or LF also breaks), and wraps a line that is
   // wider than the box between two characters, as the label does with
-  // Japanese text that has no spaces to break at. English words are not cut:
-  // a word that does not fit goes whole onto the next line.
-  auto latin = [](char32_t c) { return c > U' ' && c < 0x80; };
+  // Japanese text that has no spaces to break at. The words of a language
+  // written with spaces (in Latin letters, accented or not, Greek, Cyrillic)
+  // are not cut: a word that does not fit goes whole onto the next line.
+  auto latin = [](char32_t c) {
+    const bool cjk = (c >= 0x2E80 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFAFF) ||
+                     (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFFEF);
+    return c > U' ' && c != 0x3000 && !cjk;
+  };
   std::vector<std::u32string> lines;
   std::u32string line;
   auto flush = [&] {

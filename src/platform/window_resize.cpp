@@ -63,6 +63,15 @@ void RecordFullscreen(bool on) {
   WindowSetup setup = CurrentWindowSetup();
   setup.fullscreen = on;
   ChangeWindowSetup(setup);
+  Refresh();  // the game's picture may say how to reach the hidden menu bar
 }
 
 }  // namespace plat::internal
+
+namespace plat {
+
+bool Fullscreen() {
+  return CurrentWindowSetup().fullscreen;
+}
+
+}  // namespace plat

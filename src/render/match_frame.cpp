@@ -12,6 +12,7 @@
 #include "core/numeric.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "story/language.h"
 #include "world/field.h"
 
 namespace moki {
@@ -41,9 +42,11 @@ const WString& CastName(const GameState& gs, int cast) {
 }
 
 WString StatusLine(const GameState& gs) {
-  return U"   -TIME " + NumberText(gs.countsLeft) + U"-       " + CastName(gs, gs.homeCastIndex) +
-         U" " + NumberText(gs.homeScore) + U"-" + NumberText(gs.awayScore) + U" " +
-         CastName(gs, gs.opponentCast);
+  return FillIn(Texts(gs).matchLine, {{U"time", NumberText(gs.countsLeft)},
+                                      {U"home", CastName(gs, gs.homeCastIndex)},
+                                      {U"homescore", NumberText(gs.homeScore)},
+                                      {U"awayscore", NumberText(gs.awayScore)},
+                                      {U"away", CastName(gs, gs.opponentCast)}});
 }
 
 void DrawStatusLine(plat::Surface& dst, const WString& line) {

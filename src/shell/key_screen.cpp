@@ -1,7 +1,9 @@
 #include "shell/key_screen.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "core/waits.h"
 #include "player_files/bindings.h"
@@ -155,11 +157,32 @@ void DrawKeyScreen(Form1& f) {
   const plat::Color text = plat::kWhite, dim = plat::RGB(176, 184, 220);
   const plat::Color pick = plat::RGB(60, 90, 170), wait = plat::RGB(170, 100, 40);
   const plat::Color warn = plat::RGB(255, 224, 120);
-  constexpr int kLeft = 16, kTop = 16, kRight = 591, kBottom = 431;
+  constexpr int kLeft = 8, kTop = 16, kRight = 599, kBottom = 431;
   constexpr int kRowTop = 64, kRowH = 28;
-  constexpr int kLabelX = 40, kActionX = 132, kKeysX = 344, kPadX = 470;
+  constexpr int kLabelX = 22, kGap = 9;
   const bool pad = plat::PadUsedLast();
   const PadTexts& pt = Texts(f.gs).pad;
+  const auto& keys = plat::CurrentSettings().keys;
+  const auto& buttons = plat::CurrentSettings().pad;
+  // Each row's keyboard keys and controller buttons, and the columns as wide
+  // as their widest: the keys and buttons are shown whole ("Left Shift, Right
+  // Shift"), and an action too long for what is left is cut.
+  std::array<WString, kKeyScreenRows> keyNames, buttonNames;
+  auto width = [](const WString& s) { return plat::TextWidth(s, plat::FontKind::Bold); };
+  int labelW = 0, keysW = width(pt.keyboard), padW = width(pt.controller);
+  for (size_t k = 0; k < size_t(plat::kGameKeyCount); ++k) {
+    for (const std::string& n : keys[k])
+      keyNames[k] += (keyNames[k].empty() ? U"" : U", ") + plat::FromUtf8(n);
+    for (const std::string& n : buttons[k])
+      buttonNames[k] += (buttonNames[k].empty() ? U"" : U", ") +
+                        WString(plat::PadButtonLabel(plat::PadButtonOf(n)));
+    labelW = std::max(labelW, width(t.labels[k]));
+    keysW = std::max(keysW, width(keyNames[k]));
+    padW = std::max(padW, width(buttonNames[k]));
+  }
+  const int kPadX = std::max(kRight - 12 - padW, 300);
+  const int kKeysX = std::max(kPadX - kGap - keysW, 220);
+  const int kActionX = kLabelX + labelW + kGap;
   plat::Surface& w = plat::Window();
   plat::FillBox(w, kLeft, kTop, kRight, kBottom, panel);
   plat::DrawRect(w, kLeft, kTop, kRight, kBottom, frame);
@@ -167,8 +190,6 @@ void DrawKeyScreen(Form1& f) {
   PrintShadowed(w, kLabelX, 28, t.title, text);
   PrintShadowed(w, kKeysX, 40, pt.keyboard, dim);
   PrintShadowed(w, kPadX, 40, pt.controller, dim);
-  const auto& keys = plat::CurrentSettings().keys;
-  const auto& buttons = plat::CurrentSettings().pad;
   for (int k = 0; k < plat::kGameKeyCount; ++k) {
     const int y = kRowTop + k * kRowH;
     const bool here = k == gs.keyScreenCursor;
@@ -178,12 +199,6 @@ void DrawKeyScreen(Form1& f) {
     PrintShadowed(w, kLabelX, y, t.labels[size_t(k)], text);
     PrintShadowed(w, kActionX, y, Fit(t.actions[size_t(k)], kKeysX - 8 - kActionX),
                   here ? text : dim);
-    std::string names;
-    for (const std::string& n : keys[size_t(k)]) names += (names.empty() ? "" : ", ") + n;
-    WString labels;
-    for (const std::string& n : buttons[size_t(k)])
-      labels +=
-          (labels.empty() ? U"" : U", ") + WString(plat::PadButtonLabel(plat::PadButtonOf(n)));
     // The column being changed has a frame of its own.
     const int x = gs.keyScreenColumn == 1 ? kPadX : kKeysX;
     if (here)
@@ -191,11 +206,11 @@ void DrawKeyScreen(Form1& f) {
                      y + kRowH - 7, frame);
     const bool waitingHere = here && gs.keyScreenWaiting != 0;
     const WString shownKeys =
-        waitingHere && gs.keyScreenColumn == 0 ? WString(t.waitingMark) : plat::FromUtf8(names);
+        waitingHere && gs.keyScreenColumn == 0 ? WString(t.waitingMark) : keyNames[size_t(k)];
     const WString shownButtons =
-        waitingHere && gs.keyScreenColumn == 1 ? WString(t.waitingMark) : labels;
-    PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 12 - kKeysX), text);
-    PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 16 - kPadX), text);
+        waitingHere && gs.keyScreenColumn == 1 ? WString(t.waitingMark) : buttonNames[size_t(k)];
+    PrintShadowed(w, kKeysX, y, Fit(shownKeys, kPadX - 8 - kKeysX), text);
+    PrintShadowed(w, kPadX, y, Fit(shownButtons, kRight - 12 - kPadX), text);
   }
   const int noteY = kRowTop + plat::kGameKeyCount * kRowH + 12;
   WString note, second;
@@ -226,8 +241,21 @@ void DrawKeyScreen(Form1& f) {
   }
   const bool refused = gs.keyScreenNote == kNoteTaken || gs.keyScreenNote == kNoteReserved ||
                        gs.keyScreenNote == kNoteNotSaved;
-  PrintShadowed(w, kLabelX, noteY, Fit(note, kRight - 16 - kLabelX), refused ? warn : text);
   const WString help = pad ? pt.help : t.help;
+  if (note.empty()) {
+    // The help alone takes both lines when its words need them.
+    const std::vector<WString> lines =
+        plat::LayoutLabel(help, kRight - 16 - kLabelX, plat::FontKind::Bold, true);
+    const int top = lines.size() > 1 ? noteY : noteY + 24;
+    for (size_t l = 0; l < lines.size() && l < 2; ++l)
+      PrintShadowed(
+          w, kLabelX, top + 24 * int(l),
+          l == 1 ? Fit(lines.size() > 2 ? lines[1] + lines[2] : lines[1], kRight - 16 - kLabelX)
+                 : lines[0],
+          dim);
+    return;
+  }
+  PrintShadowed(w, kLabelX, noteY, Fit(note, kRight - 16 - kLabelX), refused ? warn : text);
   PrintShadowed(w, kLabelX, noteY + 24, Fit(second.empty() ? help : second, kRight - 16 - kLabelX),
                 dim);
 }

@@ -22,11 +22,8 @@ void SetGameMenuBar(const GameState& gs) {
   // language that the game's words do not name, in its own); the one in use
   // is greyed.
   for (int other = 0; other < LanguageCount(); ++other) {
-    const char32_t* name = other <= kLangEnglish
-                               ? UiString(lang, UiText(int(UiText::LanguageJapanese) + other))
-                               : UiString(other, UiText::ThisLanguage);
-    menus[1].items.push_back({name, kMenuLanguage + other});
-    plat::SetMenuEnabled(kMenuLanguage + other, other != lang);
+    menus[1].items.push_back({LanguageMenuName(lang, other), LanguageMenuId(other)});
+    plat::SetMenuEnabled(LanguageMenuId(other), other != lang);
   }
   // And how the picture is enlarged; the way in use is greyed too.
   menus[1].items.push_back(item(UiText::ScalingWhole, kMenuWhole));
@@ -34,6 +31,15 @@ void SetGameMenuBar(const GameState& gs) {
   plat::SetMenuEnabled(kMenuWhole, plat::FitScaling());
   plat::SetMenuEnabled(kMenuFit, !plat::FitScaling());
   plat::SetMenuBar(menus);
+}
+
+int LanguageMenuId(int lang) {
+  return kMenuLanguage + lang;
+}
+
+int LanguageOfMenuId(int id) {
+  const int lang = id - kMenuLanguage;
+  return lang >= 0 && lang < LanguageCount() ? lang : -1;
 }
 
 std::vector<std::pair<std::string, int>> MenuNames() {

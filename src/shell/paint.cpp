@@ -23,6 +23,7 @@ void DrawTitle(Form1& f) {
   // The Japanese lettering for Japanese; the one in Latin letters for every other language.
   const plat::Surface& lettering = f.gs.language == kLangJapanese ? p.Picdaiji : p.PicdaijiEn;
   DrawMasked(w, lettering, 0, 0, 0, 120, 560, 120, 24, 32);
+  if (f.gs.keyScreenShown == 1) return;  // the key screen's panel covers the help
   if (plat::PadUsedLast()) {
     // The controller's buttons as the player has them.
     auto button = [](int key) -> WString {
@@ -41,6 +42,9 @@ void DrawTitle(Form1& f) {
   const auto& help = Texts(f.gs).titleHelp;
   for (size_t k = 0; k < help.size(); ++k)
     plat::PrintText(w, 64, 288 + 32 * int(k), help[k], kWindowText);
+  // In full screen the menu bar is hidden: how to open it.
+  if (plat::Fullscreen())
+    plat::PrintText(w, 64, 288 + 32 * int(help.size()), Texts(f.gs).titleMenuHelp, kWindowText);
 }
 
 void Form_Paint(Form1& f) {

@@ -77,9 +77,9 @@ void f1_Click(Form1& f, int id) {
   } else if (id == kMenuWhole || id == kMenuFit) {
     plat::SetFitScaling(id == kMenuFit);
     SetGameMenuBar(f.gs);
-  } else if (id >= kMenuLanguage && id < int(kMenuLanguage) + LanguageCount()) {
+  } else if (LanguageOfMenuId(id) >= 0) {
     // Chosen from the menu, the language is remembered for the next start.
-    const i16 lang = static_cast<i16>(id - kMenuLanguage);
+    const i16 lang = static_cast<i16>(LanguageOfMenuId(id));
     ChangeLanguage(f, lang);
     plat::SetGameSetting(kLanguageSetting, Texts(lang).code);
   }

@@ -30,6 +30,10 @@ void InitControls(Form1& f);
 void InitTables(GameState& gs);
 // Sets the window's menu bar in the game's language (menu_bar.cpp).
 void SetGameMenuBar(const GameState& gs);
+// The id of the menu item that chooses language lang, and the language an id
+// chooses (-1 for any other item).
+int LanguageMenuId(int lang);
+int LanguageOfMenuId(int id);
 // Loads every sprite sheet from the assets folder; a missing or damaged file
 // stops the program with a message naming it.
 void LoadPictures(Pictures& pics);

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "core/numeric.h"
 #include "core/waits.h"
+#include "story/catalogue.h"
 #include "story/language.h"
 #include "story/league.h"
 #include "story/screens.h"
@@ -76,7 +77,7 @@ WString CodeText(const GameState& gs, int pos) {
   const char32_t op1 = ScriptChar(gs, pos + 1);
   switch (code) {
     case U'P':
-      return NumberText(gs.heroRank);
+      return Ordinal(gs.language, gs.heroRank);
     case U'N':
       return NumberText(gs.roundNumber);
     case U'O': {  // the opponent's ranking position and name
@@ -84,7 +85,7 @@ WString CodeText(const GameState& gs, int pos) {
       for (int r = 1; r <= 10; ++r)
         if (gs.rankOrder[size_t(r)] == gs.opponentCast) rank = r;
       return FillIn(Texts(gs).opponent, {{U"rank", NumberText(rank)},
-                                         {U"ordinal", Ordinal(rank)},
+                                         {U"ordinal", Ordinal(gs.language, rank)},
                                          {U"name", CastName(gs, gs.opponentCast)}});
     }
     case U'I':
@@ -116,24 +117,7 @@ WString CodeText(const GameState& gs, int pos) {
 }
 
 int CodeLength(const GameState& gs, int pos) {
-  switch (ScriptChar(gs, pos)) {
-    case U'?':
-    case U'C':
-      return 3;
-    case U'G':
-    case U'A':
-    case U'Z':
-    case U'I':
-    case U'U':
-    case U'Y':
-      return 2;
-    case U'K':
-      return InRoom(gs) ? 1 : 2;
-    case U'X':
-      return ScriptChar(gs, pos + 1) == U'P' ? 3 : 2;
-    default:
-      return 1;
-  }
+  return 1 + OperandCount(ScriptChar(gs, pos), InRoom(gs), ScriptChar(gs, pos + 1));
 }
 
 WString LineBreakText(const GameState& gs, int speaker) {

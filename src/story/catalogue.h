@@ -26,6 +26,24 @@ extern const size_t kCatalogueCount;
 // The template po/mokimoki.pot: every key and its Japanese text (as source and text).
 extern const Catalogue kTemplateCatalogue;
 
+// The script codes that take operands (the characters after "#" and the code):
+// how many as a rule, in a bear room, and before the operand P. Made with the
+// tables, from the one list in tools/po/make_tables.py.
+struct ScriptCodeOperands {
+  char32_t code;
+  int rule, inBearRoom, beforeP;
+};
+extern const ScriptCodeOperands kScriptCodeOperands[];
+extern const size_t kScriptCodeOperandsCount;
+// The operands of code `code`, followed by `next`.
+inline int OperandCount(char32_t code, bool bearRoom, char32_t next) {
+  for (size_t i = 0; i < kScriptCodeOperandsCount; ++i) {
+    const ScriptCodeOperands& c = kScriptCodeOperands[i];
+    if (c.code == code) return next == U'P' ? c.beforeP : bearRoom ? c.inBearRoom : c.rule;
+  }
+  return 0;
+}
+
 // The game's Japanese texts outside the scripts and the items, by key.
 struct JapaneseText {
   const char* key;

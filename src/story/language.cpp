@@ -36,10 +36,10 @@ constexpr const char* kUiKeys[int(UiText::Count)] = {
     "ui.language.en", "ui.this-language", "ui.ok",         "ui.yes",
     "ui.no",          "ui.scaling-whole", "ui.scaling-fit"};
 constexpr const char* kSaveKeys[int(SaveText::Count)] = {
-    "save.caption", "save.cannot-read",  "save.kept-as-bad", "save.not-kept",
-    "save.no-save", "save.cannot-write", "save.empty",       "save.cut-off",
-    "save.damaged", "save.too-big",      "save.not-a-save",  "save.newer",
-    "save.missing", "save.wrong-value",  "save.unknown",     "save.unreadable", "save.in-use", "save.repeated"};
+    "save.caption",      "save.cannot-read", "save.kept-as-bad", "save.not-kept",    "save.no-save",
+    "save.cannot-write", "save.empty",       "save.cut-off",     "save.damaged",     "save.too-big",
+    "save.not-a-save",   "save.newer",       "save.missing",     "save.wrong-value", "save.unknown",
+    "save.unreadable",   "save.in-use",      "save.repeated"};
 constexpr const char* kSavePartKeys[int(SavePart::Count)] = {"money", "league", "items", "story",
                                                              "places"};
 
@@ -68,12 +68,15 @@ void ForEachText(LanguageTexts& t, F&& f) {
   f(key("status.easy-mode"), t.easyMode);
   f(key("status.money"), t.money);
   f(key("status.item-line"), t.keyLine);
+  f(key("status.item-none"), t.keyEmpty);
   for (size_t k = 0; k < 3; ++k) f(key("status.key.", kGameKeyKeys[7 + k]), t.keyNames[k]);
+  f(key("match.line"), t.matchLine);
   f(key("result.draw"), t.resultDraw);
   f(key("result.win"), t.resultWin);
   f(key("result.loss"), t.resultLoss);
   for (size_t l = 0; l < t.titleHelp.size(); ++l)
     f(key("title.help.", std::to_string(l + 1).c_str()), t.titleHelp[l]);
+  f(key("title.help.menu"), t.titleMenuHelp);
   for (size_t u = 0; u < t.ui.size(); ++u) f(key(kUiKeys[u]), t.ui[u]);
   KeyScreenTexts& k = t.keyScreen;
   f(key("keys.title"), k.title);
@@ -222,6 +225,25 @@ int LanguageCount() {
   return 1 + int(kCatalogueCount);
 }
 
+const char* LanguageCode(int lang) {
+  if (lang == kLangJapanese) return "ja";
+  const Catalogue* c = CatalogueOf(lang);
+  return c ? c->code : "";
+}
+
+std::string LanguageCodes() {
+  std::string codes;
+  for (int lang = 0; lang < LanguageCount(); ++lang)
+    codes.append(lang ? "|" : "").append(LanguageCode(lang));
+  return codes;
+}
+
+const char32_t* LanguageMenuName(int lang, int other) {
+  if (other == kLangJapanese) return UiString(lang, UiText::LanguageJapanese);
+  if (other == kLangEnglish) return UiString(lang, UiText::LanguageEnglish);
+  return UiString(other, UiText::ThisLanguage);
+}
+
 const LanguageTexts& Texts(int lang) {
   // Each language's table is made once, when it is first asked for.
   static std::vector<std::unique_ptr<LanguageTexts>> tables(static_cast<size_t>(LanguageCount()));
@@ -247,13 +269,36 @@ const char32_t* UiString(int lang, UiText id) {
 int LanguageFromCode(const char* code) {
   if (!code) return -1;
   for (int lang = 0; lang < LanguageCount(); ++lang)
-    if (std::strcmp(Texts(lang).code, code) == 0) return lang;
+    if (std::strcmp(LanguageCode(lang), code) == 0) return lang;
   return -1;
 }
 
-int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang) {
-  for (const char* locale : {lcAll, lcMessages, lang})
-    if (locale && *locale) return std::strncmp(locale, "ja", 2) == 0 ? kLangJapanese : kLangEnglish;
+namespace {
+
+// The language of one locale name ("pt_BR.UTF-8@euro"): its whole language
+// and territory when a catalogue has that code, else its language alone.
+int LanguageOfLocaleName(std::string_view name) {
+  name = name.substr(0, name.find_first_of(".@"));
+  const int whole = LanguageFromCode(std::string(name).c_str());
+  if (whole >= 0) return whole;
+  return LanguageFromCode(std::string(name.substr(0, name.find('_'))).c_str());
+}
+
+}  // namespace
+
+int LanguageFromLocale(const char* language, const char* lcAll, const char* lcMessages,
+                       const char* lang) {
+  for (std::string_view list = language ? language : ""; !list.empty();) {
+    const size_t colon = list.find(':');
+    const int found = LanguageOfLocaleName(list.substr(0, colon));
+    if (found >= 0) return found;
+    list = colon == std::string_view::npos ? std::string_view() : list.substr(colon + 1);
+  }
+  for (const char* locale : {lcAll, lcMessages, lang}) {
+    if (!locale || !*locale) continue;
+    const int found = LanguageOfLocaleName(locale);
+    return found >= 0 ? found : kLangEnglish;
+  }
   return kLangEnglish;  // no locale at all is the C locale
 }
 
@@ -293,13 +338,30 @@ WString AmountText(const GameState& gs, long long n) {
   return out;
 }
 
-WString Ordinal(int n) {
+namespace {
+
+WString EnglishOrdinal(int n) {
   const int tens = (n / 10) % 10, last = n % 10;
   const char32_t* suffix = U"th";
   if (tens != 1 && last == 1) suffix = U"st";
   if (tens != 1 && last == 2) suffix = U"nd";
   if (tens != 1 && last == 3) suffix = U"rd";
   return NumberText(n) + suffix;
+}
+
+// The languages that write positions in a way of their own, by code.
+struct OrdinalRule {
+  const char* code;
+  WString (*write)(int n);
+};
+constexpr OrdinalRule kOrdinalRules[] = {{"en", EnglishOrdinal}};
+
+}  // namespace
+
+WString Ordinal(int lang, int n) {
+  for (const OrdinalRule& rule : kOrdinalRules)
+    if (std::strcmp(rule.code, LanguageCode(lang)) == 0) return rule.write(n);
+  return NumberText(n);
 }
 
 int MapScriptPos(const WString& from, const WString& to, int pos) {

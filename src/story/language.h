@@ -9,6 +9,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "core/window_object.h"
@@ -115,16 +116,21 @@ struct LanguageTexts {
   const char32_t* matchDay;  // {day} the match-day
   const char32_t* motivatedMode;
   const char32_t* easyMode;
-  const char32_t* money;    // {money}
-  const char32_t* keyLine;  // {key} the key, {item} the item, {count} the count
+  const char32_t* money;     // {money}
+  const char32_t* keyLine;   // {key} the key, {item} the item, {count} the count
+  const char32_t* keyEmpty;  // a key without an item: {key}, {item}, {count} as keyLine
   std::array<const char32_t*, 3> keyNames;
 
+  // The match's line at the top of the field: {time} the counts left, {home}
+  // and {away} the teams' first names, {homescore} and {awayscore}.
+  const char32_t* matchLine;
   // The result box's captions.
   const char32_t* resultDraw;
   const char32_t* resultWin;
   const char32_t* resultLoss;
   // The title screen's four lines of help.
   std::array<const char32_t*, 4> titleHelp;
+  const char32_t* titleMenuHelp;  // a fifth line, in full screen (where the menu bar hides)
 
   std::array<const char32_t*, int(UiText::Count)> ui;
   KeyScreenTexts keyScreen;
@@ -133,8 +139,14 @@ struct LanguageTexts {
   PadTexts pad;
 };
 
-// How many languages there are: Japanese, then one for each catalogue.
+// How many languages there are: Japanese, then one for each catalogue, in
+// the order the build lists them. Every list of languages (the menu, --lang,
+// the locale, the scenario runner) is this one.
 int LanguageCount();
+// The code of language lang ("ja", "en", ...), or "" out of range.
+const char* LanguageCode(int lang);
+// "ja|en|...": the codes of every language, for help texts.
+std::string LanguageCodes();
 // The table of language lang (Japanese for anything out of range).
 const LanguageTexts& Texts(int lang);
 inline const LanguageTexts& Texts(const GameState& gs) {
@@ -144,10 +156,16 @@ inline const LanguageTexts& Texts(const GameState& gs) {
 const char32_t* UiString(int lang, UiText id);
 // The language whose code is `code` ("ja", "en"), or -1.
 int LanguageFromCode(const char* code);
-// The language of a desktop whose locale variables are these (LC_ALL, then
-// LC_MESSAGES, then LANG; unset or empty ones skipped): Japanese for a
-// locale that begins with "ja", English for any other, C and POSIX included.
-int LanguageFromLocale(const char* lcAll, const char* lcMessages, const char* lang);
+// The item that chooses language `other` in the language menu of language
+// lang: Japanese and English by the words of lang, any other in its own.
+const char32_t* LanguageMenuName(int lang, int other);
+// The language of a desktop whose locale variables are these, as gettext
+// programs read them: LANGUAGE first, a list such as "fr:ja" whose first
+// language the game has wins; then the first of LC_ALL, LC_MESSAGES and
+// LANG that is set and not empty ("ja_JP.UTF-8" is ja). A locale the game
+// has no language for, C and POSIX included, is English.
+int LanguageFromLocale(const char* language, const char* lcAll, const char* lcMessages,
+                       const char* lang);
 
 // The text `key` of the catalogues in language lang: its translation when the
 // catalogue has one made from this Japanese text, else the Japanese text.
@@ -160,8 +178,10 @@ WString FillIn(const char32_t* pattern, FillIns values);
 // A sum of money (or any large number) as the language in use writes it:
 // "15,000" in English, "15000" in Japanese.
 WString AmountText(const GameState& gs, long long n);
-// 1st, 2nd, 3rd, 4th, ... 11th, 12th, 13th, 21st ...
-WString Ordinal(int n);
+// Position n as language lang writes it: in English 1st, 2nd, 3rd, 4th, ...
+// 11th, 12th, 13th, 21st ...; a language without a rule of its own writes the
+// plain number (Japanese puts 位 after it in the text itself).
+WString Ordinal(int lang, int n);
 
 // Switches every text to language lang at once, at any moment of the game.
 // A script that is running goes on at the same place in the other

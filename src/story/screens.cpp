@@ -3,6 +3,7 @@
 #include "story/screens.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/platform.h"
 #include "platform/text.h"
@@ -23,9 +24,12 @@ int Losses(const GameState& gs, int c) {
   return gs.roundNumber - 1 - Wins(gs, c);
 }
 
-// White text with a dark shadow, so it reads over any floor or field.
+// White text outlined in dark all round, so it reads over the light wooden
+// floor as well as over the field.
 void PrintStatus(plat::Surface& w, int x, int y, const WString& text) {
-  plat::PrintText(w, x + 1, y + 1, text, plat::RGB(24, 20, 40));
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx)
+      if (dx != 0 || dy != 0) plat::PrintText(w, x + dx, y + dy, text, plat::RGB(24, 20, 40));
   plat::PrintText(w, x, y, text, plat::kWhite);
 }
 
@@ -70,16 +74,23 @@ void DrawStatus(Form1& f) {
   PrintStatus(w, 96, 128, t.castNames[0]);
   PrintStatus(w, 96, 192, t.castNames[1]);
   PrintStatus(w, 384, 32, FillIn(t.money, {{U"money", AmountText(gs, gs.money)}}));
-  for (int s = 0; s < 3; ++s) {
-    int item = gs.slotItem[size_t(s)];
-    bool valid = item >= 0 && item < kItemCount;
-    WString name = valid ? gs.itemName[size_t(item)] : U"";
-    int count = valid ? gs.slotCount[size_t(item)][size_t(s)] : 0;
-    PrintStatus(
-        w, 320, 96 + 32 * s,
-        FillIn(t.keyLine,
-               {{U"key", t.keyNames[size_t(s)]}, {U"item", name}, {U"count", NumberText(count)}}));
+  // The item keys' lines start at 320, or as far left as a language with
+  // longer words needs to fit them in.
+  std::array<WString, 3> keyLines;
+  int keysX = 320;
+  for (size_t s = 0; s < 3; ++s) {
+    const int item = gs.slotItem[s];
+    const bool valid = item >= 0 && item < kItemCount;
+    const WString name = valid ? gs.itemName[size_t(item)] : U"";
+    const int count = valid ? gs.slotCount[size_t(item)][s] : 0;
+    keyLines[s] =
+        valid && item == 0
+            ? FillIn(t.keyEmpty, {{U"key", t.keyNames[s]}})
+            : FillIn(t.keyLine,
+                     {{U"key", t.keyNames[s]}, {U"item", name}, {U"count", NumberText(count)}});
+    keysX = std::min(keysX, plat::kPlayW - 2 - plat::TextWidth(keyLines[s], plat::FontKind::Bold));
   }
+  for (size_t s = 0; s < 3; ++s) PrintStatus(w, keysX, 96 + 32 * int(s), keyLines[s]);
   for (int a = 0; a < 3; ++a)
     if (gs.specialAbilities[size_t(a)] == 1)
       PrintStatus(w, 320, 224 + 32 * a, t.abilityNames[size_t(a)]);

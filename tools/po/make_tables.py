@@ -23,17 +23,28 @@ FILL_IN = re.compile(r"\{[a-z]+\}")
 EXTRA_FILL_INS = {"code.opponent": {"{ordinal}"}}
 
 
+# The codes of a script that take operands: how many, as a rule, in a bear
+# room (#K), and before the operand P (#XP0). This is the one list of them:
+# the build writes it into the game's tables, where the interpreter and the
+# tests read it.
+CODE_OPERANDS = {
+    "?": (2, 2, 2), "C": (2, 2, 2),
+    "G": (1, 1, 1), "A": (1, 1, 1), "Z": (1, 1, 1), "U": (1, 1, 1), "Y": (1, 1, 1), "I": (1, 1, 1),
+    "K": (1, 0, 1),
+    "X": (1, 1, 2),
+}
+
+
 def operands(s, i, bear_room):
-    k = s[i + 1]
-    if k in "?C":
-        return 2
-    if k in "GAZUYI":
-        return 1
-    if k == "K":
-        return 0 if bear_room else 1
-    if k == "X":
-        return 2 if s[i + 2:i + 3] == "P" else 1
-    return 0
+    rule, room, before_p = CODE_OPERANDS.get(s[i + 1], (0, 0, 0))
+    if s[i + 2:i + 3] == "P":
+        return before_p
+    return room if bear_room else rule
+
+
+def code_length(s, i, bear_room):
+    """The length of the code at s[i] ("#"), its operands included."""
+    return min(len(s) - i, 2 + operands(s, i, bear_room))
 
 
 def game_codes(s, bear_room):
@@ -127,7 +138,11 @@ def main(argv):
             + "\n".join(parts) + "\n" + tbody + "\n}  // namespace\n\n"
             + "const Catalogue kCatalogues[] = {\n    " + ",\n    ".join(made or ['{"", nullptr, 0}'])
             + "};\n" + f"const size_t kCatalogueCount = {len(made)};\n"
-            + f"const Catalogue kTemplateCatalogue = {tref};\n\n}}  // namespace moki\n")
+            + f"const Catalogue kTemplateCatalogue = {tref};\n\n"
+            + "const ScriptCodeOperands kScriptCodeOperands[] = {\n"
+            + "".join(f"    {{U'{c}', {a}, {b}, {d}}},\n" for c, (a, b, d) in CODE_OPERANDS.items())
+            + f"}};\nconst size_t kScriptCodeOperandsCount = {len(CODE_OPERANDS)};\n"
+            + "\n}  // namespace moki\n")
     old = open(out_path, encoding="utf-8").read() if os.path.exists(out_path) else None
     if old != text:
         with open(out_path, "w", encoding="utf-8") as f:
