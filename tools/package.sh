@@ -122,7 +122,7 @@ for want in /usr/games/mokimoki /usr/share/games/mokimoki/data/rftmap.dat \
   /usr/share/applications/invalid.mokimoki.mokimoki.desktop \
   /usr/share/metainfo/invalid.mokimoki.mokimoki.metainfo.xml \
   /usr/share/man/man6/mokimoki.6.gz /usr/share/doc/mokimoki/copyright \
-  /usr/share/doc/mokimoki/changelog.gz /usr/share/doc/mokimoki/README; do
+  /usr/share/doc/mokimoki/changelog.gz /usr/share/doc/mokimoki/README.gz; do
   grep -qxF "$want" "$scratch/files" || fail "the game's package has no $want"
 done
 for size in 16 32 48 64 128 256; do
@@ -144,8 +144,8 @@ for dep in libpng16-16 'fonts-ipafont-gothic | fonts-japanese-gothic'; do
   dpkg-deb --field "$deb" Depends | grep -qF "$dep" || fail "Depends lacks $dep"
 done
 # The documentation is the player's page, not the developers' README.
-dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/mokimoki/README >"$scratch/README" 2>/dev/null ||
-  true
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/mokimoki/README.gz 2>/dev/null |
+  gunzip >"$scratch/README" 2>/dev/null || true
 cmp -s "$scratch/README" packaging/README.player || fail "the package's README is not packaging/README.player"
 ! grep -q '^/usr/share/doc/mokimoki/README.md' "$scratch/files" || fail "the package holds the developers' README"
 grep -qx 'StartupWMClass=invalid.mokimoki.mokimoki' packaging/invalid.mokimoki.mokimoki.desktop ||
