@@ -259,7 +259,7 @@ fi
 if [ "$(id -u)" -eq 0 ] && ! dpkg-query -W mokimoki >/dev/null 2>&1; then
   if autopkgtest -B "$out/mokimoki_$version.dsc" "$deb" "$runner_deb" -- null \
     >"$out/autopkgtest.log" 2>&1; then
-    grep -E '^(game|scenario-runner) +PASS' "$out/autopkgtest.log" | sed 's/^/autopkgtest: /'
+    grep -E '^(game|scenario-runner) +PASS' "$out/autopkgtest.log" | sort -u | sed 's/^/autopkgtest: /'
   else
     tail -30 "$out/autopkgtest.log" >&2
     fail "autopkgtest; its log is $out/autopkgtest.log"
