@@ -1,6 +1,8 @@
 // One match step (movement, ball, hits, the frame composed and shown) beside
 // the plain copy of one 608 x 448 frame, and a whole match (intro, 61 counts,
 // result box) against the virtual time it spans, on the headless backend.
+// With the argument 1 the session is recorded into a file as the game records
+// every session (written every five seconds of play and at the end).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -13,6 +15,9 @@
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "player_files/recording.h"
+#include "player_files/recording_file.h"
+#include "player_files/user_files.h"
 #include "shell/window_events.h"
 #include "story/cast_stats.h"
 
@@ -25,8 +30,22 @@ const bool kThrowawayFolders = [] {
   if (!mkdtemp(dir)) return false;
   setenv("XDG_DATA_HOME", dir, 1);
   setenv("XDG_CONFIG_HOME", dir, 1);
+  setenv("XDG_STATE_HOME", dir, 1);
   return true;
 }();
+
+// Records from now on into a file, as a session is, when the benchmark's argument is 1.
+bool Record(benchmark::State& state) {
+  if (state.range(0) == 0) return true;
+  std::string err;
+  const std::string path = std::string(std::getenv("XDG_STATE_HOME")) + "/bench.rec";
+  if (!plat::StartRecording(path, err)) {
+    state.SkipWithError(err.c_str());
+    return false;
+  }
+  plat::recording::Quietly();
+  return true;
+}
 
 // Every pixel copied, as memcpy does it (BitBlt would find the second copy
 // of the same picture already there and leave it).
@@ -57,9 +76,11 @@ void BM_MatchStep(benchmark::State& state) {
   f.gs.opponentCast = 9, f.gs.opponentBackOffset = 9;
   moki::ResetMatch(f.gs);
   f.gs.GameMode = moki::kModeMatch;
+  if (!Record(state)) return;
   for (auto _ : state) moki::MatchStep(f);
+  plat::recording::Abandon();
 }
-BENCHMARK(BM_MatchStep);
+BENCHMARK(BM_MatchStep)->Arg(0)->Arg(1);
 
 // A league match played by the computer on both sides, from the intro to the
 // result box. The counter x_real_time is the virtual time the match spans
@@ -92,12 +113,14 @@ void BM_WholeMatch(benchmark::State& state) {
       moki::Timer1_Timer(form);
     };
     plat::SetHandlers(std::move(h));
+    if (!Record(state)) return;
     state.ResumeTiming();
     plat::headless::Run([&] {
       moki::StartMatch(*f);
       plat::headless::MainLoop();
     });
     state.PauseTiming();
+    plat::recording::Abandon();
     virtualMs += plat::headless::Now();
     state.ResumeTiming();
   }
@@ -105,6 +128,56 @@ void BM_WholeMatch(benchmark::State& state) {
       benchmark::Counter(virtualMs / 1000.0, benchmark::Counter::kIsRate);
   state.counters["virtual_s"] = virtualMs / 1000.0 / double(state.iterations());
 }
-BENCHMARK(BM_WholeMatch)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeMatch)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// What a session's recording costs at one of its writes every five seconds,
+// after the first argument's minutes of play: the copy of the records the
+// game hands over (second argument 0), and with it the packing and writing
+// its writer's thread does (1). The records are a whole match's, recorded,
+// over and over.
+void BM_RecordingWrite(benchmark::State& state) {
+  static std::string match;  // a match's records, and the seconds they span
+  static double seconds = 0;
+  if (match.empty()) {
+    plat::headless::Reset(1);
+    std::string err;
+    if (!plat::InitFonts(err)) return state.SkipWithError(err.c_str());
+    auto f = std::make_unique<moki::Form1>();
+    moki::ConnectWindow(*f);
+    moki::LoadPictures(f->pics);
+    moki::InitControls(*f);
+    moki::InitTables(f->gs);
+    moki::ResetCastStats(f->gs);
+    f->gs.roundNumber = 1, f->gs.motivated = 1, f->gs.playerRole = 0;
+    f->gs.opponentCast = 9, f->gs.opponentBackOffset = 9;
+    plat::recording::StartInMemory();
+    plat::headless::Run([&] {
+      moki::StartMatch(*f);
+      while (f->gs.GameMode == moki::kModeMatch || plat::headless::Now() < 5000)
+        plat::WaitEvents(-1);
+    });
+    const std::string bytes = plat::recording::Finish();
+    if (!plat::recfile::PayloadOf(bytes, plat::recording::GameVersion(), match, err))
+      return state.SkipWithError(err.c_str());
+    seconds = plat::headless::Now() / 1000.0;
+  }
+  std::string payload;
+  while (double(payload.size()) < double(match.size()) * double(state.range(0)) * 60.0 / seconds)
+    payload += match;
+  const std::string path = std::string(std::getenv("XDG_STATE_HOME")) + "/write.rec";
+  for (auto _ : state) {
+    // The game's own part: a copy of the records, handed over.
+    std::string copy = payload;
+    benchmark::DoNotOptimize(copy.data());
+    if (state.range(1) == 0) continue;
+    // The writer's thread: packed and written through a temporary file.
+    std::string err;
+    const std::string packed = plat::recfile::Pack(copy, plat::recording::GameVersion());
+    if (!plat::WriteUserFile(path, packed, err)) return state.SkipWithError(err.c_str());
+  }
+  state.counters["payload_KB"] = double(payload.size()) / 1024.0;
+  state.counters["bytes_per_s"] = double(match.size()) / seconds;
+}
+BENCHMARK(BM_RecordingWrite)->ArgsProduct({{1, 30, 120}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -15,6 +15,7 @@ version="$2"
 export LC_ALL=C.UTF-8 SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work="$(mktemp -d)"
+export XDG_STATE_HOME="$work/state"  # the sessions' recordings
 xserver=""
 cleanup() {
   [ -n "$xserver" ] && kill "$xserver" 2>/dev/null
@@ -63,6 +64,33 @@ for bad in --bogus --help=yes -q stray.txt; do
 done
 echo "options --help, -h, --version and bad ones checked: $failures failures"
 
+# Files given on the command line are looked at before a byte is read, and
+# --record writes over nothing but a recording: each refused at once, named,
+# with status 2, and left as it was.
+mkdir -p "$work/home/.local/share/mokimoki" "$work/home/.config/mokimoki"
+truncate -s 8G "$work/huge.rec"
+echo '{"version": 1}' >"$work/home/.local/share/mokimoki/save.json"
+echo "my notes" >"$work/notes.txt"
+while IFS='|' read -r what args said; do
+  before="$(ls -lR --time-style=full-iso "$work/home" "$work/huge.rec" "$work/notes.txt" | md5sum)"
+  # shellcheck disable=SC2086
+  HOME="$work/home" XDG_DATA_HOME="" XDG_CONFIG_HOME="" run $args
+  [ "$status" -eq 2 ] || fail "$what: status $status, not 2 ($err)"
+  [ "$ms" -lt 1000 ] || fail "$what: took $ms ms"
+  has "$err" "$said" || fail "$what: the message does not say \"$said\": $err"
+  [ "$(ls -lR --time-style=full-iso "$work/home" "$work/huge.rec" "$work/notes.txt" | md5sum)" = "$before" ] ||
+    fail "$what: something was written"
+  echo "$what: status $status after $ms ms: $err"
+done <<EOF_ROWS
+--play of an 8 GB file|--play $work/huge.rec|larger than 8 MB
+--play of a device|--play /dev/zero|not a plain file
+--record over the save|--record $work/home/.local/share/mokimoki/save.json|keeps the player's save
+--record where the settings go|--record $work/home/.config/mokimoki/settings.ini|keeps the player's settings
+--record over the player's own file|--record $work/notes.txt|not a recording
+EOF_ROWS
+[ "$(cat "$work/notes.txt")" = "my notes" ] || fail "--record: the player's file changed"
+rm -rf "$work/home" "$work/huge.rec" "$work/notes.txt"
+
 # No display at all, then one that nobody serves.
 check_no_display() {  # what
   [ "$status" -eq 1 ] || fail "$1: status $status, not 1"
@@ -106,7 +134,7 @@ if [ "$(id -u)" -eq 0 ]; then
   cp -r "$(dirname "$exe")/data" "$(dirname "$exe")/assets" "$work/nohome/"
   cp "$(dirname "$0")/scenarios/play_without_shot.scn" "$work/nohome/walk.scn"
   chmod -R a+rX "$work" && chmod 0777 "$work/nohome/here"
-  (cd "$work/nohome/here" && env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME \
+  (cd "$work/nohome/here" && env -u HOME -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_STATE_HOME \
     setpriv --reuid="$uid" --regid="$uid" --clear-groups timeout 60 ../mokimoki-scenario ../walk.scn \
     >"$work/out" 2>"$work/err")
   status=$?
@@ -191,6 +219,8 @@ for way in SIGTERM close; do
   pid=$!
   wait_for box || fail "$way: no box for the damaged picture"
   has "$(cat "$work/err")" "picball_0.png" || fail "$way: stderr: $(cat "$work/err")"
+  has "$(cat "$work/err")" "The recording of this session, for a report: $XDG_STATE_HOME/mokimoki/sessions/session-" ||
+    fail "$way: the message does not name the session's recording: $(cat "$work/err")"
   helpers=$(pgrep -P "$pid"; for c in $(pgrep -P "$pid"); do pgrep -P "$c"; done)
   if [ "$way" = SIGTERM ]; then
     kill -TERM "$pid"

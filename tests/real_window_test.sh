@@ -22,6 +22,7 @@ shots="$(mktemp -d)"
 # A settings folder of its own: the test neither reads nor changes the player's.
 XDG_CONFIG_HOME="$(mktemp -d)"
 export XDG_CONFIG_HOME
+export XDG_STATE_HOME="$XDG_CONFIG_HOME/state"  # the sessions' recordings
 trap 'rm -rf "$shots" "$XDG_CONFIG_HOME"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   exe="$1"

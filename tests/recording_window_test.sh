@@ -5,7 +5,11 @@
 # terminal or session ends), which writes the recording. Played back headless
 # twice, it reaches the recorded final state both times, with the same final
 # state; played back in the real window, too. The same file with one byte
-# changed in the middle is refused.
+# changed in the middle is refused. Every session without --record is
+# recorded too: one killed outright in the middle of a match is told at the
+# next start, in a box naming its recording, which plays back to where it was
+# killed (with MOKI_OTHER_BIN set, a second build, say the sanitizers', plays
+# it to the same state).
 #   recording_window_test.sh BIN_DIR
 set -uo pipefail
 bin="$1"
@@ -15,7 +19,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Folders of its own for settings and saves: the player's are neither read nor changed.
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   bin="$1"; work="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
@@ -26,7 +30,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       [ -n "$win" ] && [ -n "$(xdotool getwindowname "$win" 2>/dev/null)" ] && break
       sleep 0.1
     done
-    [ -n "$win" ] || fail "no game window appeared"
+    [ -n "$win" ] || fail "no game window appeared: $(tail -3 "$work"/session.err "$work"/next.err 2>&1; ls -la "$XDG_STATE_HOME"/mokimoki/sessions 2>&1; ps -o pid,stat,args -p $pid)"
     sleep 1
     xdotool mousemove --window "$win" 300 300
   }
@@ -130,5 +134,55 @@ PY
   cat "$work/lost-replay.err"
   [ $status -eq 0 ] || fail "the recording of a lost display gave status $status"
   grep -q "the display went away" "$work/lost-replay.err" || fail "the replay did not say where it stops"
+
+  # A season saved at the receptionist'"'"'s counter, made headless.
+  { printf "seed 7\nmenu start\nwait 3000\n"; for _ in 1 2 3 4; do printf "press space\nwait 2000\n"; done
+    echo "menu quit"; } >"$work/opening.scn"
+  export XDG_DATA_HOME="$work/counter"
+  "$bin/mokimoki-scenario" "$work/opening.scn" >/dev/null 2>&1 || fail "no season saved to continue"
+  python3 - "$XDG_DATA_HOME/mokimoki/save.json" <<"PY"
+import json, sys
+d = json.load(open(sys.argv[1]))
+d.update(playerX=20, playerY=10, playerFacing=1, partnerX=20, partnerY=11)
+json.dump(d, open(sys.argv[1], "w"))
+PY
+  # つづきから, talk to the receptionist and say yes to all: a match. Killed
+  # in its middle, the session leaves its mark.
+  sessions="$XDG_STATE_HOME/mokimoki/sessions"
+  "$bin/mokimoki" 2>"$work/session.err" & pid=$!
+  window
+  xdotool key alt+f; sleep 0.4; xdotool key c; sleep 1
+  for _ in $(seq 40); do xdotool key space; sleep 0.4; done
+  sleep 7
+  kill -KILL $pid; wait $pid 2>/dev/null
+  killed=$(ls "$sessions"/session-*.rec | tail -1)
+  [ -e "$killed.running" ] || fail "the killed session left no mark: $(ls "$sessions")"
+  # The next start says so, once, in a box that names the recording.
+  "$bin/mokimoki" 2>"$work/next.err" & pid=$!
+  window
+  sleep 1
+  [ -e "$killed.running" ] && fail "the mark outlived the next start"
+  xdotool key Return; sleep 0.5
+  kill -TERM $pid; wait $pid
+  next=$(ls "$sessions"/session-*.rec | tail -1)
+  [ "$next" != "$killed" ] || fail "the next start recorded no session of its own"
+  "$bin/mokimoki-scenario" --replay "$next" >"$work/next.json" 2>"$work/next-replay.err" ||
+    fail "the next session did not play back: $(cat "$work/next-replay.err")"
+  grep -qF "\"lastMessageBox\":{\"text\":\"The last session of the game did not end" "$work/next.json" &&
+    grep -qF "$killed" "$work/next.json" || fail "no box at the next start naming $killed"
+  # The killed session plays to where it stopped: in the match.
+  n=0
+  for run in "$bin" ${MOKI_OTHER_BIN:-}; do
+    n=$((n + 1))
+    "$run/mokimoki-scenario" --replay "$killed" >"$work/killed$n.json" 2>"$work/killed-replay.err"
+    status=$?
+    cat "$work/killed-replay.err"
+    [ $status -eq 0 ] || fail "the killed session'"'"'s replay ($run) ended with status $status"
+    grep -q "cut short there" "$work/killed-replay.err" || fail "the replay did not say where it stops"
+    grep -q "\"GameMode\":4" "$work/killed$n.json" || fail "the killed session was not in a match"
+    echo "killed session, played by $run: state $(sha256sum <"$work/killed$n.json" | cut -c1-16)"
+  done
+  [ $n -eq 1 ] || cmp -s "$work/killed1.json" "$work/killed2.json" ||
+    fail "the two builds played the killed session to different states"
   echo "ok"
 ' _ "$bin" "$work"

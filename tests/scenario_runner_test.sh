@@ -31,4 +31,17 @@ printf 'until GameMode 4 300\n' > slow.scn
 "$runner" slow.scn >/dev/null 2>&1
 status=$?
 [ $status = 3 ] || fail "until timeout: exit $status, expected 3"
+# A script or a recording is looked at before a byte is read: an 8 GB file
+# or a device is refused at once with status 2, never read into memory.
+truncate -s 8G huge
+for args in "huge" "/dev/zero" "--replay huge" "--replay /dev/zero"; do
+  start=$(date +%s%N)
+  # shellcheck disable=SC2086
+  "$runner" $args >/dev/null 2>err.txt
+  status=$?
+  ms=$((($(date +%s%N) - start) / 1000000))
+  [ $status = 2 ] || fail "$args: exit $status, expected 2 ($(cat err.txt))"
+  [ $ms -lt 1000 ] || fail "$args: took $ms ms"
+  grep -qE 'larger than|not a plain file' err.txt || fail "$args: the message is: $(cat err.txt)"
+done
 echo "scenario runner: all checks passed"

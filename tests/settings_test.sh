@@ -17,8 +17,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # Folders of its own: the test neither reads nor changes the player's
-# settings or save (nor finds the save in use by a copy the player runs).
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+# settings, save or recordings (nor finds the save in use by a copy the player runs).
+export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
 # -noreset: between two starts the server has no client, and a server that
 # resets then can lose the next game's window while it connects.
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/version.h"
+#include "platform/version.h"
 #include "platform/platform.h"
 #include "platform/text.h"
 #include "story/language.h"

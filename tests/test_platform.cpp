@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "platform/scenario.h"
 #include "platform/text.h"
+#include "platform/window_input.h"
 #include "shell/menu_ids.h"
 
 namespace {
@@ -224,6 +225,7 @@ TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
       [](int) { return false; },
       [](const std::u32string&, const std::u32string&) { return fake::now + 200; },
       [] {},
+      [] { return true; },
   });
   std::vector<double> ticks;
   plat::Handlers h;
@@ -247,6 +249,46 @@ TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
   plat::SetTimerEnabled(false);
   plat::SetHandlers({});
   plat::internal::UseBackend(headless);
+}
+
+// The window's own keys and mouse, as any backend hands them over: Alt alone
+// and Alt with an access key open the menu bar, its keys and the pointer
+// choose, F11 goes to full screen, Enter answers the message box; the rest
+// reaches the game through the player's keys.
+TEST(PlatformCore, TheWindowTakesItsKeysAndTheMouseAndTheGameTheRest) {
+  using namespace plat::internal;
+  plat::headless::Reset();
+  std::vector<int> chosen, keys;
+  plat::Handlers h;
+  h.menu = [&](int id) { chosen.push_back(id); };
+  h.keyDown = [&](int vk) { keys.push_back(vk); };
+  plat::SetHandlers(h);
+  plat::SetMenuBar({{U"&F", {{U"&S", moki::kMenuStart}, {U"&Q", moki::kMenuQuit}}},
+                    {U"&O", {{U"&K", moki::kMenuKeys}}}});
+  const auto down = [](const char* name, bool alt = false) {
+    WindowKeyDown(WindowKeyOf(plat::KeyCodeOf(name)), plat::KeyCodeOf(name), alt, false);
+  };
+  const auto up = [](const char* name) {
+    WindowKeyUp(WindowKeyOf(plat::KeyCodeOf(name)), plat::KeyCodeOf(name));
+  };
+  auto& c = GetControls();
+  down("Left Alt"), up("Left Alt"), down("Right");
+  EXPECT_TRUE(c.menuOpen && c.menuIndex == 1);
+  down("Escape"), down("Left Alt"), down("F", true), up("F"), up("Left Alt");
+  EXPECT_TRUE(c.menuOpen && c.menuIndex == 0);  // Alt was not alone: the menu stays
+  down("Q"), down("O", true), down("Up");       // Q chooses; Alt+O opens O, Up moves in it
+  WindowMouseDown(12, 5, true);                 // the title of F
+  WindowMouseMove(20, 51);                      // its second item
+  EXPECT_EQ(c.menuCursor, 1);
+  WindowMouseDown(20, 51, true);
+  c.boxUp = true;
+  down("Up"), down("Return");
+  EXPECT_FALSE(c.boxUp);
+  down("F11"), down("Z", true), down("Up");  // Alt+Z: no menu's, nor the game's
+  EXPECT_EQ(chosen, (std::vector<int>{moki::kMenuQuit, moki::kMenuQuit}));
+  EXPECT_EQ(keys, std::vector<int>{plat::VK_UP});
+  EXPECT_TRUE(plat::CurrentWindowSetup().fullscreen);
+  plat::SetHandlers({});
 }
 
 TEST(PlatformHeadless, TimerTicksEvery30MsAndNeverReentersATick) {

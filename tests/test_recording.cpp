@@ -2,7 +2,11 @@
 // keys (the opening, shopping, the receptionist, a match with an item and
 // the Ctrl pause) recorded headless, played back, and every state along the
 // way compared; recordings cut off, damaged or from another version refused.
+#include <fcntl.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -16,6 +20,8 @@
 #include "platform/internal.h"
 #include "player_files/recording.h"
 #include "player_files/recording_file.h"
+#include "platform/text.h"
+#include "player_files/sessions.h"
 #include "player_files/settings.h"
 #include "player_files/user_files.h"
 #include "test_support.h"
@@ -449,10 +455,10 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
         if (!plat::StartRecording(path.string(), err)) std::exit(3);
         plat::headless::Run([] {
           plat::GetTickCount();
-          plat::FatalError("data/btl3.dat: missing");
+          plat::FatalError("/home/taro/mokimoki/data/btl3.dat: missing");
         });
       },
-      testing::ExitedWithCode(1), "data/btl3.dat: missing");
+      testing::ExitedWithCode(1), "/home/taro/mokimoki/data/btl3.dat: missing");
   const std::string bytes = FileBytes(path.string());
   recfile::Recording r;
   std::string err;
@@ -460,7 +466,7 @@ TEST(RecordingDeathTest, AFatalErrorWritesTheRecordingSoFar) {
   ASSERT_EQ(r.records.size(), 2u);
   EXPECT_EQ(r.records[0].tag, recfile::Tag::Clock);
   EXPECT_EQ(r.records[1].value, int(recfile::EndHow::Fatal));
-  EXPECT_EQ(r.texts[r.records[1].text], "data/btl3.dat: missing");
+  EXPECT_EQ(r.texts[r.records[1].text], "btl3.dat: missing");  // recorded without its folders
   fs::remove(path);
 }
 
@@ -511,13 +517,29 @@ TEST(Recording, HoldsThePlayersFoldersFromHomeAndNoneOfTheSettingsComments) {
   setenv("HOME", t.dir.c_str(), 1);
   const std::string path = t / "mokimoki/settings.ini";
   std::filesystem::create_directories(t / "mokimoki");
-  { std::ofstream(path) << "# Taro's own keys\n[game]\nlanguage = en  # Taro\n"; }
+  // Comments however indented: spaces, a tab, a no-break space, a wide space.
+  {
+    std::ofstream(path) << "# Taro's own keys\n  # Taro\n\t# Taro\n\u00a0# Taro\n\u3000# Taro\n"
+                        << "[game]\nlanguage = en  # Taro\n";
+  }
+  // A bad file kept where a link led, outside the game's folder.
+  std::filesystem::create_directories(t / "Documents");
+  { std::ofstream(t / "Documents/save.json") << "bad"; }
+  std::filesystem::create_symlink(t / "Documents/save.json", t / "mokimoki/save.json");
   auto f = testing_support::MakeForm(8);
   rec::StartInMemory();
   plat::LoadSettings(path);
-  std::string contents, err;
+  std::string contents, err, kept;
+  EXPECT_TRUE(plat::KeepAsBad(t / "mokimoki/save.json", kept, err)) << err;
   EXPECT_EQ(plat::ReadUserFile(t / "mokimoki/save.json", contents, err), plat::ReadStatus::Missing);
   plat::ReadUserFile(t / "mokimoki", contents, err);  // a folder: its error names the path
+  // Without HOME, the home the password database gives is written as ~ too.
+  unsetenv("HOME");
+  const char* xdg = getenv("XDG_CONFIG_HOME");
+  const std::string savedXdg = xdg ? xdg : "";
+  unsetenv("XDG_CONFIG_HOME");
+  const std::string config = plat::ConfigDir();
+  if (xdg) setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1);
   const std::string bytes = rec::Finish();
   setenv("HOME", savedHome.c_str(), 1);
   EXPECT_EQ(plat::GameSetting("language"), "en");
@@ -527,9 +549,13 @@ TEST(Recording, HoldsThePlayersFoldersFromHomeAndNoneOfTheSettingsComments) {
   for (const std::string& text : r.texts) {
     EXPECT_EQ(text.find("Taro"), std::string::npos) << text;
     EXPECT_EQ(text.find(t.dir.string()), std::string::npos) << text;
+    EXPECT_EQ(text.find(getpwuid(getuid())->pw_dir + std::string("/")), std::string::npos) << text;
     fromHome = fromHome || text.rfind("~/mokimoki", 0) == 0;
   }
   EXPECT_TRUE(fromHome);
+  EXPECT_NE(std::find(r.texts.begin(), r.texts.end(), "~/Documents/save.json.bad"), r.texts.end());
+  EXPECT_NE(std::find(r.texts.begin(), r.texts.end(), "~/.config/mokimoki"), r.texts.end())
+      << config;
   plat::UseDefaultSettings();
 }
 
@@ -554,6 +580,128 @@ TEST(RecordingDeathTest, TheRecordingIsWrittenAtExitWhileTheWindowObjectIsStillT
   ASSERT_TRUE(recfile::Unpack(FileBytes(path), rec::GameVersion(), r, err)) << err;
   EXPECT_EQ(r.records.back().value, int(recfile::EndHow::Stopped));
   EXPECT_EQ(std::to_string(r.records.back().hash), FileBytes(hashFile));
+}
+
+// Every session recorded into a folder of the game's own: $XDG_STATE_HOME
+// points at a test's folder while one lives.
+struct StateHome {
+  testing_support::TempDir t;
+  std::filesystem::path dir = t.dir / "mokimoki/sessions";
+  StateHome() {
+    setenv("XDG_STATE_HOME", t.dir.c_str(), 1);
+    std::filesystem::create_directories(dir);
+  }
+  ~StateHome() {
+    rec::Abandon();
+    unsetenv("XDG_STATE_HOME");
+  }
+  std::set<std::string> Names() const {
+    std::set<std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+      out.insert(e.path().filename().string());
+    return out;
+  }
+  void Put(const std::string& name) const { std::ofstream(dir / name) << "not ours to judge"; }
+};
+
+TEST(Sessions, TheNewestAreKeptOnlyTheGamesOwnAreRemovedAndAnUncleanEndIsToldOnce) {
+  StateHome h;
+  // Seven sessions of before, oldest first: the newest never ended cleanly
+  // (its mark is left, held by nobody), the oldest is another copy's, playing now.
+  const std::vector<std::string> before = {
+      "session-2020-01-01_10-00-00.rec", "session-2020-01-01_10-00-00_2.rec",
+      "session-2020-01-02_09-00-00.rec", "session-2020-03-01_00-00-00.rec",
+      "session-2021-01-01_00-00-00.rec", "session-2022-01-01_00-00-00.rec",
+      "session-2023-06-01_12-30-00.rec"};
+  for (const std::string& name : before) h.Put(name);
+  h.Put(before.back() + ".running");
+  const int other = open((h.dir / (before[0] + ".running")).c_str(), O_CREAT | O_RDWR, 0644);
+  ASSERT_EQ(flock(other, LOCK_EX), 0);
+  const std::set<std::string> notOurs = {"notes.txt", "session-2019.rec",
+                                         "session-2019-01-01_00-00-00.rec.old",
+                                         "fault-report-1.0.0-2019-01-01_00-00-00.rec"};
+  for (const std::string& name : notOurs) h.Put(name);
+
+  auto f = testing_support::MakeForm(11);
+  plat::StartSession(5);
+  const std::string mine = plat::SessionFile();
+  ASSERT_EQ(mine.rfind((h.dir / "session-").string(), 0), 0u) << mine;
+  // Five kept with this one; the other copy's stays; names not ours are never touched.
+  std::set<std::string> kept = notOurs;
+  kept.insert({before[0], before[0] + ".running", before[3], before[4], before[5], before[6]});
+  const std::string mineName = std::filesystem::path(mine).filename().string();
+  kept.insert({mineName, mineName + ".running"});
+  EXPECT_EQ(h.Names(), kept);
+
+  // The game says so in a box at start, naming the recording by its whole path.
+  std::vector<uint64_t> trail;
+  FollowStates(trail);
+  EXPECT_EQ(testing_support::RunWith("wait 1000\n",
+                                     [&] {
+                                       moki::Form_Load(*f);
+                                       plat::ChooseLanguage("ja");  // as the game does at start
+                                       plat::headless::MainLoop();
+                                     }),
+            0);
+  rec::SetEventHook(nullptr);
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
+  EXPECT_NE(
+      plat::headless::LastMessageBoxText().find(plat::FromUtf8((h.dir / before.back()).string())),
+      std::u32string::npos);
+  // Ended cleanly, this session leaves no mark; its recording plays the box back.
+  plat::internal::AtEnd(plat::internal::Ending::Quit);
+  EXPECT_FALSE(std::filesystem::exists(mine + ".running"));
+  const Played p = PlayBack(FileBytes(mine));
+  EXPECT_EQ(p.code, 0) << rec::LastVerdict().message;
+  EXPECT_EQ(p.trail, trail);
+
+  // Told once: the next start has nothing to tell, and with keep 0 records
+  // nothing and keeps none of the game's own sessions.
+  f = testing_support::MakeForm(12);
+  plat::StartSession(0);
+  EXPECT_EQ(plat::SessionFile(), "");
+  EXPECT_EQ(plat::UncleanSession(), "");
+  kept = notOurs;
+  kept.insert({before[0], before[0] + ".running"});
+  EXPECT_EQ(h.Names(), kept);
+  close(other);
+}
+
+TEST(Sessions, AFaultReportPlaysBackAndItsBoxNamesItsWholePathInEitherLanguage) {
+  for (const std::string lang : {"ja", "en"}) {
+    StateHome h;
+    auto f = testing_support::MakeForm(13);
+    plat::StartSession(5);
+    std::vector<uint64_t> trail;
+    FollowStates(trail);
+    EXPECT_EQ(testing_support::RunWith(
+                  (lang == "en" ? "menu english\n" : "") +
+                      std::string("menu start\nwait 3000\npress space\nwait 1000\nmenu report\n"
+                                  "wait 1000\n"),
+                  [&] {
+                    moki::Form_Load(*f);
+                    plat::headless::MainLoop();
+                  }),
+              0);
+    rec::SetEventHook(nullptr);
+    std::string report;
+    for (const std::string& name : h.Names())
+      if (name.rfind("fault-report-" + rec::GameVersion() + "-", 0) == 0) report = h.dir / name;
+    ASSERT_FALSE(report.empty()) << lang;
+    const std::u32string box = plat::headless::LastMessageBoxText();
+    EXPECT_NE(box.find(plat::FromUtf8(report)), std::u32string::npos) << plat::ToUtf8(box);
+    EXPECT_NE(box.find(plat::FromUtf8(rec::GameVersion())), std::u32string::npos);
+    EXPECT_EQ(testing_support::HasJapanese(box), lang == "ja") << plat::ToUtf8(box);
+
+    rec::Abandon();
+    const Played p = PlayBack(FileBytes(report));
+    EXPECT_EQ(p.code, 0);
+    EXPECT_NE(rec::LastVerdict().message.find("cut short there (a fault report"), std::string::npos)
+        << rec::LastVerdict().message;
+    ASSERT_GT(p.trail.size(), 0u);
+    ASSERT_LE(p.trail.size(), trail.size());
+    EXPECT_TRUE(std::equal(p.trail.begin(), p.trail.end(), trail.begin())) << lang;
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include "core/json.h"
@@ -402,16 +403,21 @@ TEST_F(Continuing, ASecondCopyOnTheSameSaveSaysSoAndPlaysWithoutSaving) {
   const int first = open(plat::DataDir().c_str(), O_RDONLY | O_DIRECTORY);
   ASSERT_EQ(flock(first, LOCK_EX | LOCK_NB), 0);
 
+  // Told once the window has its language (here English, as from the
+  // desktop), at the first thing the game is handed.
   auto f = MakeForm(3);
   std::u32string told;
-  ASSERT_EQ(RunWith("wait 1000\nmenu continue\nwait 100\nmenu quit\n",
+  int boxesAtLoad = -1;
+  ASSERT_EQ(RunWith("lang en\nwait 1000\nmenu continue\nwait 100\nmenu quit\n",
                     [&] {
                       moki::Form_Load(*f);
-                      told = plat::headless::LastMessageBoxText();
+                      boxesAtLoad = plat::headless::MessageBoxCount();
                       plat::headless::MainLoop();
                     }),
             0);
-  EXPECT_NE(told.find(U"ほかに開いているモキモキ"), std::u32string::npos) << plat::ToUtf8(told);
+  told = plat::headless::LastMessageBoxText();
+  EXPECT_EQ(boxesAtLoad, 0);
+  EXPECT_NE(told.find(U"Another copy of the game"), std::u32string::npos) << plat::ToUtf8(told);
   EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
   EXPECT_EQ(f->gs.GameMode, moki::kModeHall);  // continued, and quit at rest
   EXPECT_EQ(Slurp(Save()), mine);
@@ -420,35 +426,72 @@ TEST_F(Continuing, ASecondCopyOnTheSameSaveSaysSoAndPlaysWithoutSaving) {
   setenv("XDG_DATA_HOME", inherited.c_str(), 1);
 }
 
+// Two rests of a game in the hall, as the game saves at them.
+void RestTwice(const GameState& walking) {
+  auto window = MakeForm(1);  // the run's handlers are a live window's
+  RunWith("wait 2000\n", [&] {
+    moki::WriteSave(walking);
+    moki::WriteSave(walking);
+    plat::headless::MainLoop();
+  });
+}
+
 TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
   const std::string good = FreshSave();
+  const std::string docs = plat::DataDir() + "/../Documents";
   struct Case {
     const char* what;
-    std::string text;       // the file's contents; empty: a folder in its place
-    std::u32string reason;  // said in the box
+    std::string text;                     // the file's contents; empty: a folder in its place
+    std::u32string reason;                // said in the box
+    std::function<void()> lay = nullptr;  // what else is there before
+    std::u32string stays = {};            // said when the file stays where it is, not kept aside
+  };
+  const auto allBadTaken = [&] {
+    for (int n = 1; n <= plat::kMostBadFiles; ++n) {
+      std::ostringstream bad;
+      bad << Save() << ".bad";
+      if (n > 1) bad << "." << n;
+      if (!fs::exists(bad.str())) std::ofstream(bad.str()) << "an older bad save " << n;
+    }
   };
   const Case cases[] = {
       {"corrupt", "{\"version\": 1, money: 3000}", U"こわれています"},
       {"cut off", good.substr(0, good.size() / 2), U"途中で切れています"},
-      {"newer", Replace(good, "\"version\": 1", "\"version\": 2"), U"新しい版"},
       {"money below 0", Replace(good, "\"money\": 3000", "\"money\": -5"),
        U"セーブデータの所持金が正しくありません"},
       {"no such talk", Replace(good, "\"talkEntry\": [0,0,0", "\"talkEntry\": [0,0,9"),
        U"セーブデータの話の進み具合が正しくありません"},
       {"a value twice", Replace(good, "\"money\": 3000,", "\"money\": 3000,\"money\": 5,"),
        U"セーブデータの所持金が二度書かれています"},
-      {"folder", "", U"ファイルとして読めません"},
       {"too big", std::string(300 << 10, ' '), U"ファイルが大きすぎます"},
+      // A newer game's save is that game's: it stays for it.
+      {"newer", Replace(good, "\"version\": 1", "\"version\": 2"), U"新しい版", nullptr,
+       U"このファイルはそのまま残してあります。新しい版のゲームなら"},
+      // Only a plain file is ever set aside: a folder stays, and so does one a link leads to.
+      {"folder", "", U"save.json はふつうのファイルではないので", [] {},
+       U"save.json はそのまま残してあります"},
+      {"link to a folder", "", U"save.json はふつうのファイルではないので",
+       [&] {
+         fs::remove_all(Save());
+         fs::create_directories(docs + "/inside");
+         fs::create_directory_symlink(docs, Save());
+       },
+       U"save.json はそのまま残してあります"},
+      // With no .bad name free, the bad save stays, and is not saved over.
+      {"every .bad name taken", "{\"version\": 1, money: 3000}", U"こわれています", allBadTaken,
+       U"save.json.bad から save.json.bad.10 までが全部うまっています"},
   };
   fs::create_directories(plat::DataDir());
   std::vector<std::string> kept;  // each bad save under a name of its own
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
+    fs::remove_all(Save());  // what a row before left where it was
     if (c.text.empty()) {
       fs::create_directories(Save() + "/inside");
     } else {
       std::ofstream(Save(), std::ios::binary) << c.text;
     }
+    if (c.lay) c.lay();
     auto f = MakeForm(1);
     std::string before;
     bool enabled = false;
@@ -465,6 +508,29 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
     const std::u32string box = plat::headless::LastMessageBoxText();
     EXPECT_NE(box.find(U"セーブデータを読めませんでした"), std::u32string::npos);
     EXPECT_NE(box.find(c.reason), std::u32string::npos) << plat::ToUtf8(box);
+    // The title as it was, with スタート.
+    EXPECT_EQ(moki::StateJson(f->gs), before);
+    EXPECT_EQ(f->gs.GameMode, moki::kModeTitle);
+    EXPECT_TRUE(plat::MenuEnabled(moki::kMenuStart));
+    EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
+    EXPECT_FALSE(plat::TimerEnabled());
+    for (const std::string& before : kept) EXPECT_TRUE(fs::exists(before)) << before;
+    if (!c.stays.empty()) {
+      EXPECT_NE(box.find(c.stays), std::u32string::npos) << plat::ToUtf8(box);
+      EXPECT_TRUE(c.text.empty() ? fs::exists(Save() + "/inside") : Slurp(Save()) == c.text);
+      EXPECT_FALSE(fs::exists(docs + ".bad"));
+      // Nor is it saved over at the next rest: told once, the game goes on.
+      // (A newer game's save is reached only through スタート, which asks.)
+      if (c.lay == nullptr) continue;
+      GameState walking = TitleState();
+      ASSERT_TRUE(moki::LoadSave(good, walking, before)) << before;
+      RestTwice(walking);
+      EXPECT_TRUE(c.text.empty() ? fs::exists(Save() + "/inside") : Slurp(Save()) == c.text);
+      EXPECT_EQ(plat::headless::MessageBoxCount(), 1);  // told once at the two rests
+      EXPECT_NE(plat::headless::LastMessageBoxText().find(U"上には保存しません"),
+                std::u32string::npos);
+      continue;
+    }
     const std::string name =
         "save.json.bad" + (kept.empty() ? "" : "." + std::to_string(kept.size() + 1));
     EXPECT_NE(box.find(plat::FromUtf8(" " + name + " ")), std::u32string::npos)
@@ -472,18 +538,53 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
     // Kept, whole, beside where it was, with every one kept before.
     EXPECT_FALSE(fs::exists(Save()));
     kept.push_back(plat::DataDir() + "/" + name);
-    if (c.text.empty())
-      EXPECT_TRUE(fs::is_directory(kept.back() + "/inside"));
-    else
-      EXPECT_EQ(Slurp(kept.back()), c.text);
-    for (const std::string& before : kept) EXPECT_TRUE(fs::exists(before)) << before;
-    // The title as it was, with スタート.
-    EXPECT_EQ(moki::StateJson(f->gs), before);
-    EXPECT_EQ(f->gs.GameMode, moki::kModeTitle);
-    EXPECT_TRUE(plat::MenuEnabled(moki::kMenuStart));
-    EXPECT_FALSE(plat::MenuEnabled(moki::kMenuContinue));
-    EXPECT_FALSE(plat::TimerEnabled());
+    EXPECT_EQ(Slurp(kept.back()), c.text);
   }
+  // Once a .bad name is free again, the bad save goes aside at the next rest,
+  // and the game saves.
+  fs::remove(Save() + ".bad.7");
+  GameState walking = TitleState();
+  std::string why;
+  ASSERT_TRUE(moki::LoadSave(good, walking, why)) << why;
+  RestTwice(walking);
+  EXPECT_EQ(plat::headless::MessageBoxCount(), 0);
+  EXPECT_EQ(Slurp(Save() + ".bad.7"), "{\"version\": 1, money: 3000}");
+  EXPECT_EQ(Slurp(Save()), good);
+}
+
+// スタート over a newer game's save: told first, and replaced only when the
+// player chooses スタート again.
+TEST_F(Continuing, ANewerGamesSaveIsReplacedOnlyWhenStartIsChosenTwice) {
+  const std::string newer = Replace(FreshSave(), "\"version\": 1", "\"version\": 7");
+  fs::create_directories(plat::DataDir());
+  std::ofstream(Save(), std::ios::binary) << newer;
+  auto f = MakeForm(4);
+  AutoReader reader;
+  reader.gs = &f->gs;
+  reader.answers = {1};
+  reader.closeAtEnd = true;
+  bool stayed = false;
+  std::u32string told;
+  plat::headless::SetIdleHook([&] {
+    if (plat::headless::MessageBoxCount() == 1 && told.empty()) {
+      told = plat::headless::LastMessageBoxText();
+      stayed = f->gs.GameMode == moki::kModeTitle && Slurp(Save()) == newer;
+    }
+    reader();
+  });
+  EXPECT_EQ(RunWith("wait 100\nmenu start\nwait 1000\nmenu start\nuntil GameMode 1 2000\n"
+                    "until timerEnabled true 60000\nwait 100\n",
+                    [&] {
+                      moki::Form_Load(*f);
+                      plat::headless::MainLoop();
+                    }),
+            0);
+  plat::headless::SetIdleHook(nullptr);
+  EXPECT_TRUE(stayed);
+  EXPECT_NE(told.find(U"版 7"), std::u32string::npos) << plat::ToUtf8(told);
+  EXPECT_EQ(f->gs.GameMode, moki::kModeHall);
+  moki::SaveIfAtRest(f->gs);
+  EXPECT_EQ(Slurp(Save()), moki::SaveGame(f->gs));
 }
 
 // A JSON value written back as text, for changing one value of a save.
@@ -630,6 +731,64 @@ TEST(SaveReader, CountsAtTheTopOfTheirRangeStayThere) {
   gs.leagueSeats[2] = 5, gs.leagueSeats[3] = 6;  // two computer teams
   moki::ScheduleStep(gs);
   EXPECT_EQ(gs.winsByCast[6], 32767);
+}
+
+// The members of struct `name` as the header declares them, each line's
+// names ("i16 playerX = 0, playerY = 0;" declares two).
+std::vector<std::string> Members(const std::string& header, const std::string& name) {
+  const size_t from = header.find("struct " + name + " {");
+  std::string body = header.substr(from, header.find("\n};", from) - from);
+  body = std::regex_replace(body, std::regex("//[^\n]*"), "");
+  // Without template arguments, initial values and {}: "type name, name;".
+  for (const std::regex inner("<[^<>]*>|\\{[^{}]*\\}|=[^,;]*"); std::regex_search(body, inner);)
+    body = std::regex_replace(body, inner, "");
+  std::vector<std::string> out;
+  const std::regex line("\\n\\s*[\\w:]+\\s+([\\w\\s,]+);"), word("\\w+");
+  const std::sregex_iterator end;
+  for (std::sregex_iterator l(body.begin(), body.end(), line); l != end; ++l) {
+    const std::string names = (*l)[1];
+    for (std::sregex_iterator w(names.begin(), names.end(), word); w != end; ++w)
+      out.push_back(w->str());
+  }
+  return out;
+}
+
+// The state's dump lists every field of GameState (and of the records in
+// it) once, so that a recording's checks see all of the game; the save's
+// values are fields of it under the same names, with the same values.
+TEST(StateDump, HoldsEveryFieldOnceAndTheSavesValuesAreFieldsOfIt) {
+  const std::string header = Slurp(std::string(MOKI_SOURCE_DIR) + "/src/core/game_state.h");
+  auto f = MakeForm(2);
+  NewGameThroughTheOpening(*f, 1);
+  moki::json::Value dump;
+  ASSERT_EQ(moki::json::Parse(moki::StateJson(f->gs), dump).fault, moki::json::Fault::None);
+  const std::vector<std::string> fields = Members(header, "GameState");
+  EXPECT_GT(fields.size(), 140u);  // the header was read
+  for (const std::string& field : fields) EXPECT_NE(dump.Find(field), nullptr) << field;
+  EXPECT_EQ(dump.keys.size(), fields.size() + 1);  // and pageEndMark, the window's
+  for (const auto& [record, field] : {std::pair<const char*, const char*>{"MatchPlayer", "players"},
+                                      {"MatchBall", "ball"},
+                                      {"FakeBall", "fakeBalls"}}) {
+    const moki::json::Value* v = dump.Find(field);
+    ASSERT_NE(v, nullptr);
+    const moki::json::Value& one = v->kind == moki::json::Value::Kind::Array ? v->items[0] : *v;
+    const std::vector<std::string> members = Members(header, record);
+    EXPECT_EQ(one.keys, members) << record;
+  }
+
+  moki::json::Value save;
+  ASSERT_EQ(moki::json::Parse(moki::SaveGame(f->gs), save).fault, moki::json::Fault::None);
+  for (size_t i = 0; i < save.keys.size(); ++i) {
+    const std::string& key = save.keys[i];
+    if (key == "version") continue;
+    std::string value;
+    ASSERT_TRUE(moki::FieldJson(f->gs, key, value)) << key << " is no field of the state";
+    moki::json::Value field;
+    moki::json::Parse(value, field);
+    // rankOrder is saved from position 1; the others whole.
+    if (key == "rankOrder") field.items.erase(field.items.begin());
+    EXPECT_EQ(Write(save.items[i]), Write(field)) << key;
+  }
 }
 
 TEST(SaveReader, TheFuzzSeedsHoldASaveInTheHallOneInARoomAndTwoThatCannotBeUsed) {

@@ -3,6 +3,8 @@
 // the window's scale and full screen across two starts. Through the real
 // keys on the headless backend, with real files in a fresh folder.
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -85,7 +87,9 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
       "ctrl = a\n"                          // 24: space's default, so space goes without it
       "z = dpup\n"                          // 25: already up's
       "[window]\n"                          // 26: the section again
-      "scaling = sideways\n";               // 27
+      "scaling = sideways\n"                // 27
+      "[recording]\n"                       // 28
+      "keep = many\n";                      // 29: not a number
   std::vector<plat::SettingsWarning> w;
   plat::Settings s = plat::ParseSettings(text, w);
   EXPECT_EQ(s.scale, 3);
@@ -107,8 +111,10 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
   EXPECT_EQ(s.pad[plat::kKeyZ], Names{"x"});
   EXPECT_EQ(s.scaling, plat::Scaling::Whole);
   EXPECT_EQ(Lines(w),
-            (std::vector<int>{2, 5, 6, 9, 10, 11, 12, 13, 15, 16, 21, 22, 23, 24, 25, 27}));
-  ASSERT_EQ(w.size(), 16u);
+            (std::vector<int>{2, 5, 6, 9, 10, 11, 12, 13, 15, 16, 21, 22, 23, 24, 25, 27, 29}));
+  ASSERT_EQ(w.size(), 17u);
+  EXPECT_EQ(s.keepSessions, 5);
+  EXPECT_NE(w[16].text.find("keep must be a whole number from 0"), std::string::npos) << w[16].text;
   EXPECT_NE(w[11].text.find("\"banana\" is not the name of a controller button"), std::string::npos)
       << w[11].text;
   EXPECT_NE(w[12].text.find("opens the menu"), std::string::npos) << w[12].text;
@@ -122,8 +128,9 @@ TEST(SettingsFile, ReadsWhatItCanAndNamesEveryLineItCannot) {
 
   // Out of range, and a default lost altogether.
   w.clear();
-  s = plat::ParseSettings("[window]\nscale = 17\n[keys]\nleft = Up\n", w);
+  s = plat::ParseSettings("[window]\nscale = 17\n[keys]\nleft = Up\n[recording]\nkeep = 0\n", w);
   EXPECT_EQ(s.scale, 0);
+  EXPECT_EQ(s.keepSessions, 0);  // none recorded
   EXPECT_EQ(s.keys[plat::kKeyUp], Names{});
   EXPECT_EQ(Lines(w), (std::vector<int>{2, 4}));
   EXPECT_NE(w[1].text.find("up has no key"), std::string::npos) << w[1].text;
@@ -252,13 +259,17 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
             "ctrl = start\n"
             "z = leftshoulder, x\n"
             "x = y\n"
-            "c = rightshoulder\n");
+            "c = rightshoulder\n"
+            "\n"
+            "[recording]\n"
+            "keep = 5\n");
 
   // A whole new file reads back as written, without a word.
   plat::Settings mine = plat::DefaultSettings();
   mine.scale = 4;
   mine.keys[plat::kKeyC] = {"Comma", "Keypad 3"};
   mine.game = {{"language", "en"}};
+  mine.keepSessions = 3;
   const std::string fresh = plat::FormatSettings(mine, "");
   w.clear();
   plat::Settings back = plat::ParseSettings(fresh, w);
@@ -267,6 +278,7 @@ TEST(SettingsFile, WritingKeepsThePlayersLinesAndDropsOnlyTheBadOnes) {
   EXPECT_EQ(back.keys, mine.keys);
   EXPECT_EQ(back.pad, mine.pad);
   EXPECT_EQ(back.game, mine.game);
+  EXPECT_EQ(back.keepSessions, 3);
   EXPECT_NE(fresh.find("c = Comma, Keypad 3\n"), std::string::npos);
 }
 
@@ -277,7 +289,9 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   // binary junk, neither of which the new file carries.
   const std::string bad =
       "[window]\nscale = 40\nfullscreen = true\n[keys]\nup = Banana\nnonsense\ndown = S\n"
-      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n";
+      "[so\x1b[2Jund]\nvolume = 11\n# \x01\x02\xff\n[c1\xc2\x9b"
+      "2J]\n[stray\x9b"
+      "2J]\n";
   Put(path, bad);
   testing::internal::CaptureStderr();
   plat::LoadSettings(path);
@@ -287,6 +301,11 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
   EXPECT_NE(err.find(path + ":6: not a"), std::string::npos) << err;
   EXPECT_NE(err.find("[so\\x1b[2jund]"), std::string::npos) << err;
   EXPECT_EQ(err.find('\x1b'), std::string::npos);
+  // C1 controls (U+009B starts a command too), and bytes that are no
+  // character, are shown escaped as well.
+  EXPECT_NE(err.find("[c1\\u009b2j]"), std::string::npos) << err;
+  EXPECT_NE(err.find("[stray\\x9b2j]"), std::string::npos) << err;
+  EXPECT_EQ(err.find('\x9b'), std::string::npos);
   // Each bad line's default applies; the good lines count.
   EXPECT_EQ(plat::CurrentSettings().scale, 0);
   EXPECT_TRUE(plat::CurrentSettings().fullscreen);
@@ -324,19 +343,30 @@ TEST(SettingsFile, ABadFileWarnsByLineIsLeftAloneAndIsKeptAsBadWhenTheGameWrites
 
 TEST(SettingsFile, UnreadableMissingOrUnwritableNeverStopsTheGame) {
   TempDir t;
-  // A folder where the file should be cannot be read: the defaults apply,
-  // and the first write keeps it as .bad.
-  const std::string path = t / "a/mokimoki/settings.ini";
-  fs::create_directories(path);
-  testing::internal::CaptureStderr();
-  plat::LoadSettings(path);
-  std::string err = testing::internal::GetCapturedStderr();
-  EXPECT_NE(err.find(path + ": not a plain file"), std::string::npos) << err;
-  EXPECT_EQ(plat::CurrentSettings().keys, plat::DefaultSettings().keys);
-  EXPECT_TRUE(plat::SetGameSetting("language", "en"));
-  EXPECT_TRUE(fs::is_directory(path + ".bad"));
-  EXPECT_EQ(plat::GameSetting("language"), "en");
-  EXPECT_NE(Slurp(path).find("[game]\nlanguage = en\n"), std::string::npos);
+  // A folder where the file should be, or at the end of its link, cannot be
+  // read: the defaults apply, and a change applies unsaved, the folder left
+  // where it is and named.
+  const std::string path = t / "a/mokimoki/settings.ini", linked = t / "a/Documents";
+  std::string err;
+  for (const bool link : {false, true}) {
+    SCOPED_TRACE(link ? "a link to a folder" : "a folder");
+    fs::create_directories(link ? linked + "/mine" : path + "/mine");
+    if (link) fs::create_directory_symlink(linked, path);
+    testing::internal::CaptureStderr();
+    plat::LoadSettings(path);
+    EXPECT_EQ(plat::CurrentSettings().keys, plat::DefaultSettings().keys);
+    EXPECT_FALSE(plat::SetGameSetting("language", link ? "ja" : "en"));
+    err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find(path + ": not a plain file"), std::string::npos) << err;
+    EXPECT_NE(
+        err.find("(" + (link ? linked : path) + ": not a plain file; it is left where it is)"),
+        std::string::npos)
+        << err;
+    EXPECT_TRUE(fs::is_directory((link ? linked : path) + "/mine"));
+    EXPECT_FALSE(fs::exists(path + ".bad") || fs::exists(linked + ".bad"));
+    EXPECT_EQ(plat::GameSetting("language"), link ? "ja" : "en");
+    fs::remove_all(path);
+  }
 
   // No file: no word, and the folder is made by the first change.
   const std::string fresh = t / "b/mokimoki/settings.ini";
@@ -642,5 +672,38 @@ TEST(SettingsLanguage, TheMenuSwitchesAtOnceAndTheNextStartRemembersIt) {
   for (const char* line : {"# mine, edited\n[window]\nscale = 3\n", "[keys]\nup = W\n",
                            "down = S\n", "[game]\nlanguage = ja\n"})
     EXPECT_NE(now.find(line), std::string::npos) << line << " in\n" << now;
+
+  // Two copies changing a setting each at the same moment: every round,
+  // the file holds both changes.
+  int go[2], done[2];
+  ASSERT_EQ(pipe(go), 0);
+  ASSERT_EQ(pipe(done), 0);
+  plat::LoadSettings(file);
+  constexpr int kRounds = 40;
+  const pid_t other = fork();
+  char byte = 0;
+  int lost = 0;
+  for (int round = 0; round < kRounds; ++round) {
+    if (other == 0) {
+      if (read(go[0], &byte, 1) != 1) _exit(1);
+      plat::SetGameSetting("other", std::to_string(round));
+      if (write(done[1], &byte, 1) != 1) _exit(1);
+      continue;
+    }
+    ASSERT_EQ(write(go[1], &byte, 1), 1);
+    plat::SetGameSetting("mine", std::to_string(round));
+    ASSERT_EQ(read(done[0], &byte, 1), 1);
+    std::vector<plat::SettingsWarning> warnings;
+    const plat::Settings both = plat::ParseSettings(Slurp(file), warnings);
+    const std::vector<std::pair<std::string, std::string>> want = {
+        {"mine", std::to_string(round)}, {"other", std::to_string(round)}};
+    for (const auto& setting : want)
+      if (std::find(both.game.begin(), both.game.end(), setting) == both.game.end()) ++lost;
+  }
+  if (other == 0) _exit(0);
+  EXPECT_EQ(lost, 0) << "changes lost in " << kRounds << " rounds";
+  int status = 1;
+  waitpid(other, &status, 0);
+  EXPECT_EQ(status, 0);
   plat::UseDefaultSettings();
 }

@@ -42,7 +42,7 @@ TEST(UserFiles, WritesThroughATemporaryFileAndKeepsUnusableOnes) {
   // An unusable file is kept beside, not lost.
   std::string keptAs;
   ASSERT_TRUE(plat::KeepAsBad(path, keptAs, err)) << err;
-  EXPECT_EQ(keptAs, path + ".bad");
+  EXPECT_EQ(keptAs, "settings.ini.bad");  // named from the game's folder
   EXPECT_FALSE(plat::UserFileExists(path));
   std::ifstream bad(path + ".bad");
   std::string kept((std::istreambuf_iterator<char>(bad)), std::istreambuf_iterator<char>());
@@ -117,11 +117,39 @@ TEST(UserFiles, HostileFilesNeitherBlockNorLeadAstrayNorGetLost) {
   for (int n = 1; n <= plat::kMostBadFiles + 1; ++n) {
     ASSERT_TRUE(plat::WriteUserFile(f, "bad " + std::to_string(n), err)) << err;
     EXPECT_EQ(plat::KeepAsBad(f, kept, err), n <= plat::kMostBadFiles) << n;
-    EXPECT_TRUE(n != 2 || kept == real + ".bad.2") << kept;
+    EXPECT_TRUE(n != 2 || kept == "real.json.bad.2") << kept;
   }
   EXPECT_NE(err.find("remove some"), std::string::npos) << err;
+  EXPECT_EQ(plat::LastFileFault(), plat::FileFault::AllBadTaken);
   EXPECT_TRUE(fs::is_symlink(f) && Slurp(real) == "bad 11" && Slurp(real + ".bad") == "bad 1" &&
               Slurp(real + ".bad.10") == "bad 10");
+
+  // Only a plain file is ever set aside or removed: a folder, a pipe or a
+  // device there, or at the end of a link, stays where it is, named.
+  const std::string docs = home / "Documents", pipe = home / "pipe";
+  const struct {
+    std::function<void()> lay;
+    std::string thing;  // what must stay where it is
+  } others[] = {
+      {[&] { fs::create_directories(docs + "/mine"), fs::create_directory_symlink(docs, f); },
+       docs},
+      {[&] { fs::create_directories(f + "/mine"); }, f},
+      {[&] { mkfifo(pipe.c_str(), 0644), fs::create_symlink(pipe, f); }, pipe},
+  };
+  for (const auto& c : others) {
+    SCOPED_TRACE(c.thing);
+    for (const auto& entry : fs::directory_iterator(home.dir)) fs::remove_all(entry.path());
+    c.lay();
+    const auto kind = fs::symlink_status(c.thing).type();
+    EXPECT_FALSE(plat::KeepAsBad(f, kept, err));
+    EXPECT_EQ(plat::LastFileFault(), plat::FileFault::NotPlain);
+    EXPECT_NE(err.find(c.thing + ": not a plain file"), std::string::npos) << err;
+    EXPECT_FALSE(plat::RemoveUserFile(f));
+    EXPECT_FALSE(plat::WriteUserFile(f, "new", err));
+    EXPECT_EQ(fs::symlink_status(c.thing).type(), kind);
+    EXPECT_FALSE(fs::exists(c.thing + ".bad"));
+  }
+  for (const auto& entry : fs::directory_iterator(home.dir)) fs::remove_all(entry.path());
 
   // Two copies of the game writing at once: every write whole, none failed.
   fs::remove(f);
@@ -162,6 +190,34 @@ TEST(UserFiles, AFolderIsClaimedByOneCopyOfTheGameAtATime) {
   EXPECT_FALSE(plat::WriteUserFile(later + "/save.json", "x", err));
   EXPECT_NE(err.find("another copy of the game"), std::string::npos) << err;
   close(other);
+  // Two data folders whose saves link to one file are one save: the claim
+  // is on the folder the file really is in.
+  const std::string shared = home / "shared", second = home / "second";
+  fs::create_directories(shared);
+  fs::create_directories(second);
+  fs::create_symlink(shared + "/save.json", second + "/save.json");
+  other = holdAsAnotherCopy(shared);
+  EXPECT_FALSE(plat::ClaimUserFolder(second + "/save.json"));
+  close(other);
+
+  // What writes cut short left behind goes at start: only the game's own
+  // temporary files, of copies no longer running.
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  const std::string dead = std::to_string(gone), alive = std::to_string(getppid());
+  const std::vector<std::pair<std::string, bool>> left = {
+      {"save.json." + dead + "-0.tmp", false},
+      {"save.json." + dead + "-12.tmp", false},
+      {"save.json." + alive + "-0.tmp", true},
+      {"save.json." + dead + "-0.tmp.x", true},
+      {"save.json.x" + dead + "-0.tmp", true},
+      {"other.json." + dead + "-0.tmp", true},
+      {"save.json.bad", true},
+  };
+  for (const auto& [name, stays] : left) std::ofstream(shared + "/" + name) << "x";
+  plat::ClearLeftovers(second + "/save.json");  // by its link, where the file is
+  for (const auto& [name, stays] : left) EXPECT_EQ(fs::exists(shared + "/" + name), stays) << name;
   // A copy that is killed leaves nothing behind to block the next.
   int claimed[2];
   ASSERT_EQ(pipe(claimed), 0);

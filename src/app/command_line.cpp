@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/version.h"
 #include "platform/platform.h"
 #include "platform/text.h"
+#include "platform/version.h"
 #include "story/language.h"
 
 namespace moki {
@@ -35,7 +35,7 @@ const Option kOptions[] = {
          error.append("'").append(code).append("' is not one of ").append(LanguageChoice());
        return cl.lang >= 0;
      }},
-    {"--record", 0, "FILE", "record the session into FILE (written when the game ends)",
+    {"--record", 0, "FILE", "record the session into FILE, not the sessions' folder",
      [](CommandLine& cl, std::string_view v, std::string& error) {
        if (!cl.play.empty()) error = "cannot record while playing a recording";
        cl.record = v;
@@ -197,6 +197,8 @@ std::string HelpText() {
       "  Alt+O                    the menu Options (設定): Keys chooses the keys, a\n"
       "                           language's name switches to it, the last two choose how\n"
       "                           the picture is enlarged\n"
+      "  Alt+H                    the menu Help (ヘルプ): Report a fault keeps the session\n"
+      "                           so far in a file for a report\n"
       "  The menus' words and their keys (Alt+F or Alt+O, then the letter), by language:\n" +
       MenuWords();
   text +=
@@ -224,6 +226,8 @@ std::string HelpText() {
       "  (--lang, else the language chosen from the menu, else these choose the language)\n"
       "  XDG_CONFIG_HOME          where the settings go (~/.config when unset)\n"
       "  XDG_DATA_HOME            where the save goes (~/.local/share when unset)\n"
+      "  XDG_STATE_HOME           where every session is recorded, the last five kept\n"
+      "                           (~/.local/state when unset; see [recording] keep)\n"
       "  HOME                     the home, ~ (when unset, the user's home in the password\n"
       "                           database; with none the game keeps no settings or save)\n"
       "\n"

@@ -1,18 +1,18 @@
 // mokimoki-scenario FILE: plays a scenario headless (virtual clock, scripted
 // keys, captured frames) and prints the game state as JSON.
 // mokimoki-scenario --replay FILE: plays a recorded session headless instead.
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 
-#include "app/version.h"
+#include "platform/version.h"
 
 #include "platform/scenario.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "platform/scenario.h"
 #include "player_files/recording.h"
 #include "player_files/settings.h"
+#include "player_files/user_files.h"
 #include "platform/text.h"
 #include "shell/menu_ids.h"
 #include "shell/window_events.h"
@@ -110,16 +110,16 @@ int main(int argc, char** argv) {
     std::cerr << kUsage << "Try 'mokimoki-scenario --help' for more.\n";
     return 2;
   }
-  std::ifstream in(argv[1]);
-  if (!in) {
-    std::cerr << "mokimoki-scenario: cannot read " << argv[1] << "\n";
+  // Its size and kind are looked at before a byte is read: a huge file or a
+  // device is refused at once.
+  std::string text, err;
+  if (plat::ReadGivenFile(argv[1], text, err, plat::scenario::kMostScriptBytes) !=
+      plat::ReadStatus::Ok) {
+    std::cerr << "mokimoki-scenario: cannot read " << (err.empty() ? argv[1] : err) << "\n";
     return 2;
   }
-  std::stringstream text;
-  text << in.rdbuf();
   if (!Prepare()) return 1;
-  std::string err;
-  if (!plat::headless::LoadScenario(text.str(), err)) {
+  if (!plat::headless::LoadScenario(text, err)) {
     std::cerr << argv[1] << ": " << err << "\n";
     return 2;
   }

@@ -2,9 +2,10 @@
 // and the rest of src/platform) holds what every backend shares: Timer1 and
 // the tick count, the event pump and its waits, the message box, pacing and
 // sending frames only when they changed, the controls and the menu bar drawn
-// over the picture, keys and controllers through the player's bindings. A
-// backend holds only what differs, as this table of functions, and installs
-// it with UseBackend before the game starts:
+// over the picture, the window's own keys and mouse (window_input.h), keys
+// and controllers through the player's bindings. A backend holds only what
+// differs, as this table of functions, and installs it with UseBackend
+// before the game starts:
 // - the SDL window (backend_sdl.cpp and sdl_*.cpp): real time, SDL's events,
 //   the picture sent to the window, a lost display;
 // - headless (backend_headless.cpp): a virtual clock, a scenario's or a
@@ -55,6 +56,8 @@ struct Backend {
   double (*boxShown)(const std::u32string& text, const std::u32string& caption);
   // The picture must be sent whole again (the scaling changed).
   void (*redrawAll)();
+  // F11: the window goes to full screen or back; whether it is now full screen.
+  bool (*toggleFullscreen)();
 };
 void UseBackend(const Backend& backend);
 const Backend& CurrentBackend();

@@ -14,6 +14,7 @@
 #include "platform/keyboard.h"
 #include "platform/pad_buttons.h"
 #include "platform/player_setup.h"
+#include "platform/window_input.h"
 
 namespace plat::hl {
 
@@ -52,11 +53,6 @@ void OpenWindow() {
   internal::WindowOpened(scale);
 }
 
-void ToggleFullscreen() {
-  g.fullscreen = !g.fullscreen;
-  internal::RecordFullscreen(g.fullscreen);
-}
-
 void Insert(const Event& e) {
   auto it = g.events.begin();
   while (it != g.events.end() && it->at <= e.at) ++it;
@@ -70,44 +66,39 @@ namespace {
 
 void Dispatch(const Event& e) {
   auto& h = internal::GetHandlers();
-  auto& c = internal::GetControls();
-  // Controllers answer a message box themselves (gamepad.h).
-  if (e.kind == EvKind::PadDown || e.kind == EvKind::PadUp) {
-    g.pads.Button(0, e.value, e.kind == EvKind::PadDown, internal::PadKey);
-    return;
+  switch (e.kind) {
+    // Controllers answer a message box themselves (gamepad.h).
+    case EvKind::PadDown:
+    case EvKind::PadUp:
+      g.pads.Button(0, e.value, e.kind == EvKind::PadDown, internal::PadKey);
+      return;
+    case EvKind::PadStick:
+      g.pads.Stick(0, internal::PadInput::kLeftX, e.value, internal::PadKey);
+      g.pads.Stick(0, internal::PadInput::kLeftY, e.value2, internal::PadKey);
+      return;
+    // The keyboard's keys, as in the real window.
+    case EvKind::KeyboardDown:
+      internal::WindowKeyDown(internal::WindowKeyOf(e.value), e.value, false, false);
+      return;
+    case EvKind::KeyboardUp:
+      internal::WindowKeyUp(internal::WindowKeyOf(e.value), e.value);
+      return;
+    default:
+      break;
   }
-  if (e.kind == EvKind::PadStick) {
-    g.pads.Stick(0, internal::PadInput::kLeftX, e.value, internal::PadKey);
-    g.pads.Stick(0, internal::PadInput::kLeftY, e.value2, internal::PadKey);
-    return;
-  }
-  // Keys go to the message box, which is answered by itself.
-  if (c.boxUp && e.kind != EvKind::Close) return;
-  if (e.kind == EvKind::KeyDown || e.kind == EvKind::KeyboardDown) internal::NoteInputDevice(false);
+  // The game's own keys go to the message box, which is answered by itself.
+  if (internal::GetControls().boxUp && e.kind != EvKind::Close) return;
   switch (e.kind) {
     case EvKind::KeyDown:
+      internal::NoteInputDevice(false);
       if (e.value == VK_F11)
-        ToggleFullscreen();  // the window's key, as in the real window
+        internal::ToggleFullscreen();  // the window's key, as in the real window
       else if (h.keyDown)
         h.keyDown(e.value);
       break;
     case EvKind::KeyUp:
       if (e.value != VK_F11 && h.keyUp) h.keyUp(e.value);
       break;
-    case EvKind::KeyboardDown: {
-      if (e.value == KeyCodeOf("F11")) {
-        ToggleFullscreen();
-        break;
-      }
-      const int vk = internal::KeyboardDown(e.value, false);
-      if (vk && h.keyDown) h.keyDown(vk);
-      break;
-    }
-    case EvKind::KeyboardUp: {
-      const int vk = internal::KeyboardUp(e.value);
-      if (vk && h.keyUp) h.keyUp(vk);
-      break;
-    }
     case EvKind::Menu:
       if (MenuEnabled(e.value) && h.menu) h.menu(e.value);
       break;
@@ -209,8 +200,14 @@ double BoxShown(const std::u32string& text, const std::u32string& caption) {
   return g.now + boxAnswerMs;
 }
 
-constexpr internal::Backend kHeadless = {Now,  Poll, AdvanceScenario, Sleep,    Idle, SettledScale,
-                                         Pace, Show, KeyDownWaiting,  BoxShown, [] {}};
+bool ToggleFullscreen() {
+  g.fullscreen = !g.fullscreen;
+  return g.fullscreen;
+}
+
+constexpr internal::Backend kHeadless = {
+    Now,  Poll, AdvanceScenario, Sleep,    Idle,  SettledScale,
+    Pace, Show, KeyDownWaiting,  BoxShown, [] {}, ToggleFullscreen};
 // In use from the start: the game may read the clock before the first run.
 [[maybe_unused]] const bool kInUse = (internal::UseBackend(kHeadless), true);
 

@@ -136,7 +136,11 @@ constexpr internal::Backend kSdl = {Now,
                                     Send,
                                     KeyDownWaiting,
                                     BoxShown,
-                                    [] { s.redrawAll = true; }};
+                                    [] { s.redrawAll = true; },
+                                    [] {
+                                      SetFullscreen(!s.fullscreen);
+                                      return s.fullscreen;
+                                    }};
 [[maybe_unused]] const bool kInUse = (internal::UseBackend(kSdl), true);
 
 }  // namespace
@@ -215,11 +219,14 @@ void SetCaption(const std::u32string& caption) {
 
 [[noreturn]] void FatalError(const std::string& msg) {
   internal::AtEnd(internal::Ending::Fatal, msg);
-  std::cerr << "mokimoki: " << msg << "\n";
+  // The recording of the session it ended, for a report of the fault.
+  const std::string note = internal::FatalNote().empty() ? "" : "\n\n" + internal::FatalNote();
+  std::cerr << "mokimoki: " << msg << note << "\n";
   // The box does not wrap long lines: break the message after each ": ".
   std::string boxText = msg;
   for (size_t at = boxText.find(": "); at != std::string::npos; at = boxText.find(": ", at + 2))
     boxText.replace(at, 2, ":\n");
+  boxText += note;
   // Only on the display the game already has: a failed start-up of SDL's
   // video is not tried again, lest another driver show the box where nobody
   // sees it.

@@ -28,6 +28,7 @@ struct Controls {
   bool menuOpen = false;
   int menuIndex = 0;
   int menuCursor = 0;
+  bool altAlone = false;     // Alt is down and nothing else was pressed since
   bool pageEndMark = false;  // the blinking ▼ of a page waiting for Space
   uint32_t markSince = 0;    // the tick it came on at
   bool markLit = false;      // its state in the frame being shown
@@ -113,6 +114,9 @@ void RouteKeys();
 void ForgetHeldKeys();
 // The virtual key a keyboard key (SDL keycode) stands for; 0: none.
 int BoundVk(int32_t keycode);
+// The key as the window knows it (window_input.h): VK_UP, VK_RETURN for
+// either Enter, VK_MENU for either Alt, 'A' to 'Z' and so on; 0: none of its.
+int WindowKeyOf(int32_t keycode);
 // A keyboard key went down. While the key screen waits for a new key, the key
 // goes there and 0 is returned; otherwise its virtual key (0: none), which is
 // also what KeyboardUp gives when the key goes up.

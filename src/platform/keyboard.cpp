@@ -99,6 +99,34 @@ int BoundVk(int32_t keycode) {
   return it == R().table.end() ? 0 : it->second;
 }
 
+int WindowKeyOf(int32_t keycode) {
+  if (keycode >= SDLK_a && keycode <= SDLK_z) return 'A' + (keycode - SDLK_a);
+  switch (keycode) {
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_F11:
+      return VK_F11;
+    case SDLK_LALT:
+    case SDLK_RALT:
+      return VK_MENU;
+    default:
+      return 0;
+  }
+}
+
 bool CapturingKey() {
   return R().capture;
 }

@@ -21,6 +21,7 @@ constexpr int kPlayH = 448;
 enum VKey : int {
   VK_SHIFT = 16,
   VK_CONTROL = 17,
+  VK_MENU = 18,  // Alt: the window's menu bar, never the game's
   VK_RETURN = 13,
   VK_ESCAPE = 27,
   VK_SPACE = 32,

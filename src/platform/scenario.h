@@ -2,6 +2,7 @@
 // comment.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -46,6 +47,9 @@ struct Command {
 // Key names of scenario files: left up right down shift ctrl space z x c 1 2 3
 // kp1 kp2 kp3 f11 enter esc alt. Returns -1 for an unknown name.
 int KeyCode(const std::string& name);
+
+// The most a scenario file may hold; a larger one is refused unread.
+constexpr size_t kMostScriptBytes = 4u << 20;
 
 // The game's menu items by the names `menu` takes ("start", "english"), in
 // the order the error for a bad name lists them; handed over by the game.

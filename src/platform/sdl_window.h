@@ -43,7 +43,6 @@ struct Sdl {
   Surface shown{kPlayW, kPlayH, kBlack};                      // the play area as last sent
   Surface composed{kPlayW, kPlayH, kBlack};                   // the play area under controls
   Uint64 lastPresent = 0;
-  bool altAlone = false;    // Alt is down and nothing else was pressed since
   Uint32 pointerMoved = 0;  // when the mouse last moved; its pointer hides in full screen
   bool pointerHidden = false;
   bool fullscreen = false;

@@ -17,6 +17,18 @@ void ObserveSession(SessionObserver observer) {
   g_observer = std::move(observer);
 }
 
+std::string& Note() {
+  static std::string note;
+  return note;
+}
+
+void SetFatalNote(const std::string& note) {
+  Note() = note;
+}
+const std::string& FatalNote() {
+  return Note();
+}
+
 bool InPlatform() {
   return g_inPlatform;
 }

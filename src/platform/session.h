@@ -88,6 +88,10 @@ uint32_t ReseedClock();
 bool TakeKeyWaiting(int vk, const std::function<bool()>& live);
 // The game is ending: the observer has its say first.
 void AtEnd(Ending how, const std::string& message = {});
+// Words a layer above adds to a fatal error's message and box as the game
+// ends (where the recording of the session it ended is).
+void SetFatalNote(const std::string& note);
+const std::string& FatalNote();
 // The window object set its handlers (SetHandlers).
 void HandlersSet();
 

@@ -1,20 +1,20 @@
 #include "player_files/recording.h"
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 #include "platform/session.h"
+#include "platform/version.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings_ini.h"
 #include "player_files/user_files.h"
-
-#ifndef MOKI_VERSION
-#define MOKI_VERSION "0.1.0"
-#endif
 
 namespace plat {
 
@@ -42,7 +42,8 @@ struct State {
   std::function<void()> eventHook;
 
   // Recording.
-  std::string path;  // empty: in memory only
+  std::string path;    // empty: in memory only
+  bool quiet = false;  // a session recorded without being asked (recording::Quietly)
   std::unique_ptr<recfile::Writer> writer;
   uint32_t pendingPumps = 0;
   uint32_t nextCheckpoint = 0;
@@ -58,6 +59,8 @@ struct State {
 
 State g;
 std::string g_last;
+std::string g_writtenTo;
+void (*g_endHook)(int how) = nullptr;
 void WatchSession();
 recording::Verdict g_verdict;
 
@@ -83,8 +86,7 @@ uint32_t LiveClock() {
 // text with the player's home folder written as "~": a recording names the
 // player's folders, not the player.
 std::string FromHome(const std::string& text) {
-  const char* home = std::getenv("HOME");
-  const std::string h = home ? home : "";
+  const std::string h = HomeFolder();  // HOME, or the password database's
   if (h.size() < 2) return text;
   std::string out;
   size_t from = 0;
@@ -96,6 +98,29 @@ std::string FromHome(const std::string& text) {
     from = end;
   }
   return out.append(text, from, std::string::npos);
+}
+
+// A fatal error's text without the folders of the files it names: each
+// path from the root ("/…/data/hall.map") is left as its file's name.
+std::string WithoutPaths(const std::string& text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool starts =
+        (text[i] == '/' || (text[i] == '~' && i + 1 < text.size() && text[i + 1] == '/')) &&
+        (i == 0 || std::string(" \t\n(\"'`=:,").find(text[i - 1]) != std::string::npos);
+    if (!starts) {
+      out += text[i];
+      continue;
+    }
+    size_t end = i, lastSlash = i;
+    while (end < text.size() && std::string(" \t\n)\"'`,:").find(text[end]) == std::string::npos) {
+      if (text[end] == '/') lastSlash = end;
+      ++end;
+    }
+    out.append(text, lastSlash + 1, end - lastSlash - 1);
+    i = end - 1;
+  }
+  return out;
 }
 
 void FlushPumps() {
@@ -112,8 +137,8 @@ void Put(const Record& r, const std::string& text = {}, const std::string& text2
   g.writer->Put(r, text, text2);
 }
 
-// The recording so far, ended with how and the state's hash now.
-std::string PackedSoFar(EndHow how, const std::string& message) {
+// The records so far, ended with how and the state's hash now.
+std::string PayloadSoFar(EndHow how, const std::string& message) {
   recfile::Writer w = *g.writer;
   if (g.pendingPumps > 0) {
     Record p;
@@ -126,10 +151,60 @@ std::string PackedSoFar(EndHow how, const std::string& message) {
   r.value = int32_t(how);
   r.hash = StateHash();
   w.Put(r, message);
-  return recfile::Pack(w.Payload(), MOKI_VERSION);
+  return w.Payload();
+}
+
+std::string PackedSoFar(EndHow how, const std::string& message) {
+  return recfile::Pack(PayloadSoFar(how, message), MOKI_VERSION);
 }
 
 void FinishRecording(EndHow how, const std::string& message);
+
+// What is recorded so far is packed and written by a thread of its own, so
+// that the game never waits for the disk while it plays (a write after two
+// hours of play packs 1.5 MB of records and waits for the disk's flush): the
+// game hands over a copy of the records and plays on. Only the latest copy
+// waits to be written; an error is told the next time the game hands one over.
+struct Aside {
+  std::mutex m;
+  std::condition_variable cv;
+  std::string path, payload;  // the next to write; payload empty: none waiting
+  bool busy = false;          // a write is under way
+  std::string failed;         // why the last write failed, until told
+};
+
+Aside& TheAside() {
+  // Never destroyed: the thread may still be waiting when the program ends.
+  static Aside* aside = [] {
+    auto* a = new Aside;
+    std::thread([a] {
+      std::unique_lock lock(a->m);
+      for (;;) {
+        a->cv.wait(lock, [a] { return !a->payload.empty(); });
+        const std::string path = a->path, payload = std::move(a->payload);
+        a->payload.clear();
+        a->busy = true;
+        lock.unlock();
+        std::string err;
+        const bool ok = WriteUserFileAside(path, recfile::Pack(payload, MOKI_VERSION), err);
+        lock.lock();
+        a->busy = false;
+        if (!ok) a->failed = err;
+        a->cv.notify_all();
+      }
+    }).detach();
+    return a;
+  }();
+  return *aside;
+}
+
+// Waits until what was handed over is written (before the last write, which
+// must come after it, and in tests).
+void SettleAside() {
+  Aside& a = TheAside();
+  std::unique_lock lock(a.m);
+  a.cv.wait(lock, [&a] { return a.payload.empty() && !a.busy; });
+}
 
 // Writes what is recorded so far, ended as cut short there, every few
 // seconds while the game goes on; the file's own writing is not recorded.
@@ -147,24 +222,48 @@ void WriteSoFar() {
   if (int32_t(now - g.nextWrite) < 0) return;
   g.nextWrite = now + kWriteEvery;
   internal::PlatformScope platform;
+  Aside& a = TheAside();
   std::string err;
-  if (!WriteUserFile(g.path, PackedSoFar(EndHow::Cut, ""), err))
+  {
+    std::lock_guard lock(a.m);
+    err = std::exchange(a.failed, std::string());
+  }
+  if (!err.empty()) {
     std::cerr << "mokimoki: cannot write the recording so far: " << err << "\n";
+    if (g.quiet) {
+      // A session's recording: said once, and the game plays on unrecorded.
+      std::cerr << "mokimoki: the game plays on without recording this session\n";
+      g.writer.reset();
+      g.mode = Mode::Off;
+      return;
+    }
+  }
+  std::string payload = PayloadSoFar(EndHow::Cut, "");
+  std::lock_guard lock(a.m);
+  a.path = g.path;
+  a.payload = std::move(payload);
+  a.cv.notify_all();
 }
 
 // Ends the recording with how it ended and the state's hash, and writes it.
 void FinishRecording(EndHow how, const std::string& message) {
   if (!Recording()) return;
-  g_last = PackedSoFar(how, message);
+  g_last = PackedSoFar(how, WithoutPaths(message));
   g.writer.reset();
   g.mode = Mode::Off;  // what follows (the file's own writing) is not recorded
   if (g.path.empty()) return;
+  SettleAside();
   std::string err;
-  if (WriteUserFile(g.path, g_last, err))
-    std::cerr << "mokimoki: recording written to " << g.path << " (" << g_last.size()
-              << " bytes)\n";
-  else
+  if (WriteUserFile(g.path, g_last, err)) {
+    g_writtenTo = g.path;
+    if (how == EndHow::Fatal)
+      internal::SetFatalNote("The recording of this session, for a report: " + g.path);
+    if (!g.quiet)
+      std::cerr << "mokimoki: recording written to " << g.path << " (" << g_last.size()
+                << " bytes)\n";
+  } else {
     std::cerr << "mokimoki: cannot write the recording: " << err << "\n";
+  }
 }
 
 // --- Playback ----------------------------------------------------------------
@@ -376,6 +475,15 @@ void BeginRecording(const std::string& path) {
 // --- Starting ------------------------------------------------------------------------
 
 bool StartRecording(const std::string& path, std::string& err) {
+  // Only a recording is ever written over: a file of any other kind there
+  // (the save, the settings, the player's own) is left as it is.
+  std::string was;
+  const ReadStatus there = ReadGivenFile(path, was, err, recfile::kMostRecordingBytes);
+  if (there == ReadStatus::Ok && !recfile::LooksLikeRecording(was)) {
+    err = path + ": the file is there and is not a recording; it is left as it is";
+    return false;
+  }
+  if (there == ReadStatus::Unreadable || there == ReadStatus::TooBig) return false;
   // The file is written once now, empty, so a path that cannot be written is
   // known before the session, not after it.
   if (!WriteUserFile(path, Placeholder(), err)) return false;
@@ -394,7 +502,9 @@ void ChooseLanguage(const std::string& code) {
 
 bool StartPlayback(const std::string& path, std::string& err) {
   std::string bytes;
-  if (ReadUserFile(path, bytes, err) != ReadStatus::Ok) {
+  // Its size and kind are looked at before a byte is read: a huge file or a
+  // device is refused at once.
+  if (ReadGivenFile(path, bytes, err, recfile::kMostRecordingBytes) != ReadStatus::Ok) {
     if (err.empty()) err = path + ": no such file";
     return false;
   }
@@ -441,6 +551,7 @@ void SetEventHook(std::function<void()> hook) {
 }
 
 void Abandon() {
+  if (!g.path.empty()) SettleAside();
   auto hook = std::move(g.eventHook);
   g = State{};
   g.eventHook = std::move(hook);
@@ -449,6 +560,22 @@ void Abandon() {
 const std::string& GameVersion() {
   static const std::string v = MOKI_VERSION;
   return v;
+}
+
+void Quietly() {
+  g.quiet = true;
+}
+
+std::string SoFar(const std::string& note) {
+  return Recording() ? PackedSoFar(EndHow::Cut, note) : std::string();
+}
+
+const std::string& WrittenTo() {
+  return g_writtenTo;
+}
+
+void OnEnd(void (*hook)(int how)) {
+  g_endHook = hook;
 }
 
 }  // namespace recording
@@ -568,6 +695,7 @@ void AtEnd(internal::Ending ending, const std::string& message) {
                : internal::InPlatform()           ? EndHow::Closed
                                                   : EndHow::Quit;
   if (Recording()) FinishRecording(how, message);
+  if (g_endHook) g_endHook(int(how));
   if (g.mode != Mode::Playing) return;
   const Record& r = g.rec.records[g.next];
   if (g.pumpsLeft == 0 && r.tag == Tag::End) ReachEnd(r);
@@ -613,8 +741,12 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
     r.value = op;
     r.flag = a.status;
     const auto strip = std::exchange(g.stripNextRead, nullptr);
+    // Folders, and a bad file kept where a link led, are named from ~.
     const bool folder = recfile::FileOp(op) == recfile::FileOp::ConfigDir ||
-                        recfile::FileOp(op) == recfile::FileOp::DataDir;
+                        recfile::FileOp(op) == recfile::FileOp::DataDir ||
+                        recfile::FileOp(op) == recfile::FileOp::LastSession ||
+                        recfile::FileOp(op) == recfile::FileOp::FaultReport ||
+                        recfile::FileOp(op) == recfile::FileOp::KeepBad;
     Put(r, folder ? FromHome(a.text) : strip ? strip(a.text) : a.text, FromHome(a.err));
     return a;
   }

@@ -67,6 +67,18 @@ void Abandon();
 // The game version a recording carries.
 const std::string& GameVersion();
 
+// For a session recorded without being asked (sessions.h): nothing is said
+// when it is written, and a write that fails gives one warning and ends the
+// recording there, the game playing on unrecorded. Call after StartRecording.
+void Quietly();
+// The recording so far, ended here as cut short with note as its words: the
+// bytes of a file. Empty when nothing is being recorded.
+std::string SoFar(const std::string& note);
+// The file the recording was written to when it ended; "" when none was.
+const std::string& WrittenTo();
+// Called as the game ends, with how it ended (a recfile::EndHow).
+void OnEnd(void (*hook)(int how));
+
 }  // namespace recording
 
 }  // namespace plat

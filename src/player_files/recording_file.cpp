@@ -164,6 +164,8 @@ constexpr FileOpInfo kFileOps[] = {
     {FileOp::ConfigDir, "the settings folder", 1},
     {FileOp::DataDir, "the save folder", 1},
     {FileOp::Claim, "claiming the save's folder", 1},
+    {FileOp::LastSession, "the last session that ended unexpectedly", 1},
+    {FileOp::FaultReport, "writing a fault report", 2},
 };
 static_assert(sizeof kFileOps / sizeof kFileOps[0] == size_t(FileOp::Count));
 
@@ -249,6 +251,11 @@ bool Unpack(const std::string& file, const std::string& gameVersion, Recording& 
   std::string payload;
   if (!PayloadOf(file, gameVersion, payload, err)) return false;
   return ParsePayload(payload, out, err);
+}
+
+bool LooksLikeRecording(const std::string& file) {
+  return file.empty() ||
+         (file.size() >= sizeof kMagic && std::memcmp(file.data(), kMagic, sizeof kMagic) == 0);
 }
 
 bool PayloadOf(const std::string& file, const std::string& gameVersion, std::string& payload,
@@ -363,7 +370,10 @@ bool ParsePayload(const std::string& payload, Recording& out, std::string& err) 
         return rec.flag > 1 ? "has a bad answer" : "";
       case Field::FileStatus:
         rec.flag = uint8_t(r.Fixed(1));
-        return rec.flag > MostStatus(FileOp(rec.value)) ? "has a bad file status" : "";
+        return (rec.flag & ((1u << kFaultShift) - 1)) > MostStatus(FileOp(rec.value)) ||
+                       (rec.flag >> kFaultShift) >= kFaultCount
+                   ? "has a bad file status"
+                   : "";
       case Field::Time:
         last += uint32_t(int32_t(r.Signed()));
         rec.time = last;

@@ -40,18 +40,24 @@ enum class Tag : uint8_t {
 
 // The player's-file operations whose answers are recorded.
 enum class FileOp : uint8_t {
-  Read = 0,       // flag: ReadStatus; text: contents; text2: error
-  Exists = 1,     // flag: 0 or 1
-  Write = 2,      // flag: success; text2: error
-  KeepBad = 3,    // flag: success; text: the name it was kept under; text2: error
-  Remove = 4,     // flag: success
-  ConfigDir = 5,  // text: the folder
-  DataDir = 6,    // text: the folder
-  Claim = 7,      // flag: 1 when the folder is this copy's, 0 when another copy's
-  Count = 8,
+  Read = 0,         // flag: ReadStatus; text: contents; text2: error
+  Exists = 1,       // flag: 0 or 1
+  Write = 2,        // flag: success; text2: error
+  KeepBad = 3,      // flag: success; text: the name it was kept under; text2: error
+  Remove = 4,       // flag: success
+  ConfigDir = 5,    // text: the folder
+  DataDir = 6,      // text: the folder
+  Claim = 7,        // flag: 1 when the folder is this copy's, 0 when another copy's
+  LastSession = 8,  // flag: 1 when a session ended unexpectedly; text: its recording
+  FaultReport = 9,  // flag: a plat::FaultReport; text: the file; text2: error
+  Count = 10,
 };
+// A failed answer's status carries why it failed (plat::FileFault) in its
+// bits from this one up.
+constexpr int kFaultShift = 4;
+constexpr int kFaultCount = 8;
 // Words for an operation ("reading a player's file", ...), and the largest
-// status its answer may have.
+// status its answer may have (below the fault's bits).
 const char* Describe(FileOp op);
 uint8_t MostStatus(FileOp op);
 
@@ -128,6 +134,12 @@ struct Recording {
 // up to 16 times their bytes once read, so a file that claims more (a zlib
 // bomb, or damage) is refused before anything is unpacked.
 constexpr uint32_t kMaxPayload = 4u << 20;
+
+// The most a recording's file may hold: its payload packed, with room to spare.
+constexpr size_t kMostRecordingBytes = size_t(kMaxPayload) * 2;
+// Whether file begins as a recording of this game does (of any version); an
+// empty file has nothing to lose and passes too.
+bool LooksLikeRecording(const std::string& file);
 
 // Appends records to a payload as they come. Times are kept as differences
 // from the time before, so a steady stream of ticks costs a byte or two each.

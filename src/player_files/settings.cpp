@@ -29,6 +29,7 @@ std::string Join(const std::vector<std::string>& names) {
 constexpr const char* kWindow = "window";
 constexpr const char* kKeys = "keys";
 constexpr const char* kPad = "pad";
+constexpr const char* kRecording = "recording";
 constexpr const char* kGame = "game";
 
 struct SectionInfo {
@@ -38,9 +39,8 @@ struct SectionInfo {
   bool free;         // any key is a setting of its own (the game's)
 };
 constexpr SectionInfo kSections[] = {
-    {kWindow, "setting", false, false},
-    {kKeys, "key", true, false},
-    {kPad, "key", true, false},
+    {kWindow, "setting", false, false}, {kKeys, "key", true, false},
+    {kPad, "key", true, false},         {kRecording, "setting", false, false},
     {kGame, "setting", false, true},
 };
 
@@ -80,6 +80,17 @@ std::string ParseScaling(const std::string& value, Reading& r) {
   return "";
 }
 
+// How many sessions are kept: 0 (none recorded) to 100.
+std::string ParseKeep(const std::string& v, Reading& r) {
+  const bool ok = !v.empty() && v.size() <= 3 &&
+                  std::all_of(v.begin(), v.end(), [](char c) { return std::isdigit(uint8_t(c)); });
+  if (!ok || std::stoi(v) > 100)
+    return "keep must be a whole number from 0 (record nothing) to 100, not \"" + v + "\"; " +
+           std::to_string(DefaultSettings().keepSessions) + " applies";
+  r.s.keepSessions = std::stoi(v);
+  return "";
+}
+
 std::string ParseFullscreen(const std::string& value, Reading& r) {
   const std::string v = Lower(value);
   if (v != "true" && v != "false")
@@ -108,6 +119,8 @@ const std::vector<Entry>& Entries() {
       e.push_back({kPad, GameKeyName(k),
                    [k](const std::string& v, Reading& r) { return r.pad.Line(k, v, r.line); },
                    [k](const Settings& s) { return Join(s.pad[size_t(k)]); }});
+    e.push_back({kRecording, "keep", ParseKeep,
+                 [](const Settings& s) { return std::to_string(s.keepSessions); }});
     return e;
   }();
   return entries;
@@ -223,7 +236,9 @@ std::string FormatSettings(const Settings& s, const std::string& previous,
       "#          SDL names (Up, W, Left Shift, Keypad 1, Comma, ...), separated",
       "#          by commas.",
       "# [pad]    the same for a game controller's buttons by their SDL names (a, b,",
-      "#          x, y, start, leftshoulder, dpup, ...); back and guide open the menu."};
+      "#          x, y, start, leftshoulder, dpup, ...); back and guide open the menu.",
+      "# [recording] keep: how many sessions are kept recorded for a fault report",
+      "#          (0: none is recorded)."};
   return ini::Rewrite(previous, sections, header, only);
 }
 

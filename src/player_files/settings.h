@@ -51,6 +51,8 @@ struct Settings {
   std::array<std::vector<std::string>, kGameKeyCount> keys;
   // [pad]: per game key, a controller's buttons by their SDL names (pad_bindings.h).
   std::array<std::vector<std::string>, kGameKeyCount> pad;
+  // [recording] keep: how many sessions' recordings are kept (0: none recorded).
+  int keepSessions = 5;
   // [game]: key = value lines, in the file's order.
   std::vector<std::pair<std::string, std::string>> game;
 };

@@ -37,15 +37,28 @@ ReadStatus ReadNow(const std::string& path, std::string& contents, std::string& 
   return ReadUserFile(path, contents, err, kSettingsMost);
 }
 
+bool SaveHeld(const Settings& before);
+
 // Writes the settings that changed since before into the file as it is on
 // disk now, every other line left as it is there. A file the game cannot use
 // is kept as .bad first, and only its usable lines and comments are carried
 // into the new one.
+//
+// Another copy of the game changing its settings at the same moment waits
+// until this one has written: each change goes into the file as the other
+// left it.
 bool Save(const Settings& before) {
   State& s = S();
-  if (s.path.empty()) return true;
+  if (s.path.empty() || SettingsChanged(before, s.current).empty()) return true;
+  const int hold = HoldUserFile(s.path);
+  const bool saved = SaveHeld(before);
+  ReleaseUserFile(hold);
+  return saved;
+}
+
+bool SaveHeld(const Settings& before) {
+  State& s = S();
   const std::vector<std::string> changed = SettingsChanged(before, s.current);
-  if (changed.empty()) return true;
   std::string disk, err;
   const ReadStatus status = ReadNow(s.path, disk, err);
   std::vector<SettingsWarning> warnings;
@@ -121,6 +134,7 @@ void LoadSettings(const std::string& path) {
   State& s = S();
   s.current = DefaultSettings();
   s.path = path;
+  ClearLeftovers(path);
   std::string contents, err;
   switch (ReadNow(path, contents, err)) {
     case ReadStatus::Missing:

@@ -15,22 +15,57 @@ bool Space(char c) {
   return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
 
+// The length of the UTF-8 character at s[i], or 0 when the bytes there are
+// not one; cp is the character.
+size_t CharAt(const std::string& s, size_t i, char32_t& cp) {
+  const unsigned char c = static_cast<unsigned char>(s[i]);
+  cp = c;
+  if (c < 0x80) return 1;
+  const int more = c >= 0xf0 && c < 0xf5   ? 3
+                   : c >= 0xe0 && c < 0xf0 ? 2
+                   : c >= 0xc2 && c < 0xe0 ? 1
+                                           : -1;
+  if (more < 0 || i + size_t(more) >= s.size()) return 0;
+  cp = c & (0x3f >> more);
+  for (int k = 1; k <= more; ++k) {
+    const unsigned char b = static_cast<unsigned char>(s[i + size_t(k)]);
+    if ((b & 0xc0) != 0x80) return 0;
+    cp = (cp << 6) | (b & 0x3f);
+  }
+  return size_t(more) + 1;
+}
+
+// A control character of either set: C0 (but the tab), DEL, or C1.
+bool Control(char32_t cp) {
+  return (cp < 0x20 && cp != '\t') || (cp >= 0x7f && cp <= 0x9f);
+}
+
 // Whether s is UTF-8 text without control characters (a tab is text).
 bool IsText(const std::string& s) {
   for (size_t i = 0; i < s.size();) {
-    const unsigned char c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      if ((c < 0x20 && c != '\t') || c == 0x7f) return false;
-      ++i;
-      continue;
-    }
-    const int more = c >= 0xf0 && c < 0xf5 ? 3 : c >= 0xe0 ? 2 : c >= 0xc2 && c < 0xe0 ? 1 : -1;
-    if (more < 0 || i + size_t(more) >= s.size()) return false;
-    for (int k = 1; k <= more; ++k)
-      if ((static_cast<unsigned char>(s[i + size_t(k)]) & 0xc0) != 0x80) return false;
-    i += size_t(more) + 1;
+    char32_t cp;
+    const size_t n = CharAt(s, i, cp);
+    if (n == 0 || Control(cp)) return false;
+    i += n;
   }
   return true;
+}
+
+// Whether the line's first character past any white space, the wide and
+// no-break spaces included, is a "#".
+bool CommentLine(const std::string& raw) {
+  for (size_t i = 0; i < raw.size();) {
+    char32_t cp;
+    const size_t n = CharAt(raw, i, cp);
+    if (n == 0) return false;
+    if (cp == U'#') return true;
+    const bool white = cp == U' ' || (cp >= 0x09 && cp <= 0x0d) || cp == 0x85 || cp == 0xa0 ||
+                       cp == 0x1680 || (cp >= 0x2000 && cp <= 0x200b) || cp == 0x2028 ||
+                       cp == 0x2029 || cp == 0x202f || cp == 0x205f || cp == 0x3000 || cp == 0xfeff;
+    if (!white) return false;
+    i += n;
+  }
+  return false;
 }
 
 }  // namespace
@@ -51,7 +86,7 @@ Line Classify(const std::string& raw) {
   Line l;
   std::string t = Trim(raw);
   if (t.empty()) return l;
-  if (t[0] == '#') {
+  if (CommentLine(t)) {
     l.kind = Line::Comment;
     return l;
   }
@@ -190,15 +225,23 @@ std::string WithoutComments(const std::string& text) {
 
 std::string Printable(const std::string& text) {
   std::string out;
-  for (char ch : text) {
-    const unsigned char c = static_cast<unsigned char>(ch);
-    if ((c < 0x20 && c != '\t') || c == 0x7f) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\x%02x", c);
+  for (size_t i = 0; i < text.size();) {
+    char32_t cp;
+    const size_t n = CharAt(text, i, cp);
+    char buf[12];
+    if (n == 0) {  // a byte that is no character: as the byte
+      std::snprintf(buf, sizeof buf, "\\x%02x", unsigned(static_cast<unsigned char>(text[i])));
+      out += buf;
+      ++i;
+      continue;
+    }
+    if (Control(cp)) {
+      std::snprintf(buf, sizeof buf, cp < 0x80 ? "\\x%02x" : "\\u%04x", unsigned(cp));
       out += buf;
     } else {
-      out += ch;
+      out.append(text, i, n);
     }
+    i += n;
   }
   return out;
 }

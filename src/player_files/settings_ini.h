@@ -50,7 +50,9 @@ std::string UsableLines(const std::string& previous, const std::vector<int>& unu
 // text without its comments: comment lines and comments at a line's end.
 std::string WithoutComments(const std::string& text);
 
-// text with its control characters (but tabs) as \xNN, for a terminal.
+// text with its control characters (but tabs) as \xNN (C1 ones as \u0080 to
+// \u009f), and any byte that is not part of a UTF-8 character as \xNN, for a
+// terminal.
 std::string Printable(const std::string& text);
 
 }  // namespace plat::ini

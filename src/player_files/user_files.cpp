@@ -1,11 +1,14 @@
 #include "player_files/user_files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
+#include <pwd.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/file.h>
-#include <pwd.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -52,12 +55,40 @@ bool Homeless(const std::string& path) {
   return path.rfind('/') == 0;
 }
 
+// The fault of the live operation now running, told to the game with its answer.
+FileFault g_fault = FileFault::Other;
+
+FileFault FaultOf(int error) {
+  switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+      return FileFault::NoSpace;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return FileFault::NoPermission;
+    case ENOTDIR:
+      return FileFault::NotFolder;
+    default:
+      return FileFault::Other;
+  }
+}
+
+// err says text, and the game is told fault.
+bool Fault(FileFault fault, std::string& err, const std::string& text) {
+  g_fault = fault;
+  err = text;
+  return false;
+}
+
 std::string Why(const std::string& path) {
+  g_fault = FaultOf(errno);
   return path + ": " + std::strerror(errno);
 }
 
 // What failed, on which file, and why: "…/save.json.12-0.tmp: cannot be written: No space left".
 std::string Why(const std::string& path, const std::string& what) {
+  g_fault = FaultOf(errno);
   return path + ": " + what + ": " + std::strerror(errno);
 }
 
@@ -83,8 +114,7 @@ bool MakeDirs(const std::string& dir, std::string& err) {
   struct stat st;
   if (stat(dir.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return true;
-    err = dir + ": not a folder";
-    return false;
+    return Fault(FileFault::NotFolder, err, dir + ": not a folder");
   }
   size_t slash = dir.rfind('/');
   if (slash != std::string::npos && slash > 0 && !MakeDirs(dir.substr(0, slash), err)) return false;
@@ -184,10 +214,9 @@ bool HoldClaim(const std::string& folder, std::string& err) {
     close(c.fd);
     c.fd = -1;
   }
-  if (Lock(folder, c.fd) == 0) {
-    err = folder + ": another copy of the game is playing on this save";
-    return false;
-  }
+  if (Lock(folder, c.fd) == 0)
+    return Fault(FileFault::InUse, err,
+                 folder + ": another copy of the game is playing on this save");
   return true;  // a folder that cannot be locked is written as before
 }
 
@@ -213,7 +242,7 @@ static ReadStatus ReadLive(const std::string& path, std::string& contents, std::
   }
   struct stat st;
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    err = path + ": not a plain file";
+    Fault(FileFault::NotPlain, err, path + ": not a plain file");
     close(fd);
     return ReadStatus::Unreadable;
   }
@@ -243,21 +272,19 @@ static ReadStatus ReadLive(const std::string& path, std::string& contents, std::
   return ReadStatus::Ok;
 }
 
-static bool WriteLive(const std::string& path, const std::string& contents, std::string& err) {
-  const std::string dir = FolderOf(path);
+static bool WriteLive(const std::string& path, const std::string& contents, std::string& err,
+                      bool claims = true) {
   std::string file;
-  if (!MakeDirs(dir, err) || !HoldClaim(dir, err) || !Resolve(path, file, err)) return false;
+  if (!MakeDirs(FolderOf(path), err) || !Resolve(path, file, err) ||
+      (claims && !HoldClaim(FolderOf(file), err)))
+    return false;
   struct stat st;
   mode_t mode = 0;  // the old file's permissions, which the new one keeps
   if (lstat(file.c_str(), &st) == 0) {
-    if (!S_ISREG(st.st_mode)) {
-      err = file + ": not a plain file; it is left as it is";
-      return false;
-    }
-    if ((st.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0) {
-      err = file + ": the file is read-only; it is left as it is";
-      return false;
-    }
+    if (!S_ISREG(st.st_mode))
+      return Fault(FileFault::NotPlain, err, file + ": not a plain file; it is left as it is");
+    if ((st.st_mode & 0222) == 0 || access(file.c_str(), W_OK) != 0)
+      return Fault(FileFault::ReadOnly, err, file + ": the file is read-only; it is left as it is");
     mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
     err = Why(file);
@@ -283,12 +310,25 @@ static bool WriteLive(const std::string& path, const std::string& contents, std:
 static bool KeepAsBadLive(const std::string& path, std::string& keptAs, std::string& err) {
   std::string file;
   if (!Resolve(path, file, err)) return false;
+  // Only a plain file is set aside: a folder or a device in its place (or
+  // at the end of its link) is not the game's to move.
+  struct stat st;
+  if (lstat(file.c_str(), &st) != 0) {
+    err = Why(file);
+    return false;
+  }
+  if (!S_ISREG(st.st_mode))
+    return Fault(FileFault::NotPlain, err, file + ": not a plain file; it is left where it is");
+  // Named from the game's folder: beside the file asked for, its name alone.
+  const auto named = [&](const std::string& bad) {
+    return FolderOf(bad) == FolderOf(path) ? NameOf(bad) : bad;
+  };
   for (int n = 1; n <= kMostBadFiles; ++n) {
     std::string bad = file + ".bad";
     if (n > 1) bad.append(1, '.').append(std::to_string(n));
     // Never over an older one, even one another copy of the game keeps at the same moment.
     if (renameat2(AT_FDCWD, file.c_str(), AT_FDCWD, bad.c_str(), RENAME_NOREPLACE) == 0) {
-      keptAs = bad;
+      keptAs = named(bad);
       return true;
     }
     if (errno == EEXIST) continue;
@@ -296,21 +336,24 @@ static bool KeepAsBadLive(const std::string& path, std::string& keptAs, std::str
       struct stat st;
       if (lstat(bad.c_str(), &st) == 0) continue;
       if (rename(file.c_str(), bad.c_str()) == 0) {
-        keptAs = bad;
+        keptAs = named(bad);
         return true;
       }
     }
     err = Why(file, "cannot be renamed to " + NameOf(bad));
     return false;
   }
-  err = NameOf(file) + ".bad to " + NameOf(file) + ".bad." + std::to_string(kMostBadFiles) +
-        " are all there: remove some of them";
-  return false;
+  return Fault(FileFault::AllBadTaken, err,
+               NameOf(file) + ".bad to " + NameOf(file) + ".bad." + std::to_string(kMostBadFiles) +
+                   " are all there: remove some of them");
 }
 
 static bool RemoveLive(const std::string& path) {
   std::string file, err;
   if (!Resolve(path, file, err)) return false;
+  struct stat st;
+  if (lstat(file.c_str(), &st) != 0) return errno == ENOENT;
+  if (!S_ISREG(st.st_mode)) return Fault(FileFault::NotPlain, err, file);
   return unlink(file.c_str()) == 0 || errno == ENOENT;
 }
 
@@ -335,8 +378,22 @@ namespace {
 using internal::FileAnswer;
 using recfile::FileOp;
 
+FileFault g_lastFault = FileFault::Other;
+
+// A failed answer carries its fault above the status (recfile::kFaultShift),
+// so that playback tells the player what the recording's game was told.
 FileAnswer Answer(FileOp op, const std::function<FileAnswer()>& live) {
-  return internal::TakeFile(int(op), live);
+  FileAnswer a = internal::TakeFile(int(op), [&] {
+    g_fault = FileFault::Other;
+    FileAnswer made = live();
+    const bool failed =
+        op == FileOp::Read ? made.status >= uint8_t(ReadStatus::Unreadable) : made.status == 0;
+    if (failed) made.status = uint8_t(made.status | (uint8_t(g_fault) << recfile::kFaultShift));
+    return made;
+  });
+  g_lastFault = FileFault(a.status >> recfile::kFaultShift);
+  a.status &= (1u << recfile::kFaultShift) - 1;
+  return a;
 }
 
 FileAnswer Done(bool ok, const std::string& err) {
@@ -345,12 +402,24 @@ FileAnswer Done(bool ok, const std::string& err) {
 
 }  // namespace
 
+FileFault LastFileFault() {
+  return g_lastFault;
+}
+
+std::string HomeFolder() {
+  return HomeDir();
+}
+
 std::string ConfigDir() {
   return Answer(FileOp::ConfigDir, [] { return FileAnswer{0, ConfigDirLive(), {}}; }).text;
 }
 
 std::string DataDir() {
   return Answer(FileOp::DataDir, [] { return FileAnswer{0, DataDirLive(), {}}; }).text;
+}
+
+std::string StateDir() {
+  return XdgDir("XDG_STATE_HOME", ".local/state");
 }
 
 ReadStatus ReadUserFile(const std::string& path, std::string& contents, std::string& err,
@@ -380,6 +449,10 @@ bool WriteUserFile(const std::string& path, const std::string& contents, std::st
   return a.status != 0;
 }
 
+bool WriteUserFileAside(const std::string& path, const std::string& contents, std::string& err) {
+  return Homeless(path) || WriteLive(path, contents, err, false);
+}
+
 bool KeepAsBad(const std::string& path, std::string& keptAs, std::string& err) {
   if (Homeless(path)) return true;
   FileAnswer a = Answer(FileOp::KeepBad, [&] {
@@ -404,8 +477,97 @@ bool UserFileExists(const std::string& path) {
 
 bool ClaimUserFolder(const std::string& path) {
   if (Homeless(path)) return true;  // nothing is kept, so nothing to share
-  const std::string folder = FolderOf(path);
-  return Answer(FileOp::Claim, [&] { return Done(ClaimLive(folder), {}); }).status != 0;
+  return Answer(FileOp::Claim, [&] {
+           std::string file, err;
+           if (!Resolve(path, file, err)) file = path;
+           return Done(ClaimLive(FolderOf(file)), {});
+         }).status != 0;
+}
+
+namespace {
+
+// Whether name is base + ".PID-N.tmp" for a PID that is not running.
+bool LeftBehind(const std::string& name, const std::string& base) {
+  if (name.size() <= base.size() + 1 || name.compare(0, base.size() + 1, base + ".") != 0)
+    return false;
+  const std::string rest = name.substr(base.size() + 1);
+  const size_t dash = rest.find('-');
+  if (dash == 0 || dash == std::string::npos || dash > 9 || rest.size() < dash + 6 ||
+      rest.compare(rest.size() - 4, 4, ".tmp") != 0)
+    return false;
+  const std::string pid = rest.substr(0, dash), n = rest.substr(dash + 1, rest.size() - dash - 5);
+  const auto digits = [](const std::string& d) {
+    return !d.empty() && d.find_first_not_of("0123456789") == std::string::npos;
+  };
+  if (!digits(pid) || !digits(n)) return false;
+  const long p = std::stol(pid);
+  return p > 0 && p != long(getpid()) && kill(pid_t(p), 0) != 0 && errno == ESRCH;
+}
+
+}  // namespace
+
+void ClearLeftovers(const std::string& path) {
+  if (Homeless(path) || recording::Playing()) return;
+  std::string file, err;
+  if (!Resolve(path, file, err)) return;
+  const std::string dir = FolderOf(file), base = NameOf(file);
+  DIR* d = opendir(dir.c_str());
+  if (!d) return;
+  while (const dirent* e = readdir(d)) {
+    struct stat st;
+    if (!LeftBehind(e->d_name, base) || fstatat(dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+      continue;
+    if (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)) unlinkat(dirfd(d), e->d_name, 0);
+  }
+  closedir(d);
+}
+
+int HoldUserFile(const std::string& path) {
+  if (Homeless(path) || recording::Playing()) return -1;
+  std::string err;
+  if (!MakeDirs(FolderOf(path), err)) return -1;
+  // Another copy holds it for the few milliseconds of a write; one that is
+  // stopped is waited for two seconds at most.
+  for (int tries = 0; tries < 200; ++tries) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+    struct stat held, now;
+    if (fd < 0 || fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+      if (fd >= 0) close(fd);
+      return -1;
+    }
+    if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      // Still the file at path, not one a write has since renamed away.
+      if (stat(path.c_str(), &now) == 0 && now.st_dev == held.st_dev && now.st_ino == held.st_ino)
+        return fd;
+      close(fd);
+      continue;
+    }
+    close(fd);
+    if (errno != EWOULDBLOCK) return -1;
+    const timespec wait{0, 10 * 1000 * 1000};
+    nanosleep(&wait, nullptr);
+  }
+  return -1;
+}
+
+void ReleaseUserFile(int hold) {
+  if (hold >= 0) close(hold);
+}
+
+ReadStatus ReadGivenFile(const std::string& path, std::string& contents, std::string& err,
+                         size_t most) {
+  return ReadLive(path, contents, err, most);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  std::string fa, fb, err;
+  if (!Resolve(a, fa, err) || !Resolve(b, fb, err)) return false;
+  struct stat sa, sb;
+  const bool ha = stat(fa.c_str(), &sa) == 0, hb = stat(fb.c_str(), &sb) == 0;
+  if (ha || hb) return ha && hb && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  char ra[PATH_MAX], rb[PATH_MAX];
+  return realpath(FolderOf(fa).c_str(), ra) && realpath(FolderOf(fb).c_str(), rb) &&
+         std::string(ra) == rb && NameOf(fa) == NameOf(fb);
 }
 
 }  // namespace plat

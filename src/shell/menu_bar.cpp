@@ -1,8 +1,10 @@
 // The window's menu bar: ファイル to start, continue and quit, 設定 for the
-// keys, the language and how the picture is enlarged. Its words follow the language of the game.
+// keys, the language and how the picture is enlarged, ヘルプ for a fault report. Its words follow
+// the language of the game.
 #include <vector>
 
 #include "platform/platform.h"
+#include "player_files/sessions.h"
 #include "shell/menu_ids.h"
 #include "shell/window_events.h"
 #include "story/language.h"
@@ -30,6 +32,10 @@ void SetGameMenuBar(const GameState& gs) {
   menus[1].items.push_back(item(UiText::ScalingFit, kMenuFit));
   plat::SetMenuEnabled(kMenuWhole, plat::FitScaling());
   plat::SetMenuEnabled(kMenuFit, !plat::FitScaling());
+  // ヘルプ: a fault report, and the folder it goes to where the desktop opens folders.
+  menus.push_back({UiString(lang, UiText::MenuHelp), {item(UiText::MenuReport, kMenuReport)}});
+  if (plat::CanOpenFolders())
+    menus.back().items.push_back(item(UiText::MenuOpenFolder, kMenuOpenFolder));
   plat::SetMenuBar(menus);
 }
 
@@ -52,6 +58,7 @@ std::vector<std::pair<std::string, int>> MenuNames() {
                        kMenuLanguage + lang);
   names.emplace_back("whole", kMenuWhole);
   names.emplace_back("fit", kMenuFit);
+  names.emplace_back("report", kMenuReport);
   return names;
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
+#include <utility>
 
 #include "core/json.h"
 #include "core/tiles.h"
@@ -33,29 +35,7 @@ void Tell(int lang, const WString& text) {
   plat::MessageBox(text, Say(lang, Text::Caption));
 }
 
-// The part of the save a value belongs to, as the player knows it, by the
-// value's name ("slotCount[3]" is in the items).
-SavePart PartOf(const std::string& field) {
-  const std::string name = field.substr(0, field.find('['));
-  struct Row {
-    const char* field;
-    SavePart part;
-  };
-  static constexpr Row kParts[] = {
-      {"money", SavePart::Money},          {"roundNumber", SavePart::League},
-      {"winsByCast", SavePart::League},    {"rankOrder", SavePart::League},
-      {"heroRank", SavePart::League},      {"leagueSeats", SavePart::League},
-      {"opponentCast", SavePart::League},  {"opponentBackOffset", SavePart::League},
-      {"opponentBonus", SavePart::League}, {"shopItem", SavePart::Items},
-      {"shopCount", SavePart::Items},      {"slotItem", SavePart::Items},
-      {"slotCount", SavePart::Items},      {"specialAbilities", SavePart::Items},
-      {"motivated", SavePart::Story},      {"playerRole", SavePart::Story},
-      {"talkEntry", SavePart::Story},
-  };
-  for (const Row& r : kParts)
-    if (name == r.field) return r.part;
-  return SavePart::Places;  // where everyone is: the mode, the rooms, the places
-}
+SavePart PartOf(const std::string& field);
 
 // What is wrong with value `field`, in the player's words.
 WString SayField(int lang, Text t, const std::string& field) {
@@ -64,6 +44,30 @@ WString SayField(int lang, Text t, const std::string& field) {
 
 WString Number(long long n) {
   return plat::FromUtf8(std::to_string(n));
+}
+
+// Why the save could not be read, kept or written, in the player's words;
+// the system's own reason (err) when the game has none of its own.
+WString SayWhy(int lang, const std::string& err) {
+  static constexpr Text kWhy[] = {Text::Count,           Text::WhyNotPlain,    Text::WhyReadOnly,
+                                  Text::WhyInUse,        Text::WhyAllBadTaken, Text::WhyNoSpace,
+                                  Text::WhyNoPermission, Text::WhyNotFolder};
+  static_assert(std::size(kWhy) == size_t(plat::FileFault::Count));
+  const auto fault = size_t(plat::LastFileFault());
+  if (fault == 0 || fault >= std::size(kWhy)) return plat::FromUtf8(err);
+  return Say(lang, kWhy[fault], {{U"file", U"save.json"}});
+}
+
+// What this copy of the game knows of the save beyond the game's state.
+struct SaveHold {
+  bool inUseUntold = false;  // another copy holds it, and the player is yet to be told
+  bool badInPlace = false;   // a save that cannot be used stays where it is: not saved over
+  bool badTold = false;      // ... and the player was told so when the game would have saved
+  bool newerTold = false;    // スタート was chosen once over a newer game's save
+};
+SaveHold& Hold() {
+  static SaveHold hold;
+  return hold;
 }
 
 constexpr size_t kSaveMaxBytes = 256 * 1024;  // a save is a few kilobytes
@@ -92,66 +96,125 @@ bool IsPermutationOfTeams(const i16* a) {
 
 using Range = std::pair<int64_t, int64_t>;
 
+// A value of the save: its name in the file, the part of the game it tells
+// of as the player knows it, and the version of the save it came in, with
+// the value a save from before then loads with.
+struct Field {
+  const char* name;
+  SavePart part;
+  int since = 1;
+  int64_t byDefault = 0;
+};
+
 // Every value of the save, in the file's order, with the range each may
 // take: the writer walks it with a const state, the reader with the state it
 // fills, checking each value as it comes (and stopping at the first fault).
-// A new value of the save is one line here.
+// A new value of the save is one line here, with the version it comes in:
+// an older save loads with its default and is written back whole.
 template <class Io, class State>
 bool SyncSave(Io& io, State& g) {
+  using P = SavePart;
   int version = kSaveVersion;
-  io.Int("version", version, 1, kSaveVersion);
-  io.Int("GameMode", g.GameMode, kModeHall, kModeRoom);
+  io.Int({"version", P::Places}, version, 1, kSaveVersion);
+  io.Version(version);
+  io.Int({"GameMode", P::Places}, g.GameMode, kModeHall, kModeRoom);
   const bool inRoom = g.GameMode == kModeRoom;
 
-  io.Int("money", g.money, 0, kMoneyMax);
-  io.Int("roundNumber", g.roundNumber, 1, kCountMax);
-  io.Ints("winsByCast", g.winsByCast.data(), kTeamCastCount, 0, kCountMax);
-  io.Ints("rankOrder", &g.rankOrder[1], 10, 0, 12);  // positions 1..10
+  io.Int({"money", P::Money}, g.money, 0, kMoneyMax);
+  io.Int({"roundNumber", P::League}, g.roundNumber, 1, kCountMax);
+  io.Ints({"winsByCast", P::League}, g.winsByCast.data(), kTeamCastCount, 0, kCountMax);
+  io.Ints({"rankOrder", P::League}, &g.rankOrder[1], 10, 0, 12);  // positions 1..10
   io.Check("rankOrder", [&] { return IsPermutationOfTeams(&g.rankOrder[1]); });
-  io.Int("heroRank", g.heroRank, 1, 10);
+  io.Int({"heroRank", P::League}, g.heroRank, 1, 10);
   io.Check("heroRank", [&] { return g.rankOrder[size_t(g.heroRank)] == 0; });
-  io.Ints("leagueSeats", g.leagueSeats.data(), 10, 0, 12);
+  io.Ints({"leagueSeats", P::League}, g.leagueSeats.data(), 10, 0, 12);
   io.Check("leagueSeats", [&] { return IsPermutationOfTeams(g.leagueSeats.data()); });
 
   // The opponent stays booked from one challenge to the next.
-  io.Int("opponentCast", g.opponentCast, 0, kTeamCastCount - 1);
-  io.Int("opponentBackOffset", g.opponentBackOffset, -(kTeamCastCount - 1), kTeamCastCount - 1);
+  io.Int({"opponentCast", P::League}, g.opponentCast, 0, kTeamCastCount - 1);
+  io.Int({"opponentBackOffset", P::League}, g.opponentBackOffset, -(kTeamCastCount - 1),
+         kTeamCastCount - 1);
   io.Check("opponentBackOffset", [&] {
     const int back = g.opponentCast + g.opponentBackOffset;
     return back >= 0 && back < kTeamCastCount;
   });
-  io.Int("opponentBonus", g.opponentBonus, 0, 16);
-  io.Int("motivated", g.motivated, 0, 1);
-  io.Int("playerRole", g.playerRole, 0, 2);
+  io.Int({"opponentBonus", P::League}, g.opponentBonus, 0, 16);
+  io.Int({"motivated", P::Story}, g.motivated, 0, 1);
+  io.Int({"playerRole", P::Story}, g.playerRole, 0, 2);
 
-  io.Int("shopItem", g.shopItem, 1, kItemCount - 1);
-  io.Int("shopCount", g.shopCount, 1, 14);
-  io.Ints("slotItem", g.slotItem.data(), 3, 0, kItemCount - 1);
-  io.Rows("slotCount", g.slotCount, kItemCount, 3, 0, kCountMax, false);
-  io.Ints("specialAbilities", g.specialAbilities.data(), 3, 0, 1);
-  io.IntsBy("talkEntry", g.talkEntry.data(), kCastCount,
+  io.Int({"shopItem", P::Items}, g.shopItem, 1, kItemCount - 1);
+  io.Int({"shopCount", P::Items}, g.shopCount, 1, 14);
+  io.Ints({"slotItem", P::Items}, g.slotItem.data(), 3, 0, kItemCount - 1);
+  io.Rows({"slotCount", P::Items}, g.slotCount, kItemCount, 3, 0, kCountMax, false);
+  io.Ints({"specialAbilities", P::Items}, g.specialAbilities.data(), 3, 0, 1);
+  io.IntsBy({"talkEntry", P::Story}, g.talkEntry.data(), kCastCount,
             [&](size_t c) { return Range(0, LastEntry(g, int(c))); });
 
-  io.Int("currentRoom", g.currentRoom, 0, 3);
-  io.Int("bearRoom", g.bearRoom, 1, 3);
+  io.Int({"currentRoom", P::Places}, g.currentRoom, 0, 3);
+  io.Int({"bearRoom", P::Places}, g.bearRoom, 1, 3);
   // The room as the party sees it, with the doors the wins have opened.
-  if (inRoom) io.Rows("roomMap", g.roomMap, kRoomFileH, kRoomFileW, 0, kLastTile, true);
+  if (inRoom || io.EveryField())
+    io.Rows({"roomMap", P::Places}, g.roomMap, kRoomFileH, kRoomFileW, 0, kLastTile, true);
 
   const int maxX = inRoom ? kRoomFileW - 1 : kHallSize - 1;
   const int maxY = inRoom ? kRoomFileH - 1 : kHallSize - 1;
-  io.Int("playerX", g.playerX, 0, maxX);
-  io.Int("playerY", g.playerY, 0, maxY);
-  io.Int("playerFacing", g.playerFacing, 0, 3);
-  io.Int("partnerX", g.partnerX, 0, maxX);
-  io.Int("partnerY", g.partnerY, 0, maxY);
-  io.Int("partnerSide", g.partnerSide, 0, 4);
-  io.Int("partnerPrevSide", g.partnerPrevSide, 0, 4);
-  io.Int("doorLatch", g.doorLatch, 0, 1);
-  io.Ints("castX", g.castX.data(), kCastCount, 0, kHallSize - 1);
-  io.Ints("castY", g.castY.data(), kCastCount, 0, kHallSize - 1);
-  io.Ints("castFacing", g.castFacing.data(), kCastCount, 0, 3);
-  io.Int("wanderSlot", g.wanderSlot, 0, 10);
+  io.Int({"playerX", P::Places}, g.playerX, 0, maxX);
+  io.Int({"playerY", P::Places}, g.playerY, 0, maxY);
+  io.Int({"playerFacing", P::Places}, g.playerFacing, 0, 3);
+  io.Int({"partnerX", P::Places}, g.partnerX, 0, maxX);
+  io.Int({"partnerY", P::Places}, g.partnerY, 0, maxY);
+  io.Int({"partnerSide", P::Places}, g.partnerSide, 0, 4);
+  io.Int({"partnerPrevSide", P::Places}, g.partnerPrevSide, 0, 4);
+  io.Int({"doorLatch", P::Places}, g.doorLatch, 0, 1);
+  io.Ints({"castX", P::Places}, g.castX.data(), kCastCount, 0, kHallSize - 1);
+  io.Ints({"castY", P::Places}, g.castY.data(), kCastCount, 0, kHallSize - 1);
+  io.Ints({"castFacing", P::Places}, g.castFacing.data(), kCastCount, 0, 3);
+  io.Int({"wanderSlot", P::Places}, g.wanderSlot, 0, 10);
+#ifdef MOKI_SAVE_NEXT  // a test build's next version of the save: one value more
+  io.Int({"nextCount", P::Items, 2, 7}, g.lastCountTick, 0, 100);
+#endif
   return io.Done();
+}
+
+// The part of the game each value of the save tells of, from its line above.
+struct Parts {
+  std::vector<std::pair<std::string, SavePart>> parts;
+  template <class T>
+  void Int(const Field& f, const T&, int64_t, int64_t) {
+    parts.emplace_back(f.name, f.part);
+  }
+  template <class T>
+  void Ints(const Field& f, const T*, size_t, int64_t, int64_t) {
+    parts.emplace_back(f.name, f.part);
+  }
+  template <class T, class Ranges>
+  void IntsBy(const Field& f, const T*, size_t, Ranges) {
+    parts.emplace_back(f.name, f.part);
+  }
+  template <class Grid>
+  void Rows(const Field& f, const Grid&, size_t, size_t, int64_t, int64_t, bool) {
+    parts.emplace_back(f.name, f.part);
+  }
+  void Version(int) {}
+  bool EveryField() const { return true; }
+  template <class Test>
+  void Check(const char*, Test) {}
+  bool Done() { return true; }
+};
+
+// The part of the save a value belongs to, as the player knows it, by the
+// value's name ("slotCount[3]" is in the items).
+SavePart PartOf(const std::string& field) {
+  static const std::vector<std::pair<std::string, SavePart>> parts = [] {
+    Parts p;
+    const GameState g;
+    SyncSave(p, g);
+    return p.parts;
+  }();
+  const std::string name = field.substr(0, field.find('['));
+  for (const auto& [n, part] : parts)
+    if (n == name) return part;
+  return SavePart::Places;
 }
 
 // --- Writing ---------------------------------------------------------------------
@@ -178,24 +241,24 @@ struct Writer {
   }
 
   template <class T>
-  void Int(const char* k, const T& v, int64_t, int64_t) {
-    Key(k);
+  void Int(const Field& f, const T& v, int64_t, int64_t) {
+    Key(f.name);
     Whole(v);
   }
   template <class T>
-  void Ints(const char* k, const T* v, size_t n, int64_t, int64_t) {
-    Key(k);
+  void Ints(const Field& f, const T* v, size_t n, int64_t, int64_t) {
+    Key(f.name);
     Row(v, n);
   }
   template <class T, class Ranges>
-  void IntsBy(const char* k, const T* v, size_t n, Ranges) {
-    Ints(k, v, n, 0, 0);
+  void IntsBy(const Field& f, const T* v, size_t n, Ranges) {
+    Ints(f, v, n, 0, 0);
   }
   // A grid's first `rows` rows of `cols` numbers, a row to a line if asked.
   template <class Grid>
-  void Rows(const char* k, const Grid& grid, size_t rows, size_t cols, int64_t, int64_t,
+  void Rows(const Field& f, const Grid& grid, size_t rows, size_t cols, int64_t, int64_t,
             bool linePerRow) {
-    Key(k);
+    Key(f.name);
     o += '[';
     for (size_t r = 0; r < rows; ++r) {
       if (linePerRow)
@@ -206,6 +269,8 @@ struct Writer {
     }
     o += ']';
   }
+  void Version(int) {}  // always this game's
+  bool EveryField() const { return false; }
   template <class Test>
   void Check(const char*, Test) {}
   bool Done() { return true; }
@@ -220,18 +285,22 @@ struct Reader {
   int lang;
   WString why;
   std::vector<std::string> seen;  // the keys asked for
+  int version = kSaveVersion;     // the save's own
 
   bool Fail(Text t, const std::string& name) {
     if (why.empty()) why = SayField(lang, t, name);
     return false;
   }
-  const json::Value* Get(const char* k) {
-    if (!why.empty()) return nullptr;
-    seen.emplace_back(k);
-    const json::Value* v = root.Find(k);
-    if (!v) Fail(Text::Missing, k);
+  // The value of f, or nullptr: after a fault, when it is missing (a fault),
+  // or when the save is older than f (which then takes its default).
+  const json::Value* Get(const Field& f) {
+    if (!why.empty() || version < f.since) return nullptr;
+    seen.emplace_back(f.name);
+    const json::Value* v = root.Find(f.name);
+    if (!v) Fail(Text::Missing, f.name);
     return v;
   }
+  bool Older(const Field& f) const { return why.empty() && version < f.since; }
   // A whole number in the range r into out; a fault names it.
   template <class T>
   bool Put(const json::Value& v, const std::string& name, Range r, T& out) {
@@ -251,30 +320,38 @@ struct Reader {
   }
 
   template <class T>
-  void Int(const char* k, T& out, int64_t lo, int64_t hi) {
-    if (const json::Value* v = Get(k)) Put(*v, k, Range(lo, hi), out);
+  void Int(const Field& f, T& out, int64_t lo, int64_t hi) {
+    if (Older(f)) out = static_cast<T>(f.byDefault);
+    if (const json::Value* v = Get(f)) Put(*v, f.name, Range(lo, hi), out);
   }
+  void Version(int v) { version = v; }
+  bool EveryField() const { return false; }
   template <class T, class Ranges>
-  void IntsBy(const char* k, T* out, size_t n, Ranges each) {
-    Array(Get(k), k, out, n, each);
+  void IntsBy(const Field& f, T* out, size_t n, Ranges each) {
+    if (Older(f)) std::fill(out, out + n, static_cast<T>(f.byDefault));
+    Array(Get(f), f.name, out, n, each);
   }
   template <class T>
-  void Ints(const char* k, T* out, size_t n, int64_t lo, int64_t hi) {
-    IntsBy(k, out, n, [&](size_t) { return Range(lo, hi); });
+  void Ints(const Field& f, T* out, size_t n, int64_t lo, int64_t hi) {
+    IntsBy(f, out, n, [&](size_t) { return Range(lo, hi); });
   }
   // An array of `rows` arrays of `cols` numbers in [lo, hi], into the first
   // rows and columns of grid; the rest of the grid is cleared.
   template <class Grid>
-  void Rows(const char* k, Grid& grid, size_t rows, size_t cols, int64_t lo, int64_t hi, bool) {
-    const json::Value* v = Get(k);
+  void Rows(const Field& f, Grid& grid, size_t rows, size_t cols, int64_t lo, int64_t hi, bool) {
+    if (Older(f))
+      for (size_t r = 0; r < rows; ++r)
+        for (size_t c = 0; c < cols; ++c) grid[r][c] = static_cast<i16>(f.byDefault);
+    const json::Value* v = Get(f);
     if (!v) return;
+    const std::string k = f.name;
     for (auto& row : grid) row.fill(0);
     if (v->kind != json::Value::Kind::Array || v->items.size() != rows) {
       Fail(Text::BadValue, k);
       return;
     }
     for (size_t r = 0; r < rows; ++r)
-      if (!Array(&v->items[r], std::string(k) + "[" + std::to_string(r) + "]", grid[r].data(), cols,
+      if (!Array(&v->items[r], k + "[" + std::to_string(r) + "]", grid[r].data(), cols,
                  [&](size_t) { return Range(lo, hi); }))
         return;
   }
@@ -408,7 +485,7 @@ std::string SaveGame(const GameState& gs) {
 
 namespace {
 
-bool Load(const std::string& text, GameState& out, WString& why) {
+bool Load(const std::string& text, GameState& out, WString& why, bool* newer = nullptr) {
   why.clear();
   const int lang = out.language;
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
@@ -439,6 +516,7 @@ bool Load(const std::string& text, GameState& out, WString& why) {
     return false;
   }
   if (version->number > kSaveVersion) {
+    if (newer) *newer = true;
     why = Say(lang, Text::Newer, {{U"version", Number(static_cast<long long>(version->number))}});
     return false;
   }
@@ -473,16 +551,58 @@ bool SaveIsOurs() {
   return plat::ClaimUserFolder(SavePath());
 }
 
-void ClaimSave(const GameState& gs) {
-  if (!SaveIsOurs()) Tell(gs.language, Say(gs.language, Text::InUse));
+void ClaimSave(const GameState&) {
+  Hold() = SaveHold{};
+  // Told in the player's language once the window has it (TellSaveInUse).
+  if (!SaveIsOurs()) Hold().inUseUntold = true;
+  plat::ClearLeftovers(SavePath());
+}
+
+void TellSaveInUse(const GameState& gs) {
+  if (!std::exchange(Hold().inUseUntold, false)) return;
+  Tell(gs.language, Say(gs.language, Text::InUse));
+}
+
+// A save that could not be set aside is not saved over: it goes aside now
+// if it can (a .bad name was freed), else the player is told, once.
+bool BadSaveOutOfTheWay(const GameState& gs) {
+  SaveHold& hold = Hold();
+  if (!hold.badInPlace) return true;
+  const std::string path = SavePath();
+  std::string kept, err;
+  if (plat::UserFileExists(path) && !plat::KeepAsBad(path, kept, err)) {
+    if (!std::exchange(hold.badTold, true))
+      Tell(gs.language, Say(gs.language, Text::CannotWrite, {{U"why", SayWhy(gs.language, err)}}) +
+                            U"\n" +
+                            Say(gs.language, Text::NotSavedOver, {{U"file", U"save.json"}}));
+    return false;
+  }
+  hold.badInPlace = false;
+  return true;
 }
 
 void WriteSave(const GameState& gs) {
   if (gs.GameMode != kModeHall && gs.GameMode != kModeRoom) return;
-  if (!SaveIsOurs()) return;
+  if (!SaveIsOurs() || !BadSaveOutOfTheWay(gs)) return;
   std::string err;
   if (!plat::WriteUserFile(SavePath(), SaveGame(gs), err))
-    Tell(gs.language, Say(gs.language, Text::CannotWrite, {{U"why", plat::FromUtf8(err)}}));
+    Tell(gs.language, Say(gs.language, Text::CannotWrite, {{U"why", SayWhy(gs.language, err)}}));
+}
+
+bool MayStartAnew(const GameState& gs) {
+  std::string text, err;
+  if (Hold().newerTold ||
+      plat::ReadUserFile(SavePath(), text, err, kSaveMaxBytes) != plat::ReadStatus::Ok)
+    return true;
+  json::Value root;
+  if (json::Parse(text, root).fault != json::Fault::None) return true;
+  const json::Value* version = root.Find("version");
+  if (!version || !version->IsInt(kSaveVersion + 1, 1LL << 40)) return true;
+  // A newer game's save, never read by this one: the player says so twice.
+  Hold().newerTold = true;
+  Tell(gs.language, Say(gs.language, Text::StartOverNewer,
+                        {{U"version", Number(static_cast<long long>(version->number))}}));
+  return false;
 }
 
 void SaveIfAtRest(const GameState& gs) {
@@ -504,19 +624,20 @@ void ContinueGame(Form1& f) {
   const std::string path = SavePath();
   std::string text, err;
   WString why;
+  bool newer = false;
   switch (plat::ReadUserFile(path, text, err, kSaveMaxBytes)) {
     case plat::ReadStatus::Missing:
       plat::SetMenuEnabled(kMenuContinue, false);
       Tell(gs.language, Say(gs.language, Text::NoSave));
       return;
     case plat::ReadStatus::Unreadable:
-      why = Say(gs.language, Text::Unreadable, {{U"why", plat::FromUtf8(err)}});
+      why = Say(gs.language, Text::Unreadable, {{U"why", SayWhy(gs.language, err)}});
       break;
     case plat::ReadStatus::TooBig:
       why = Say(gs.language, Text::TooBig);
       break;
     case plat::ReadStatus::Ok:
-      if (Load(text, gs, why)) {
+      if (Load(text, gs, why, &newer)) {
         plat::SetMenuEnabled(kMenuStart, false);  // as in a game begun with スタート
         plat::SetMenuEnabled(kMenuContinue, false);
         ResetKeys(gs);
@@ -532,17 +653,23 @@ void ContinueGame(Form1& f) {
   }
   // The save cannot be used: it is set aside, never lost, and the title stays.
   plat::SetMenuEnabled(kMenuContinue, false);
+  if (newer) {  // not this game's to set aside: it stays for the game that made it
+    Tell(gs.language, Say(gs.language, Text::CannotRead) + U"\n" + why + U"\n" +
+                          Say(gs.language, Text::NewerKept));
+    return;
+  }
   std::string keptAs;
   err.clear();
   WString kept;
   if (plat::KeepAsBad(path, keptAs, err)) {
     // Named as the player finds it: beside the save, or where its link points.
-    const std::string folder = plat::DataDir() + "/";
-    if (keptAs.compare(0, folder.size(), folder) == 0) keptAs.erase(0, folder.size());
     kept = Say(gs.language, Text::KeptAsBad, {{U"file", plat::FromUtf8(keptAs)}});
   } else {
-    const WString bad = plat::FromUtf8(path.substr(path.find_last_of('/') + 1) + ".bad");
-    kept = Say(gs.language, Text::NotKept, {{U"file", bad}, {U"why", plat::FromUtf8(err)}});
+    // Where it is, it is not saved over until it can go aside.
+    Hold().badInPlace = true;
+    kept = Say(gs.language, Text::NotKept,
+               {{U"file", U"save.json.bad"}, {U"why", SayWhy(gs.language, err)}}) +
+           U"\n" + Say(gs.language, Text::NotSavedOver, {{U"file", U"save.json"}});
   }
   Tell(gs.language, Say(gs.language, Text::CannotRead) + U"\n" + why + U"\n" + kept);
 }

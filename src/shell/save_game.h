@@ -11,7 +11,11 @@
 
 namespace moki {
 
+#ifndef MOKI_SAVE_NEXT
 constexpr int kSaveVersion = 1;
+#else
+constexpr int kSaveVersion = 2;  // a test build's next version, one value more
+#endif
 
 // $XDG_DATA_HOME/mokimoki/save.json.
 std::string SavePath();
@@ -29,10 +33,17 @@ bool LoadSave(const std::string& text, GameState& out, std::string& why);
 // dialogue, status screen, ranking or match up and nothing booked.
 bool AtRestNow(const GameState& gs);
 
-// Claims the save for this copy of the game, at start. A second copy started
-// on the same save is told so, and plays on without writing or removing it.
+// Claims the save for this copy of the game, at start, and clears what
+// writes cut short left beside it. A second copy started on the same save
+// plays on without writing or removing it, and is told so by TellSaveInUse
+// when the window has its language.
 void ClaimSave(const GameState& gs);
-// Writes the save now; a failure is told in a message box, and the game goes on.
+void TellSaveInUse(const GameState& gs);
+// スタート over a save made by a newer version of the game: the first time
+// the player is told, and false; chosen again, true.
+bool MayStartAnew(const GameState& gs);
+// Writes the save now; a failure is told in a message box, and the game goes
+// on. A save つづきから could not set aside is not written over.
 void WriteSave(const GameState& gs);
 // Saves if the game is at rest (the player quits or closes the window).
 void SaveIfAtRest(const GameState& gs);
@@ -42,7 +53,8 @@ void ForgetSave();
 void UpdateContinueItem();
 // つづきから: reads the save and resumes where the party stood, or says what is
 // wrong with it, keeps it beside as save.json.bad (.bad.2, ...) and stays on
-// the title.
+// the title. A newer game's save, and anything but a plain file, stays where
+// it is.
 void ContinueGame(Form1& f);
 
 }  // namespace moki

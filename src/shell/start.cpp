@@ -1,5 +1,6 @@
 // A new game: from the menu's スタート to walking in the hall.
 #include "platform/platform.h"
+#include "shell/save_game.h"
 #include "shell/window_events.h"
 #include "core/waits.h"
 #include "story/dialogue.h"
@@ -12,6 +13,7 @@ namespace moki {
 
 void StartNewGame(Form1& f) {
   GameState& gs = f.gs;
+  if (!MayStartAnew(gs)) return;            // a newer game's save is replaced only when asked twice
   plat::SetMenuEnabled(kMenuStart, false);  // no second game while this one runs
   plat::SetMenuEnabled(kMenuContinue, false);
   ResetKeys(gs);

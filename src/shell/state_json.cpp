@@ -62,6 +62,12 @@ void Put(std::string& o, const MatchPlayer& p) {
   Put(o, p.driftY);
   o += ",\"animFrame\":";
   Put(o, p.animFrame);
+  o += ",\"groundMaxSpeed\":";
+  Put(o, p.groundMaxSpeed);
+  o += ",\"groundAccel\":";
+  Put(o, p.groundAccel);
+  o += ",\"groundTurnStep\":";
+  Put(o, p.groundTurnStep);
   o += '}';
 }
 void Put(std::string& o, const MatchBall& b) {
@@ -105,11 +111,15 @@ void Put(std::string& o, const std::array<T, N>& a) {
   o += ']';
 }
 
-// Every field of the state, by its name.
+// Every field of the state, by its name, each once: the scenario runner's
+// dump, a recording's checks of the state and the save's names all come from
+// here (a test holds it to the fields of GameState).
 template <class V>
 void VisitFields(const GameState& gs, V&& v) {
   v("GameMode", gs.GameMode);
   v("arrowHeld", gs.arrowHeld);
+  v("arrowPressed", gs.arrowPressed);
+  v("arrowReleased", gs.arrowReleased);
   v("shiftHeld", gs.shiftHeld);
   v("choicePending", gs.choicePending);
   v("choiceCursor", gs.choiceCursor);
@@ -122,6 +132,7 @@ void VisitFields(const GameState& gs, V&& v) {
   v("keyScreenNote", gs.keyScreenNote);
   v("keyScreenOther", gs.keyScreenOther);
   v("keyScreenKey", gs.keyScreenKey);
+  v("keyScreenColumn", gs.keyScreenColumn);
   v("frontDX", gs.frontDX);
   v("frontDY", gs.frontDY);
   v("sideDX", gs.sideDX);

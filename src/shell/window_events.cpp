@@ -7,6 +7,7 @@
 #include "minigame/bear_game.h"
 #include "platform/platform.h"
 #include "platform/scenario.h"
+#include "player_files/sessions.h"
 #include "player_files/settings.h"
 #include "shell/save_game.h"
 #include "shell/key_screen.h"
@@ -65,6 +66,7 @@ void Form_Load(Form1& f) {
 }
 
 void f1_Click(Form1& f, int id) {
+  TellSaveInUse(f.gs);
   if (id == kMenuStart) {
     StartNewGame(f);
   } else if (id == kMenuContinue) {
@@ -74,6 +76,10 @@ void f1_Click(Form1& f, int id) {
     plat::Quit();
   } else if (id == kMenuKeys) {
     OpenKeyScreen(f);
+  } else if (id == kMenuReport) {
+    ReportFault(f.gs);
+  } else if (id == kMenuOpenFolder) {
+    plat::OpenSessionsFolder();
   } else if (id == kMenuWhole || id == kMenuFit) {
     plat::SetFitScaling(id == kMenuFit);
     SetGameMenuBar(f.gs);
@@ -101,6 +107,7 @@ void SettleTaps(GameState& gs, const std::array<i16, 4>& seen) {
 }  // namespace
 
 void Timer1_Timer(Form1& f) {
+  TellSaveInUse(f.gs);
   // Keys that go down inside the tick (a wait handles events) are for the next one.
   const std::array<i16, 4> seen = f.gs.arrowPressed;
   switch (f.gs.GameMode) {
@@ -131,7 +138,10 @@ void ChangeLanguage(Form1& f, i16 lang) {
 void ConnectWindow(Form1& f) {
   plat::scenario::SetMenuNames(MenuNames());
   plat::Handlers h;
-  h.keyDown = [&f](int vk) { Form_KeyDown(f, vk); };
+  h.keyDown = [&f](int vk) {
+    TellSaveInUse(f.gs);
+    Form_KeyDown(f, vk);
+  };
   h.keyUp = [&f](int vk) { Form_KeyUp(f, vk); };
   h.paint = [&f] { Form_Paint(f); };
   h.timer = [&f] { Timer1_Timer(f); };
@@ -142,6 +152,10 @@ void ConnectWindow(Form1& f) {
   h.language = [&f](const std::string& code) {
     const int lang = LanguageFromCode(code.c_str());
     if (lang >= 0) ChangeLanguage(f, static_cast<i16>(lang));
+    // The run's language comes as the game starts: what the game has to say
+    // at start is said in it (once; later asks find nothing to say).
+    TellSaveInUse(f.gs);
+    TellUncleanSession(f.gs);
     return lang >= 0;
   };
   h.keyChosen = [&f](const std::string& name) { return KeyScreenKeyChosen(f, name); };

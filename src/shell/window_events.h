@@ -41,4 +41,12 @@ void LoadPictures(Pictures& pics);
 // --- The game's lifecycle -----------------------------------------------------
 void StartNewGame(Form1& f);
 
+// --- The sessions' recordings (fault_report.cpp) ----------------------------------
+// As the run's language is handed over at start: a box, once, when the last
+// session ended unexpectedly, naming its recording.
+void TellUncleanSession(const GameState& gs);
+// ヘルプ → 不具合の報告: the session's recording so far into a file, and a box
+// with its whole path and what to do with it.
+void ReportFault(const GameState& gs);
+
 }  // namespace moki

@@ -34,12 +34,18 @@ constexpr const char* kUiKeys[int(UiText::Count)] = {
     "ui.caption",     "ui.menu-file",     "ui.menu-start", "ui.menu-continue",
     "ui.menu-quit",   "ui.menu-settings", "ui.menu-keys",  "ui.language.ja",
     "ui.language.en", "ui.this-language", "ui.ok",         "ui.yes",
-    "ui.no",          "ui.scaling-whole", "ui.scaling-fit"};
+    "ui.no",          "ui.scaling-whole", "ui.scaling-fit",
+    "ui.menu-help",   "ui.menu-report",   "ui.menu-open-folder",
+    "report.unclean", "report.written",   "report.open-folder",
+    "report.not-recorded", "report.failed"};
 constexpr const char* kSaveKeys[int(SaveText::Count)] = {
-    "save.caption",      "save.cannot-read", "save.kept-as-bad", "save.not-kept",    "save.no-save",
-    "save.cannot-write", "save.empty",       "save.cut-off",     "save.damaged",     "save.too-big",
-    "save.not-a-save",   "save.newer",       "save.missing",     "save.wrong-value", "save.unknown",
-    "save.unreadable",   "save.in-use",      "save.repeated"};
+    "save.caption",        "save.cannot-read",       "save.kept-as-bad",   "save.not-kept",
+    "save.no-save",        "save.cannot-write",      "save.empty",         "save.cut-off",
+    "save.damaged",        "save.too-big",           "save.not-a-save",    "save.newer",
+    "save.missing",        "save.wrong-value",       "save.unknown",       "save.unreadable",
+    "save.in-use",         "save.repeated",          "save.why.not-plain", "save.why.read-only",
+    "save.why.in-use",     "save.why.all-bad-taken", "save.why.no-space",  "save.why.no-permission",
+    "save.why.not-folder", "save.not-saved-over",    "save.newer-kept",    "save.start-over-newer"};
 constexpr const char* kSavePartKeys[int(SavePart::Count)] = {"money", "league", "items", "story",
                                                              "places"};
 

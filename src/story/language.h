@@ -33,8 +33,16 @@ enum class UiText : int {
   Ok,                // the result box's button
   Yes,               // the yes/no pictures
   No,
-  ScalingWhole,  // the picture by whole multiples
-  ScalingFit,    // the picture as large as the screen allows
+  ScalingWhole,       // the picture by whole multiples
+  ScalingFit,         // the picture as large as the screen allows
+  MenuHelp,           // the menu ヘルプ's title
+  MenuReport,         // a fault report: the session's recording so far into a file
+  MenuOpenFolder,     // the recordings' folder opened on the desktop
+  ReportUnclean,      // at start: the last session ended unexpectedly; {file}
+  ReportWritten,      // the fault report is written; {file}, {version}
+  ReportOpenFolder,   // ... and the menu opens its folder
+  ReportNotRecorded,  // nothing is recorded to report
+  ReportFailed,       // the report could not be written; {why}
   Count
 };
 
@@ -90,6 +98,17 @@ enum class SaveText : int {
   Unreadable,  // {why}
   InUse,       // at start: another copy of the game is playing on the same save
   Repeated,    // {part}: a value written twice
+  // Why a file could not be used, by plat::FileFault ({file}: the save's name).
+  WhyNotPlain,
+  WhyReadOnly,
+  WhyInUse,
+  WhyAllBadTaken,
+  WhyNoSpace,
+  WhyNoPermission,
+  WhyNotFolder,
+  NotSavedOver,
+  NewerKept,
+  StartOverNewer,
   Count
 };
 // The parts of the save as the player knows them, named in Missing and BadValue.

@@ -293,10 +293,46 @@ const JapaneseText kJapaneseTexts[] = {
     J("save.in-use", U"このセーブデータは、ほかに開いているモキモキが使っています。このウィンドウでは保存しません。"),
     // TRANSLATORS: {part} one of save.part.*: a value the save holds twice.
     J("save.repeated", U"セーブデータの{part}が二度書かれています。"),
+    // TRANSLATORS: {file} the save's file name: why a save could not be read, kept or written (filled into {why}).
+    J("save.why.not-plain", U"{file} はふつうのファイルではないので、さわらずにそのままにしてあります"),
+    // TRANSLATORS: {file} the save's file name: filled into {why}.
+    J("save.why.read-only", U"{file} は書きこめないファイルなので、そのままにしてあります"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.in-use", U"ほかに開いているモキモキがこのセーブデータを使っています"),
+    // TRANSLATORS: {file} the save's file name: filled into {why}.
+    J("save.why.all-bad-taken", U"{file}.bad から {file}.bad.10 までが全部うまっています"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.no-space", U"ディスクがいっぱいです"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.no-permission", U"このファイルをあつかう許可がありません"),
+    // TRANSLATORS: Filled into {why}.
+    J("save.why.not-folder", U"フォルダーのあるはずの所にファイルがあります"),
+    // TRANSLATORS: Last line of the box about a save that could not be set aside: {file} the save's file name.
+    J("save.not-saved-over", U"{file} はそのまま残してあります。{file}.bad から {file}.bad.10 までのどれかを片付けるか、{file} をほかへ移すまで、このセーブデータの上には保存しません。"),
+    // TRANSLATORS: Last line of the box about a save made by a newer version of the game.
+    J("save.newer-kept", U"このファイルはそのまま残してあります。新しい版のゲームなら、つづきから遊べます。"),
+    // TRANSLATORS: At Start, when the save was made by a newer version of the game: {version} its version (a number).
+    J("save.start-over-newer", U"いまのセーブデータは新しい版のゲームで作られたものです（版 {version}）。最初からはじめると、次に保存するときにそのデータの上に保存してしまいます。それでもはじめるときは、もう一度スタートを選んでください。"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
     J("ui.scaling-whole", U"整数倍で表示(&W)"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
     J("ui.scaling-fit", U"画面に合わせて表示(&F)"),
+    // TRANSLATORS: The menu Help's title; & marks the access key.
+    J("ui.menu-help", U"ヘルプ(&H)"),
+    // TRANSLATORS: The menu Help: writes the recording of the session so far into a file for a fault report; & marks the access key.
+    J("ui.menu-report", U"不具合の報告(&R)"),
+    // TRANSLATORS: The menu Help, where the desktop can open folders: opens the folder of the sessions' recordings; & marks the access key.
+    J("ui.menu-open-folder", U"記録のフォルダを開く(&O)"),
+    // TRANSLATORS: At start, once, when the last session was killed, crashed or lost its display; {file} the whole path of its recording.
+    J("report.unclean", U"前回のモキモキは、ちゃんと終わらないまま止まってしまったみたいです。そのときの記録はここにあります。\n{file}\n不具合を知らせるときは、このファイルを添えてください。"),
+    // TRANSLATORS: After Help, Report a fault; {file} the whole path of the file written, {version} the game's version.
+    J("report.written", U"ここまでの記録を、不具合の報告用に保存しました。\n{file}\n報告にはこのファイルを添えてください（ゲームの版 {version}）。"),
+    // TRANSLATORS: Added to report.written where the desktop can open folders; names the menu Help and its item ui.menu-open-folder.
+    J("report.open-folder", U"フォルダは「ヘルプ」の「記録のフォルダを開く」で開けます。"),
+    // TRANSLATORS: After Help, Report a fault, when the session is not recorded; [recording] keep is a line of the settings file, kept as it is.
+    J("report.not-recorded", U"このセッションは記録していないので、報告用のファイルは作れません（設定ファイルの [recording] keep が 0 か、記録を書き込めませんでした）。"),
+    // TRANSLATORS: After Help, Report a fault, when the file cannot be written; {why} the system's reason, in English.
+    J("report.failed", U"報告用のファイルを書き込めませんでした（{why}）。"),
     // TRANSLATORS: The title screen's help when a controller was pressed last, one line of five:
     // {space}, {ctrl} and {shift} are the buttons of Space, Ctrl and Shift.
     J("pad.title.help.1", U"十字ボタンかスティックで「キャラクター移動」"),
