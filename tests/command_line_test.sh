@@ -165,9 +165,9 @@ stop_x() {
   wait "$xserver" 2>/dev/null
   xserver=""
 }
-# The top windows called 大会にモキモキ: the game's (class mokimoki) and a box's.
+# The top windows called 大会にモキモキ: the game's (of its class) and a box's.
 windows() { xwininfo -root -tree 2>/dev/null | grep -F '"大会にモキモキ"'; }
-box() { windows | grep -vF '"mokimoki"' | awk '{ print $1 }'; }
+box() { windows | grep -vF '"invalid.mokimoki.mokimoki"' | awk '{ print $1 }'; }
 wait_for() {  # COMMAND...: up to 10 s until it prints something
   for _ in $(seq 100); do
     [ -n "$("$@")" ] && return 0

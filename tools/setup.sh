@@ -7,7 +7,7 @@ packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libfontco
   fonts-ipafont-gothic libpng-dev googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps x11-utils openbox strace clang-14 libclang-rt-14-dev
   python3 gettext dpkg-dev lintian desktop-file-utils appstream
-  debhelper devscripts fakeroot xxd man-db)
+  debhelper devscripts fakeroot xxd man-db xfonts-base fontconfig autopkgtest)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -18,10 +18,12 @@ cmake --build build -j"$jobs"
 bash tools/web.sh --no-serve
 node tests/web/page_test.js build-web build-web-shots build/bin/mokimoki-scenario
 
-# The Debian packages, built by dpkg-buildpackage without the tests just run,
-# and checked: the source package, their files, lintian, hardening, the
-# desktop files, the manual pages, the programs run from them, apt install
-# and purge. Then built again elsewhere, later: the same bytes.
+# The Debian packages, built by dpkg-buildpackage with every test (the real
+# window's without its test controller, which the package leaves out), and
+# checked: the tests of the build, "debian/rules clean", the source package,
+# their files, lintian, hardening, the desktop files, the manual pages, the
+# programs run from them, apt install and purge, the autopkgtest. Then built
+# again elsewhere, later, without the tests: the same bytes.
 bash tools/package.sh --check
 bash tools/reproducible.sh build
 

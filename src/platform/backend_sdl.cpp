@@ -19,6 +19,7 @@
 #include "platform/pad_buttons.h"
 #include "platform/player_setup.h"
 #include "platform/sdl_window.h"
+#include "platform/sdl_window_identity.h"
 #include "platform/text.h"
 
 namespace plat {
@@ -159,6 +160,7 @@ void CreateMainWindow(const std::u32string& caption) {
   // The window's own pixels, not a texture behind them: under X11 the
   // changed rectangles then go by shared memory without any OpenGL.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  NameGameWindows();
   sdl::OpenDisplay();
   std::string err;
   if (!InitFonts(err)) FatalError(err);
@@ -176,6 +178,7 @@ void CreateMainWindow(const std::u32string& caption) {
                               SDL_WINDOWPOS_CENTERED, kPlayW * scale, kFullH * scale,
                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
   if (!s.window) FatalError(std::string("cannot open a window: ") + SDL_GetError());
+  SetGameIcon(s.window);
   sdl::WatchDisplay();
   const char* way = SDL_getenv("MOKI_PRESENT");  // "renderer" tries the other way
   s.direct = !(way && std::string(way) == "renderer") && SDL_GetWindowSurface(s.window) != nullptr;
