@@ -20,3 +20,24 @@ if ((${#missing[@]})); then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
+
+# The browser's page: emscripten builds it, Debian's chromium runs its tests
+# (never a browser of its own), driven by puppeteer-core from npm at the
+# version its lock file pins.
+web=(emscripten chromium)
+command -v npm >/dev/null 2>&1 || web+=(npm)
+missing=()
+for p in "${web[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+web_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+if [ ! -d "$web_tests/node_modules/puppeteer-core" ]; then
+  (cd "$web_tests" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --ignore-scripts)
+fi

@@ -13,6 +13,11 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DMOKI_WERROR=ON -DMOKI_TEST_HOOK
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
+# The page: built with emscripten (its glyphs made and checked by the build
+# just made), then played in Debian's headless chromium.
+bash tools/web.sh --no-serve
+node tests/web/page_test.js build-web build-web-shots build/bin/mokimoki-scenario
+
 # The Debian packages, built by dpkg-buildpackage with every test (the real
 # window's without its test controller, which the package leaves out), and
 # checked: the tests of the build, "debian/rules clean", the source package,

@@ -1,6 +1,8 @@
 // mokimoki-scenario FILE: plays a scenario headless (virtual clock, scripted
 // keys, captured frames) and prints the game state as JSON.
 // mokimoki-scenario --replay FILE: plays a recorded session headless instead.
+#include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -85,6 +87,14 @@ bool Prepare() {
 // recorded end was reached (0) or not (1); a recording refused is 2.
 int Replay(const char* path) {
   if (!Prepare()) return 1;
+  // MOKI_FRAME_HASHES=FILE: the hash of every frame shown, one a line, to
+  // compare with the frames of the same session elsewhere (the browser's).
+  static std::ofstream hashes;
+  if (const char* file = std::getenv("MOKI_FRAME_HASHES"); file && *file) {
+    hashes.open(file);
+    plat::headless::SetFrameHook(
+        [](const plat::Surface& frame) { hashes << plat::PictureHash(frame) << '\n'; });
+  }
   std::string err;
   if (!plat::StartPlayback(path, err)) {
     std::cerr << "mokimoki-scenario: cannot play " << err << "\n";

@@ -157,15 +157,24 @@ uint32_t GetTickCount() {
   return internal::TakeClock(uint32_t(B().now()));
 }
 
+// A pump answered from a recording: what it handled is shown, as the live
+// pump shows it, so a replay's frames are the recorded session's.
+static bool ReplayedPump() {
+  if (!internal::ReplayPump()) return false;
+  internal::PlatformScope platform;  // the showing is the platform's, not the game's asking
+  if (internal::NeedsPresent()) internal::ShowFrame();
+  return true;
+}
+
 void DoEvents() {
-  if (internal::ReplayPump()) return;
+  if (ReplayedPump()) return;
   internal::PumpScope pump;
   if (internal::PumpOnce()) return;
   B().idle();
 }
 
 void WaitEvents(int64_t deadline) {
-  if (internal::ReplayPump()) return;
+  if (ReplayedPump()) return;
   internal::PumpScope pump;
   for (;;) {
     if (internal::PumpOnce()) return;

@@ -1,13 +1,11 @@
-// The keyboard through the player's keys: keyboard keys by name, the table
-// from them to the game's virtual keys, the keys held down, and the key
-// screen's wait for a new key.
-#include <SDL.h>
-
-#include <cctype>
+// The keyboard through the player's keys: the table from keyboard keys to
+// the game's virtual keys, the keys held down, and the key screen's wait for
+// a new key. Keys are named in key_names_*.cpp.
 #include <map>
 
 #include "platform/internal.h"
 #include "platform/keyboard.h"
+#include "platform/keycodes.h"
 
 namespace plat {
 
@@ -24,42 +22,16 @@ Routing& R() {
   return r;
 }
 
-std::string Trimmed(const std::string& s) {
-  size_t a = 0, b = s.size();
-  while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
-  while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
-  return s.substr(a, b - a);
-}
-
-bool Named(const std::string& name, const char* word) {
-  return SDL_strcasecmp(name.c_str(), word) == 0;
-}
-
 }  // namespace
-
-int32_t KeyCodeOf(const std::string& name) {
-  const std::string n = Trimmed(name);
-  if (Named(n, "comma")) return SDLK_COMMA;
-  if (Named(n, "hash")) return SDLK_HASH;
-  if (n.empty()) return 0;
-  return SDL_GetKeyFromName(n.c_str());
-}
-
-std::string KeyNameOf(int32_t keycode) {
-  if (keycode == SDLK_COMMA) return "Comma";
-  if (keycode == SDLK_HASH) return "Hash";
-  if (keycode == 0) return "";
-  return SDL_GetKeyName(keycode);
-}
 
 bool ReservedKey(int32_t keycode) {
   switch (keycode) {
-    case SDLK_ESCAPE:
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-    case SDLK_F11:
-    case SDLK_LALT:
-    case SDLK_RALT:
+    case keys::kEscape:
+    case keys::kReturn:
+    case keys::kKeypadEnter:
+    case keys::kF11:
+    case keys::kLeftAlt:
+    case keys::kRightAlt:
       return true;
     default:
       return false;
@@ -71,7 +43,7 @@ void CaptureNextKey(bool on) {
 }
 
 bool CancelKey(int32_t keycode) {
-  return keycode == SDLK_ESCAPE;
+  return keycode == keys::kEscape;
 }
 
 }  // namespace plat
@@ -83,12 +55,12 @@ void RouteKeys() {
   table.clear();
   // Keys of their own for the window and the message box, and the keypad's
   // digits (which do nothing) unless the player gave them to a game key.
-  table[SDLK_ESCAPE] = VK_ESCAPE;
-  table[SDLK_RETURN] = VK_RETURN;
-  table[SDLK_KP_ENTER] = VK_RETURN;
-  table[SDLK_KP_1] = VK_NUMPAD1;
-  table[SDLK_KP_2] = VK_NUMPAD2;
-  table[SDLK_KP_3] = VK_NUMPAD3;
+  table[keys::kEscape] = VK_ESCAPE;
+  table[keys::kReturn] = VK_RETURN;
+  table[keys::kKeypadEnter] = VK_RETURN;
+  table[keys::kKeypad1] = VK_NUMPAD1;
+  table[keys::kKeypad2] = VK_NUMPAD2;
+  table[keys::kKeypad3] = VK_NUMPAD3;
   for (const ActionKeys& action : Actions())
     for (const std::string& name : action.keys)
       if (int32_t code = KeyCodeOf(name)) table[code] = action.vk;
@@ -100,27 +72,27 @@ int BoundVk(int32_t keycode) {
 }
 
 int WindowKeyOf(int32_t keycode) {
-  if (keycode >= SDLK_a && keycode <= SDLK_z) return 'A' + (keycode - SDLK_a);
+  if (keycode >= 'a' && keycode <= 'z') return 'A' + (keycode - 'a');
   switch (keycode) {
-    case SDLK_UP:
+    case keys::kUp:
       return VK_UP;
-    case SDLK_DOWN:
+    case keys::kDown:
       return VK_DOWN;
-    case SDLK_LEFT:
+    case keys::kLeft:
       return VK_LEFT;
-    case SDLK_RIGHT:
+    case keys::kRight:
       return VK_RIGHT;
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
+    case keys::kReturn:
+    case keys::kKeypadEnter:
       return VK_RETURN;
-    case SDLK_SPACE:
+    case keys::kSpace:
       return VK_SPACE;
-    case SDLK_ESCAPE:
+    case keys::kEscape:
       return VK_ESCAPE;
-    case SDLK_F11:
+    case keys::kF11:
       return VK_F11;
-    case SDLK_LALT:
-    case SDLK_RALT:
+    case keys::kLeftAlt:
+    case keys::kRightAlt:
       return VK_MENU;
     default:
       return 0;

@@ -255,4 +255,13 @@ Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, i
   return {dx0, dy0, dx1 - dx0, dy1 - dy0};
 }
 
+uint32_t PictureHash(const Surface& s) {
+  uint64_t h = 1469598103934665603ull;
+  for (uint32_t p : s.px) {
+    h ^= p;
+    h *= 1099511628211ull;
+  }
+  return uint32_t(h ^ (h >> 32));
+}
+
 }  // namespace plat

@@ -97,6 +97,10 @@ struct Area {
 // rectangle, and a rectangle grows downwards while the row below has changed
 // cells over exactly the same columns. Pictures of different sizes differ
 // everywhere. Comparing is one pass over the pixels at most.
+// A hash of a picture's pixels (FNV-1a, folded to 32 bits): frames compared
+// between two builds, or with a table kept by a test.
+uint32_t PictureHash(const Surface& s);
+
 std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int cellW = 32,
                                int cellH = 16);
 

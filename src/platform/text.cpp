@@ -1,80 +1,19 @@
 #include "platform/text.h"
 
-#include <SDL.h>
-#include <SDL_ttf.h>
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
+
+#include "platform/text_font.h"
 
 namespace plat {
 
 namespace {
 
-constexpr int kFontPixels = 16;  // 12 point at 96 dpi
-
-TTF_Font* g_fonts[2] = {nullptr, nullptr};
 std::function<void(int, int, const std::u32string&, Color)> g_printObserver;
-std::string g_fontPath;
-
-// Asks fontconfig for pattern; returns the file only when the font found
-// really covers Japanese (fontconfig always answers with something).
-std::string FindFont(const char* pattern) {
-  std::string result;
-  FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(pattern));
-  if (!pat) return result;
-  FcConfigSubstitute(nullptr, pat, FcMatchPattern);
-  FcDefaultSubstitute(pat);
-  FcResult res;
-  FcPattern* match = FcFontMatch(nullptr, pat, &res);
-  if (match) {
-    FcChar8* file = nullptr;
-    FcCharSet* cs = nullptr;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
-        FcPatternGetCharSet(match, FC_CHARSET, 0, &cs) == FcResultMatch &&
-        FcCharSetHasChar(cs, 0x3042) && FcCharSetHasChar(cs, 0x5927) &&
-        FcCharSetHasChar(cs, 0x30E2)) {  // あ, 大, モ
-      result = reinterpret_cast<const char*>(file);
-    }
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pat);
-  return result;
-}
-
-TTF_Font* Font(FontKind kind) {
-  return g_fonts[kind == FontKind::Bold ? 1 : 0];
-}
 
 }  // namespace
 
 bool InitFonts(std::string& err) {
-  if (g_fonts[0] && g_fonts[1]) return true;
-  if (!TTF_WasInit() && TTF_Init() != 0) {
-    err = std::string("cannot start the font renderer: ") + TTF_GetError();
-    return false;
-  }
-  if (!FcInit()) {
-    err = "cannot start fontconfig";
-    return false;
-  }
-  g_fontPath = FindFont("IPAPGothic");
-  if (g_fontPath.empty()) g_fontPath = FindFont(":lang=ja");
-  if (g_fontPath.empty()) {
-    err =
-        "no Japanese font found: install the IPA gothic fonts "
-        "(Debian package fonts-ipafont-gothic)";
-    return false;
-  }
-  for (int i = 0; i < 2; ++i) {
-    g_fonts[i] = TTF_OpenFont(g_fontPath.c_str(), kFontPixels);
-    if (!g_fonts[i]) {
-      err = "cannot open the font " + g_fontPath + ": " + TTF_GetError();
-      return false;
-    }
-    TTF_SetFontHinting(g_fonts[i], TTF_HINTING_NORMAL);
-  }
-  TTF_SetFontStyle(g_fonts[1], TTF_STYLE_BOLD);
-  return true;
+  return font::Open(err);
 }
 
 std::string ToUtf8(const std::u32string& s) {
@@ -127,11 +66,7 @@ std::u32string FromUtf8(const std::string& s) {
 }
 
 int TextWidth(const std::u32string& text, FontKind font) {
-  TTF_Font* f = Font(font);
-  if (!f || text.empty()) return 0;
-  int w = 0, h = 0;
-  if (TTF_SizeUTF8(f, ToUtf8(text).c_str(), &w, &h) != 0) return 0;
-  return w;
+  return text.empty() ? 0 : font::Width(text, font);
 }
 
 void SetPrintObserver(std::function<void(int, int, const std::u32string&, Color)> observer) {
@@ -162,29 +97,10 @@ const RenderedLine* Rendered(const std::u32string& text, FontKind font) {
       l.lastUse = ++g_lineUses;
       return &l;
     }
-  TTF_Font* f = Font(font);
-  if (!f) return nullptr;
-  SDL_Color white{255, 255, 255, 255};
-  SDL_Surface* glyphs = TTF_RenderUTF8_Blended(f, ToUtf8(text).c_str(), white);
-  if (!glyphs) return nullptr;
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(glyphs, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(glyphs);
-  if (!argb) return nullptr;
   RenderedLine line;
   line.font = font;
   line.text = text;
-  line.w = argb->w;
-  line.h = argb->h;
-  line.cover.resize(size_t(argb->w) * size_t(argb->h));
-  SDL_LockSurface(argb);
-  for (int row = 0; row < argb->h; ++row) {
-    const uint32_t* src = reinterpret_cast<const uint32_t*>(
-        static_cast<const uint8_t*>(argb->pixels) + row * argb->pitch);
-    for (int col = 0; col < argb->w; ++col)
-      line.cover[size_t(row) * size_t(argb->w) + size_t(col)] = uint8_t(src[col] >> 24);
-  }
-  SDL_UnlockSurface(argb);
-  SDL_FreeSurface(argb);
+  if (!font::Render(text, font, line.w, line.h, line.cover)) return nullptr;
   line.lastUse = ++g_lineUses;
   if (g_lines.size() < kKeptLines) {
     g_lines.push_back(std::move(line));

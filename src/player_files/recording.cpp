@@ -165,6 +165,12 @@ void FinishRecording(EndHow how, const std::string& message);
 // hours of play packs 1.5 MB of records and waits for the disk's flush): the
 // game hands over a copy of the records and plays on. Only the latest copy
 // waits to be written; an error is told the next time the game hands one over.
+// The browser's build has no threads: there the game writes it itself.
+#if defined(__EMSCRIPTEN__) && !defined(__EMSCRIPTEN_PTHREADS__)
+constexpr bool kWriterThread = false;
+#else
+constexpr bool kWriterThread = true;
+#endif
 struct Aside {
   std::mutex m;
   std::condition_variable cv;
@@ -177,6 +183,7 @@ Aside& TheAside() {
   // Never destroyed: the thread may still be waiting when the program ends.
   static Aside* aside = [] {
     auto* a = new Aside;
+    if (!kWriterThread) return a;
     std::thread([a] {
       std::unique_lock lock(a->m);
       for (;;) {
@@ -239,6 +246,14 @@ void WriteSoFar() {
     }
   }
   std::string payload = PayloadSoFar(EndHow::Cut, "");
+  if (!kWriterThread) {
+    std::string failed;
+    if (!WriteUserFileAside(g.path, recfile::Pack(payload, MOKI_VERSION), failed)) {
+      std::lock_guard lock(a.m);
+      a.failed = failed;
+    }
+    return;
+  }
   std::lock_guard lock(a.m);
   a.path = g.path;
   a.payload = std::move(payload);

@@ -1,6 +1,6 @@
 #include "player_files/recording_file.h"
 
-#include <zlib.h>
+#include "player_files/zpack.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,7 +10,7 @@ namespace plat::recfile {
 namespace {
 
 constexpr char kMagic[8] = {'M', 'O', 'K', 'I', 'R', 'E', 'C', '\x1a'};
-// zlib never unpacks one byte into more than 1032.
+// Deflate never unpacks one byte into more than 1032.
 constexpr uint64_t kMostGrowth = 1032;
 
 void PutVarint(std::string& out, uint64_t v) {
@@ -70,38 +70,6 @@ struct Reader {
     return s;
   }
 };
-
-uint32_t Crc(const std::string& s) {
-  return uint32_t(
-      crc32(crc32(0L, Z_NULL, 0), reinterpret_cast<const Bytef*>(s.data()), uInt(s.size())));
-}
-
-// Unpacks piece by piece, and stops at the first byte past what is expected.
-bool Inflate(const std::string& packed, uint32_t expected, std::string& out) {
-  z_stream z{};
-  if (inflateInit(&z) != Z_OK) return false;
-  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.data()));
-  z.avail_in = uInt(packed.size());
-  out.clear();
-  out.reserve(expected);
-  char buf[65536];
-  int rc = Z_OK;
-  while (rc == Z_OK) {
-    z.next_out = reinterpret_cast<Bytef*>(buf);
-    z.avail_out = sizeof buf;
-    rc = inflate(&z, Z_NO_FLUSH);
-    const size_t got = sizeof buf - z.avail_out;
-    if (out.size() + got > expected) {
-      rc = Z_DATA_ERROR;  // more than the header said: do not keep unpacking
-      break;
-    }
-    out.append(buf, got);
-    if (rc == Z_BUF_ERROR && z.avail_in == 0) break;  // the data ran out before its end
-  }
-  const bool whole = rc == Z_STREAM_END && z.avail_in == 0;
-  inflateEnd(&z);
-  return whole && out.size() == expected;
-}
 
 }  // namespace
 
@@ -226,13 +194,7 @@ void Writer::Put(const Record& r, const std::string& text, const std::string& te
 }
 
 std::string Pack(const std::string& payload, const std::string& gameVersion) {
-  uLongf packedSize = compressBound(uLong(payload.size()));
-  std::string packed(packedSize, '\0');
-  if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
-                reinterpret_cast<const Bytef*>(payload.data()), uLong(payload.size()),
-                Z_BEST_COMPRESSION) != Z_OK)
-    packedSize = 0;  // cannot happen with a buffer of compressBound's size
-  packed.resize(packedSize);
+  const std::string packed = zpack::Deflate(payload);
   std::string out(kMagic, sizeof kMagic);
   PutFixed(out, kFormatVersion, 2);
   const std::string version = gameVersion.substr(0, 255);
@@ -241,7 +203,7 @@ std::string Pack(const std::string& payload, const std::string& gameVersion) {
   PutFixed(out, payload.size(), 4);
   PutFixed(out, packed.size(), 4);
   // The checksum covers every byte of the file but its own.
-  const uint32_t crc = Crc(out + packed);
+  const uint32_t crc = zpack::Crc32(out + packed);
   PutFixed(out, crc, 4);
   return out + packed;
 }
@@ -305,7 +267,7 @@ bool PayloadOf(const std::string& file, const std::string& gameVersion, std::str
     err = "damaged: " + std::to_string(have - packedSize) + " bytes follow its end";
     return false;
   }
-  if (Crc(file.substr(0, crcAt) + file.substr(r.pos)) != crc) {
+  if (zpack::Crc32(file.substr(0, crcAt) + file.substr(r.pos)) != crc) {
     err = "damaged: its checksum does not match";
     return false;
   }
@@ -322,7 +284,7 @@ bool PayloadOf(const std::string& file, const std::string& gameVersion, std::str
           " KB (some two and a half hours of play)";
     return false;
   }
-  if (!Inflate(file.substr(r.pos), uint32_t(payloadSize), payload)) {
+  if (!zpack::Inflate(file.substr(r.pos), uint32_t(payloadSize), payload)) {
     err = "damaged: its data does not unpack";
     return false;
   }

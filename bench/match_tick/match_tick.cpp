@@ -1,0 +1,43 @@
+// One match step (movement, ball, hits, the frame composed and shown), timed
+// over a few thousand steps on the headless backend: the same program built
+// natively and for the browser (build-web/bench/, by tools/web.sh), so the
+// two can be set side by side (the page's tests print both).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "story/cast_stats.h"
+#include "match/match_setup.h"
+#include "match/match_step.h"
+#include "platform/headless.h"
+#include "platform/platform.h"
+#include "platform/text.h"
+#include "shell/window_events.h"
+
+int main() {
+  std::string err;
+  plat::headless::Reset(1);
+  if (!plat::InitFonts(err)) {
+    std::fprintf(stderr, "match tick: %s\n", err.c_str());
+    return 1;
+  }
+  static moki::Form1 f;
+  moki::ConnectWindow(f);
+  moki::LoadPictures(f.pics);
+  moki::InitControls(f);
+  moki::InitTables(f.gs);
+  moki::ResetCastStats(f.gs);
+  f.gs.roundNumber = 1, f.gs.motivated = 1, f.gs.playerRole = 0;
+  f.gs.opponentCast = 9, f.gs.opponentBackOffset = 9;
+  moki::ResetMatch(f.gs);
+  f.gs.GameMode = moki::kModeMatch;
+  constexpr int kSteps = 3000;
+  for (int i = 0; i < 200; ++i) moki::MatchStep(f);  // warm
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < kSteps; ++i) moki::MatchStep(f);
+  const double us =
+      std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
+  std::printf("match tick: %.1f us\n", us / kSteps);
+  return 0;
+}
