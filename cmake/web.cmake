@@ -35,37 +35,13 @@ add_custom_command(OUTPUT ${MOKI_CATALOGUE_CPP}
   VERBATIM)
 
 add_library(moki_platform_web STATIC
-  src/platform/surface.cpp
+  ${MOKI_PLATFORM_CORE_SOURCES}
+  ${MOKI_PLAYER_FILES_SOURCES}
   src/platform/png_stb.cpp
-  src/platform/text.cpp
   src/platform/text_baked.cpp
-  src/platform/glyph_sheet.cpp
-  src/platform/json_escape.cpp
-  src/platform/controls.cpp
-  src/platform/random.cpp
-  src/platform/program_dir.cpp
-  src/platform/session.cpp
-  src/platform/event_pump.cpp
-  src/platform/menu_bar_draw.cpp
-  src/platform/window_input.cpp
-  src/platform/player_setup.cpp
-  src/platform/keyboard.cpp
   src/platform/key_names_web.cpp
-  src/platform/window_resize.cpp
-  src/platform/pad_buttons.cpp
-  src/platform/pad_input.cpp
-  src/platform/fit_scale.cpp
-  src/platform/scenario.cpp
   src/platform/web_memcmp.cpp
-  src/player_files/user_files.cpp
-  src/player_files/recording.cpp
-  src/player_files/recording_file.cpp
-  src/player_files/zpack_stored.cpp
-  src/player_files/sessions.cpp
-  src/player_files/settings.cpp
-  src/player_files/settings_ini.cpp
-  src/player_files/settings_current.cpp
-  src/player_files/bindings.cpp)
+  src/player_files/zpack_stored.cpp)
 target_include_directories(moki_platform_web PUBLIC src)
 
 # stb_image comes with emscripten; its warnings are not ours.
