@@ -30,7 +30,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
       [ -n "$win" ] && [ -n "$(xdotool getwindowname "$win" 2>/dev/null)" ] && break
       sleep 0.1
     done
-    [ -n "$win" ] || fail "no game window appeared: $(tail -3 "$work"/session.err "$work"/next.err 2>&1; ls -la "$XDG_STATE_HOME"/mokimoki/sessions 2>&1; ps -o pid,stat,args -p $pid)"
+    [ -n "$win" ] || fail "no game window appeared: $(tail -n 3 "$work"/session.err "$work"/next.err 2>&1; ls -la "$XDG_STATE_HOME"/mokimoki/sessions 2>&1; ps -o pid,stat,args -p $pid)"
     sleep 1
     xdotool mousemove --window "$win" 300 300
   }
