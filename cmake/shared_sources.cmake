@@ -23,6 +23,8 @@ set(MOKI_PLATFORM_CORE_SOURCES
 set(MOKI_PLAYER_FILES_SOURCES
   src/player_files/user_files.cpp
   src/player_files/recording.cpp
+  src/player_files/recording_writer.cpp
+  src/player_files/recording_playback.cpp
   src/player_files/recording_file.cpp
   src/player_files/sessions.cpp
   src/player_files/settings.cpp
