@@ -17,6 +17,7 @@
 #include "platform/text.h"
 #include "platform/window_input.h"
 #include "shell/menu_ids.h"
+#include "shell/window_events.h"
 
 namespace {
 
@@ -154,15 +155,15 @@ class PlatformText : public ::testing::Test {
 
 TEST_F(PlatformText, LongJapaneseLineWrapsInsideTheLabel) {
   std::u32string line(35, U'あ');
-  auto lines = plat::LayoutLabel(U"\u3000\u3000\u3000\u3000\u3000" + line);
+  auto lines = plat::LayoutLabel(U"\u3000\u3000\u3000\u3000\u3000" + line, moki::kLabelWidth);
   ASSERT_EQ(lines.size(), 2u);
   for (const auto& l : lines)
-    EXPECT_LE(plat::TextWidth(l, plat::FontKind::Regular), plat::kLabelWidth);
+    EXPECT_LE(plat::TextWidth(l, plat::FontKind::Regular), moki::kLabelWidth);
   EXPECT_EQ(lines[0].size() + lines[1].size(), 40u);  // no character lost or doubled
 }
 
 TEST_F(PlatformText, CrLfStartsALineAndTextIsPrinted) {
-  auto lines = plat::LayoutLabel(U"受付「こちらは\r\nはい\r\n");
+  auto lines = plat::LayoutLabel(U"受付「こちらは\r\nはい\r\n", moki::kLabelWidth);
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[1], U"はい");
   Surface s(100, 20, plat::kWhite);

@@ -11,6 +11,7 @@
 
 #include "platform/internal.h"
 #include "platform/text.h"
+#include "shell/window_events.h"
 #include "story/cast_tables.h"
 #include "story/catalogue.h"
 #include "story/item_catalogue.h"
@@ -296,14 +297,13 @@ TEST(Languages, EveryPageOfEveryScriptFitsTheMessageBox) {
       EXPECT_GE(pages.size(), least) << "speaker " << sp;
       total += pages.size();
       for (const u32string& page : pages) {
-        const std::vector<u32string> lines = plat::LayoutLabel(page);
-        EXPECT_LE(int(lines.size()), plat::kLabelMaxLines)
+        const std::vector<u32string> lines = plat::LayoutLabel(page, kLabelWidth);
+        EXPECT_LE(int(lines.size()), kLabelMaxLines)
             << "language " << lang << ", speaker " << sp << ", " << lines.size() << " lines:\n"
             << Utf8(page);
         if (lang == kLangJapanese) {
           // Japanese keeps its breaks between characters, as it always had.
-          EXPECT_EQ(lines,
-                    plat::LayoutLabel(page, plat::kLabelWidth, plat::FontKind::Regular, false))
+          EXPECT_EQ(lines, plat::LayoutLabel(page, kLabelWidth, plat::FontKind::Regular, false))
               << Utf8(page);
         } else {
           // Other languages break between words: a line cut inside a word

@@ -9,8 +9,8 @@ namespace {
 Handlers g_handlers;
 Controls g_controls;
 
-// Where the game put the label and the yes/no pictures (PlaceControls).
-int g_labelLeft = 0, g_labelTop = 0;
+// Where the game put the label, its size, and the yes/no pictures (PlaceControls).
+int g_labelLeft = 0, g_labelTop = 0, g_labelW = 0, g_labelH = 0;
 int g_yesNoLeft = 0, g_yesNoTop = 0;
 // A message box is 280 x 128 with three lines of text; a longer text widens
 // it, then makes it taller, up to the play area.
@@ -23,10 +23,10 @@ constexpr Color kButtonFace = RGB(224, 224, 228);
 // corner of the label, on its last line (no page of the scripts fills it),
 // and lit and dark for a quarter second each.
 int MarkLeft() {
-  return g_labelLeft + kLabelWidth - 16;
+  return g_labelLeft + g_labelW - 16;
 }
 int MarkTop() {
-  return g_labelTop + kLabelHeight - 12;
+  return g_labelTop + g_labelH - 12;
 }
 constexpr uint32_t kMarkBlinkMs = 250;
 
@@ -36,19 +36,19 @@ void DrawPageEndMark(Surface& out) {
 }
 
 void DrawLabel(Surface& out, const std::u32string& text) {
-  FillBox(out, g_labelLeft, g_labelTop, g_labelLeft + kLabelWidth - 1,
-          g_labelTop + kLabelHeight - 1, kWhite);
+  FillBox(out, g_labelLeft, g_labelTop, g_labelLeft + g_labelW - 1, g_labelTop + g_labelH - 1,
+          kWhite);
   // A thin frame just outside the box, so the white label reads as a window.
-  DrawRect(out, g_labelLeft - 1, g_labelTop - 1, g_labelLeft + kLabelWidth,
-           g_labelTop + kLabelHeight, kFrame);
-  DrawRect(out, g_labelLeft - 2, g_labelTop - 2, g_labelLeft + kLabelWidth + 1,
-           g_labelTop + kLabelHeight + 1, kFrame);
+  DrawRect(out, g_labelLeft - 1, g_labelTop - 1, g_labelLeft + g_labelW, g_labelTop + g_labelH,
+           kFrame);
+  DrawRect(out, g_labelLeft - 2, g_labelTop - 2, g_labelLeft + g_labelW + 1,
+           g_labelTop + g_labelH + 1, kFrame);
   // The label never scrolls or widens: lines past its height are cut off.
-  Surface box(kLabelWidth, kLabelHeight, kWhite);
-  auto lines = LayoutLabel(text);
-  for (size_t i = 0; i < lines.size() && int(i) < kLabelMaxLines; ++i)
+  Surface box(g_labelW, g_labelH, kWhite);
+  auto lines = LayoutLabel(text, g_labelW);
+  for (size_t i = 0; i < lines.size() && int(i) < g_labelH / kLabelLineHeight; ++i)
     PrintText(box, 0, int(i) * kLabelLineHeight, lines[i], kBlack, FontKind::Regular);
-  BitBlt(out, g_labelLeft, g_labelTop, kLabelWidth, kLabelHeight, box, 0, 0, Rop::Copy);
+  BitBlt(out, g_labelLeft, g_labelTop, g_labelW, g_labelH, box, 0, 0, Rop::Copy);
 }
 
 void DrawMessageBox(Surface& out, const Controls& c) {
@@ -254,9 +254,12 @@ void SetMenuEnabled(int id, bool enabled) {
 bool MenuEnabled(int id) {
   return id >= 0 && id < kMenuIdLimit && !internal::GetControls().menuDisabled.count(id);
 }
-void PlaceControls(int labelLeft, int labelTop, int yesNoLeft, int yesNoTop) {
+void PlaceControls(int labelLeft, int labelTop, int labelWidth, int labelHeight, int yesNoLeft,
+                   int yesNoTop) {
   internal::g_labelLeft = labelLeft;
   internal::g_labelTop = labelTop;
+  internal::g_labelW = labelWidth;
+  internal::g_labelH = labelHeight;
   internal::g_yesNoLeft = yesNoLeft;
   internal::g_yesNoTop = yesNoTop;
   internal::MarkDirty();

@@ -90,9 +90,10 @@ void Refresh();
 // event itself is handled as usual, after the frames.
 bool KeyDownWaiting(int vk);
 
-// Where the game puts Label1, the message label (kLabelWidth x kLabelHeight,
-// text.h), and the two yes/no pictures.
-void PlaceControls(int labelLeft, int labelTop, int yesNoLeft, int yesNoTop);
+// Where the game puts Label1, the message label, and how large it is; and
+// where the two yes/no pictures go.
+void PlaceControls(int labelLeft, int labelTop, int labelWidth, int labelHeight, int yesNoLeft,
+                   int yesNoTop);
 // Label1, the message label.
 void SetLabelVisible(bool visible);
 bool LabelVisible();

@@ -12,10 +12,8 @@ namespace plat {
 
 enum class FontKind { Regular, Bold };  // the label's font; the window's font
 
-constexpr int kLabelWidth = 480;
-constexpr int kLabelHeight = 128;
+// A label's lines are this far apart; its width and height are the game's.
 constexpr int kLabelLineHeight = 16;
-constexpr int kLabelMaxLines = kLabelHeight / kLabelLineHeight;
 
 // Finds and opens the font (IPAPGothic, or any font covering Japanese).
 // Safe to call more than once. On failure returns false with a clear message.
@@ -33,7 +31,7 @@ void SetPrintObserver(
 // wraps between characters, or, in the middle of a word of Latin letters,
 // after the last space before that word (words = false: always between
 // characters). Returns the lines in order (possibly more than fit).
-std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width = kLabelWidth,
+std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width,
                                         FontKind font = FontKind::Regular, bool words = true);
 
 std::string ToUtf8(const std::u32string& s);

@@ -33,7 +33,7 @@ void InitControls(Form1& f) {
   plat::SetYesNoVisible(1, false);
   plat::SetLabelVisible(false);
   // Label1 at the bottom of the play area, the yes/no pictures to the right.
-  plat::PlaceControls(64, 304, 384, 96);
+  plat::PlaceControls(64, 304, kLabelWidth, kLabelHeight, 384, 96);
   SetGameMenuBar(f.gs);
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/window_object.h"
+#include "platform/text.h"
 
 namespace moki {
 
@@ -26,6 +27,11 @@ void ChangeLanguage(Form1& f, i16 lang);
 void ConnectWindow(Form1& f);
 
 // --- Start-up ----------------------------------------------------------------
+// Label1, the message label: its size, and so the lines a page may have.
+constexpr int kLabelWidth = 480;
+constexpr int kLabelHeight = 128;
+constexpr int kLabelMaxLines = kLabelHeight / plat::kLabelLineHeight;
+// Places Label1 and the yes/no pictures, hidden, and sets the menu bar.
 void InitControls(Form1& f);
 void InitTables(GameState& gs);
 // Sets the window's menu bar in the game's language (menu_bar.cpp).
