@@ -10,16 +10,13 @@
 #include <memory>
 #include <string>
 
-#include "match/match_setup.h"
+#include "league_match.h"
 #include "match/match_step.h"
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "platform/text.h"
 #include "player_files/recording.h"
 #include "player_files/recording_file.h"
 #include "player_files/user_files.h"
-#include "shell/window_events.h"
-#include "story/cast_stats.h"
 
 namespace {
 
@@ -60,22 +57,14 @@ void BM_FrameCopy(benchmark::State& state) {
 BENCHMARK(BM_FrameCopy);
 
 void BM_MatchStep(benchmark::State& state) {
-  plat::headless::Reset(1);
   std::string err;
-  if (!plat::InitFonts(err)) {
+  if (!bench::FreshHeadless(err)) {
     state.SkipWithError(err.c_str());
     return;
   }
   moki::Form1 f;
   moki::ConnectWindow(f);
-  moki::LoadPictures(f.pics);
-  moki::InitControls(f);
-  moki::InitTables(f.gs);
-  moki::ResetCastStats(f.gs);
-  f.gs.roundNumber = 1, f.gs.motivated = 1, f.gs.playerRole = 0;
-  f.gs.opponentCast = 9, f.gs.opponentBackOffset = 9;
-  moki::ResetMatch(f.gs);
-  f.gs.GameMode = moki::kModeMatch;
+  bench::EnterLeagueMatch(f);
   if (!Record(state)) return;
   for (auto _ : state) moki::MatchStep(f);
   plat::recording::Abandon();
@@ -89,19 +78,13 @@ void BM_WholeMatch(benchmark::State& state) {
   double virtualMs = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    plat::headless::Reset(1);
     std::string err;
-    if (!plat::InitFonts(err)) {
+    if (!bench::FreshHeadless(err)) {
       state.SkipWithError(err.c_str());
       return;
     }
     auto f = std::make_unique<moki::Form1>();
-    moki::LoadPictures(f->pics);
-    moki::InitControls(*f);
-    moki::InitTables(f->gs);
-    moki::ResetCastStats(f->gs);
-    f->gs.roundNumber = 1, f->gs.motivated = 1, f->gs.playerRole = 0;
-    f->gs.opponentCast = 9, f->gs.opponentBackOffset = 9;
+    bench::SetUpLeagueMatch(*f);
     // The match is over at the first tick after the result box has sent the
     // game back to the hall.
     plat::Handlers h;
@@ -139,17 +122,11 @@ void BM_RecordingWrite(benchmark::State& state) {
   static std::string match;  // a match's records, and the seconds they span
   static double seconds = 0;
   if (match.empty()) {
-    plat::headless::Reset(1);
     std::string err;
-    if (!plat::InitFonts(err)) return state.SkipWithError(err.c_str());
+    if (!bench::FreshHeadless(err)) return state.SkipWithError(err.c_str());
     auto f = std::make_unique<moki::Form1>();
     moki::ConnectWindow(*f);
-    moki::LoadPictures(f->pics);
-    moki::InitControls(*f);
-    moki::InitTables(f->gs);
-    moki::ResetCastStats(f->gs);
-    f->gs.roundNumber = 1, f->gs.motivated = 1, f->gs.playerRole = 0;
-    f->gs.opponentCast = 9, f->gs.opponentBackOffset = 9;
+    bench::SetUpLeagueMatch(*f);
     plat::recording::StartInMemory();
     plat::headless::Run([&] {
       moki::StartMatch(*f);

@@ -7,31 +7,18 @@
 #include <cstdlib>
 #include <string>
 
-#include "story/cast_stats.h"
-#include "match/match_setup.h"
+#include "../league_match.h"
 #include "match/match_step.h"
-#include "platform/headless.h"
-#include "platform/platform.h"
-#include "platform/text.h"
-#include "shell/window_events.h"
 
 int main() {
   std::string err;
-  plat::headless::Reset(1);
-  if (!plat::InitFonts(err)) {
+  if (!bench::FreshHeadless(err)) {
     std::fprintf(stderr, "match tick: %s\n", err.c_str());
     return 1;
   }
   static moki::Form1 f;
   moki::ConnectWindow(f);
-  moki::LoadPictures(f.pics);
-  moki::InitControls(f);
-  moki::InitTables(f.gs);
-  moki::ResetCastStats(f.gs);
-  f.gs.roundNumber = 1, f.gs.motivated = 1, f.gs.playerRole = 0;
-  f.gs.opponentCast = 9, f.gs.opponentBackOffset = 9;
-  moki::ResetMatch(f.gs);
-  f.gs.GameMode = moki::kModeMatch;
+  bench::EnterLeagueMatch(f);
   constexpr int kSteps = 3000;
   for (int i = 0; i < 200; ++i) moki::MatchStep(f);  // warm
   const auto start = std::chrono::steady_clock::now();
