@@ -72,6 +72,7 @@ int Play(bool replay) {
 // The fonts, a fresh headless run, and dumps printed as they come; false
 // (with the reason printed) when the fonts cannot be found.
 bool Prepare() {
+  moki::NameTheGame();
   std::string err;
   if (!plat::InitFonts(err)) {
     std::cerr << "mokimoki-scenario: " << err << "\n";

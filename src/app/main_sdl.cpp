@@ -14,6 +14,7 @@
 #include "story/language.h"
 
 int main(int argc, char** argv) {
+  moki::NameTheGame();
   // The command line is answered before anything opens a window.
   moki::CommandLine cl;
   std::string error;

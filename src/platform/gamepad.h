@@ -1,10 +1,9 @@
 // Game controllers, the same in both backends: the real window hands over
 // SDL's controller events, the headless one a scenario's `pad` commands.
 //
-// A button stands for the game key the player gave it ([pad] in the
-// settings; by default the d-pad is the cursor keys, A Space, B Shift, X, Y
-// and the right shoulder Z, X and C, Start Ctrl), and the left stick leaning
-// past a dead zone for the cursor keys. Some presses are the window's:
+// A button stands for the game key the game binds it to (the player's choice
+// or the game's own), and the left stick leaning past a dead zone for the
+// cursor keys. Some presses are the window's:
 // - Back (or Guide) opens the menu bar, or closes it;
 // - while a menu is open the d-pad and the stick move through it, A chooses
 //   and B closes it;

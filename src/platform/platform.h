@@ -147,8 +147,8 @@ std::u32string ShownLabel(const std::u32string& label);
 void SetPageEndMark(bool on);
 bool PageEndMark();
 
-// How the picture is enlarged (settings.h): written to the settings, and
-// shown at once.
+// How the picture is enlarged: shown at once, and told to whoever keeps the
+// window's setup (player_setup.h).
 void SetFitScaling(bool fit);
 bool FitScaling();
 // Whether the window covers the screen (F11): the menu bar is then hidden
@@ -182,9 +182,23 @@ double Rnd();
 void Randomize();
 
 // --- Files and errors -------------------------------------------------------------
+// The game's names, as the platform shows them or looks for them: told once,
+// first thing, before the platform looks for a file or opens a window.
+struct GameNames {
+  // The program's: its icon is icons/.../NAME.png, and installed as
+  // PREFIX/games/NAME it keeps its data in PREFIX/share/games/NAME.
+  std::string program;
+  // The desktop's name for the game's windows (X11 class, Wayland app id):
+  // the name of its menu entry.
+  std::string windowClass;
+  // The window's caption until the game sets one (a fatal error's box shows it).
+  std::u32string caption;
+};
+void SetGameNames(GameNames names);
+const GameNames& GetGameNames();
 // The folder holding data/ and assets/ (no trailing slash): the executable's
-// own folder in a build, PREFIX/share/games/mokimoki for an executable
-// installed as PREFIX/games/mokimoki.
+// own folder in a build, PREFIX/share/games/NAME for an executable installed
+// as PREFIX/games/NAME (GameNames::program).
 std::string ProgramDir();
 // Shows msg in a message box (when there is a window), prints it on standard
 // error, and ends the program with a non-zero status.

@@ -4,12 +4,16 @@
 #include <cerrno>
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
 namespace plat {
 
 namespace {
+
+GameNames g_names;
 
 // The executable's own folder, never the working directory: the game is
 // started from menus, terminals and tests alike.
@@ -35,15 +39,16 @@ std::string FolderProblem(const std::string& path) {
 // looked in and what is wrong with them.
 std::string FindProgramDir() {
   // A build keeps data/ and assets/ beside the executable; an installed game
-  // (PREFIX/games/mokimoki) keeps them in PREFIX/share/games/mokimoki. Either
-  // way they are found from the executable, wherever the tree was unpacked.
+  // (PREFIX/games/NAME) keeps them in PREFIX/share/games/NAME. Either way
+  // they are found from the executable, wherever the tree was unpacked.
   const std::string exe = ExecutableDir();
   const size_t slash = exe.rfind('/');
-  const std::string installed =
-      (slash == std::string::npos ? std::string(".") : exe.substr(0, slash)) +
-      "/share/games/mokimoki";
+  std::vector<std::string> dirs = {exe};
+  if (!g_names.program.empty())
+    dirs.push_back((slash == std::string::npos ? std::string(".") : exe.substr(0, slash)) +
+                   "/share/games/" + g_names.program);
   std::string looked;
-  for (const std::string& dir : {exe, installed}) {
+  for (const std::string& dir : dirs) {
     struct stat st;
     // A folder that is not there at all is not the game's; one that is there
     // (or cannot even be looked into) is, and must be usable.
@@ -61,6 +66,14 @@ std::string FindProgramDir() {
 }
 
 }  // namespace
+
+void SetGameNames(GameNames names) {
+  g_names = std::move(names);
+}
+
+const GameNames& GetGameNames() {
+  return g_names;
+}
 
 std::string ProgramDir() {
   static const std::string dir = FindProgramDir();

@@ -8,8 +8,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <string>
 
 #include "platform/sdl_window.h"
+#include "platform/text.h"
 
 namespace plat::sdl {
 
@@ -34,6 +36,8 @@ void EndOwnGroup(int) {
 // closed. Nothing of it outlives the game: SIGTERM, SIGINT or SIGHUP to the
 // game end the box too, and a game killed outright takes the box with it.
 void ShowFatalBox(const std::string& text) {
+  // Before the window has one, the game's own caption.
+  const std::string caption = s.caption.empty() ? ToUtf8(GetGameNames().caption) : s.caption;
   const pid_t game = getpid();
   const pid_t pid = fork();
   if (pid == 0) {
@@ -41,7 +45,7 @@ void ShowFatalBox(const std::string& text) {
     std::signal(SIGTERM, EndOwnGroup);
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (getppid() != game) EndOwnGroup(0);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, s.caption.c_str(), text.c_str(), s.window);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption.c_str(), text.c_str(), s.window);
     std::_Exit(0);
   }
   if (pid < 0) return;  // no box rather than one that could stay behind

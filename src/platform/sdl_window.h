@@ -22,8 +22,7 @@ constexpr double kRefreshMs = 1000.0 / 60.0;
 
 struct Sdl {
   SDL_Window* window = nullptr;
-  std::string caption =
-      "大会にモキモキ";  // the window's, in the game's language: the fatal box's too
+  std::string caption;  // the window's, in the game's language: the fatal box's too
   // The picture goes straight into the window's own pixels when it has them
   // (on X11 only the changed rectangles then travel, by shared memory); a
   // renderer scaling a texture is the way when it has not.

@@ -11,14 +11,10 @@ namespace plat {
 
 namespace {
 
-// The name of the game's menu entry (its .desktop file, without the suffix).
-constexpr const char* kAppId = "invalid.mokimoki.mokimoki";
-
 // The icon at 64 x 64, transparent around it: beside a build it is in
 // icons/ next to bin/, once installed in the hicolor theme.
 constexpr int kIconSize = 64;
-const char* const kIconPaths[] = {"/../icons/64x64/apps/mokimoki.png",
-                                  "/../../icons/hicolor/64x64/apps/mokimoki.png"};
+const char* const kIconFolders[] = {"/../icons/64x64/apps/", "/../../icons/hicolor/64x64/apps/"};
 
 bool ReadIcon(const std::string& path, std::vector<Uint8>& rgba) {
   png_image image{};
@@ -38,13 +34,16 @@ bool ReadIcon(const std::string& path, std::vector<Uint8>& rgba) {
 void NameGameWindows() {
   // SDL reads the class from here when the video starts, on X11 and on
   // Wayland alike.
-  SDL_setenv("SDL_VIDEO_X11_WMCLASS", kAppId, 0);
+  const std::string& name = GetGameNames().windowClass;
+  if (!name.empty()) SDL_setenv("SDL_VIDEO_X11_WMCLASS", name.c_str(), 0);
 }
 
 void SetGameIcon(SDL_Window* window) {
+  const std::string& name = GetGameNames().program;
+  if (name.empty()) return;
   std::vector<Uint8> rgba;
-  for (const char* path : kIconPaths) {
-    if (ReadIcon(ProgramDir() + path, rgba)) break;
+  for (const char* folder : kIconFolders) {
+    if (ReadIcon(ProgramDir() + folder + name + ".png", rgba)) break;
     rgba.clear();
   }
   if (rgba.empty()) return;

@@ -22,6 +22,11 @@
 
 namespace moki {
 
+void NameTheGame() {
+  // The class is the StartupWMClass of the game's menu entry (its .desktop file).
+  plat::SetGameNames({"mokimoki", "invalid.mokimoki.mokimoki", U"大会にモキモキ"});
+}
+
 void InitControls(Form1& f) {
   plat::SetTimerEnabled(false);
   Pictures& p = f.pics;

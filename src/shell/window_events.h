@@ -31,6 +31,9 @@ void ConnectWindow(Form1& f);
 constexpr int kLabelWidth = 480;
 constexpr int kLabelHeight = 128;
 constexpr int kLabelMaxLines = kLabelHeight / plat::kLabelLineHeight;
+// Tells the platform the game's names (its program, its windows' class, its
+// caption): first thing, before the platform looks for a file.
+void NameTheGame();
 // Places Label1 and the yes/no pictures, hidden, and sets the menu bar.
 void InitControls(Form1& f);
 void InitTables(GameState& gs);
