@@ -234,7 +234,7 @@ void Quit() {
 
 [[noreturn]] void FatalError(const std::string& msg) {
   internal::AtEnd(internal::Ending::Fatal, msg);
-  std::cerr << "mokimoki: " << msg << "\n";
+  std::cerr << internal::MessageLead() << msg << "\n";
   std::exit(1);
 }
 

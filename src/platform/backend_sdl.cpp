@@ -221,7 +221,7 @@ void SetCaption(const std::u32string& caption) {
   internal::AtEnd(internal::Ending::Fatal, msg);
   // The recording of the session it ended, for a report of the fault.
   const std::string note = internal::FatalNote().empty() ? "" : "\n\n" + internal::FatalNote();
-  std::cerr << "mokimoki: " << msg << note << "\n";
+  std::cerr << internal::MessageLead() << msg << note << "\n";
   // The box does not wrap long lines: break the message after each ": ".
   std::string boxText = msg;
   for (size_t at = boxText.find(": "); at != std::string::npos; at = boxText.find(": ", at + 2))

@@ -83,6 +83,10 @@ const Surface& WithMenu(const Surface& play, Surface& bar, Surface& composed, bo
 int MenuItemAt(int x, int y);
 int MenuTitleAt(int x, int y);
 
+// How the platform's words on standard error begin: "NAME: " with the
+// program's name (GameNames), "" before the game told it.
+std::string MessageLead();
+
 }  // namespace plat::internal
 
 namespace plat::internal {

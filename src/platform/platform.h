@@ -185,7 +185,8 @@ void Randomize();
 // The game's names, as the platform shows them or looks for them: told once,
 // first thing, before the platform looks for a file or opens a window.
 struct GameNames {
-  // The program's: its icon is icons/.../NAME.png, and installed as
+  // The program's: its words on standard error begin "NAME: ", its icon is
+  // icons/.../NAME.png, and installed as
   // PREFIX/games/NAME it keeps its data in PREFIX/share/games/NAME.
   std::string program;
   // The desktop's name for the game's windows (X11 class, Wayland app id):

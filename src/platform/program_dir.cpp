@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/internal.h"
 #include "platform/platform.h"
 
 namespace plat {
@@ -73,6 +74,10 @@ void SetGameNames(GameNames names) {
 
 const GameNames& GetGameNames() {
   return g_names;
+}
+
+std::string internal::MessageLead() {
+  return g_names.program.empty() ? "" : g_names.program + ": ";
 }
 
 std::string ProgramDir() {

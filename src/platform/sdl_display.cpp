@@ -98,7 +98,8 @@ void OpenDisplay() {
 
 // A display that goes away ends the game with a message naming it.
 void WatchDisplay() {
-  g_displayLost = "mokimoki: the display went away (" + DisplayNames() + "); the game ends\n";
+  g_displayLost =
+      internal::MessageLead() + "the display went away (" + DisplayNames() + "); the game ends\n";
   SDL_SysWMinfo info;
   SDL_VERSION(&info.version);
   if (!SDL_GetWindowWMInfo(s.window, &info) || info.subsystem != SDL_SYSWM_X11) return;

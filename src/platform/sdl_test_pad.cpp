@@ -58,7 +58,8 @@ void StartTestPad() {
   g_testPad = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
   g_testPadEvent = SDL_RegisterEvents(1);
   if (!g_testPad || g_testPadEvent == Uint32(-1)) {
-    std::fprintf(stderr, "mokimoki: no test controller: %s\n", SDL_GetError());
+    std::fprintf(stderr, "%sno test controller: %s\n", internal::MessageLead().c_str(),
+                 SDL_GetError());
     return;
   }
   SDL_DetachThread(SDL_CreateThread(ReadTestPad, "test pad", SDL_strdup(path)));
