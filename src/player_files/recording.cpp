@@ -1,3 +1,7 @@
+// A recorded or played session: starting either, what the game asks of it,
+// and what it watches of the platform (the pumps, the clock, a look at the
+// waiting keys, the message box, the player's files, the program's end),
+// each recorded as it happens live or taken from the recording in playback.
 #include "player_files/recording.h"
 
 #include <cstdio>
