@@ -238,6 +238,10 @@ void Quit() {
   std::exit(1);
 }
 
+bool OfferDownload(const std::string&, const std::string&) {
+  return false;
+}
+
 // Playback keeps the virtual clock with the recording's, and ends the run.
 bool internal::PlaybackWait(uint32_t ms) {
   g.now = std::max(g.now, double(ms));

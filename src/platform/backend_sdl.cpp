@@ -234,6 +234,11 @@ void SetCaption(const std::u32string& caption) {
   std::exit(1);
 }
 
+// The desktop's files stay in the player's folders.
+bool OfferDownload(const std::string&, const std::string&) {
+  return false;
+}
+
 // Playback in the real window: the recording's own pace, the window kept
 // alive (uncovered, resized, closed), the player's keys and clicks ignored.
 bool internal::PlaybackWait(uint32_t ms) {

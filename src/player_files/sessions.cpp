@@ -16,6 +16,7 @@
 #include <iostream>
 #include <vector>
 
+#include "platform/platform.h"
 #include "player_files/recording.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings.h"
@@ -306,6 +307,9 @@ FaultReport WriteFaultReport(std::string& path, std::string& err) {
     live.text = folder + "/" + name;
     const bool ok = !name.empty() && WriteUserFile(live.text, bytes, live.err);
     if (name.empty()) live.err = folder + ": no free name";
+    // In the page the player has no folder to look in: the report is handed
+    // over as a download too, and the box names the file downloaded.
+    if (ok && OfferDownload(name, bytes)) live.text = name;
     live.status = uint8_t(ok ? FaultReport::Written : FaultReport::Failed);
     return live;
   });
