@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "platform/downloads.h"
 #include "platform/headless.h"
 #include "platform/headless_engine.h"
 #include "platform/internal.h"
@@ -239,6 +240,9 @@ void Quit() {
 }
 
 bool OfferDownload(const std::string&, const std::string&) {
+  return false;
+}
+bool FilesAreDownloaded() {
   return false;
 }
 

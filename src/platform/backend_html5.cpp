@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/downloads.h"
 #include "platform/fit_scale.h"
 #include "platform/internal.h"
 #include "platform/json_escape.h"
@@ -535,6 +536,9 @@ void SetCaption(const std::u32string& caption) {
 
 bool OfferDownload(const std::string& name, const std::string& bytes) {
   moki_offer_download(name.c_str(), bytes.data(), int(bytes.size()));
+  return true;
+}
+bool FilesAreDownloaded() {
   return true;
 }
 

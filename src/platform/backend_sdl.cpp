@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/backend.h"
+#include "platform/downloads.h"
 #include "platform/pad_buttons.h"
 #include "platform/player_setup.h"
 #include "platform/sdl_window.h"
@@ -236,6 +237,9 @@ void SetCaption(const std::u32string& caption) {
 
 // The desktop's files stay in the player's folders.
 bool OfferDownload(const std::string&, const std::string&) {
+  return false;
+}
+bool FilesAreDownloaded() {
   return false;
 }
 

@@ -16,7 +16,7 @@
 #include <iostream>
 #include <vector>
 
-#include "platform/platform.h"
+#include "platform/downloads.h"
 #include "player_files/recording.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings.h"
@@ -231,6 +231,17 @@ int KeepSetting(const std::string& settingsPath) {
 void StartSession(int keep) {
   SessionEnds(int(recfile::EndHow::Quit));  // a session started before (in tests)
   g = Current{};
+  // In the page, closing the tab is the usual way out, and the player has no
+  // folder to look in: the session is recorded in memory only, for a fault
+  // report handed over from the menu (and kept in the page's storage).
+  if (FilesAreDownloaded()) {
+    std::string err;
+    if (keep > 0 && MakeFolder(SessionsFolder(), err)) {
+      recording::StartInMemory();
+      recording::Quietly();
+    }
+    return;
+  }
   const std::string folder = SessionsFolder();
   if (folder.empty()) return;
   std::vector<Session> sessions;
