@@ -276,13 +276,13 @@ async function main() {
     await check('the hero standing in the hall costs a fraction of a core', async () => {
       // Every process of the browser, its own, the page's, the GPU's: their
       // CPU time over five seconds of the hall, against the time passed. The
-      // aim is under 10 %; on the test machine it measures about 15 % (see
-      // the README), so this fails on a page that spins, not on that.
+      // aim is under 10 %; on the test machine it measures 7-13 %, more when
+      // the machine is busy and more people walk in view (see the README).
       const t0 = Date.now(), c0 = cpuSeconds(browser.process().pid);
       await sleep(5000);
       const share = (cpuSeconds(browser.process().pid) - c0) / ((Date.now() - t0) / 1000);
       console.log(`figure: standing in the hall, the browser uses ${(100 * share).toFixed(1)} % of a core`);
-      assert(share < 0.25, `${(100 * share).toFixed(1)} %`);
+      assert(share < 0.15, `${(100 * share).toFixed(1)} %`);
     });
 
     await check('fit fills 1280 x 800 with the picture\'s shape kept; whole keeps whole pixels', async () => {
