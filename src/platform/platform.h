@@ -188,9 +188,5 @@ std::string ProgramDir();
 // Shows msg in a message box (when there is a window), prints it on standard
 // error, and ends the program with a non-zero status.
 [[noreturn]] void FatalError(const std::string& msg);
-// Hands a file the game made for the player over as a download named name,
-// where the player has no folder of the game's to open (the page): true when
-// it was handed over, false where files stay in the player's folders.
-bool OfferDownload(const std::string& name, const std::string& bytes);
 
 }  // namespace plat
