@@ -40,6 +40,7 @@ add_library(moki_platform_web STATIC
   src/platform/png_stb.cpp
   src/platform/text_baked.cpp
   src/platform/key_names_web.cpp
+  src/platform/web_pads.cpp
   src/platform/web_memcmp.cpp
   src/player_files/zpack_stored.cpp)
 target_include_directories(moki_platform_web PUBLIC src)

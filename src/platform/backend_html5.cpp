@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "platform/backend.h"
+#include "platform/downloads.h"
 #include "platform/fit_scale.h"
-#include "platform/gamepad.h"
 #include "platform/internal.h"
 #include "platform/json_escape.h"
 #include "platform/keycodes.h"
@@ -32,6 +32,7 @@
 #include "platform/player_setup.h"
 #include "platform/text.h"
 #include "platform/web_keys.h"
+#include "platform/web_pads.h"
 #include "platform/window_input.h"
 
 // --- The page's side -------------------------------------------------------------
@@ -59,28 +60,36 @@ EM_JS(void, moki_wake, (), {
   if (wake) Promise.resolve().then(wake);
 });
 
-// The canvas's size in device pixels, matched to the page's.
-EM_JS(int, moki_canvas_size, (int* w, int* h), {
-  var c = Module.canvas;
+// The page's size in device pixels.
+EM_JS(void, moki_page_size, (int* w, int* h), {
   var ratio = window.devicePixelRatio || 1;
-  var cw = Math.max(1, Math.round(c.clientWidth * ratio));
-  var ch = Math.max(1, Math.round(c.clientHeight * ratio));
-  var changed = c.width != cw || c.height != ch;
-  if (changed) {
-    c.width = cw;
-    c.height = ch;
-  }
-  HEAP32[w >> 2] = cw;
-  HEAP32[h >> 2] = ch;
-  return changed ? 1 : 0;
+  HEAP32[w >> 2] = Math.max(1, Math.round(window.innerWidth * ratio));
+  HEAP32[h >> 2] = Math.max(1, Math.round(window.innerHeight * ratio));
 });
 
 EM_JS(double, moki_pixel_ratio, (), { return window.devicePixelRatio || 1; });
 
+// The canvas covers the picture only, at (x, y) of the page (device pixels),
+// on the page's black: the browser then takes in and composes a picture's
+// worth of pixels each frame, not a page's.
+EM_JS(void, moki_place_canvas, (int x, int y, int w, int h), {
+  var c = Module.canvas;
+  var ratio = window.devicePixelRatio || 1;
+  if (c.width != w || c.height != h) {
+    c.width = w;
+    c.height = h;
+  }
+  c.style.left = (x / ratio) + "px";
+  c.style.top = (y / ratio) + "px";
+  c.style.width = (w / ratio) + "px";
+  c.style.height = (h / ratio) + "px";
+});
+
 // Puts w x h RGBA pixels at (x, y) of the canvas.
 EM_JS(void, moki_upload, (const void* rgba, int x, int y, int w, int h), {
   var c = Module.canvas;
-  if (!Module.mokiContext) Module.mokiContext = c.getContext("2d", {alpha : false});
+  if (!Module.mokiContext)
+    Module.mokiContext = c.getContext("2d", {alpha : false, desynchronized : true});
   var data = new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4);
   Module.mokiContext.putImageData(new ImageData(data, w, h), x, y);
 });
@@ -105,6 +114,25 @@ EM_JS(void, moki_set_title, (const char* title), { document.title = UTF8ToString
 // A message that ends the game, shown over the page.
 EM_JS(void, moki_fatal, (const char* text), {
   if (Module.mokiFatal) Module.mokiFatal(UTF8ToString(text));
+});
+
+// A file handed to the player: the browser downloads it under its name.
+EM_JS(void, moki_offer_download, (const char* name, const void* bytes, int n), {
+  var link = document.createElement("a");
+  link.href = URL.createObjectURL(new Blob([HEAPU8.slice(bytes, bytes + n)], {
+    type:
+      "application/octet-stream"
+  }));
+  link.download = UTF8ToString(name);
+  link.style.display = "none";
+  document.body.appendChild(link);
+  link.click();
+  setTimeout(
+      function() {
+        URL.revokeObjectURL(link.href);
+        link.remove();
+      },
+      60000);
 });
 
 // For the tests: the hash of each new frame, kept while the page asks.
@@ -144,13 +172,7 @@ struct WebEvent {
   EvKind kind;
   int32_t key = 0;
   bool repeat = false, alt = false;
-  int x = 0, y = 0;  // canvas pixels
-};
-
-struct PadSeen {
-  uint32_t buttons = 0;  // PadButton bits
-  int x = 0, y = 0;      // the left stick, of 32767
-  bool present = false;
+  int x = 0, y = 0;  // the page's device pixels
 };
 
 struct Web {
@@ -159,10 +181,12 @@ struct Web {
   Surface shown{kPlayW, kPlayH, kBlack};
   Surface composed{kPlayW, kPlayH, kBlack};
   Surface seen{kPlayW, kPlayH, kBlack};  // the play area with the controls, for the tests
-  int canvasW = 0, canvasH = 0;
-  std::vector<uint32_t> pixels;  // the canvas as drawn, 0x00RRGGBB
-  std::vector<uint32_t> rgba;    // a rectangle of it on its way to the canvas
-  internal::Placement at;
+  int pageW = 0, pageH = 0;              // device pixels
+  bool pageResized = true;               // the page's size is to be asked again
+  std::vector<uint32_t> pixels;          // the canvas as drawn, 0x00RRGGBB
+  std::vector<uint32_t> rgba;            // a rectangle of it on its way to the canvas
+  internal::Placement at;                // the picture on the page
+  int canvasW = 0, canvasH = 0;          // the canvas: the part of it on the page, at (at.x, at.y)
   internal::FitScaler fit;
   bool barInPicture = true;
   bool redrawAll = true;
@@ -171,9 +195,6 @@ struct Web {
   double lastPresent = -1e9;
   std::deque<WebEvent> events;
   std::map<int32_t, bool> keysDown;  // keyboard keys the game saw go down
-  internal::PadInput pads;
-  std::array<PadSeen, 4> padSeen;
-  bool anyPad = false;
 };
 
 Web s;
@@ -192,12 +213,18 @@ int PictureH() {
 
 void PlacePicture() {
   const bool fit = CurrentWindowSetup().fit;
-  s.at = fit ? internal::PlaceFit(s.canvasW, s.canvasH, kPlayW, PictureH())
-             : internal::PlaceWhole(s.canvasW, s.canvasH, kPlayW, PictureH());
-  if (fit) s.fit.Prepare(kPlayW, PictureH(), s.at);
+  s.at = fit ? internal::PlaceFit(s.pageW, s.pageH, kPlayW, PictureH())
+             : internal::PlaceWhole(s.pageW, s.pageH, kPlayW, PictureH());
+  s.canvasW = std::max(1, std::min(s.at.w, s.pageW - s.at.x));
+  s.canvasH = std::max(1, std::min(s.at.h, s.pageH - s.at.y));
+  moki_place_canvas(s.at.x, s.at.y, s.canvasW, s.canvasH);
+  s.pixels.assign(size_t(s.canvasW) * size_t(s.canvasH), kBlack);
+  internal::Placement onCanvas = s.at;
+  onCanvas.x = onCanvas.y = 0;
+  if (fit) s.fit.Prepare(kPlayW, PictureH(), onCanvas);
 }
 
-// From canvas pixels to the picture's own.
+// From the page's pixels to the picture's own.
 void ToPicture(int& x, int& y) {
   x = x >= s.at.x ? int(int64_t(x - s.at.x) * kPlayW / std::max(1, s.at.w)) : -1;
   y = y >= s.at.y ? int(int64_t(y - s.at.y) * PictureH() / std::max(1, s.at.h)) : -1;
@@ -209,8 +236,8 @@ Area Enlarge(const Surface& part, int top, Area a) {
     return s.fit.Draw(s.barInPicture ? &s.menuBarShown : nullptr, s.shown, a, s.pixels.data(),
                       s.canvasW, s.canvasH, s.canvasW);
   }
-  return ScaleArea(part, a, s.at.scale, s.pixels.data(), s.canvasW, s.canvasH, s.canvasW, s.at.x,
-                   s.at.y + top * s.at.scale);
+  return ScaleArea(part, a, s.at.scale, s.pixels.data(), s.canvasW, s.canvasH, s.canvasW, 0,
+                   top * s.at.scale);
 }
 
 // Sends a rectangle of the canvas as drawn: 0x00RRGGBB becomes RGBA bytes.
@@ -229,14 +256,13 @@ void Upload(const Area& r) {
 }
 
 void Send(const Surface& play) {
-  if (moki_canvas_size(&s.canvasW, &s.canvasH)) s.redrawAll = true;
-  if (s.pixels.size() != size_t(s.canvasW) * size_t(s.canvasH)) {
-    s.pixels.assign(size_t(s.canvasW) * size_t(s.canvasH), kBlack);
+  if (s.pageResized) {
+    moki_page_size(&s.pageW, &s.pageH);
+    s.pageResized = false;
     s.redrawAll = true;
   }
   if (s.redrawAll) {
     PlacePicture();
-    std::fill(s.pixels.begin(), s.pixels.end(), kBlack);
     s.menuBarShown = s.menuBar;
     s.shown = play;
     if (s.barInPicture) Enlarge(s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
@@ -283,7 +309,7 @@ void FullscreenChanged() {
   if (on == s.fullscreen) return;
   s.fullscreen = on;
   s.barInPicture = !on;
-  s.redrawAll = true;
+  s.pageResized = true;
   internal::RecordFullscreen(on);
   internal::MarkDirty();
 }
@@ -338,70 +364,13 @@ void Handle(const WebEvent& e) {
       LetGoOfKeys();
       break;
     case EvKind::Resize:
-      s.redrawAll = true;
+      s.pageResized = true;
       internal::MarkDirty();
       break;
     case EvKind::Fullscreen:
       FullscreenChanged();
       break;
   }
-}
-
-// --- Controllers, through the Gamepad API --------------------------------------------
-// The standard layout's buttons, in its order, as the controllers' code numbers them.
-constexpr int kStandardButtons[] = {
-    kPadA,  kPadB,    kPadX,    kPadY,     kPadLeftShoulder, kPadRightShoulder,
-    -1,     -1,       kPadBack, kPadStart, kPadLeftStick,    kPadRightStick,
-    kPadUp, kPadDown, kPadLeft, kPadRight, kPadGuide,
-};
-
-// Looks at the controllers and hands over what changed since the last look.
-bool LookAtPads() {
-  if (emscripten_sample_gamepad_data() != EMSCRIPTEN_RESULT_SUCCESS) return false;
-  const int n = std::min(int(s.padSeen.size()), emscripten_get_num_gamepads());
-  bool changed = false;
-  s.anyPad = false;
-  for (int i = 0; i < int(s.padSeen.size()); ++i) {
-    PadSeen& seen = s.padSeen[size_t(i)];
-    EmscriptenGamepadEvent pad{};
-    const bool there = i < n &&
-                       emscripten_get_gamepad_status(i, &pad) == EMSCRIPTEN_RESULT_SUCCESS &&
-                       pad.connected;
-    if (!there) {
-      if (seen.present) {
-        s.pads.Removed(i, internal::PadKey);
-        seen = PadSeen{};
-        changed = true;
-      }
-      continue;
-    }
-    s.anyPad = true;
-    seen.present = true;
-    uint32_t buttons = 0;
-    for (int b = 0; b < std::min<int>(pad.numButtons, int(std::size(kStandardButtons))); ++b)
-      if (kStandardButtons[b] >= 0 && pad.digitalButton[b]) buttons |= 1u << kStandardButtons[b];
-    for (int b = 0; b < kPadButtonCount; ++b) {
-      const uint32_t bit = 1u << b;
-      if ((buttons ^ seen.buttons) & bit) {
-        seen.buttons ^= bit;
-        s.pads.Button(i, b, (buttons & bit) != 0, internal::PadKey);
-        changed = true;
-      }
-    }
-    const int x = pad.numAxes > 0 ? int(std::clamp(pad.axis[0], -1.0, 1.0) * 32767) : 0;
-    const int y = pad.numAxes > 1 ? int(std::clamp(pad.axis[1], -1.0, 1.0) * 32767) : 0;
-    if (x != seen.x) {
-      seen.x = x;
-      s.pads.Stick(i, internal::PadInput::kLeftX, x, internal::PadKey);
-      changed = true;
-    }
-    if (y != seen.y) {
-      seen.y = y;
-      s.pads.Stick(i, internal::PadInput::kLeftY, y, internal::PadKey);
-      changed = true;
-    }
-  }
-  return changed;
 }
 
 // --- What the core asks of the page ---------------------------------------------------
@@ -414,7 +383,7 @@ bool Poll() {
     Handle(e);
     handled = true;
   }
-  return LookAtPads() || handled;
+  return internal::LookAtWebPads() || handled;
 }
 
 // Gives the browser its turn until an event comes, or w says.
@@ -424,7 +393,7 @@ bool Sleep(const internal::Wake& w) {
   for (const double at : {w.until, w.blink, w.resize})
     if (at != internal::kNever) timeout = std::min(timeout, at - now);
   if (internal::NeedsPresent()) timeout = std::min(timeout, kRefreshMs);
-  if (s.anyPad) timeout = std::min(timeout, double(kPadLookMs));
+  if (internal::WebPadPresent()) timeout = std::min(timeout, double(kPadLookMs));
   moki_wait(int(std::max(0.0, std::ceil(timeout))));
   if (!Poll()) return false;
   if (internal::NeedsPresent()) internal::ShowFrame();
@@ -462,8 +431,8 @@ EM_BOOL OnMouse(int type, const EmscriptenMouseEvent* e, void*) {
   if (type == EMSCRIPTEN_EVENT_MOUSEDOWN && e->button != 0) return EM_FALSE;
   const double ratio = moki_pixel_ratio();
   WebEvent ev{type == EMSCRIPTEN_EVENT_MOUSEDOWN ? EvKind::MouseDown : EvKind::MouseMove};
-  ev.x = int(double(e->targetX) * ratio);
-  ev.y = int(double(e->targetY) * ratio);
+  ev.x = int(double(e->clientX) * ratio);
+  ev.y = int(double(e->clientY) * ratio);
   Queue(ev);
   return type == EMSCRIPTEN_EVENT_MOUSEDOWN ? EM_TRUE : EM_FALSE;
 }
@@ -492,8 +461,8 @@ void Listen() {
   const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
   emscripten_set_keydown_callback(page, nullptr, EM_TRUE, OnKey);
   emscripten_set_keyup_callback(page, nullptr, EM_TRUE, OnKey);
-  emscripten_set_mousedown_callback("#canvas", nullptr, EM_TRUE, OnMouse);
-  emscripten_set_mousemove_callback("#canvas", nullptr, EM_TRUE, OnMouse);
+  emscripten_set_mousedown_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE, OnMouse);
+  emscripten_set_mousemove_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE, OnMouse);
   emscripten_set_blur_callback(page, nullptr, EM_TRUE, OnBlur);
   emscripten_set_resize_callback(page, nullptr, EM_TRUE, OnResize);
   emscripten_set_fullscreenchange_callback(EMSCRIPTEN_EVENT_TARGET_DOCUMENT, nullptr, EM_TRUE,
@@ -537,9 +506,9 @@ void CreateMainWindow(const std::u32string& caption) {
   std::string err;
   if (!InitFonts(err)) FatalError(err);
   Listen();
-  moki_canvas_size(&s.canvasW, &s.canvasH);
+  moki_page_size(&s.pageW, &s.pageH);
   // The page is the window: its scale is whatever the page gives.
-  internal::WindowOpened(std::max(1, std::min(s.canvasW / kPlayW, s.canvasH / kFullH)));
+  internal::WindowOpened(std::max(1, std::min(s.pageW / kPlayW, s.pageH / kFullH)));
   internal::MarkDirty();
   internal::ShowFrame();
 }
@@ -563,6 +532,14 @@ void SetCaption(const std::u32string& caption) {
   moki_fatal(msg.c_str());
   emscripten_force_exit(1);
   __builtin_unreachable();
+}
+
+bool OfferDownload(const std::string& name, const std::string& bytes) {
+  moki_offer_download(name.c_str(), bytes.data(), int(bytes.size()));
+  return true;
+}
+bool FilesAreDownloaded() {
+  return true;
 }
 
 // The page plays no recordings back; a recording made here plays on the desktop.

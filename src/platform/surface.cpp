@@ -191,11 +191,20 @@ std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int ce
   for (int r = 0; r < rows; ++r) {
     std::fill(changed.begin(), changed.end(), char(0));
     const int y0 = r * cellH, y1 = std::min(now.h, y0 + cellH);
-    for (int c = 0; c < cols; ++c) {
-      const int x0 = c * cellW, n = std::min(now.w, x0 + cellW) - x0;
-      for (int y = y0; y < y1 && !changed[size_t(c)]; ++y) {
-        const size_t at = size_t(y) * size_t(now.w) + size_t(x0);
-        changed[size_t(c)] = std::memcmp(&before.px[at], &now.px[at], size_t(n) * 4) != 0;
+    // A whole row is compared first: most rows of a frame are as they were,
+    // and only a row that differs is looked at cell by cell.
+    int left = cols;  // cells of this row of cells not yet found changed
+    for (int y = y0; y < y1 && left > 0; ++y) {
+      const size_t row = size_t(y) * size_t(now.w);
+      if (std::memcmp(&before.px[row], &now.px[row], size_t(now.w) * 4) == 0) continue;
+      for (int c = 0; c < cols; ++c) {
+        if (changed[size_t(c)]) continue;
+        const int x0 = c * cellW, n = std::min(now.w, x0 + cellW) - x0;
+        const size_t at = row + size_t(x0);
+        if (std::memcmp(&before.px[at], &now.px[at], size_t(n) * 4) != 0) {
+          changed[size_t(c)] = 1;
+          --left;
+        }
       }
     }
     next.clear();

@@ -16,6 +16,7 @@
 #include <iostream>
 #include <vector>
 
+#include "platform/downloads.h"
 #include "player_files/recording.h"
 #include "player_files/recording_file.h"
 #include "player_files/settings.h"
@@ -230,6 +231,17 @@ int KeepSetting(const std::string& settingsPath) {
 void StartSession(int keep) {
   SessionEnds(int(recfile::EndHow::Quit));  // a session started before (in tests)
   g = Current{};
+  // In the page, closing the tab is the usual way out, and the player has no
+  // folder to look in: the session is recorded in memory only, for a fault
+  // report handed over from the menu (and kept in the page's storage).
+  if (FilesAreDownloaded()) {
+    std::string err;
+    if (keep > 0 && MakeFolder(SessionsFolder(), err)) {
+      recording::StartInMemory();
+      recording::Quietly();
+    }
+    return;
+  }
   const std::string folder = SessionsFolder();
   if (folder.empty()) return;
   std::vector<Session> sessions;
@@ -306,6 +318,9 @@ FaultReport WriteFaultReport(std::string& path, std::string& err) {
     live.text = folder + "/" + name;
     const bool ok = !name.empty() && WriteUserFile(live.text, bytes, live.err);
     if (name.empty()) live.err = folder + ": no free name";
+    // In the page the player has no folder to look in: the report is handed
+    // over as a download too, and the box names the file downloaded.
+    if (ok && OfferDownload(name, bytes)) live.text = name;
     live.status = uint8_t(ok ? FaultReport::Written : FaultReport::Failed);
     return live;
   });

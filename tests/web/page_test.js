@@ -89,11 +89,17 @@ async function altKey(page, letter) {
   await sleep(60);
 }
 
-// The colour of a pixel of the page as shown.
+// The colour of a pixel of the page as shown: the canvas's where it lies,
+// else the page's own background.
 async function pixel(page, x, y) {
   return page.evaluate((px, py) => {
     const c = document.getElementById('canvas');
-    const d = c.getContext('2d').getImageData(px, py, 1, 1).data;
+    const r = c.getBoundingClientRect();
+    if (px < r.left || py < r.top || px >= r.right || py >= r.bottom) {
+      const bg = getComputedStyle(document.body).backgroundColor.match(/[0-9]+/g).map(Number);
+      return bg.slice(0, 3);
+    }
+    const d = c.getContext('2d').getImageData(px - r.left, py - r.top, 1, 1).data;
     return [d[0], d[1], d[2]];
   }, x, y);
 }
@@ -144,6 +150,43 @@ async function readOpening(page) {
     await sleep(700);
   }
   return until(page, 'the hall after the opening', (s) => s.GameMode === 1 && s.dialogueState === 0);
+}
+
+// Each picture once, however long it stood. The page shows its black
+// picture once before the game has drawn; the runner opens no window.
+const runs = (list) => list.filter((h, i) => i === 0 || h !== list[i - 1]);
+const pagePictures = (hashes) => runs(hashes.map(Number)).filter((h, i) => i > 0 || h !== blackHash());
+
+// Plays a recording made in the page with the desktop's runner: its final
+// state and the pictures it showed.
+function replay(file) {
+  const work = path.dirname(file);
+  const run = spawnSync(runner, ['--replay', file], {
+    env: Object.assign({}, process.env, {MOKI_FRAME_HASHES: path.join(work, 'hashes'),
+      XDG_DATA_HOME: work, XDG_CONFIG_HOME: work, XDG_STATE_HOME: work}),
+    encoding: 'utf8',
+  });
+  assert.strictEqual(run.status, 0, `the replay: ${run.stderr}`);
+  const pictures = runs(fs.readFileSync(path.join(work, 'hashes'), 'utf8').trim().split('\n')
+      .map(Number));
+  return {state: JSON.parse(run.stdout), pictures};
+}
+
+// A season saved by the desktop's runner, the hero put at the receptionist's counter.
+function seasonAtTheCounter() {
+  const work = fs.mkdtempSync(path.join(os.tmpdir(), 'moki-counter-'));
+  let scenario = 'seed 7\nmenu start\nwait 3000\n';
+  for (let i = 0; i < 4; ++i) scenario += 'press space\nwait 2000\n';
+  fs.writeFileSync(path.join(work, 'opening.scn'), scenario + 'menu quit\n');
+  const made = spawnSync(runner, [path.join(work, 'opening.scn')], {
+    env: Object.assign({}, process.env, {XDG_DATA_HOME: work, XDG_CONFIG_HOME: work,
+      XDG_STATE_HOME: work}),
+    encoding: 'utf8',
+  });
+  assert.strictEqual(made.status, 0, `no season saved: ${made.stderr}`);
+  const save = JSON.parse(fs.readFileSync(path.join(work, 'mokimoki', 'save.json'), 'utf8'));
+  Object.assign(save, {playerX: 20, playerY: 10, playerFacing: 1, partnerX: 20, partnerY: 11});
+  return JSON.stringify(save);
 }
 
 async function main() {
@@ -233,13 +276,13 @@ async function main() {
     await check('the hero standing in the hall costs a fraction of a core', async () => {
       // Every process of the browser, its own, the page's, the GPU's: their
       // CPU time over five seconds of the hall, against the time passed. The
-      // aim is under 10 %; on the test machine it measures about 15 % (see
-      // the README), so this fails on a page that spins, not on that.
+      // aim is under 10 %; on the test machine it measures 7-13 %, more when
+      // the machine is busy and more people walk in view (see the README).
       const t0 = Date.now(), c0 = cpuSeconds(browser.process().pid);
       await sleep(5000);
       const share = (cpuSeconds(browser.process().pid) - c0) / ((Date.now() - t0) / 1000);
       console.log(`figure: standing in the hall, the browser uses ${(100 * share).toFixed(1)} % of a core`);
-      assert(share < 0.25, `${(100 * share).toFixed(1)} %`);
+      assert(share < 0.15, `${(100 * share).toFixed(1)} %`);
     });
 
     await check('fit fills 1280 x 800 with the picture\'s shape kept; whole keeps whole pixels', async () => {
@@ -356,24 +399,67 @@ async function main() {
       assert(got.link, 'the recording is offered for download');
       const work = fs.mkdtempSync(path.join(os.tmpdir(), 'moki-replay-'));
       fs.writeFileSync(path.join(work, 'session.mokirec'), Buffer.from(got.file));
-      const replay = spawnSync(runner, ['--replay', path.join(work, 'session.mokirec')], {
-        env: Object.assign({}, process.env, {MOKI_FRAME_HASHES: path.join(work, 'hashes'),
-          XDG_DATA_HOME: work, XDG_CONFIG_HOME: work}),
-        encoding: 'utf8',
-      });
-      assert.strictEqual(replay.status, 0, `the replay: ${replay.stderr}`);
-      // Each picture once, however long it stood. The page shows its black
-      // picture once before the game has drawn; the runner opens no window.
-      const runs = (list) => list.filter((h, i) => i === 0 || h !== list[i - 1]);
-      const page = runs(got.hashes.map(Number)).filter((h, i) => i > 0 || h !== blackHash());
-      const desktop = runs(fs.readFileSync(path.join(work, 'hashes'), 'utf8').trim().split('\n')
-          .map(Number));
+      const page = pagePictures(got.hashes);
+      const desktop = replay(path.join(work, 'session.mokirec')).pictures;
       console.log(`figure: ${page.length} pictures in the page, ${desktop.length} in the replay`);
       fs.writeFileSync(path.join(shots, 'page-frames.txt'), page.join('\n') + '\n');
       fs.writeFileSync(path.join(shots, 'replay-frames.txt'), desktop.join('\n') + '\n');
       assert(page.length > 50, `only ${page.length} pictures`);
       assert.deepStrictEqual(page, desktop);
       await rec.close();
+    });
+
+    await check('a match begun at the receptionist, reported from ヘルプ as a download, replays on the desktop with the same frames', async () => {
+      const downloads = fs.mkdtempSync(path.join(os.tmpdir(), 'moki-downloads-'));
+      const cdp = await browser.target().createCDPSession();
+      await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: downloads});
+      const match = await open(browser, ['ja']);
+      await match.evaluateOnNewDocument(() => { window.Module = {mokiFrameHashes: []}; });
+      await match.goto(url, {waitUntil: 'load'});
+      await until(match, 'the title', (s) => s.GameMode === 0);
+      await match.evaluate((save) => new Promise((done) => {
+        FS.mkdirTree('/home/player/.local/share/mokimoki');
+        FS.writeFile('/home/player/.local/share/mokimoki/save.json', save);
+        FS.syncfs(false, done);
+      }), seasonAtTheCounter());
+      await match.reload({waitUntil: 'load'});
+      await until(match, 'the title', (s) => s.GameMode === 0);
+      await altKey(match, 'KeyF');
+      await until(match, 'the menu', (s) => s.menuOpen);
+      await press(match, 'KeyC');
+      await until(match, 'the hall at the counter', (s) => s.GameMode === 1 && !s.menuOpen);
+      // Talked to, the receptionist asks; Space says yes to everything.
+      let begun = 0;
+      for (let i = 0; i < 60 && !begun; ++i) {
+        await press(match, 'Space');
+        await sleep(300);
+        if ((await state(match)).GameMode === 4) {
+          begun = pagePictures(await match.evaluate(() => Module.mokiFrameHashes)).length;
+        }
+      }
+      assert(begun > 0, 'no match began');
+      await sleep(3000);
+      await shot(match, 'match.png');
+      await altKey(match, 'KeyH');
+      await until(match, 'the menu ヘルプ', (s) => s.menuOpen);
+      await press(match, 'KeyR');
+      const told = await until(match, 'the report told', (s) => s.boxUp);
+      let file = null;
+      for (let i = 0; i < 100 && !file; ++i, await sleep(100)) {
+        file = fs.readdirSync(downloads).find((f) => /^fault-report-.*\.rec$/.test(f));
+      }
+      assert(file, `nothing downloaded: ${fs.readdirSync(downloads)}; the box: ${told.boxText}`);
+      assert(told.boxText.includes(file), `the box names ${file}: ${told.boxText}`);
+      const hashes = await match.evaluate(() => Module.mokiFrameHashes);
+      await press(match, 'Enter');
+      await match.close();
+      const played = replay(path.join(downloads, file));
+      const page = pagePictures(hashes);
+      console.log(`figure: the match began at picture ${begun}; the report replays ${played.pictures.length} of the page's ${page.length}`);
+      assert.strictEqual(played.state.GameMode, 4, 'the report replays to the match');
+      // The report holds the session up to the menu's choice: the page's pictures until then.
+      assert(played.pictures.length > begun + 60, `${played.pictures.length} pictures`);
+      assert.deepStrictEqual(played.pictures, page.slice(0, played.pictures.length));
     });
 
     await check('a match step in the browser within 3 times the native build\'s', async () => {
