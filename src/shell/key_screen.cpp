@@ -205,17 +205,20 @@ void DrawKeyScreen(Form1& f) {
   PrintShadowed(w, kLabelX, kTitleY, Fit(t.title, kKeysX - kGap - kLabelX), text);
   PrintShadowed(w, kKeysX, kHeadY, pt.keyboard, dim);
   PrintShadowed(w, kPadX, kHeadY, pt.controller, dim);
+  // The chosen row is lit under every text: a two-line row's lines come
+  // close to the next row's.
+  const int litTop = kRowTop + gs.keyScreenCursor * kRowH;
+  if (gs.keyScreenCursor >= 0 && gs.keyScreenCursor < plat::kGameKeyCount)
+    plat::FillBox(w, kLeft + 10, litTop - 4, kRight - 10, litTop + kRowH - (twoLines ? 3 : 6),
+                  gs.keyScreenWaiting != 0 ? wait : pick);
   for (int k = 0; k < plat::kGameKeyCount; ++k) {
     const int top = kRowTop + k * kRowH, y = top + kTextDown;
     const bool here = k == gs.keyScreenCursor;
-    if (here)
-      plat::FillBox(w, kLeft + 10, top - 4, kRight - 10,
-                    top + kRowH - (twoLines ? 3 : 6), gs.keyScreenWaiting != 0 ? wait : pick);
     PrintShadowed(w, kLabelX, y, t.labels[size_t(k)], text);
     const std::vector<WString>& action = actions[size_t(k)];
     for (size_t l = 0; l < action.size(); ++l)
-      PrintShadowed(w, kActionX, action.size() > 1 ? top - 1 + 16 * int(l) : y, Fit(action[l], actionW),
-                    here ? text : dim);
+      PrintShadowed(w, kActionX, action.size() > 1 ? top - 1 + 16 * int(l) : y,
+                    Fit(action[l], actionW), here ? text : dim);
     // The column being changed has a frame of its own.
     const int x = gs.keyScreenColumn == 1 ? kPadX : kKeysX;
     if (here)
