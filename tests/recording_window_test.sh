@@ -20,7 +20,9 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # Folders of its own for settings and saves: the player's are neither read nor changed.
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME="$work/state"
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# -noreset: a server left without clients (the game just killed) would reset,
+# and refuse the next start's window while it does.
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
   bin="$1"; work="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
   window() {

@@ -32,8 +32,9 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DMOKI_SANITIZE=ON -DMOKI_
 cmake --build build-sanitize -j"$jobs"
 # The real window's own test (its scroll and full-screen timings) runs in the
 # Release pass; here the window is exercised by the settings, recording and
-# command-line tests.
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# command-line tests. A session killed in the sanitizers' window is played by
+# the Release build too, and must reach the same state.
+(cd build-sanitize && MOKI_OTHER_BIN="$PWD/../build/bin" ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp" ctest --output-on-failure -j"$jobs" \
   -E '^real_window_xvfb$')
 
