@@ -581,15 +581,7 @@ TEST_F(Continuing, ANewerGamesSaveIsReplacedOnlyWhenThePlayerSaysYes) {
     reader.gs = &f->gs;
     reader.answers = {1};
     reader.closeAtEnd = true;
-    bool stayed = false;
-    std::u32string told;
-    plat::headless::SetIdleHook([&] {
-      if (plat::headless::MessageBoxCount() == 1 && told.empty()) {
-        told = plat::headless::LastMessageBoxText();
-        stayed = f->gs.GameMode == moki::kModeTitle && Slurp(Save()) == newer;
-      }
-      reader();
-    });
+    plat::headless::SetIdleHook([&] { reader(); });
     plat::recording::StartInMemory();
     EXPECT_EQ(
         RunWith("wait 100\nmenu start\nwait 100\n" + std::string(a.keys) +
@@ -603,13 +595,11 @@ TEST_F(Continuing, ANewerGamesSaveIsReplacedOnlyWhenThePlayerSaysYes) {
     const std::string recorded = plat::recording::Finish();
     plat::headless::SetIdleHook(nullptr);
     const std::string seen = plat::internal::GetHandlers().dumpJson();
-    EXPECT_TRUE(stayed);
-    EXPECT_NE(told.find(U"版 7"), std::u32string::npos) << plat::ToUtf8(told);
     EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
+    EXPECT_NE(plat::headless::LastMessageBoxText().find(U"版 7"), std::u32string::npos);
     EXPECT_NE(plat::headless::DumpJson().find(a.yes ? "\"answer\":\"yes\"" : "\"answer\":\"no\""),
               std::string::npos);
     EXPECT_EQ(f->gs.GameMode, a.yes ? moki::kModeHall : moki::kModeTitle);
-    EXPECT_EQ(plat::MenuEnabled(moki::kMenuStart), !a.yes);
     EXPECT_EQ(Slurp(Save()), newer);  // replaced only at a rest
     EXPECT_FALSE(fs::exists(Save() + ".bad"));
 
