@@ -139,7 +139,7 @@ static int ShowBox(const std::u32string& text, const std::u32string& caption,
   ModalScope modal(asks);
   while (!modal.Answered() && c.boxUp && B().now() < answered)
     WaitEvents(answered == kNever ? -1 : int64_t(std::ceil(answered)));
-  const int chosen = modal.Answered()   ? (modal.Yes() ? 0 : 1)
+  const int chosen = modal.Answered()   ? (asks && !modal.Yes() ? 1 : 0)
                      : c.boxChosen >= 0 ? c.boxChosen
                                         : c.boxLit;
   modal.Answer(asks && chosen == 0);
