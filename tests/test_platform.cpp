@@ -285,6 +285,16 @@ TEST(PlatformCore, TheWindowTakesItsKeysAndTheMouseAndTheGameTheRest) {
   c.boxUp = true;
   down("Up"), down("Return");
   EXPECT_FALSE(c.boxUp);
+  // A question: Tab lights yes; the pointer answers on a button only.
+  c.boxUp = true, c.boxButtons = {U"Yes", U"No"}, c.boxLit = 1;
+  down("Tab");
+  EXPECT_EQ(c.boxLit, 0);
+  const Rect no = MessageBoxLayout(c.boxText, c.boxCaption, c.boxButtons).buttons[1];
+  WindowMouseDown(no.x - 4, no.y + kMenuBarH + 5, true);
+  EXPECT_TRUE(c.boxUp);
+  WindowMouseDown(no.x + 4, no.y + kMenuBarH + 5, true);
+  EXPECT_TRUE(!c.boxUp && c.boxChosen == 1);
+  c.boxButtons.clear();
   down("F11"), down("Z", true), down("Up");  // Alt+Z: no menu's, nor the game's
   EXPECT_EQ(chosen, (std::vector<int>{moki::kMenuQuit, moki::kMenuQuit}));
   EXPECT_EQ(keys, std::vector<int>{plat::VK_UP});

@@ -19,6 +19,8 @@
 #include "fuzz/harness.h"
 #include "look_ahead_player.h"
 #include "match/match_result.h"
+#include "platform/session.h"
+#include "player_files/recording.h"
 #include "player_files/user_files.h"
 #include "shell/save_game.h"
 #include "story/league.h"
@@ -552,39 +554,72 @@ TEST_F(Continuing, ASaveThatCannotBeUsedIsToldKeptAndLeavesTheTitleAsItWas) {
   EXPECT_EQ(Slurp(Save()), good);
 }
 
-// スタート over a newer game's save: told first, and replaced only when the
-// player chooses スタート again.
-TEST_F(Continuing, ANewerGamesSaveIsReplacedOnlyWhenStartIsChosenTwice) {
+// スタート over a newer game's save: the player is asked first, and the save
+// is replaced (at the next rest) only after yes. No, lit first, keeps the
+// title and the file byte for byte. Each answer is recorded and plays back
+// to the same state, wherever the file has gone since.
+TEST_F(Continuing, ANewerGamesSaveIsReplacedOnlyWhenThePlayerSaysYes) {
   const std::string newer = Replace(FreshSave(), "\"version\": 1", "\"version\": 7");
   fs::create_directories(plat::DataDir());
-  std::ofstream(Save(), std::ios::binary) << newer;
-  auto f = MakeForm(4);
-  AutoReader reader;
-  reader.gs = &f->gs;
-  reader.answers = {1};
-  reader.closeAtEnd = true;
-  bool stayed = false;
-  std::u32string told;
-  plat::headless::SetIdleHook([&] {
-    if (plat::headless::MessageBoxCount() == 1 && told.empty()) {
-      told = plat::headless::LastMessageBoxText();
-      stayed = f->gs.GameMode == moki::kModeTitle && Slurp(Save()) == newer;
-    }
-    reader();
-  });
-  EXPECT_EQ(RunWith("wait 100\nmenu start\nwait 1000\nmenu start\nuntil GameMode 1 2000\n"
-                    "until timerEnabled true 60000\nwait 100\n",
-                    [&] {
-                      moki::Form_Load(*f);
-                      plat::headless::MainLoop();
-                    }),
-            0);
-  plat::headless::SetIdleHook(nullptr);
-  EXPECT_TRUE(stayed);
-  EXPECT_NE(told.find(U"版 7"), std::u32string::npos) << plat::ToUtf8(told);
-  EXPECT_EQ(f->gs.GameMode, moki::kModeHall);
-  moki::SaveIfAtRest(f->gs);
-  EXPECT_EQ(Slurp(Save()), moki::SaveGame(f->gs));
+  const struct {
+    const char* keys;  // what the player does while the box is up
+    bool yes;
+  } answers[] = {
+      {"", false},  // nothing: the lit button, no
+      {"presskey Left\npresskey Escape\n", false},
+      {"presskey Tab\npresskey Right\npresskey Return\n", false},
+      {"pad press dpleft\npad press b\n", false},
+      {"presskey Left\npresskey Return\n", true},
+      {"pad press dpright\npad press a\n", true},
+  };
+  for (const auto& a : answers) {
+    SCOPED_TRACE(a.keys);
+    fs::remove(Save());
+    std::ofstream(Save(), std::ios::binary) << newer;
+    auto f = MakeForm(4);
+    AutoReader reader;
+    reader.gs = &f->gs;
+    reader.answers = {1};
+    reader.closeAtEnd = true;
+    plat::headless::SetIdleHook([&] { reader(); });
+    plat::recording::StartInMemory();
+    EXPECT_EQ(
+        RunWith("wait 100\nmenu start\nwait 100\n" + std::string(a.keys) +
+                    (a.yes ? "until GameMode 1 2000\nuntil timerEnabled true 60000\nwait 100\n"
+                           : "wait 1000\n"),
+                [&] {
+                  moki::Form_Load(*f);
+                  plat::headless::MainLoop();
+                }),
+        0);
+    const std::string recorded = plat::recording::Finish();
+    plat::headless::SetIdleHook(nullptr);
+    const std::string seen = plat::internal::GetHandlers().dumpJson();
+    EXPECT_EQ(plat::headless::MessageBoxCount(), 1);
+    EXPECT_NE(plat::headless::LastMessageBoxText().find(U"版 7"), std::u32string::npos);
+    EXPECT_NE(plat::headless::DumpJson().find(a.yes ? "\"answer\":\"yes\"" : "\"answer\":\"no\""),
+              std::string::npos);
+    EXPECT_EQ(f->gs.GameMode, a.yes ? moki::kModeHall : moki::kModeTitle);
+    EXPECT_EQ(Slurp(Save()), newer);  // replaced only at a rest
+    EXPECT_FALSE(fs::exists(Save() + ".bad"));
+
+    fs::remove(Save());  // playback takes the file from the recording
+    auto again = MakeForm(99);
+    std::string why;
+    ASSERT_TRUE(plat::recording::StartPlaybackOf(recorded, why)) << why;
+    EXPECT_EQ(plat::headless::Run([&] {
+                moki::Form_Load(*again);
+                plat::headless::MainLoop();
+              }),
+              0);
+    EXPECT_TRUE(plat::recording::LastVerdict().reached) << plat::recording::LastVerdict().message;
+    EXPECT_EQ(plat::internal::GetHandlers().dumpJson(), seen);
+    EXPECT_FALSE(fs::exists(Save()));
+    if (!a.yes) continue;
+    std::ofstream(Save(), std::ios::binary) << newer;
+    moki::SaveIfAtRest(f->gs);
+    EXPECT_EQ(Slurp(Save()), moki::SaveGame(f->gs));
+  }
 }
 
 // A JSON value written back as text, for changing one value of a save.

@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/internal.h"
@@ -405,7 +406,7 @@ TEST(Languages, EveryMessageBoxShowsItsWholeText) {
   for (int lang = 0; lang < LanguageCount(); ++lang) {
     const LanguageTexts& t = Texts(lang);
     auto say = [&](SaveText k, FillIns v = {}) { return FillIn(t.saveTexts[size_t(k)], v); };
-    std::vector<std::pair<u32string, u32string>> boxes;  // text, caption
+    std::vector<std::tuple<u32string, u32string, std::vector<u32string>>> boxes;  // and buttons
     std::vector<u32string> whys = {say(SaveText::Empty),
                                    say(SaveText::CutOff),
                                    say(SaveText::Malformed, {{U"byte", U"262144"}}),
@@ -422,13 +423,25 @@ TEST(Languages, EveryMessageBoxShowsItsWholeText) {
         say(SaveText::NotKept, {{U"file", U"save.json.bad"}, {U"why", reason}})};
     for (const u32string& why : whys)
       for (const u32string& k : kept)
-        boxes.push_back({say(SaveText::CannotRead) + U"\n" + why + U"\n" + k, t.saveTexts[0]});
-    boxes.push_back({say(SaveText::NoSave), t.saveTexts[0]});
-    boxes.push_back({say(SaveText::CannotWrite, {{U"why", reason}}), t.saveTexts[0]});
+        boxes.push_back({say(SaveText::CannotRead) + U"\n" + why + U"\n" + k, t.saveTexts[0], {}});
+    boxes.push_back({say(SaveText::NoSave), t.saveTexts[0], {}});
+    boxes.push_back({say(SaveText::CannotWrite, {{U"why", reason}}), t.saveTexts[0], {}});
     for (const char32_t* caption : {t.resultDraw, t.resultWin, t.resultLoss})
-      boxes.push_back({U"99-99", caption});
-    for (const auto& [text, caption] : boxes) {
-      const plat::internal::MessageBoxShape b = plat::internal::MessageBoxLayout(text, caption);
+      boxes.push_back({U"99-99", caption, {}});
+    // The question at スタート over a newer game's save, with its yes and no.
+    boxes.push_back({say(SaveText::StartOverNewer, {{U"version", U"1099511627776"}}),
+                     t.saveTexts[0],
+                     {t.ui[size_t(UiText::Yes)], t.ui[size_t(UiText::No)]}});
+    for (const auto& [text, caption, buttons] : boxes) {
+      const plat::internal::MessageBoxShape b =
+          plat::internal::MessageBoxLayout(text, caption, buttons);
+      // Each button holds its words, side by side in the box under the text.
+      for (size_t i = 0; i < b.buttons.size(); ++i)
+        EXPECT_TRUE(plat::TextWidth(b.buttonTexts[i], plat::FontKind::Bold) + 8 <= b.buttons[i].w &&
+                    b.buttons[i].x > (i ? b.buttons[i - 1].x + b.buttons[i - 1].w : b.x) &&
+                    b.buttons[i].x + b.buttons[i].w < b.x + b.w &&
+                    b.buttons[i].y >= b.y + 34 + 18 * b.shownLines)
+            << Utf8(b.buttonTexts[i]);
       EXPECT_LE(int(b.lines.size()), b.shownLines) << "language " << lang << ": " << Utf8(text);
       for (const u32string& line : b.lines)
         EXPECT_LE(plat::TextWidth(line, plat::FontKind::Regular), b.textW) << Utf8(line);

@@ -1,6 +1,7 @@
 // The headless backend: the same game as in the real window, on a virtual
 // clock. Input comes from a scenario (headless_scenario.cpp) or from tests,
-// frames are captured instead of shown, message boxes are answered with OK,
+// frames are captured instead of shown, message boxes are answered with
+// their lit button (OK, a question's no) unless the scenario answers first,
 // and the random seed is fixed. The scenario is consumed by the event pump
 // itself, so it drives the game also inside the game's own waits (a
 // dialogue, an animation).
@@ -198,6 +199,7 @@ double BoxShown(const std::u32string& text, const std::u32string& caption) {
   ++g.boxCount;
   g.boxText = text;
   g.boxCaption = caption;
+  g.boxButtons = internal::GetControls().boxButtons;
   return g.now + boxAnswerMs;
 }
 

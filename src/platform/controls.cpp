@@ -16,6 +16,7 @@ int g_yesNoLeft = 0, g_yesNoTop = 0;
 // it, then makes it taller, up to the play area.
 constexpr int kBoxW = 280, kBoxH = 128;
 constexpr int kBoxLines = 3, kBoxLineH = 18, kBoxMargin = 8, kBoxWiden = 40;
+constexpr int kButtonW = 80, kButtonGap = 16;
 constexpr Color kFrame = RGB(40, 44, 70);
 constexpr Color kCaptionBar = RGB(48, 72, 140);
 constexpr Color kButtonFace = RGB(224, 224, 228);
@@ -51,9 +52,19 @@ void DrawLabel(Surface& out, const std::u32string& text) {
   BitBlt(out, g_labelLeft, g_labelTop, g_labelW, g_labelH, box, 0, 0, Rop::Copy);
 }
 
+void DrawButton(Surface& out, const Rect& r, const std::u32string& text, bool lit) {
+  FillBox(out, r.x, r.y, r.x + r.w - 1, r.y + r.h - 1, kButtonFace);
+  DrawRect(out, r.x, r.y, r.x + r.w - 1, r.y + r.h - 1, kFrame);
+  // A question's lit button, the one Return chooses, has a dark inner frame.
+  const Color inner = lit ? kCaptionBar : RGB(150, 150, 160);
+  DrawRect(out, r.x + 2, r.y + 2, r.x + r.w - 3, r.y + r.h - 3, inner);
+  if (lit) DrawRect(out, r.x + 3, r.y + 3, r.x + r.w - 4, r.y + r.h - 4, inner);
+  PrintText(out, r.x + (r.w - TextWidth(text, FontKind::Bold)) / 2, r.y + 4, text, kBlack,
+            FontKind::Bold);
+}
+
 void DrawMessageBox(Surface& out, const Controls& c) {
-  const MessageBoxShape box = MessageBoxLayout(c.boxText, c.boxCaption);
-  Rect ok = MessageBoxOkRect();
+  const MessageBoxShape box = MessageBoxLayout(c.boxText, c.boxCaption, c.boxButtons);
   const int x = box.x, y = box.y, w = box.w, h = box.h;
   FillBox(out, x + 4, y + 4, x + w + 3, y + h + 3, RGB(20, 20, 30));  // shadow
   FillBox(out, x, y, x + w - 1, y + h - 1, RGB(240, 240, 244));
@@ -62,12 +73,8 @@ void DrawMessageBox(Surface& out, const Controls& c) {
   PrintText(out, x + 8, y + 4, c.boxCaption, kWhite, FontKind::Bold);
   for (size_t i = 0; i < box.lines.size() && int(i) < box.shownLines; ++i)
     PrintText(out, x + 24, y + 36 + int(i) * kBoxLineH, box.lines[i], kBlack, FontKind::Regular);
-  FillBox(out, ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, kButtonFace);
-  DrawRect(out, ok.x, ok.y, ok.x + ok.w - 1, ok.y + ok.h - 1, kFrame);
-  DrawRect(out, ok.x + 2, ok.y + 2, ok.x + ok.w - 3, ok.y + ok.h - 3, RGB(150, 150, 160));
-  std::u32string okText = U"OK";
-  PrintText(out, ok.x + (ok.w - TextWidth(okText, FontKind::Bold)) / 2, ok.y + 4, okText, kBlack,
-            FontKind::Bold);
+  for (size_t i = 0; i < box.buttons.size(); ++i)
+    DrawButton(out, box.buttons[i], box.buttonTexts[i], BoxAsks() && int(i) == c.boxLit);
 }
 }  // namespace
 
@@ -78,10 +85,19 @@ Controls& GetControls() {
   return g_controls;
 }
 
-MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption) {
+MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption,
+                                 const std::vector<std::u32string>& buttons) {
   MessageBoxShape b;
+  b.buttonTexts = buttons.empty() ? std::vector<std::u32string>{U"OK"} : buttons;
+  // Each button as wide as its words need, 80 at least, 16 apart.
+  std::vector<int> buttonW;
+  int rowW = -kButtonGap;
+  for (const std::u32string& t : b.buttonTexts) {
+    buttonW.push_back(std::max(kButtonW, TextWidth(t, FontKind::Bold) + 24));
+    rowW += buttonW.back() + kButtonGap;
+  }
   const int widest = kPlayW - 2 * kBoxMargin;
-  b.w = std::min(widest, std::max(kBoxW, TextWidth(caption, FontKind::Bold) + 16));
+  b.w = std::min(widest, std::max({kBoxW, TextWidth(caption, FontKind::Bold) + 16, rowW + 32}));
   for (;;) {
     b.lines = LayoutLabel(text, b.w - 32, FontKind::Regular);
     if (int(b.lines.size()) <= kBoxLines || b.w >= widest) break;
@@ -93,7 +109,38 @@ MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32strin
   b.textW = b.w - 32;
   b.x = (kPlayW - b.w) / 2;
   b.y = (kPlayH - b.h) / 2;
+  int left = b.x + (b.w - rowW) / 2;
+  for (int w : buttonW) {
+    b.buttons.push_back(Rect{left, b.y + b.h - 36, w, 26});
+    left += w + kButtonGap;
+  }
   return b;
+}
+
+int MessageBoxButtonAt(int x, int y) {
+  const Controls& c = g_controls;
+  const MessageBoxShape b = MessageBoxLayout(c.boxText, c.boxCaption, c.boxButtons);
+  for (size_t i = 0; i < b.buttons.size(); ++i)
+    if (b.buttons[i].Contains(x, y)) return int(i);
+  return -1;
+}
+
+bool BoxAsks() {
+  return g_controls.boxButtons.size() == 2;
+}
+
+void StepBoxButton() {
+  Controls& c = g_controls;
+  if (c.boxButtons.empty()) return;
+  c.boxLit = (c.boxLit + 1) % int(c.boxButtons.size());
+  MarkDirty();
+}
+
+void AnswerBox(int button) {
+  Controls& c = g_controls;
+  c.boxChosen = button;
+  c.boxUp = false;
+  MarkDirty();
 }
 
 void OpenMenu(int index) {
@@ -136,12 +183,6 @@ void ChooseMenuItem(int item) {
   if (item < 0 || item >= int(items.size())) return;
   const int id = items[size_t(item)].id;
   if (MenuEnabled(id) && g_handlers.menu) g_handlers.menu(id);
-}
-
-Rect MessageBoxOkRect() {
-  const Controls& c = g_controls;
-  const MessageBoxShape b = MessageBoxLayout(c.boxText, c.boxCaption);
-  return Rect{b.x + (b.w - 80) / 2, b.y + b.h - 36, 80, 26};
 }
 
 bool ControlsUp() {

@@ -3,6 +3,8 @@
 // changed. What differs comes from the backend (backend.h).
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "platform/backend.h"
 #include "platform/internal.h"
@@ -118,18 +120,44 @@ bool KeyDownWaiting(int vk) {
   return internal::TakeKeyWaiting(vk, [vk] { return B().keyDownWaiting(vk); });
 }
 
-void MessageBox(const std::u32string& text, const std::u32string& caption) {
-  auto& c = internal::GetControls();
+namespace internal {
+// The box up until it is answered: by the player, by the backend itself
+// (headless: the stand-in player takes the lit button) or from a recording.
+// The button chosen.
+static int ShowBox(const std::u32string& text, const std::u32string& caption,
+                   std::vector<std::u32string> buttons) {
+  auto& c = GetControls();
+  const bool asks = buttons.size() == 2;
   c.boxUp = true;
   c.boxText = text;
   c.boxCaption = caption;
-  internal::CloseMenu();
+  c.boxButtons = std::move(buttons);
+  c.boxLit = asks ? 1 : 0;  // a question's no
+  c.boxChosen = -1;
+  CloseMenu();
   const double answered = B().boxShown(text, caption);
-  internal::ModalScope modal;
+  ModalScope modal(asks);
   while (!modal.Answered() && c.boxUp && B().now() < answered)
-    WaitEvents(answered == internal::kNever ? -1 : int64_t(std::ceil(answered)));
+    WaitEvents(answered == kNever ? -1 : int64_t(std::ceil(answered)));
+  const int chosen = modal.Answered()   ? (asks && !modal.Yes() ? 1 : 0)
+                     : c.boxChosen >= 0 ? c.boxChosen
+                                        : c.boxLit;
+  modal.Answer(asks && chosen == 0);
+  c.boxChosen = chosen;
   c.boxUp = false;
-  internal::MarkDirty();
+  c.boxButtons.clear();
+  MarkDirty();
+  return chosen;
+}
+}  // namespace internal
+
+void MessageBox(const std::u32string& text, const std::u32string& caption) {
+  internal::ShowBox(text, caption, {});
+}
+
+bool AskYesNo(const std::u32string& text, const std::u32string& caption, const std::u32string& yes,
+              const std::u32string& no) {
+  return internal::ShowBox(text, caption, {yes, no}) == 0;
 }
 
 void SetFitScaling(bool fit) {

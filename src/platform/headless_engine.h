@@ -63,6 +63,7 @@ struct Engine {
   std::function<void(const std::string&)> dumpSink;
   int boxCount = 0;
   std::u32string boxText, boxCaption;
+  std::vector<std::u32string> boxButtons;  // a question's yes and no; none: OK
 
   // The window on a screen of 1920 x 1080: its size, and full screen.
   int windowW = 0, windowH = 0;

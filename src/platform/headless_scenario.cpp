@@ -35,6 +35,22 @@ std::string KeysJson(bool pad) {
   return json;
 }
 
+// The last box: its text and caption, and for a question its buttons and
+// the answer (null while it is up).
+std::string LastBoxJson() {
+  std::string json = "{\"text\":" + JsonString(ToUtf8(g.boxText)) +
+                     ",\"caption\":" + JsonString(ToUtf8(g.boxCaption));
+  if (g.boxButtons.size() == 2) {
+    const int chosen = internal::GetControls().boxUp ? -1 : internal::GetControls().boxChosen;
+    json += ",\"buttons\":[" + JsonString(ToUtf8(g.boxButtons[0])) + "," +
+            JsonString(ToUtf8(g.boxButtons[1])) + "],\"answer\":" +
+            (chosen == 0   ? "\"yes\""
+             : chosen == 1 ? "\"no\""
+                           : "null");
+  }
+  return json + "}";
+}
+
 }  // namespace
 
 bool PlatformField(const std::string& field, std::string& json) {
@@ -73,9 +89,7 @@ bool PlatformField(const std::string& field, std::string& json) {
            ",\"index\":" + std::to_string(c.menuIndex) +
            ",\"cursor\":" + std::to_string(c.menuCursor) + "}";
   else if (field == "lastMessageBox")
-    json = g.boxCount == 0 ? "null"
-                           : "{\"text\":" + JsonString(ToUtf8(g.boxText)) +
-                                 ",\"caption\":" + JsonString(ToUtf8(g.boxCaption)) + "}";
+    json = g.boxCount == 0 ? "null" : LastBoxJson();
   else
     return false;
   return true;

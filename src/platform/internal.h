@@ -34,6 +34,11 @@ struct Controls {
   bool markLit = false;      // its state in the frame being shown
   bool boxUp = false;
   std::u32string boxText, boxCaption;
+  // A question's two buttons, yes and no, in the game's words (none: OK
+  // alone), the one Return chooses, and the one chosen once it is answered.
+  std::vector<std::u32string> boxButtons;
+  int boxLit = 0;
+  int boxChosen = -1;
 };
 Controls& GetControls();
 
@@ -52,16 +57,27 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
   bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
 };
-// Where a message box stands and the lines it shows: wide and tall enough for
-// its whole text (and its caption) where the play area has room.
+// Where a message box stands, the lines it shows and its buttons: wide and
+// tall enough for its whole text, its caption and its buttons' words where
+// the play area has room. No buttons given: OK alone.
 struct MessageBoxShape {
   int x = 0, y = 0, w = 0, h = 0;
   int textW = 0;       // the width its lines are laid out in
   int shownLines = 0;  // how many lines it has room for
   std::vector<std::u32string> lines;
+  std::vector<std::u32string> buttonTexts;
+  std::vector<Rect> buttons;  // side by side, centred under the text
 };
-MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption);
-Rect MessageBoxOkRect();
+MessageBoxShape MessageBoxLayout(const std::u32string& text, const std::u32string& caption,
+                                 const std::vector<std::u32string>& buttons = {});
+// The button of the box that is up under a point of the play area; -1: none.
+int MessageBoxButtonAt(int x, int y);
+// The box that is up as keys, buttons and the pointer work it: whether it
+// asks a question (its buttons yes, 0, and no, 1), the other button lit,
+// and the box closed with a button chosen.
+bool BoxAsks();
+void StepBoxButton();
+void AnswerBox(int button);
 
 // The menu bar as worked by keys, buttons and the mouse, the same in both
 // backends. Opening a menu highlights its first item that can be chosen; the

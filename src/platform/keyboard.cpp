@@ -89,6 +89,8 @@ int WindowKeyOf(int32_t keycode) {
       return VK_SPACE;
     case keys::kEscape:
       return VK_ESCAPE;
+    case keys::kTab:
+      return VK_TAB;
     case keys::kF11:
       return VK_F11;
     case keys::kLeftAlt:

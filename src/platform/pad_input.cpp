@@ -44,11 +44,13 @@ Taken WindowPress(int input, const PadInput::Send& send) {
   const int dir = DirectionOf(input);
   const bool button = input < kPadButtonCount;
   if (c.boxUp) {
-    if (input != kPadA) return {true, nullptr};
-    return {true, [&c] {
-              c.boxUp = false;
-              MarkDirty();
-            }};
+    // A chooses the lit button; in a question left and right light the
+    // other one and B is no.
+    if (input == kPadA) return {true, [&c] { AnswerBox(c.boxLit); }};
+    if (!BoxAsks()) return {true, nullptr};
+    if (input == kPadB) return {true, [] { AnswerBox(1); }};
+    if (dir == 0 || dir == 2) return {true, [] { StepBoxButton(); }};
+    return {true, nullptr};
   }
   if (CapturingKey()) {
     if (!button) return {true, nullptr};

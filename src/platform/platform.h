@@ -19,6 +19,7 @@ constexpr int kPlayH = 448;
 
 // Virtual-key codes the game receives.
 enum VKey : int {
+  VK_TAB = 9,  // the window's, for a question box's buttons; never the game's
   VK_SHIFT = 16,
   VK_CONTROL = 17,
   VK_MENU = 18,  // Alt: the window's menu bar, never the game's
@@ -158,6 +159,13 @@ bool Fullscreen();
 // Modal message box with an OK button; returns when it is closed. While it is
 // up no key handler runs and no timer tick starts.
 void MessageBox(const std::u32string& text, const std::u32string& caption);
+// The same box asking a question, with two buttons in the game's words:
+// true when the player chose yes. The no button is lit first; Left, Right
+// and Tab move between the two, Return and Space choose the lit one, Escape
+// is no; the pointer clicks either; a controller's d-pad moves, A chooses,
+// B is no.
+bool AskYesNo(const std::u32string& text, const std::u32string& caption, const std::u32string& yes,
+              const std::u32string& no);
 
 // --- Timer1, clock and events ------------------------------------------------
 constexpr uint32_t kTimerInterval = 30;

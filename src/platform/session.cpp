@@ -56,13 +56,13 @@ bool ReplayPump() {
   return !g_inPlatform && g_observer.replayPump && g_observer.replayPump();
 }
 
-ModalScope::ModalScope() {
+ModalScope::ModalScope(bool asks) : asks_(asks) {
   if (!outer_) return;  // a box inside the platform's own code
-  if (g_observer.boxShown) answered_ = g_observer.boxShown();
+  if (g_observer.boxShown) answered_ = g_observer.boxShown(asks_, yes_);
 }
 ModalScope::~ModalScope() {
   if (!outer_ || answered_ || std::uncaught_exceptions() != 0) return;
-  if (g_observer.boxAnswered) g_observer.boxAnswered();
+  if (g_observer.boxAnswered) g_observer.boxAnswered(asks_, yes_);
 }
 
 uint32_t TakeClock(uint32_t live) {

@@ -28,10 +28,11 @@ struct SessionObserver {
   std::function<bool()> replayPump;
   // A pump the game asked for begins, and returns to the game.
   std::function<void()> pumpBegins, pumpEnded;
-  // A message box the game shows: true when it is answered already (from a
-  // recording); boxAnswered when it was answered live.
-  std::function<bool()> boxShown;
-  std::function<void()> boxAnswered;
+  // A message box the game shows (asks: a question, answered yes or no):
+  // true when it is answered already (from a recording), with yes set to the
+  // answer; boxAnswered when it was answered live, with the answer.
+  std::function<bool(bool asks, bool& yes)> boxShown;
+  std::function<void(bool asks, bool yes)> boxAnswered;
   // The tick count the game reads (reseed: read by a reseed of the random
   // generator); given the live one, returns the one the game gets.
   std::function<uint32_t(uint32_t live, bool reseed)> clock;
@@ -70,15 +71,20 @@ class PumpScope : public PlatformScope {
 // In playback, handles a pump the game asked for from the recording; true
 // when it did (the backend's own pump must not run).
 bool ReplayPump();
-// The message box: in playback it is answered as recorded (Answered()).
+// The message box (asks: a question): in playback it is answered as
+// recorded (Answered(), Yes()); live, the answer given to Answer is kept.
 class ModalScope : public PlatformScope {
  public:
-  ModalScope();
+  explicit ModalScope(bool asks);
   ~ModalScope();
   bool Answered() const { return answered_; }
+  bool Yes() const { return yes_; }
+  void Answer(bool yes) { yes_ = yes; }
 
  private:
+  bool asks_;
   bool answered_ = false;
+  bool yes_ = false;
 };
 // The tick count the game reads (live: the backend's own).
 uint32_t TakeClock(uint32_t live);

@@ -52,6 +52,19 @@ void MenuKey(int key) {
   }
 }
 
+// Keys while a message box is up: Return and Space choose the lit button;
+// in a question Left, Right and Tab light the other one and Escape is no.
+void BoxKey(int key) {
+  const bool asks = BoxAsks();
+  if (key == VK_RETURN || key == VK_SPACE)
+    AnswerBox(GetControls().boxLit);
+  else if (asks && (key == VK_LEFT || key == VK_RIGHT || key == VK_TAB))
+    StepBoxButton();
+  else if (asks && key == VK_ESCAPE)
+    AnswerBox(1);
+  MarkDirty();
+}
+
 }  // namespace
 
 void ToggleFullscreen() {
@@ -69,8 +82,7 @@ void WindowKeyDown(int key, int32_t keycode, bool alt, bool repeat) {
     return;
   }
   if (c.boxUp) {
-    if (key == VK_RETURN || key == VK_SPACE) c.boxUp = false;
-    MarkDirty();
+    BoxKey(key);
     return;
   }
   if (c.menuOpen) {
@@ -116,10 +128,8 @@ void WindowMouseMove(int x, int y) {
 void WindowMouseDown(int x, int y, bool barAbove) {
   Controls& c = GetControls();
   if (c.boxUp) {
-    if (MessageBoxOkRect().Contains(x, y - (barAbove ? kMenuBarH : 0))) {
-      c.boxUp = false;
-      MarkDirty();
-    }
+    const int button = MessageBoxButtonAt(x, y - (barAbove ? kMenuBarH : 0));
+    if (button >= 0) AnswerBox(button);
     return;
   }
   const int title = MenuTitleAt(x, y);

@@ -100,6 +100,7 @@ const std::vector<Kind>& Kinds() {
       {Tag::End, "the end of the recording", {F::EndHow, F::Hash, F::Text}},
       {Tag::Language, "a choice of language", {F::Text, F::Time}, &Handlers::language},
       {Tag::KeyChosen, "a new key for the key screen", {F::Text, F::Time}, &Handlers::keyChosen},
+      {Tag::BoxChoice, "the answer to a question box", {F::Answer, F::Time}},
   };
   return kinds;
 }

@@ -36,6 +36,7 @@ enum class Tag : uint8_t {
   End = 13,
   Language = 14,
   KeyChosen = 15,
+  BoxChoice = 16,
 };
 
 // The player's-file operations whose answers are recorded.

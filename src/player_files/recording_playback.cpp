@@ -130,6 +130,15 @@ bool BeginPlayback(const std::string& bytes, std::string& err) {
   return true;
 }
 
+// A check of the state: playback ends where the state left the recorded one.
+void Check(const Record& r) {
+  ++g.checkpoints;
+  if (StateHash() != r.hash)
+    EndPlayback(false, "left the recording at " + WhenText() +
+                           ": the game state differs from the recorded one (check " +
+                           std::to_string(g.checkpoints) + ")");
+}
+
 bool ReplayPump() {
   if (g.mode != Mode::Playing) return false;
   for (;;) {
@@ -151,11 +160,7 @@ bool ReplayPump() {
         break;
       case Tag::Checkpoint:
         ++g.next;
-        ++g.checkpoints;
-        if (StateHash() != r.hash)
-          EndPlayback(false, "left the recording at " + WhenText() +
-                                 ": the game state differs from the recorded one (check " +
-                                 std::to_string(g.checkpoints) + ")");
+        Check(r);
         break;
       case Tag::End:
         ReachEnd(r);
@@ -165,10 +170,23 @@ bool ReplayPump() {
   }
 }
 
-bool BoxShown() {
+// A question's answer is kept with it; an OK box's is only its time. What
+// reached the game while the box was up (a repaint, the help turning to a
+// controller's buttons) comes before the answer, and is played first.
+bool BoxShown(bool asks, bool& yes) {
   if (g.mode != Mode::Playing) return false;
   internal::SetInPlatform(false);
-  Pace(Take(Tag::BoxAnswered, "the answer to a message box"));
+  for (;;) {
+    const Record& e = g.rec.records[g.next];
+    const Kind* kind = recfile::KindOf(e.tag);
+    if (g.pumpsLeft > 0 || (!(kind && kind->Event()) && e.tag != Tag::Checkpoint)) break;
+    ++g.next;
+    kind->Event() ? Dispatch(e, *kind) : Check(e);
+  }
+  const Tag tag = asks ? Tag::BoxChoice : Tag::BoxAnswered;
+  const Record& r = Take(tag, recfile::Describe(tag));
+  yes = r.flag != 0;
+  Pace(r);
   internal::SetInPlatform(true);
   return true;
 }

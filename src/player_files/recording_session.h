@@ -75,8 +75,8 @@ void FinishRecording(EndHow how, const std::string& message);
 void SettleAside();
 // A pump the game asked for has returned to it.
 void PumpEnded();
-// A message box was answered live.
-void BoxAnswered();
+// A message box was answered live (a question: with yes or no).
+void BoxAnswered(bool asks, bool yes);
 
 // --- Playback (recording_playback.cpp) -------------------------------------------
 bool BeginPlayback(const std::string& bytes, std::string& err);
@@ -91,7 +91,8 @@ void Pace(const Record& r);
 const Record& Take(Tag tag, const std::string& asked);
 // A pump the game asked for, played from the recording.
 bool ReplayPump();
-// A message box the game shows, answered from the recording.
-bool BoxShown();
+// A message box the game shows, answered from the recording (a question:
+// yes set to its answer).
+bool BoxShown(bool asks, bool& yes);
 
 }  // namespace plat::recsession

@@ -337,10 +337,11 @@ void PumpEnded() {
   WriteSoFar();
 }
 
-void BoxAnswered() {
+void BoxAnswered(bool asks, bool yes) {
   if (!Recording()) return;
   Record r;
-  r.tag = Tag::BoxAnswered;
+  r.tag = asks ? Tag::BoxChoice : Tag::BoxAnswered;
+  r.flag = yes ? 1 : 0;
   r.time = GetTickCount();  // read as the platform: not a reading of its own
   Put(r);
 }

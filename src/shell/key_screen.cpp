@@ -59,8 +59,7 @@ void OpenKeyScreen(Form1& f) {
   if (gs.keyScreenShown != 0) return;
   // What the screen stops and covers, to put back as it was. No game starts
   // under the screen; 終了 stays.
-  const plat::HeldControls held =
-      plat::HoldControls({kMenuStart, kMenuContinue, kMenuKeys});
+  const plat::HeldControls held = plat::HoldControls({kMenuStart, kMenuContinue, kMenuKeys});
   // A cursor key held when the screen opened does not walk on when it closes.
   ResetKeys(gs);
   gs.keyScreenShown = 1;
@@ -158,15 +157,14 @@ void DrawKeyScreen(Form1& f) {
   const plat::Color pick = plat::RGB(60, 90, 170), wait = plat::RGB(170, 100, 40);
   const plat::Color warn = plat::RGB(255, 224, 120);
   constexpr int kLeft = 8, kTop = 16, kRight = 599, kBottom = 431;
-  constexpr int kRowTop = 64, kRowH = 28;
-  constexpr int kLabelX = 22, kGap = 9;
+  constexpr int kLabelX = 22, kGap = 9, kTitleY = 28;
   const bool pad = plat::PadUsedLast();
   const PadTexts& pt = Texts(f.gs).pad;
   const auto& keys = plat::CurrentSettings().keys;
   const auto& buttons = plat::CurrentSettings().pad;
   // Each row's keyboard keys and controller buttons, and the columns as wide
   // as their widest: the keys and buttons are shown whole ("Left Shift, Right
-  // Shift"), and an action too long for what is left is cut.
+  // Shift"), and the actions have what is left.
   std::array<WString, kKeyScreenRows> keyNames, buttonNames;
   auto width = [](const WString& s) { return plat::TextWidth(s, plat::FontKind::Bold); };
   int labelW = 0, keysW = width(pt.keyboard), padW = width(pt.controller);
@@ -183,27 +181,49 @@ void DrawKeyScreen(Form1& f) {
   const int kPadX = std::max(kRight - 12 - padW, 300);
   const int kKeysX = std::max(kPadX - kGap - keysW, 220);
   const int kActionX = kLabelX + labelW + kGap;
+  const int actionW = kKeysX - 8 - kActionX;
+  // An action too long for its column takes two lines; the rows are then
+  // taller, and the columns' names go up beside the title to make room.
+  std::array<std::vector<WString>, kKeyScreenRows> actions;
+  bool twoLines = false;
+  for (size_t k = 0; k < size_t(plat::kGameKeyCount); ++k) {
+    actions[k] = {t.actions[k]};
+    if (width(t.actions[k]) <= actionW) continue;
+    actions[k] = plat::LayoutLabel(t.actions[k], actionW, plat::FontKind::Bold, true);
+    if (actions[k].size() > 2)
+      actions[k] = {actions[k][0], Fit(actions[k][1] + actions[k][2], actionW)};
+    twoLines = true;
+  }
+  const int kRowH = twoLines ? 32 : 28;
+  const int kHeadY = twoLines ? kTitleY : 40;
+  const int kRowTop = twoLines ? 52 : 64;
+  const int kTextDown = twoLines ? 8 : 0;  // a one-line text, in the middle of its row
   plat::Surface& w = plat::Window();
   plat::FillBox(w, kLeft, kTop, kRight, kBottom, panel);
   plat::DrawRect(w, kLeft, kTop, kRight, kBottom, frame);
   plat::DrawRect(w, kLeft + 2, kTop + 2, kRight - 2, kBottom - 2, frame);
-  PrintShadowed(w, kLabelX, 28, t.title, text);
-  PrintShadowed(w, kKeysX, 40, pt.keyboard, dim);
-  PrintShadowed(w, kPadX, 40, pt.controller, dim);
+  PrintShadowed(w, kLabelX, kTitleY, Fit(t.title, kKeysX - kGap - kLabelX), text);
+  PrintShadowed(w, kKeysX, kHeadY, pt.keyboard, dim);
+  PrintShadowed(w, kPadX, kHeadY, pt.controller, dim);
+  // The chosen row is lit under every text: a two-line row's lines come
+  // close to the next row's.
+  const int litTop = kRowTop + gs.keyScreenCursor * kRowH;
+  if (gs.keyScreenCursor >= 0 && gs.keyScreenCursor < plat::kGameKeyCount)
+    plat::FillBox(w, kLeft + 10, litTop - 4, kRight - 10, litTop + kRowH - (twoLines ? 3 : 6),
+                  gs.keyScreenWaiting != 0 ? wait : pick);
   for (int k = 0; k < plat::kGameKeyCount; ++k) {
-    const int y = kRowTop + k * kRowH;
+    const int top = kRowTop + k * kRowH, y = top + kTextDown;
     const bool here = k == gs.keyScreenCursor;
-    if (here)
-      plat::FillBox(w, kLeft + 10, y - 4, kRight - 10, y + kRowH - 6,
-                    gs.keyScreenWaiting != 0 ? wait : pick);
     PrintShadowed(w, kLabelX, y, t.labels[size_t(k)], text);
-    PrintShadowed(w, kActionX, y, Fit(t.actions[size_t(k)], kKeysX - 8 - kActionX),
-                  here ? text : dim);
+    const std::vector<WString>& action = actions[size_t(k)];
+    for (size_t l = 0; l < action.size(); ++l)
+      PrintShadowed(w, kActionX, action.size() > 1 ? top - 1 + 16 * int(l) : y,
+                    Fit(action[l], actionW), here ? text : dim);
     // The column being changed has a frame of its own.
     const int x = gs.keyScreenColumn == 1 ? kPadX : kKeysX;
     if (here)
-      plat::DrawRect(w, x - 6, y - 3, (gs.keyScreenColumn == 1 ? kRight - 12 : kPadX - 8),
-                     y + kRowH - 7, frame);
+      plat::DrawRect(w, x - 6, y - 3, (gs.keyScreenColumn == 1 ? kRight - 12 : kPadX - 8), y + 21,
+                     frame);
     const bool waitingHere = here && gs.keyScreenWaiting != 0;
     const WString shownKeys =
         waitingHere && gs.keyScreenColumn == 0 ? WString(t.waitingMark) : keyNames[size_t(k)];

@@ -39,8 +39,8 @@ bool AtRestNow(const GameState& gs);
 // when the window has its language.
 void ClaimSave(const GameState& gs);
 void TellSaveInUse(const GameState& gs);
-// スタート over a save made by a newer version of the game: the first time
-// the player is told, and false; chosen again, true.
+// Whether スタート may begin a new game: over a save made by a newer version
+// of the game only when the player, told so, answers yes.
 bool MayStartAnew(const GameState& gs);
 // Writes the save now; a failure is told in a message box, and the game goes
 // on. A save つづきから could not set aside is not written over.

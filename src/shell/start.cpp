@@ -13,7 +13,7 @@ namespace moki {
 
 void StartNewGame(Form1& f) {
   GameState& gs = f.gs;
-  if (!MayStartAnew(gs)) return;            // a newer game's save is replaced only when asked twice
+  if (!MayStartAnew(gs)) return;            // the player keeps a newer game's save
   plat::SetMenuEnabled(kMenuStart, false);  // no second game while this one runs
   plat::SetMenuEnabled(kMenuContinue, false);
   ResetKeys(gs);

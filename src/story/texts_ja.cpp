@@ -177,9 +177,9 @@ const JapaneseText kJapaneseTexts[] = {
     J("ui.this-language", U"日本語(&J)"),
     // TRANSLATORS: The yes/no pictures and the result box's button.
     J("ui.ok", U"OK"),
-    // TRANSLATORS: The yes/no pictures and the result box's button.
+    // TRANSLATORS: The yes/no pictures of a question in a talk, and the buttons of a box that asks.
     J("ui.yes", U"はい"),
-    // TRANSLATORS: The yes/no pictures and the result box's button.
+    // TRANSLATORS: The yes/no pictures of a question in a talk, and the buttons of a box that asks.
     J("ui.no", U"いいえ"),
     // TRANSLATORS: The key screen.
     J("keys.title", U"キー設定"),
@@ -311,8 +311,8 @@ const JapaneseText kJapaneseTexts[] = {
     J("save.not-saved-over", U"{file} はそのまま残してあります。{file}.bad から {file}.bad.10 までのどれかを片付けるか、{file} をほかへ移すまで、このセーブデータの上には保存しません。"),
     // TRANSLATORS: Last line of the box about a save made by a newer version of the game.
     J("save.newer-kept", U"このファイルはそのまま残してあります。新しい版のゲームなら、つづきから遊べます。"),
-    // TRANSLATORS: At Start, when the save was made by a newer version of the game: {version} its version (a number).
-    J("save.start-over-newer", U"いまのセーブデータは新しい版のゲームで作られたものです（版 {version}）。最初からはじめると、次に保存するときにそのデータの上に保存してしまいます。それでもはじめるときは、もう一度スタートを選んでください。"),
+    // TRANSLATORS: At Start, when the save was made by a newer version of the game: {version} its version (a number). A question: the box's buttons are ui.yes and ui.no.
+    J("save.start-over-newer", U"いまのセーブデータは新しい版のゲームで作られたものです（版 {version}）。最初からはじめると、次に保存するときにそのデータの上に保存してしまいます。それでも最初からはじめますか？"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
     J("ui.scaling-whole", U"整数倍で表示(&W)"),
     // TRANSLATORS: The menu Options: how the picture is enlarged; & marks the access key.
