@@ -528,7 +528,7 @@ void SetCaption(const std::u32string& caption) {
 
 [[noreturn]] void FatalError(const std::string& msg) {
   internal::AtEnd(internal::Ending::Fatal, msg);
-  std::cerr << "mokimoki: " << msg << "\n";
+  std::cerr << internal::MessageLead() << msg << "\n";
   moki_fatal(msg.c_str());
   emscripten_force_exit(1);
   __builtin_unreachable();
