@@ -273,16 +273,22 @@ async function main() {
       await shot(page, 'continued.png');
     });
 
-    await check('the hero standing in the hall costs a fraction of a core', async () => {
+    await check('the hero standing in the hall costs under a tenth of a core', async () => {
       // Every process of the browser, its own, the page's, the GPU's: their
-      // CPU time over five seconds of the hall, against the time passed. The
-      // aim is under 10 %; on the test machine it measures 7-13 %, more when
-      // the machine is busy and more people walk in view (see the README).
-      const t0 = Date.now(), c0 = cpuSeconds(browser.process().pid);
-      await sleep(5000);
-      const share = (cpuSeconds(browser.process().pid) - c0) / ((Date.now() - t0) / 1000);
-      console.log(`figure: standing in the hall, the browser uses ${(100 * share).toFixed(1)} % of a core`);
-      assert(share < 0.15, `${(100 * share).toFixed(1)} %`);
+      // CPU time over five seconds of the hall, against the time passed. It
+      // measures 6-8 % on the test machine. Other work on the machine only
+      // adds to a spell (it shares the caches and the cores), so a spell
+      // over the aim is measured again, up to three times.
+      const spells = [];
+      for (let i = 0; i < 3; ++i) {
+        const t0 = Date.now(), c0 = cpuSeconds(browser.process().pid);
+        await sleep(5000);
+        spells.push((cpuSeconds(browser.process().pid) - c0) / ((Date.now() - t0) / 1000));
+        if (spells[i] < 0.10) break;
+      }
+      const shown = spells.map((x) => `${(100 * x).toFixed(1)} %`).join(', ');
+      console.log(`figure: standing in the hall, the browser uses ${shown} of a core`);
+      assert(Math.min(...spells) < 0.10, shown);
     });
 
     await check('fit fills 1280 x 800 with the picture\'s shape kept; whole keeps whole pixels', async () => {
