@@ -24,6 +24,7 @@
 #include "player_files/sessions.h"
 #include "player_files/settings.h"
 #include "player_files/user_files.h"
+#include "story/language.h"
 #include "test_support.h"
 
 namespace {
@@ -702,6 +703,52 @@ TEST(Sessions, AFaultReportPlaysBackAndItsBoxNamesItsWholePathInEitherLanguage) 
     ASSERT_LE(p.trail.size(), trail.size());
     EXPECT_TRUE(std::equal(p.trail.begin(), p.trail.end(), trail.begin())) << lang;
   }
+}
+
+// The page opens no folders. A session recorded with no xdg-open on the
+// path (as in the page) and played where there is one tells its fault report
+// as it was: without the line about opening the folder.
+TEST(Sessions, WhetherFoldersOpenIsPlayedBackAsRecorded) {
+  StateHome h;
+  testing_support::TempDir bin;
+  const std::filesystem::path opener = bin.dir / "xdg-open";
+  std::ofstream(opener) << "#!/bin/sh\n";
+  std::filesystem::permissions(opener, std::filesystem::perms::owner_all);
+  const char* was = std::getenv("PATH");
+  const std::string path = was ? was : "/usr/bin:/bin";
+  setenv("PATH", h.t.dir.c_str(), 1);
+  auto f = testing_support::MakeForm(13);
+  rec::StartInMemory();
+  EXPECT_EQ(testing_support::RunWith("menu start\nwait 3000\nmenu report\nwait 1000\nmenu quit\n",
+                                     [&] {
+                                       moki::Form_Load(*f);
+                                       plat::headless::MainLoop();
+                                     }),
+            0);
+  const std::u32string told = plat::headless::LastMessageBoxText();
+  const std::string bytes = rec::LastRecording();
+  setenv("PATH", bin.dir.c_str(), 1);
+  const Played p = PlayBack(bytes);
+  EXPECT_EQ(p.code, 0) << rec::LastVerdict().message;
+  EXPECT_EQ(told.find(moki::UiString(0, moki::UiText::ReportOpenFolder)), std::u32string::npos);
+  EXPECT_EQ(plat::ToUtf8(plat::headless::LastMessageBoxText()), plat::ToUtf8(told));
+
+  // A recording made before the answer was kept plays too, answered live.
+  recfile::Recording r;
+  std::string err;
+  ASSERT_TRUE(recfile::Unpack(bytes, rec::GameVersion(), r, err)) << err;
+  recfile::Writer older(r.startClock, r.randomState);
+  int answers = 0;
+  for (const recfile::Record& x : r.records) {
+    if (x.tag == recfile::Tag::File && x.value == int(recfile::FileOp::OpensFolders))
+      ++answers;
+    else
+      older.Put(x, r.texts[x.text], r.texts[x.text2]);
+  }
+  EXPECT_GT(answers, 0);
+  EXPECT_EQ(PlayBack(recfile::Pack(older.Payload(), rec::GameVersion())).code, 0)
+      << rec::LastVerdict().message;
+  setenv("PATH", path.c_str(), 1);
 }
 
 }  // namespace

@@ -275,6 +275,9 @@ FileAnswer TakeFile(int op, const std::function<FileAnswer()>& live) {
     Put(r, folder ? FromHome(a.text) : strip ? strip(a.text) : a.text, FromHome(a.err));
     return a;
   }
+  // Recordings made before the game asked whether folders open do not hold
+  // the answer: it is given live.
+  if (recfile::FileOp(op) == recfile::FileOp::OpensFolders && !NextIs(Tag::File, op)) return live();
   const Record& r = Take(Tag::File, asked);
   if (r.value != op) {
     --g.next;

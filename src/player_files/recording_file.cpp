@@ -135,6 +135,7 @@ constexpr FileOpInfo kFileOps[] = {
     {FileOp::Claim, "claiming the save's folder", 1},
     {FileOp::LastSession, "the last session that ended unexpectedly", 1},
     {FileOp::FaultReport, "writing a fault report", 2},
+    {FileOp::OpensFolders, "whether folders can be opened", 1},
 };
 static_assert(sizeof kFileOps / sizeof kFileOps[0] == size_t(FileOp::Count));
 

@@ -41,17 +41,18 @@ enum class Tag : uint8_t {
 
 // The player's-file operations whose answers are recorded.
 enum class FileOp : uint8_t {
-  Read = 0,         // flag: ReadStatus; text: contents; text2: error
-  Exists = 1,       // flag: 0 or 1
-  Write = 2,        // flag: success; text2: error
-  KeepBad = 3,      // flag: success; text: the name it was kept under; text2: error
-  Remove = 4,       // flag: success
-  ConfigDir = 5,    // text: the folder
-  DataDir = 6,      // text: the folder
-  Claim = 7,        // flag: 1 when the folder is this copy's, 0 when another copy's
-  LastSession = 8,  // flag: 1 when a session ended unexpectedly; text: its recording
-  FaultReport = 9,  // flag: a plat::FaultReport; text: the file; text2: error
-  Count = 10,
+  Read = 0,           // flag: ReadStatus; text: contents; text2: error
+  Exists = 1,         // flag: 0 or 1
+  Write = 2,          // flag: success; text2: error
+  KeepBad = 3,        // flag: success; text: the name it was kept under; text2: error
+  Remove = 4,         // flag: success
+  ConfigDir = 5,      // text: the folder
+  DataDir = 6,        // text: the folder
+  Claim = 7,          // flag: 1 when the folder is this copy's, 0 when another copy's
+  LastSession = 8,    // flag: 1 when a session ended unexpectedly; text: its recording
+  FaultReport = 9,    // flag: a plat::FaultReport; text: the file; text2: error
+  OpensFolders = 10,  // flag: 1 when the desktop opens the sessions' folder for the player
+  Count = 11,
 };
 // A failed answer's status carries why it failed (plat::FileFault) in its
 // bits from this one up.

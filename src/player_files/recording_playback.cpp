@@ -95,6 +95,12 @@ const Record& Take(Tag tag, const std::string& asked) {
   return r;
 }
 
+bool NextIs(Tag tag, int32_t value) {
+  if (g.next >= g.rec.records.size()) return false;
+  const Record& r = g.rec.records[g.next];
+  return r.tag == tag && r.value == value;
+}
+
 namespace {
 
 // An event of the recording, handed to the game's handler as it was.

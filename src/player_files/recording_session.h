@@ -89,6 +89,8 @@ void Pace(const Record& r);
 // The next record, which must be of kind tag; at the recording's end the
 // playback ends there.
 const Record& Take(Tag tag, const std::string& asked);
+// Whether the next record is of kind tag with that value.
+bool NextIs(Tag tag, int32_t value);
 // A pump the game asked for, played from the recording.
 bool ReplayPump();
 // A message box the game shows, answered from the recording (a question:
