@@ -13,6 +13,8 @@
 # built with MOKI_TEST_HOOKS only: the second argument, test-pad, says so.
 set -uo pipefail
 exe="$1"
+# await_window, sourced by the shell inside the virtual X server.
+export game_window="$(cd "$(dirname "$0")" && pwd)/game_window.sh"
 testPad="${2:-}"
 export SDL_AUDIODRIVER=dummy
 export LC_ALL=C.UTF-8
@@ -25,21 +27,14 @@ export XDG_CONFIG_HOME
 export XDG_STATE_HOME="$XDG_CONFIG_HOME/state"  # the sessions' recordings
 trap 'rm -rf "$shots" "$XDG_CONFIG_HOME"' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
+  source "$game_window"
   exe="$1"
   shots="$2"
   here="$3"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; [ -n "$wm" ] && kill $wm 2>/dev/null; exit 1; }
   start() {
     env -u LC_ALL LANG=ja_JP.UTF-8 "$exe" & pid=$!  # the game follows the desktop: a Japanese one
-    win=""
-    name=""
-    # The window may exist a moment before its caption is set.
-    for _ in $(seq 200); do
-      win=$(xdotool search --classname mokimoki 2>/dev/null | head -1)
-      [ -n "$win" ] && name=$(xdotool getwindowname "$win" 2>/dev/null)
-      [ -n "$name" ] && break
-      sleep 0.1
-    done
+    await_window
     [ -n "$win" ] || fail "no game window appeared"
     [ "$name" = "大会にモキモキ" ] || fail "caption is \"$name\""
     sleep 1

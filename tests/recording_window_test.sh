@@ -13,6 +13,8 @@
 #   recording_window_test.sh BIN_DIR
 set -uo pipefail
 bin="$1"
+# await_window, sourced by the shell inside the virtual X server.
+export game_window="$(cd "$(dirname "$0")" && pwd)/game_window.sh"
 export SDL_AUDIODRIVER=dummy
 export LC_ALL=C.UTF-8
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
@@ -23,15 +25,11 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME=
 # -noreset: a server left without clients (the game just killed) would reset,
 # and refuse the next start's window while it does.
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
+  source "$game_window"
   bin="$1"; work="$2"
   fail() { echo "FAIL: $*"; kill $pid 2>/dev/null; exit 1; }
   window() {
-    win=""
-    for _ in $(seq 200); do
-      win=$(xdotool search --classname mokimoki 2>/dev/null | head -1)
-      [ -n "$win" ] && [ -n "$(xdotool getwindowname "$win" 2>/dev/null)" ] && break
-      sleep 0.1
-    done
+    await_window
     [ -n "$win" ] || fail "no game window appeared: $(tail -n 3 "$work"/session.err "$work"/next.err 2>&1; ls -la "$XDG_STATE_HOME"/mokimoki/sessions 2>&1; ps -o pid,stat,args -p $pid)"
     sleep 1
     xdotool mousemove --window "$win" 300 300

@@ -10,6 +10,8 @@
 # Usage: settings_test.sh GAME [FOLDER]  (FOLDER: where to keep screenshots)
 set -uo pipefail
 exe="$1"
+# await_window, sourced by the shell inside the virtual X server.
+export game_window="$(cd "$(dirname "$0")" && pwd)/game_window.sh"
 shots="${2:-}"
 export SDL_AUDIODRIVER=dummy
 export LC_ALL=C.UTF-8
@@ -22,18 +24,14 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_STATE_HOME=
 # -noreset: between two starts the server has no client, and a server that
 # resets then can lose the next game's window while it connects.
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
+  source "$game_window"
   exe="$1" work="$2" shots="$3"
   file="$XDG_CONFIG_HOME/mokimoki/settings.ini"
   pid=""
   fail() { echo "FAIL: $*"; [ -n "$pid" ] && kill $pid 2>/dev/null; exit 1; }
   start() {
     env -u LC_ALL LANG=ja_JP.UTF-8 "$exe" 2>"$work/err" & pid=$!  # a Japanese desktop
-    win=""
-    for _ in $(seq 200); do
-      win=$(xdotool search --classname mokimoki 2>/dev/null | head -1)
-      [ -n "$win" ] && [ -n "$(xdotool getwindowname "$win" 2>/dev/null)" ] && break
-      sleep 0.1
-    done
+    await_window
     [ -n "$win" ] || fail "no game window appeared (the game $(kill -0 $pid 2>/dev/null &&
       echo runs || echo ended): $(cat "$work/err"))"
     sleep 1

@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <iostream>
 
-#include "platform/downloads.h"
 #include "platform/headless.h"
 #include "platform/headless_engine.h"
 #include "platform/internal.h"
@@ -239,13 +238,6 @@ void Quit() {
   internal::AtEnd(internal::Ending::Fatal, msg);
   std::cerr << internal::MessageLead() << msg << "\n";
   std::exit(1);
-}
-
-bool OfferDownload(const std::string&, const std::string&) {
-  return false;
-}
-bool FilesAreDownloaded() {
-  return false;
 }
 
 // Playback keeps the virtual clock with the recording's, and ends the run.

@@ -16,7 +16,6 @@
 #include <string>
 
 #include "platform/backend.h"
-#include "platform/downloads.h"
 #include "platform/pad_buttons.h"
 #include "platform/player_setup.h"
 #include "platform/sdl_window.h"
@@ -233,14 +232,6 @@ void SetCaption(const std::u32string& caption) {
   // sees it.
   if (SDL_WasInit(SDL_INIT_VIDEO)) sdl::ShowFatalBox(boxText);
   std::exit(1);
-}
-
-// The desktop's files stay in the player's folders.
-bool OfferDownload(const std::string&, const std::string&) {
-  return false;
-}
-bool FilesAreDownloaded() {
-  return false;
 }
 
 // Playback in the real window: the recording's own pace, the window kept

@@ -1,0 +1,15 @@
+// On the desktop, and in the headless runs, the files the game makes for the
+// player stay in the player's folders: nothing is handed over as a download.
+#include "platform/downloads.h"
+
+namespace plat {
+
+bool OfferDownload(const std::string&, const std::string&) {
+  return false;
+}
+
+bool FilesAreDownloaded() {
+  return false;
+}
+
+}  // namespace plat
