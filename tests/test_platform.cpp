@@ -160,6 +160,17 @@ TEST_F(PlatformText, LongJapaneseLineWrapsInsideTheLabel) {
   for (const auto& l : lines)
     EXPECT_LE(plat::TextWidth(l, plat::FontKind::Regular), moki::kLabelWidth);
   EXPECT_EQ(lines[0].size() + lines[1].size(), 40u);  // no character lost or doubled
+
+  // A stop or a closing bracket does not begin a line, nor does an opening
+  // bracket end one: the character before goes down with it.
+  const size_t full = plat::LayoutLabel(line + line, moki::kLabelWidth)[0].size();
+  const std::u32string a(full, U'あ'), b(full - 1, U'あ');
+  EXPECT_EQ(plat::LayoutLabel(a + U"。い", moki::kLabelWidth),
+            (std::vector<std::u32string>{b, U"あ。い"}));
+  EXPECT_EQ(plat::LayoutLabel(b + U"（い）", moki::kLabelWidth),
+            (std::vector<std::u32string>{b, U"（い）"}));
+  EXPECT_EQ(plat::LayoutLabel(b + U"」。い", moki::kLabelWidth),
+            (std::vector<std::u32string>{std::u32string(full - 2, U'あ'), U"あ」。い"}));
 }
 
 TEST_F(PlatformText, CrLfStartsALineAndTextIsPrinted) {

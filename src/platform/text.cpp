@@ -1,6 +1,7 @@
 #include "platform/text.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "platform/text_font.h"
 
@@ -143,6 +144,17 @@ void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, Fo
   if (drawn) s.Drawn();
 }
 
+namespace {
+// Japanese punctuation that a line may not end with, or begin with.
+bool OpensBracket(char32_t c) {
+  return std::u32string_view(U"（「『【〔〈《［｛").find(c) != std::u32string_view::npos;
+}
+bool EndsClause(char32_t c) {
+  return std::u32string_view(U"）」』】〕〉》］｝、。，．！？：；").find(c) !=
+         std::u32string_view::npos;
+}
+}  // namespace
+
 std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, FontKind font,
                                         bool words) {
   // Breaks at CR LF (a lone CR or LF also breaks), and wraps a line that is
@@ -183,8 +195,17 @@ std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, F
       flush();
       line = std::move(word);
     } else {
+      // Japanese line breaking: no line ends on an opening bracket, and none
+      // begins with a closing one or a stop; the characters before go down
+      // with it (a few at most).
+      std::u32string carried(1, c);
+      while (line.size() > 1 && carried.size() < 4 &&
+             (OpensBracket(line.back()) || EndsClause(carried.front()))) {
+        carried.insert(carried.begin(), line.back());
+        line.pop_back();
+      }
       flush();
-      line = c;
+      line = std::move(carried);
     }
   }
   if (!line.empty() || lines.empty()) flush();

@@ -30,7 +30,9 @@ void SetPrintObserver(
 // Lays out label text: CR LF starts a new line, and a line wider than width
 // wraps between characters, or, in the middle of a word of Latin letters,
 // after the last space before that word (words = false: always between
-// characters). Returns the lines in order (possibly more than fit).
+// characters). A line neither ends on an opening bracket nor begins with a
+// closing one or a Japanese stop. Returns the lines in order (possibly more
+// than fit).
 std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width,
                                         FontKind font = FontKind::Regular, bool words = true);
 
