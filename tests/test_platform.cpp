@@ -169,6 +169,8 @@ TEST_F(PlatformText, LongJapaneseLineWrapsInsideTheLabel) {
             (std::vector<std::u32string>{b, U"あ。い"}));
   EXPECT_EQ(plat::LayoutLabel(b + U"（い）", moki::kLabelWidth),
             (std::vector<std::u32string>{b, U"（い）"}));
+  EXPECT_EQ(plat::LayoutLabel(std::u32string(full - 2, U'あ') + U"（99）。", moki::kLabelWidth),
+            (std::vector<std::u32string>{std::u32string(full - 2, U'あ'), U"（99）。"}));
   EXPECT_EQ(plat::LayoutLabel(b + U"」。い", moki::kLabelWidth),
             (std::vector<std::u32string>{std::u32string(full - 2, U'あ'), U"あ」。い"}));
 }

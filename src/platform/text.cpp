@@ -153,6 +153,9 @@ bool EndsClause(char32_t c) {
   return std::u32string_view(U"）」』】〕〉》］｝、。，．！？：；").find(c) !=
          std::u32string_view::npos;
 }
+bool Digit(char32_t c) {
+  return (c >= U'0' && c <= U'9') || (c >= U'０' && c <= U'９');
+}
 }  // namespace
 
 std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, FontKind font,
@@ -195,12 +198,13 @@ std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width, F
       flush();
       line = std::move(word);
     } else {
-      // Japanese line breaking: no line ends on an opening bracket, and none
-      // begins with a closing one or a stop; the characters before go down
-      // with it (a few at most).
+      // Japanese line breaking: no line ends on an opening bracket, none
+      // begins with a closing one or a stop, and a number stays whole; the
+      // characters before go down with it (a few at most).
       std::u32string carried(1, c);
-      while (line.size() > 1 && carried.size() < 4 &&
-             (OpensBracket(line.back()) || EndsClause(carried.front()))) {
+      while (line.size() > 1 && carried.size() < 8 &&
+             (OpensBracket(line.back()) || EndsClause(carried.front()) ||
+              (Digit(line.back()) && Digit(carried.front())))) {
         carried.insert(carried.begin(), line.back());
         line.pop_back();
       }
