@@ -81,6 +81,7 @@ set_property(TARGET mokimoki APPEND PROPERTY LINK_DEPENDS ${MOKI_WEB_FILES} ${MO
 # A match step timed in the browser, beside the native build's
 # mokimoki-match-tick: a page of its own in bench/, on the headless backend.
 add_executable(match_tick bench/match_tick/match_tick.cpp src/platform/backend_headless.cpp
+  src/platform/downloads_desktop.cpp
   src/platform/headless_scenario.cpp)
 target_link_libraries(match_tick PRIVATE moki_game moki_platform_web)
 set_target_properties(match_tick PROPERTIES OUTPUT_NAME index SUFFIX ".html"

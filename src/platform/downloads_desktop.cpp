@@ -1,5 +1,6 @@
-// On the desktop, and in the headless runs, the files the game makes for the
-// player stay in the player's folders: nothing is handed over as a download.
+// With the desktop's backend and the headless one (in the benchmark's page
+// too), the files the game makes for the player stay in the player's folders:
+// nothing is handed over as a download.
 #include "platform/downloads.h"
 
 namespace plat {
