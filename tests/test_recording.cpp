@@ -729,6 +729,7 @@ TEST(Sessions, WhetherFoldersOpenIsPlayedBackAsRecorded) {
   const std::string bytes = rec::LastRecording();
   setenv("PATH", bin.dir.c_str(), 1);
   const Played p = PlayBack(bytes);
+  setenv("PATH", path.c_str(), 1);
   EXPECT_EQ(p.code, 0) << rec::LastVerdict().message;
   EXPECT_EQ(told.find(moki::UiString(0, moki::UiText::ReportOpenFolder)), std::u32string::npos);
   EXPECT_EQ(plat::ToUtf8(plat::headless::LastMessageBoxText()), plat::ToUtf8(told));
@@ -748,7 +749,6 @@ TEST(Sessions, WhetherFoldersOpenIsPlayedBackAsRecorded) {
   EXPECT_GT(answers, 0);
   EXPECT_EQ(PlayBack(recfile::Pack(older.Payload(), rec::GameVersion())).code, 0)
       << rec::LastVerdict().message;
-  setenv("PATH", path.c_str(), 1);
 }
 
 }  // namespace

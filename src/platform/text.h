@@ -31,8 +31,8 @@ void SetPrintObserver(
 // wraps between characters, or, in the middle of a word of Latin letters,
 // after the last space before that word (words = false: always between
 // characters). A line neither ends on an opening bracket nor begins with a
-// closing one or a Japanese stop. Returns the lines in order (possibly more
-// than fit).
+// closing one or a Japanese stop, and a number is not cut. Returns the lines
+// in order (possibly more than fit).
 std::vector<std::u32string> LayoutLabel(const std::u32string& text, int width,
                                         FontKind font = FontKind::Regular, bool words = true);
 
