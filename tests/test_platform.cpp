@@ -104,16 +104,32 @@ TEST(PlatformBlit, EveryDrawingGivesANewVersionButRedrawingTheSamePixelsDoesNot)
       [&] { plat::DrawRect(s, 2, 2, 60, 30, plat::RGB(9, 9, 9)); },
       [&] { plat::FillBox(s, 5, 5, 20, 20, plat::RGB(0, 200, 0)); },
       [&] { plat::FillCircle(s, 100, 20, 8, plat::kBlack, plat::kWhite); },
-      [&] { plat::PrintText(s, 3, 3, U"モキ", plat::kBlack); },
+      [&] { plat::PrintText(s, 3, 3, U"大会にモキモキ", plat::kBlack); },
       [&] { s.Set(7, 7, plat::RGB(7, 7, 7)); },
       [&] { s.Fill(plat::kWhite); },
       [&] { s.Resize(200, 40); }};
+  // A copy made again, and a picture caught up again, look only at the cells
+  // drawn on since: each drawing must name where it drew, or it stays behind.
+  Surface mirror(200, 40, plat::kBlack), shown = s;
   std::vector<uint64_t> seen = {s.version};
   for (size_t i = 0; i < drawings.size(); ++i) {
+    plat::BitBlt(mirror, 0, 0, 200, 40, s, 0, 0, Rop::Copy);
+    plat::CatchUp(shown, s);
+    plat::FillBox(mirror, 70, 30, 101, 39, plat::RGB(5, 5, 5));  // drawn over, as by a sprite
     drawings[i]();
     EXPECT_EQ(std::count(seen.begin(), seen.end(), s.version), 0) << "drawing " << i;
     seen.push_back(s.version);
+    plat::BitBlt(mirror, 0, 0, 200, 40, s, 0, 0, Rop::Copy);
+    EXPECT_TRUE(mirror.px == s.px) << "drawing " << i;
+    plat::CatchUp(shown, s);
+    EXPECT_TRUE(shown.px == s.px) << "drawing " << i;
   }
+  // A picture given another's pixels is new to them all.
+  s = other;
+  plat::BitBlt(mirror, 0, 0, 200, 40, s, 0, 0, Rop::Copy);
+  EXPECT_TRUE(mirror.px == other.px);
+  EXPECT_FALSE(plat::CatchUp(shown, s).empty());
+  EXPECT_TRUE(shown.px == other.px);
   // A copy carries the version; a pixel set to its own colour, or a wide
   // copy of the pixels already there, keeps it; one changed pixel does not.
   Surface copy = s;

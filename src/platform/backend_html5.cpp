@@ -272,12 +272,10 @@ void Send(const Surface& play) {
     return;
   }
   if (s.barInPicture)
-    for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
-      BitBlt(s.menuBarShown, a.x, a.y, a.w, a.h, s.menuBar, a.x, a.y, Rop::Copy);
+    for (const Area& a : CatchUp(s.menuBarShown, s.menuBar)) {
       Upload(Enlarge(s.menuBar, 0, a));
     }
-  for (const Area& a : ChangedAreas(s.shown, play)) {
-    BitBlt(s.shown, a.x, a.y, a.w, a.h, play, a.x, a.y, Rop::Copy);
+  for (const Area& a : CatchUp(s.shown, play)) {
     Upload(Enlarge(play, s.barInPicture ? kMenuBarH : 0, a));
   }
 }

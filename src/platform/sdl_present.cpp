@@ -92,12 +92,10 @@ void SendDirect(const Surface& play) {
     s.sendRects.assign(1, SDL_Rect{0, 0, win->w, win->h});
   } else {
     if (s.barInPicture)
-      for (const Area& a : ChangedAreas(s.menuBarShown, s.menuBar)) {
-        BitBlt(s.menuBarShown, a.x, a.y, a.w, a.h, s.menuBar, a.x, a.y, Rop::Copy);
+      for (const Area& a : CatchUp(s.menuBarShown, s.menuBar)) {
         DrawIntoWindow(win, s.menuBar, 0, a);
       }
-    for (const Area& a : ChangedAreas(s.shown, play)) {
-      BitBlt(s.shown, a.x, a.y, a.w, a.h, play, a.x, a.y, Rop::Copy);
+    for (const Area& a : CatchUp(s.shown, play)) {
       DrawIntoWindow(win, play, s.barInPicture ? kMenuBarH : 0, a);
     }
   }

@@ -15,9 +15,58 @@ Color QBColor(int index) {
   return kPalette[((index % 16) + 16) % 16];
 }
 
+namespace {
+uint64_t g_count = 0;  // the last version given
+uint64_t g_ids = 0;    // the last picture's id given
+constexpr int kCellW = CellStamps::kW, kCellH = CellStamps::kH;
+
+bool Known(const Surface& s) {
+  const int cols = (s.w + kCellW - 1) / kCellW, rows = (s.h + kCellH - 1) / kCellH;
+  return s.cells.cols == cols && s.cells.at.size() == size_t(cols) * size_t(rows);
+}
+
+// Stamps the cells under the rectangle (clipped to the picture) with v.
+void Stamp(Surface& s, int x0, int y0, int x1, int y1, uint64_t v) {
+  x0 = std::max(x0, 0);
+  y0 = std::max(y0, 0);
+  x1 = std::min(x1, s.w);
+  y1 = std::min(y1, s.h);
+  if (x0 >= x1 || y0 >= y1) return;
+  for (int r = y0 / kCellH; r <= (y1 - 1) / kCellH; ++r)
+    for (int c = x0 / kCellW; c <= (x1 - 1) / kCellW; ++c)
+      s.cells.at[size_t(r) * size_t(s.cells.cols) + size_t(c)] = v;
+}
+
+// Whether no cell under the rectangle, which lies inside the picture, has
+// been drawn on after the count `when`; the picture's cells are known.
+bool Still(const Surface& s, int x0, int y0, int x1, int y1, uint64_t when) {
+  for (int r = y0 / kCellH; r <= (y1 - 1) / kCellH; ++r)
+    for (int c = x0 / kCellW; c <= (x1 - 1) / kCellW; ++c)
+      if (s.cells.at[size_t(r) * size_t(s.cells.cols) + size_t(c)] > when) return false;
+  return true;
+}
+}  // namespace
+
+CellStamps::CellStamps() : id(++g_ids) {}
+
+CellStamps& CellStamps::operator=(const CellStamps&) {
+  at.clear();
+  cols = 0;
+  id = ++g_ids;
+  last = Copy{};
+  return *this;
+}
+
 void Surface::Drawn() {
-  static uint64_t last = 0;
-  version = ++last;
+  version = ++g_count;
+  cells.cols = (w + kCellW - 1) / kCellW;
+  cells.at.assign(size_t(cells.cols) * size_t((h + kCellH - 1) / kCellH), version);
+}
+
+void Surface::Drawn(int x0, int y0, int x1, int y1) {
+  if (!Known(*this)) return Drawn();
+  version = ++g_count;
+  Stamp(*this, x0, y0, x1, y1, version);
 }
 
 void Surface::Resize(int width, int height, Color fill) {
@@ -47,6 +96,56 @@ __attribute__((optimize("O3"))) void AndRow(uint32_t* __restrict d, const uint32
 __attribute__((optimize("O3"))) void OrRow(uint32_t* __restrict d, const uint32_t* __restrict s,
                                            int w) {
   for (int i = 0; i < w; ++i) d[i] |= s[i];
+}
+}  // namespace
+
+namespace {
+// A wide copy looks first whether each row already holds those pixels
+// (about as fast as copying): a picture drawn again unchanged, as a frame
+// standing still is, keeps its version. The same copy made again looks only
+// at the cells either picture was drawn on since.
+void WideCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int sx, int sy) {
+  const CellStamps::Copy copy{src.cells.id, sx, sy, dx, dy, w, h, 0};
+  const bool again = dst.cells.last.SamePlace(copy) && Known(dst) && Known(src);
+  const uint64_t since = dst.cells.last.when;
+  // A picture just copied whole has cells nobody has compared with theirs:
+  // they are as of now.
+  if (!Known(dst)) {
+    dst.cells.cols = (dst.w + kCellW - 1) / kCellW;
+    dst.cells.at.assign(size_t(dst.cells.cols) * size_t((dst.h + kCellH - 1) / kCellH), g_count);
+  }
+  uint64_t drawn = 0;
+  // Band by band of the destination's cells, and in a band cell by cell
+  // when the copy is made again, else row by row.
+  for (int y0 = dy; y0 < dy + h;) {
+    const int y1 = std::min(dy + h, (y0 / kCellH + 1) * kCellH);
+    for (int x0 = dx; x0 < dx + w;) {
+      const int x1 = again ? std::min(dx + w, (x0 / kCellW + 1) * kCellW) : dx + w;
+      const int fromX = x0 - dx + sx, fromY = y0 - dy + sy;
+      if (again && Still(dst, x0, y0, x1, y1, since) &&
+          Still(src, fromX, fromY, fromX + x1 - x0, fromY + y1 - y0, since)) {
+        x0 = x1;
+        continue;
+      }
+      bool changed = false;
+      for (int y = y0; y < y1; ++y) {
+        uint32_t* d = &dst.px[size_t(y) * size_t(dst.w) + size_t(x0)];
+        const uint32_t* s = &src.px[size_t(fromY + y - y0) * size_t(src.w) + size_t(fromX)];
+        if (std::memcmp(d, s, size_t(x1 - x0) * sizeof(uint32_t)) == 0) continue;
+        CopyRow(d, s, x1 - x0);
+        changed = true;
+      }
+      if (changed) {
+        if (drawn == 0) drawn = ++g_count;
+        Stamp(dst, x0, y0, x1, y1, drawn);
+      }
+      x0 = x1;
+    }
+    y0 = y1;
+  }
+  if (drawn != 0) dst.version = drawn;
+  dst.cells.last = copy;
+  dst.cells.last.when = g_count;
 }
 }  // namespace
 
@@ -83,23 +182,14 @@ void BitBlt(Surface& dst, int dx, int dy, int w, int h, const Surface& src, int 
     BitBlt(dst, dx, dy, w, h, area, 0, 0, rop);
     return;
   }
+  if (rop == Rop::Copy && w >= kWideCopy) {
+    WideCopy(dst, dx, dy, w, h, src, sx, sy);
+    return;
+  }
   const uint32_t* s = src.px.data() + size_t(sy) * size_t(src.w) + size_t(sx);
   uint32_t* d = dst.px.data() + size_t(dy) * size_t(dst.w) + size_t(dx);
   const size_t sStride = size_t(src.w), dStride = size_t(dst.w);
-  if (rop == Rop::Copy && w >= kWideCopy) {
-    // A wide copy looks first whether each row already holds those pixels
-    // (about as fast as copying): a picture drawn again unchanged, as a frame
-    // standing still is, keeps its version.
-    bool changed = false;
-    for (int row = 0; row < h; ++row, s += sStride, d += dStride)
-      if (std::memcmp(d, s, size_t(w) * sizeof(uint32_t)) != 0) {
-        CopyRow(d, s, w);
-        changed = true;
-      }
-    if (changed) dst.Drawn();
-    return;
-  }
-  dst.Drawn();
+  dst.Drawn(dx, dy, dx + w, dy + h);
   switch (rop) {
     case Rop::Copy:
       for (int row = 0; row < h; ++row, s += sStride, d += dStride) CopyRow(d, s, w);
@@ -151,7 +241,7 @@ void FillBox(Surface& s, int x1, int y1, int x2, int y2, Color c) {
   x2 = std::min(x2, s.w - 1);
   y2 = std::min(y2, s.h - 1);
   if (x1 > x2 || y1 > y2) return;
-  s.Drawn();
+  s.Drawn(x1, y1, x2 + 1, y2 + 1);
   for (int y = y1; y <= y2; ++y)
     std::fill(&s.px[size_t(y) * size_t(s.w) + size_t(x1)],
               &s.px[size_t(y) * size_t(s.w) + size_t(x2)] + 1, c);
@@ -163,7 +253,7 @@ void FillCircle(Surface& s, int cx, int cy, int r, Color outline, Color fill) {
   long long inner = (long long)(r - 1) * (r - 1);
   int y1 = std::max(cy - r, 0), y2 = std::min(cy + r, s.h - 1);
   int x1 = std::max(cx - r, 0), x2 = std::min(cx + r, s.w - 1);
-  s.Drawn();
+  s.Drawn(x1, y1, x2 + 1, y2 + 1);
   for (int y = y1; y <= y2; ++y) {
     for (int x = x1; x <= x2; ++x) {
       long long d = (long long)(x - cx) * (x - cx) + (long long)(y - cy) * (y - cy);
@@ -177,32 +267,51 @@ void FillCircle(Surface& s, int cx, int cy, int r, Color outline, Color fill) {
 
 namespace plat {
 
+namespace {
+CellStamps::Copy WholeCopy(const Surface& of) {
+  return CellStamps::Copy{of.cells.id, 0, 0, 0, 0, of.w, of.h, 0};
+}
+}  // namespace
+
 std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int cellW, int cellH) {
   if (now.w <= 0 || now.h <= 0) return {};
   if (before.w != now.w || before.h != now.h || before.px.size() != now.px.size())
     return {Area{0, 0, now.w, now.h}};
   cellW = std::max(1, cellW);
   cellH = std::max(1, cellH);
+  // Cells neither picture was drawn on since before caught up with now are
+  // as they were.
+  const bool again = before.cells.last.SamePlace(WholeCopy(now)) && Known(before) && Known(now);
+  const uint64_t since = before.cells.last.when;
   const int cols = (now.w + cellW - 1) / cellW, rows = (now.h + cellH - 1) / cellH;
   std::vector<Area> done;
   std::vector<Area> open;  // rectangles that reached the row of cells above
-  std::vector<char> changed(size_t(cols), 0);
+  std::vector<char> changed(size_t(cols), 0), look(size_t(cols), 1);
   std::vector<Area> next;
   for (int r = 0; r < rows; ++r) {
     std::fill(changed.begin(), changed.end(), char(0));
     const int y0 = r * cellH, y1 = std::min(now.h, y0 + cellH);
-    // A whole row is compared first: most rows of a frame are as they were,
-    // and only a row that differs is looked at cell by cell.
-    int left = cols;  // cells of this row of cells not yet found changed
+    int left = cols;  // cells of this row of cells still to be looked at
+    for (int c = 0; c < cols; ++c) {
+      const int x0 = c * cellW, x1 = std::min(now.w, x0 + cellW);
+      look[size_t(c)] =
+          !(again && Still(before, x0, y0, x1, y1, since) && Still(now, x0, y0, x1, y1, since));
+      left -= look[size_t(c)] ? 0 : 1;
+    }
+    // With every cell to be looked at, a whole row is compared first: most
+    // rows of a frame are as they were, and only a row that differs is
+    // looked at cell by cell.
+    const bool wholeRows = left == cols;
     for (int y = y0; y < y1 && left > 0; ++y) {
       const size_t row = size_t(y) * size_t(now.w);
-      if (std::memcmp(&before.px[row], &now.px[row], size_t(now.w) * 4) == 0) continue;
+      if (wholeRows && std::memcmp(&before.px[row], &now.px[row], size_t(now.w) * 4) == 0) continue;
       for (int c = 0; c < cols; ++c) {
-        if (changed[size_t(c)]) continue;
+        if (!look[size_t(c)]) continue;
         const int x0 = c * cellW, n = std::min(now.w, x0 + cellW) - x0;
         const size_t at = row + size_t(x0);
         if (std::memcmp(&before.px[at], &now.px[at], size_t(n) * 4) != 0) {
           changed[size_t(c)] = 1;
+          look[size_t(c)] = 0;
           --left;
         }
       }
@@ -231,6 +340,16 @@ std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int ce
   }
   done.insert(done.end(), open.begin(), open.end());
   return done;
+}
+
+std::vector<Area> CatchUp(Surface& shown, const Surface& now) {
+  std::vector<Area> areas = ChangedAreas(shown, now);
+  for (const Area& a : areas) BitBlt(shown, a.x, a.y, a.w, a.h, now, a.x, a.y, Rop::Copy);
+  if (shown.w == now.w && shown.h == now.h) {
+    shown.cells.last = WholeCopy(now);
+    shown.cells.last.when = g_count;
+  }
+  return areas;
 }
 
 Area ScaleArea(const Surface& src, Area a, int scale, uint32_t* dst, int dstW, int dstH, int pitch,

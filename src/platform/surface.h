@@ -43,6 +43,33 @@ struct PageAligned {
 };
 using Pixels = std::vector<uint32_t, PageAligned<uint32_t>>;
 
+// When each cell of a picture (32 x 16 pixels) was last drawn on, counted
+// as the versions are, and the last wide copy made onto it. A copy made
+// again from the same place need not look at the cells neither picture has
+// been drawn on since: a frame of the hall drawn over the last one compares
+// only the cells its people stand on. A picture copied whole is a new
+// picture to these, its cells unknown.
+struct CellStamps {
+  static constexpr int kW = 32, kH = 16;
+  struct Copy {
+    uint64_t from = 0;  // the source's id; 0: none
+    int sx = 0, sy = 0, dx = 0, dy = 0, w = 0, h = 0;
+    uint64_t when = 0;  // the count when the copy was done
+    bool SamePlace(const Copy& o) const {
+      return from == o.from && sx == o.sx && sy == o.sy && dx == o.dx && dy == o.dy && w == o.w &&
+             h == o.h;
+    }
+  };
+  std::vector<uint64_t> at;  // row by row of cells; empty while not known
+  int cols = 0;              // cells in a row
+  uint64_t id;               // this picture, among all there have been
+  Copy last;
+
+  CellStamps();
+  CellStamps(const CellStamps&) : CellStamps() {}
+  CellStamps& operator=(const CellStamps&);
+};
+
 struct Surface {
   int w = 0, h = 0;
   Pixels px;  // row-major, 0x00RRGGBB
@@ -52,6 +79,7 @@ struct Surface {
   // picture is still as it was. Setting a pixel to the colour it has, or a
   // wide BitBlt copy of the pixels already there, is no drawing.
   uint64_t version = 0;
+  CellStamps cells;
 
   Surface() = default;
   Surface(int width, int height, Color fill = kWhite) { Resize(width, height, fill); }
@@ -62,11 +90,13 @@ struct Surface {
     uint32_t& p = px[size_t(y) * size_t(w) + size_t(x)];
     if (p == c) return;
     p = c;
-    Drawn();
+    Drawn(x, y, x + 1, y + 1);
   }
   void Fill(Color c);
-  // Gives the picture a new version; every drawing function calls it.
+  // Gives the picture a new version; every drawing function calls one of
+  // these, naming the rectangle it drew in when it knows it.
   void Drawn();
+  void Drawn(int x0, int y0, int x1, int y1);  // columns x0 .. x1 - 1, rows y0 .. y1 - 1
 };
 
 enum class Rop { Copy, And, Or };
@@ -91,18 +121,21 @@ struct Area {
   int x = 0, y = 0, w = 0, h = 0;
 };
 
+// A hash of a picture's pixels (FNV-1a, folded to 32 bits): frames compared
+// between two builds, or with a table kept by a test.
+uint32_t PictureHash(const Surface& s);
+
 // Where now differs from before, as rectangles that together cover every
 // changed pixel and nothing outside now. The picture is looked at in cells
 // of cellW x cellH; changed cells side by side in a row of cells make one
 // rectangle, and a rectangle grows downwards while the row below has changed
 // cells over exactly the same columns. Pictures of different sizes differ
 // everywhere. Comparing is one pass over the pixels at most.
-// A hash of a picture's pixels (FNV-1a, folded to 32 bits): frames compared
-// between two builds, or with a table kept by a test.
-uint32_t PictureHash(const Surface& s);
-
 std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int cellW = 32,
                                int cellH = 16);
+// Brings shown up to now, a picture of its size, and returns the areas that
+// changed (ChangedAreas). Next time only the cells drawn on since are looked at.
+std::vector<Area> CatchUp(Surface& shown, const Surface& now);
 
 // Draws area a of src enlarged by the whole factor scale into a 32-bit
 // picture of dstW x dstH pixels (pitch: pixels from one row to the next),

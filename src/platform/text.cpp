@@ -122,7 +122,7 @@ void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, Fo
   const RenderedLine* line = Rendered(text, font);
   if (!line) return;
   const int cr = int((c >> 16) & 255), cg = int((c >> 8) & 255), cb = int(c & 255);
-  bool drawn = false;
+  int left = s.w, right = 0, top = s.h, bottom = 0;  // where it drew
   for (int row = 0; row < line->h; ++row) {
     int dy = y + row;
     if (dy < 0 || dy >= s.h) continue;
@@ -138,10 +138,13 @@ void PrintText(Surface& s, int x, int y, const std::u32string& text, Color c, Fo
       dg += (cg - dg) * a / 255;
       db += (cb - db) * a / 255;
       d = RGB(dr, dg, db);
-      drawn = true;
+      left = std::min(left, dx);
+      right = std::max(right, dx + 1);
+      top = std::min(top, dy);
+      bottom = std::max(bottom, dy + 1);
     }
   }
-  if (drawn) s.Drawn();
+  if (top < bottom) s.Drawn(left, top, right, bottom);
 }
 
 namespace {
