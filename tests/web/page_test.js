@@ -273,27 +273,24 @@ async function main() {
       await shot(page, 'continued.png');
     });
 
-    await check('the hero standing in the hall costs about a tenth of a core', async () => {
+    await check('the hero standing in the hall costs under a tenth of a core', async () => {
       // Every process of the browser, its own, the page's, the GPU's: their
-      // CPU time over five seconds of the hall, against the time passed. It
-      // measures 6-10 % on the test machine, most spells 7-9 %: a spell costs
-      // more the more of the hall's people walk in view (each frame that
-      // changes costs the browser its compositing), so a spell over the aim
-      // of 10 % is measured again, up to three times. A best of 12 % or more
-      // fails: the cost has gone up. Between the two, the figure says the aim
-      // was missed.
+      // CPU time over five seconds of the hall, against the time passed, in
+      // three spells once the page has settled (its code is compiled at its
+      // best in its first seconds). A spell costs more the more of the
+      // hall's people walk in view, each frame that changes costing the
+      // browser its compositing: the middle spell is held to the aim.
+      await sleep(2000);
       const spells = [];
       for (let i = 0; i < 3; ++i) {
         const t0 = Date.now(), c0 = cpuSeconds(browser.process().pid);
         await sleep(5000);
         spells.push((cpuSeconds(browser.process().pid) - c0) / ((Date.now() - t0) / 1000));
-        if (spells[i] < 0.10) break;
       }
       const shown = spells.map((x) => `${(100 * x).toFixed(1)} %`).join(', ');
-      const best = Math.min(...spells);
-      console.log(`figure: standing in the hall, the browser uses ${shown} of a core` +
-        (best < 0.10 ? '' : ' (over the aim of 10 %)'));
-      assert(best < 0.12, shown);
+      const middle = [...spells].sort((x, y) => x - y)[1];
+      console.log(`figure: standing in the hall, the browser uses ${shown} of a core`);
+      assert(middle < 0.10, shown);
     });
 
     await check('fit fills 1280 x 800 with the picture\'s shape kept; whole keeps whole pixels', async () => {
