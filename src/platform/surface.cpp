@@ -25,6 +25,18 @@ bool Known(const Surface& s) {
   return s.cells.cols == cols && s.cells.at.size() == size_t(cols) * size_t(rows);
 }
 
+// Stamps every cell of the picture with v.
+void StampAll(Surface& s, uint64_t v) {
+  s.cells.cols = (s.w + kCellW - 1) / kCellW;
+  s.cells.at.assign(size_t(s.cells.cols) * size_t((s.h + kCellH - 1) / kCellH), v);
+}
+
+// Remembers the copy just made onto dst, as of now.
+void Remember(Surface& dst, CellStamps::Copy copy) {
+  copy.when = g_count;
+  dst.cells.last = copy;
+}
+
 // Stamps the cells under the rectangle (clipped to the picture) with v.
 void Stamp(Surface& s, int x0, int y0, int x1, int y1, uint64_t v) {
   x0 = std::max(x0, 0);
@@ -59,8 +71,7 @@ CellStamps& CellStamps::operator=(const CellStamps&) {
 
 void Surface::Drawn() {
   version = ++g_count;
-  cells.cols = (w + kCellW - 1) / kCellW;
-  cells.at.assign(size_t(cells.cols) * size_t((h + kCellH - 1) / kCellH), version);
+  StampAll(*this, version);
 }
 
 void Surface::Drawn(int x0, int y0, int x1, int y1) {
@@ -110,10 +121,7 @@ void WideCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, in
   const uint64_t since = dst.cells.last.when;
   // A picture just copied whole has cells nobody has compared with theirs:
   // they are as of now.
-  if (!Known(dst)) {
-    dst.cells.cols = (dst.w + kCellW - 1) / kCellW;
-    dst.cells.at.assign(size_t(dst.cells.cols) * size_t((dst.h + kCellH - 1) / kCellH), g_count);
-  }
+  if (!Known(dst)) StampAll(dst, g_count);
   uint64_t drawn = 0;
   // Band by band of the destination's cells, and in a band cell by cell
   // when the copy is made again, else row by row.
@@ -144,8 +152,7 @@ void WideCopy(Surface& dst, int dx, int dy, int w, int h, const Surface& src, in
     y0 = y1;
   }
   if (drawn != 0) dst.version = drawn;
-  dst.cells.last = copy;
-  dst.cells.last.when = g_count;
+  Remember(dst, copy);
 }
 }  // namespace
 
@@ -345,10 +352,7 @@ std::vector<Area> ChangedAreas(const Surface& before, const Surface& now, int ce
 std::vector<Area> CatchUp(Surface& shown, const Surface& now) {
   std::vector<Area> areas = ChangedAreas(shown, now);
   for (const Area& a : areas) BitBlt(shown, a.x, a.y, a.w, a.h, now, a.x, a.y, Rop::Copy);
-  if (shown.w == now.w && shown.h == now.h) {
-    shown.cells.last = WholeCopy(now);
-    shown.cells.last.when = g_count;
-  }
+  if (shown.w == now.w && shown.h == now.h) Remember(shown, WholeCopy(now));
   return areas;
 }
 
