@@ -233,6 +233,7 @@ TEST(PlatformScenario, ParsesCommandsAndNamesTheBadLine) {
 namespace fake {
 double now = 0;
 int paced = 0, sent = 0;
+bool mayChange = false;  // what the last pacing was told of its frame
 }  // namespace fake
 
 TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
@@ -250,7 +251,10 @@ TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
       },
       [] { fake::now += 1; },
       [] { return 0; },
-      [] { return ++fake::paced > 0; },
+      [](bool changed) {
+        fake::mayChange = changed;
+        return ++fake::paced > 0;
+      },
       [](const plat::Surface&, bool changed) { fake::sent += changed ? 1 : 0; },
       [](int) { return false; },
       [](const std::u32string&, const std::u32string&) { return fake::now + 200; },
@@ -267,10 +271,12 @@ TEST(PlatformCore, ABackendOfItsOwnDrivesTheTimerTheFramesAndTheMessageBox) {
 
   plat::Window().Fill(plat::RGB(1, 2, 3));
   plat::Present();
+  EXPECT_TRUE(fake::mayChange);
   const int sentOnce = fake::sent, pacedOnce = fake::paced;
-  plat::Present();  // nothing new: paced, not sent
+  plat::Present();  // nothing new: paced (told so, the page need not wait for it), not sent
   EXPECT_EQ(fake::sent, sentOnce);
   EXPECT_EQ(fake::paced, pacedOnce + 1);
+  EXPECT_FALSE(fake::mayChange);
 
   const double before = fake::now;
   plat::MessageBox(U"text", U"caption");

@@ -45,8 +45,9 @@ struct Backend {
   // The window's scale, to remember once a resize has settled; 0: none (full screen).
   int (*settledScale)();
   // Waits for the frame's turn (at most one per display refresh); false:
-  // nothing to show it in yet.
-  bool (*pace)();
+  // nothing to show it in yet. changed: the frame may differ from the one
+  // on the screen.
+  bool (*pace)(bool changed);
   // Shows the play area (changed: it may differ from the last one sent).
   void (*show)(const Surface& play, bool changed);
   // Whether a key-down of vk is among the events that are due.

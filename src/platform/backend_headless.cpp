@@ -167,7 +167,7 @@ int SettledScale() {
   return g.fullscreen ? 0 : ShownScale();
 }
 
-bool Pace() {
+bool Pace(bool) {
   // Showing is paced like the real window: at most one frame per refresh.
   g.now = std::max(g.now, g.lastPresent + kRefresh);
   g.lastPresent = g.now;

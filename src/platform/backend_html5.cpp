@@ -37,8 +37,9 @@
 
 // --- The page's side -------------------------------------------------------------
 
-// Sleeps at most ms, or until the page has an event for the game.
-EM_JS(void, moki_wait, (int ms), {
+// Sleeps at most ms, or until the page has an event for the game (keysOnly:
+// a key, or the page losing the focus).
+EM_JS(void, moki_wait, (int ms, int keysOnly), {
   Asyncify.handleSleep(function(wakeUp) {
     var done = false;
     var timer = 0;
@@ -51,13 +52,14 @@ EM_JS(void, moki_wait, (int ms), {
     };
     timer = setTimeout(finish, ms);
     Module.mokiWake = finish;
+    Module.mokiWakeForKeysOnly = keysOnly;
   });
 });
 
 // An event came in: the game's wait ends, once this event handler has returned.
-EM_JS(void, moki_wake, (), {
+EM_JS(void, moki_wake, (int isKey), {
   var wake = Module.mokiWake;
-  if (wake) Promise.resolve().then(wake);
+  if (wake && (isKey || !Module.mokiWakeForKeysOnly)) Promise.resolve().then(wake);
 });
 
 // The page's size in device pixels.
@@ -85,13 +87,20 @@ EM_JS(void, moki_place_canvas, (int x, int y, int w, int h), {
   c.style.height = (h / ratio) + "px";
 });
 
-// Puts w x h RGBA pixels at (x, y) of the canvas.
-EM_JS(void, moki_upload, (const void* rgba, int x, int y, int w, int h), {
+// Puts the rectangle (x, y, w, h) of the canvas-sized RGBA pixels at rgba on
+// the canvas. The picture over them is made once, and again only when the
+// memory under it moved or the canvas changed size.
+EM_JS(void, moki_upload, (const void* rgba, int cw, int ch, int x, int y, int w, int h), {
   var c = Module.canvas;
   if (!Module.mokiContext)
     Module.mokiContext = c.getContext("2d", {alpha : false, desynchronized : true});
-  var data = new Uint8ClampedArray(HEAPU8.buffer, rgba, w * h * 4);
-  Module.mokiContext.putImageData(new ImageData(data, w, h), x, y);
+  var img = Module.mokiImage;
+  if (!img || img.data.buffer != HEAPU8.buffer || img.data.byteOffset != rgba || img.width != cw ||
+      img.height != ch) {
+    img = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, rgba, cw * ch * 4), cw, ch);
+    Module.mokiImage = img;
+  }
+  Module.mokiContext.putImageData(img, 0, 0, x, y, w, h);
 });
 
 EM_JS(void, moki_set_fullscreen, (int on), {
@@ -166,6 +175,9 @@ constexpr double kRefreshMs = 1000.0 / 60.0;
 // while the game waits.
 constexpr int kPadLookMs = 16;
 constexpr int kMostWaitMs = 100;
+// How far the game may run ahead of the clock through frames like the one
+// on the screen, not waiting for them.
+constexpr double kMostAheadMs = 150;
 
 enum class EvKind { KeyDown, KeyUp, MouseDown, MouseMove, Blur, Resize, Fullscreen };
 struct WebEvent {
@@ -184,7 +196,8 @@ struct Web {
   int pageW = 0, pageH = 0;              // device pixels
   bool pageResized = true;               // the page's size is to be asked again
   std::vector<uint32_t> pixels;          // the canvas as drawn, 0x00RRGGBB
-  std::vector<uint32_t> rgba;            // a rectangle of it on its way to the canvas
+  std::vector<uint32_t> rgba;            // the same as RGBA bytes, on their way to the canvas
+  Area toSend;                           // what of rgba changed since it was last sent
   internal::Placement at;                // the picture on the page
   int canvasW = 0, canvasH = 0;          // the canvas: the part of it on the page, at (at.x, at.y)
   internal::FitScaler fit;
@@ -192,7 +205,7 @@ struct Web {
   bool redrawAll = true;
   bool fullscreen = false;
   double start = 0;
-  double lastPresent = -1e9;
+  double frameDue = -1e9;  // when the last frame was due on the screen
   std::deque<WebEvent> events;
   std::map<int32_t, bool> keysDown;  // keyboard keys the game saw go down
 };
@@ -219,6 +232,8 @@ void PlacePicture() {
   s.canvasH = std::max(1, std::min(s.at.h, s.pageH - s.at.y));
   moki_place_canvas(s.at.x, s.at.y, s.canvasW, s.canvasH);
   s.pixels.assign(size_t(s.canvasW) * size_t(s.canvasH), kBlack);
+  s.rgba.assign(s.pixels.size(), 0);
+  s.toSend = Area{};
   internal::Placement onCanvas = s.at;
   onCanvas.x = onCanvas.y = 0;
   if (fit) s.fit.Prepare(kPlayW, PictureH(), onCanvas);
@@ -240,19 +255,37 @@ Area Enlarge(const Surface& part, int top, Area a) {
                    top * s.at.scale);
 }
 
-// Sends a rectangle of the canvas as drawn: 0x00RRGGBB becomes RGBA bytes.
-void Upload(const Area& r) {
+// A rectangle of the canvas as drawn, 0x00RRGGBB, becomes RGBA bytes, to be
+// sent with the rest of the frame's.
+void Convert(const Area& r) {
   if (r.w <= 0 || r.h <= 0) return;
-  s.rgba.resize(size_t(r.w) * size_t(r.h));
-  for (int row = 0; row < r.h; ++row) {
-    const uint32_t* src = &s.pixels[size_t(r.y + row) * size_t(s.canvasW) + size_t(r.x)];
-    uint32_t* dst = &s.rgba[size_t(row) * size_t(r.w)];
+  for (int row = r.y; row < r.y + r.h; ++row) {
+    const size_t at = size_t(row) * size_t(s.canvasW) + size_t(r.x);
+    const uint32_t* src = &s.pixels[at];
+    uint32_t* dst = &s.rgba[at];
     for (int col = 0; col < r.w; ++col) {
       const uint32_t p = src[col];
       dst[col] = 0xFF000000u | ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
     }
   }
-  moki_upload(s.rgba.data(), r.x, r.y, r.w, r.h);
+  if (s.toSend.w <= 0 || s.toSend.h <= 0) {
+    s.toSend = r;
+    return;
+  }
+  const int x1 = std::max(s.toSend.x + s.toSend.w, r.x + r.w);
+  const int y1 = std::max(s.toSend.y + s.toSend.h, r.y + r.h);
+  s.toSend.x = std::min(s.toSend.x, r.x);
+  s.toSend.y = std::min(s.toSend.y, r.y);
+  s.toSend.w = x1 - s.toSend.x;
+  s.toSend.h = y1 - s.toSend.y;
+}
+
+// What changed of the frame goes to the canvas in one piece: the browser
+// takes a frame's pixels in once, however many places changed.
+void Upload() {
+  const Area& r = s.toSend;
+  if (r.w > 0 && r.h > 0) moki_upload(s.rgba.data(), s.canvasW, s.canvasH, r.x, r.y, r.w, r.h);
+  s.toSend = Area{};
 }
 
 void Send(const Surface& play) {
@@ -267,25 +300,33 @@ void Send(const Surface& play) {
     s.shown = play;
     if (s.barInPicture) Enlarge(s.menuBar, 0, Area{0, 0, kPlayW, kMenuBarH});
     Enlarge(play, s.barInPicture ? kMenuBarH : 0, Area{0, 0, kPlayW, kPlayH});
-    Upload(Area{0, 0, s.canvasW, s.canvasH});
+    Convert(Area{0, 0, s.canvasW, s.canvasH});
+    Upload();
     s.redrawAll = false;
     return;
   }
   if (s.barInPicture)
-    for (const Area& a : CatchUp(s.menuBarShown, s.menuBar)) {
-      Upload(Enlarge(s.menuBar, 0, a));
-    }
-  for (const Area& a : CatchUp(s.shown, play)) {
-    Upload(Enlarge(play, s.barInPicture ? kMenuBarH : 0, a));
-  }
+    for (const Area& a : CatchUp(s.menuBarShown, s.menuBar)) Convert(Enlarge(s.menuBar, 0, a));
+  for (const Area& a : CatchUp(s.shown, play))
+    Convert(Enlarge(play, s.barInPicture ? kMenuBarH : 0, a));
+  Upload();
 }
 
-// Frames are paced to the display's refresh, and each pause gives the
-// browser its turn to show the last one.
-bool Pace() {
-  const double since = Now() - s.lastPresent;
-  if (since < kRefreshMs) moki_wait(int(kRefreshMs - since + 0.5));
-  s.lastPresent = Now();
+// Frames are paced to the display's refresh, each due one refresh after the
+// one before, and each pause gives the browser its turn to show the last.
+// A frame like the one on the screen is not waited for (up to kMostAheadMs
+// ahead): where little moves, the hero standing in the hall, the page wakes
+// for the frames that change, not for sixty a second, and the walking keeps
+// its pace. A key cuts the wait short, so that the game answers it at once;
+// the pointer does not, so moving it does not hurry the walking.
+bool Pace(bool changed) {
+  const double now = Now();
+  s.frameDue = std::max(s.frameDue + kRefreshMs, now);
+  const double ahead = s.frameDue - now;
+  if (ahead > 0 && (changed || ahead > kMostAheadMs)) {
+    moki_wait(int(ahead + 0.5), 1);
+    if (Now() < s.frameDue - 1) s.frameDue = Now();  // a key came first
+  }
   return true;
 }
 
@@ -392,7 +433,7 @@ bool Sleep(const internal::Wake& w) {
     if (at != internal::kNever) timeout = std::min(timeout, at - now);
   if (internal::NeedsPresent()) timeout = std::min(timeout, kRefreshMs);
   if (internal::WebPadPresent()) timeout = std::min(timeout, double(kPadLookMs));
-  moki_wait(int(std::max(0.0, std::ceil(timeout))));
+  moki_wait(int(std::max(0.0, std::ceil(timeout))), 0);
   if (!Poll()) return false;
   if (internal::NeedsPresent()) internal::ShowFrame();
   return true;
@@ -402,7 +443,8 @@ bool Sleep(const internal::Wake& w) {
 
 void Queue(const WebEvent& e) {
   s.events.push_back(e);
-  moki_wake();
+  const bool isKey = e.kind == EvKind::KeyDown || e.kind == EvKind::KeyUp || e.kind == EvKind::Blur;
+  moki_wake(isKey ? 1 : 0);
 }
 
 // Keys the browser keeps: reloading, its tools, and shortcuts with Ctrl or
@@ -451,7 +493,7 @@ EM_BOOL OnFullscreen(int, const EmscriptenFullscreenChangeEvent*, void*) {
 }
 
 EM_BOOL OnPadConnected(int, const EmscriptenGamepadEvent*, void*) {
-  moki_wake();
+  moki_wake(0);
   return EM_FALSE;
 }
 

@@ -96,7 +96,7 @@ double MsSince(Uint64 then) {
          double(SDL_GetPerformanceFrequency());
 }
 
-bool Pace() {
+bool Pace(bool) {
   if (!s.direct && !s.renderer) return false;
   double since = MsSince(s.lastPresent);
   if (s.lastPresent != 0 && since < kRefreshMs) SDL_Delay(Uint32(kRefreshMs - since + 0.5));

@@ -371,6 +371,13 @@ int64_t NextMarkBlink() {
   return int64_t(c.markSince) + int64_t(phases) * kMarkBlinkMs;
 }
 
+bool FrameMayChange(const Surface& window) {
+  // The mark's blinking is not worked out here: that reads the clock.
+  const Controls& c = g_controls;
+  return g_dirty || LabelChanged() || (c.pageEndMark && c.labelVisible) ||
+         window.version != g_sentVersion;
+}
+
 bool FrameChanged(const Surface& window) {
   g_controls.markLit = MarkLitNow();
   const bool changed = g_dirty || LabelChanged() || g_controls.markLit != g_shownMarkLit ||

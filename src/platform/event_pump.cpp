@@ -74,7 +74,7 @@ Surface& PlayArea() {
 }
 
 void ShowFrame() {
-  if (!B().pace()) return;
+  if (!B().pace(FrameMayChange(g_play))) return;
   // A frame like the one on the screen keeps its place in time, but is not
   // sent again: standing still costs little.
   const bool changed = FrameChanged(g_play);

@@ -121,6 +121,9 @@ int64_t NextMarkBlink();
 // on since (its version tells, without looking at the pixels), or a control
 // changed. The window's version is remembered as sent.
 bool FrameChanged(const Surface& window);
+// The same asked beforehand, changing nothing; true also while the page-end
+// mark blinks.
+bool FrameMayChange(const Surface& window);
 // Call after a frame was shown, or found unchanged and not sent again.
 void PresentedNow();
 }  // namespace plat::internal

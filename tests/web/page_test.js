@@ -291,6 +291,19 @@ async function main() {
       const middle = [...spells].sort((x, y) => x - y)[1];
       console.log(`figure: standing in the hall, the browser uses ${shown} of a core`);
       assert(middle < 0.10, shown);
+      // Frames like the one on the screen are not waited for, yet the hall
+      // keeps the desktop's pace: one person wanders each tick, and a tick
+      // is its sixteen frames a refresh apart (267 ms).
+      const turns = [];
+      let last = (await state(page)).wanderSlot;
+      for (const end = Date.now() + 3000; Date.now() < end; await sleep(40)) {
+        const slot = (await state(page)).wanderSlot;
+        if (slot !== last) turns.push(Date.now());
+        last = slot;
+      }
+      const tick = (turns[turns.length - 1] - turns[0]) / (turns.length - 1);
+      console.log(`figure: standing in the hall, a tick every ${tick.toFixed(0)} ms`);
+      assert(tick > 240 && tick < 320, `a tick every ${tick} ms`);
     });
 
     await check('fit fills 1280 x 800 with the picture\'s shape kept; whole keeps whole pixels', async () => {
