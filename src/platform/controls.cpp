@@ -350,6 +350,12 @@ bool LabelChanged() {
   if (c.labelVisible != g_shownLabelVisible) return true;
   return c.labelVisible && g_handlers.labelText && !SameText(g_handlers.labelText(), g_shownLabel);
 }
+
+// The picture or a control changed since the last frame sent, the page-end
+// mark's blinking aside.
+bool ChangedBesidesTheMark(const Surface& window) {
+  return g_dirty || LabelChanged() || window.version != g_sentVersion;
+}
 }  // namespace
 
 void MarkDirty() {
@@ -374,14 +380,12 @@ int64_t NextMarkBlink() {
 bool FrameMayChange(const Surface& window) {
   // The mark's blinking is not worked out here: that reads the clock.
   const Controls& c = g_controls;
-  return g_dirty || LabelChanged() || (c.pageEndMark && c.labelVisible) ||
-         window.version != g_sentVersion;
+  return ChangedBesidesTheMark(window) || (c.pageEndMark && c.labelVisible);
 }
 
 bool FrameChanged(const Surface& window) {
   g_controls.markLit = MarkLitNow();
-  const bool changed = g_dirty || LabelChanged() || g_controls.markLit != g_shownMarkLit ||
-                       window.version != g_sentVersion;
+  const bool changed = ChangedBesidesTheMark(window) || g_controls.markLit != g_shownMarkLit;
   g_sentVersion = window.version;
   return changed;
 }
